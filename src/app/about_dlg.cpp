@@ -1,0 +1,28 @@
+#include "app/about_dlg.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+
+#include "dialog/dialog_units.h"
+#include "dialog/template_builder.h"
+#include "resources/templates.h"
+
+CAboutDlg::CAboutDlg(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("100"));
+    setWindowTitle(QString::fromUtf8(kTemplate100.caption));
+    setFont(DialogUnits::dialogFont());
+    const BuiltControls built = buildTemplate(this, kTemplate100);
+    setFixedSize(built.size);
+
+    // The thin border of a popup without caption bar.
+    auto* border = new QFrame(this);
+    border->setFrameStyle(QFrame::Box | QFrame::Plain);
+    border->setGeometry(rect());
+    border->setAttribute(Qt::WA_TransparentForMouseEvents);
+    border->lower();
+
+    if (built.defaultButton != nullptr) {
+        connect(built.defaultButton, &QAbstractButton::clicked, this, &QDialog::accept);
+        built.defaultButton->setFocus();
+    }
+}

@@ -1,0 +1,33 @@
+#include "app/brimlet_app.h"
+
+#include <QSettings>
+
+#include "app/main_frame.h"
+
+CBrimletApp::CBrimletApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("brimlet"));
+    setApplicationDisplayName(QString());
+    setDesktopFileName(QStringLiteral("brimlet"));
+    setWindowIcon(QIcon(QStringLiteral(":/brimlet.png")));
+}
+
+CBrimletApp::~CBrimletApp() = default;
+
+void CBrimletApp::loadProfileSettings() {
+    QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Brimlet 5"));
+    const QString key = QStringLiteral("Settings/PreviewPages");
+    if (!settings.contains(key)) {
+        settings.setValue(key, 0);
+    }
+    settings.sync();
+}
+
+bool CBrimletApp::initInstance(const QString& fileName) {
+    loadProfileSettings();
+    mainFrame_ = std::make_unique<CMainFrame>();
+    if (!fileName.isEmpty() && !mainFrame_->openDocument(fileName)) {
+        return false;
+    }
+    mainFrame_->show();
+    return true;
+}

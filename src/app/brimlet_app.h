@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+class CMainFrame;
+
+// The application object: the one instance that lives for the whole run.
+class CBrimletApp : public QApplication {
+public:
+    CBrimletApp(int& argc, char** argv);
+    ~CBrimletApp() override;
+
+    // Start-up: settings key, main window, command line, show. False when the
+    // program must end (a file named on the command line cannot be opened).
+    bool initInstance(const QString& fileName);
+
+    CMainFrame* mainFrame() const { return mainFrame_.get(); }
+
+    // Touches the per-user settings key, creating "Settings/PreviewPages" = 0.
+    static void loadProfileSettings();
+
+private:
+    std::unique_ptr<CMainFrame> mainFrame_;
+};

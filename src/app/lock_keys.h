@@ -1,0 +1,9 @@
+#pragma once
+
+namespace lock_keys {
+
+// Asks the display server whether Caps Lock, Num Lock and Scroll Lock are on.
+// False when it cannot tell (no X server, as under the offscreen platform).
+bool query(bool& caps, bool& num, bool& scroll);
+
+}  // namespace lock_keys

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "app/brimlet_doc.h"
+
+class QLabel;
+class QMenu;
+class ToolWindow;
+
+// The main window: menu bar, status bar and accelerators over an empty view.
+// It owns every tool window it opens.
+class CMainFrame : public QMainWindow {
+public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+
+    CBrimletDoc& document() { return document_; }
+
+    // Opens a new window of the tool with this menu command id; nullptr for
+    // an id that opens no tool.
+    ToolWindow* launchTool(int commandId);
+    void showAbout();
+
+    // The document commands; Ctrl+O and Ctrl+S ask for a file name first.
+    void newDocument();
+    bool openDocument(const QString& path);
+    bool saveDocumentAs(const QString& path);
+    void onFileOpen();
+    void onFileSave();
+
+    // The status bar's message pane and lock indicators.
+    QString statusMessage() const;
+    QString indicatorText(int index) const;  // 0 CAP, 1 NUM, 2 SCRL
+    void setLockState(bool caps, bool num, bool scroll);
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildAccelerators();
+    void buildStatusBar();
+    void updateTitle();
+    void refreshLocks();
+    void showMessagePane(const QString& text);
+
+    CBrimletDoc document_;
+    QLabel* messagePane_ = nullptr;
+    QLabel* indicators_[3] = {nullptr, nullptr, nullptr};
+    bool locks_[3] = {false, false, false};
+    bool systemLocks_ = false;  // the lock states come from the display server
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <span>
+
+#include "dialog/tool.h"
+
+// Degrees and radians converted into each other by one button, with the
+// revolutions of the angle beside them.
+class DegreesRadians : public DialogTool<DegreesRadians> {
+public:
+    DegreesRadians();
+
+    static std::span<const MessageEntry<DegreesRadians>> messageMap();
+
+private:
+    void OnConvert();
+    void OnClearData();
+
+    double m_degrees = 0;
+    double m_radians = 0;
+    double m_revolutions = 0;
+};

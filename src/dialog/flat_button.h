@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPushButton>
+
+// A push button with the flat look: a thin one-line frame and no 3-D bevel.
+// Checked (a pressed unit button) and held down, it shows sunken. The
+// template's default button carries a second line of frame.
+class FlatButton : public QPushButton {
+public:
+    explicit FlatButton(const QString& caption, QWidget* parent);
+
+    void setTemplateDefault(bool isDefault);
+    bool isTemplateDefault() const { return templateDefault_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool templateDefault_ = false;
+};

@@ -1,0 +1,14 @@
+#include "dialog/message_box.h"
+
+#include <QMessageBox>
+
+namespace message_box {
+
+void warn(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Brimlet 5"), text, QMessageBox::Ok, parent);
+    box.setObjectName(QLatin1String(kObjectName));
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace message_box

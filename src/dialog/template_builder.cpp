@@ -1,0 +1,171 @@
+#include "dialog/template_builder.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "dialog/dialog_units.h"
+#include "dialog/flat_button.h"
+
+namespace {
+
+bool has(const ControlTemplate& control, unsigned flag) { return (control.flags & flag) != 0; }
+
+QWidget* makeEdit(QWidget* dialog, const ControlTemplate& control) {
+    if (has(control, cf::MultiLine)) {
+        auto* edit = new QPlainTextEdit(dialog);
+        edit->setReadOnly(has(control, cf::ReadOnly));
+        edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        edit->setHorizontalScrollBarPolicy(has(control, cf::HScrollBar) ? Qt::ScrollBarAlwaysOn
+                                                                        : Qt::ScrollBarAsNeeded);
+        edit->setTabChangesFocus(true);
+        edit->setUndoRedoEnabled(false);
+        edit->document()->setDocumentMargin(1);
+        if (has(control, cf::NoBorder)) {
+            edit->setFrameShape(QFrame::NoFrame);
+        }
+        return edit;
+    }
+    auto* edit = new QLineEdit(dialog);
+    edit->setReadOnly(has(control, cf::ReadOnly));
+    edit->setFrame(!has(control, cf::NoBorder));
+    edit->setAlignment((has(control, cf::RightAlign) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    // Text fields hold text of any length; the exchange itself bounds what it reads of numbers.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setTextMargins(0, 0, 0, 0);
+    return edit;
+}
+
+QAbstractButton* makeButton(QWidget* dialog, const ControlTemplate& control) {
+    const QString caption = QString::fromUtf8(control.caption);
+    QPushButton* button = nullptr;
+    if (has(control, cf::Flat) || control.kind == ControlKind::UnitButton) {
+        auto* flat = new FlatButton(caption, dialog);
+        flat->setTemplateDefault(has(control, cf::Default));
+        button = flat;
+    } else {
+        button = new QPushButton(caption, dialog);
+        button->setDefault(has(control, cf::Default));
+    }
+    // Enter is handled by the window by the template's rule, not by Qt's
+    // default-button habits.
+    button->setAutoDefault(false);
+    if (control.kind == ControlKind::UnitButton) {
+        button->setCheckable(true);
+    }
+    return button;
+}
+
+QWidget* makeStatic(QWidget* dialog, const ControlTemplate& control) {
+    const QString caption = QString::fromUtf8(control.caption);
+    switch (control.kind) {
+    case ControlKind::GroupBox: {
+        auto* box = new QGroupBox(caption, dialog);
+        box->setAttribute(Qt::WA_TransparentForMouseEvents);
+        box->setFocusPolicy(Qt::NoFocus);
+        return box;
+    }
+    case ControlKind::Icon: {
+        auto* icon = new QLabel(dialog);
+        icon->setPixmap(QIcon(QStringLiteral(":/brimlet.png")).pixmap(32, 32));
+        icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return icon;
+    }
+    default: {
+        auto* label = new QLabel(caption, dialog);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment((has(control, cf::Center) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        return label;
+    }
+    }
+}
+
+}  // namespace
+
+QWidget* BuiltControls::widget(int controlId) const {
+    for (const Entry& entry : entries) {
+        if (entry.control->id == controlId) {
+            return entry.widget;
+        }
+    }
+    return nullptr;
+}
+
+const ControlTemplate* BuiltControls::control(const QWidget* widget) const {
+    for (const Entry& entry : entries) {
+        if (entry.widget == widget) {
+            return entry.control;
+        }
+    }
+    return nullptr;
+}
+
+QWidget* BuiltControls::firstTabStop() const {
+    for (const Entry& entry : entries) {
+        if (has(*entry.control, cf::TabStop)) {
+            return entry.widget;
+        }
+    }
+    return nullptr;
+}
+
+BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplate) {
+    const DialogUnits units(dialog->font());
+    BuiltControls built;
+    built.size = QSize(units.x(dialogTemplate.width), units.y(dialogTemplate.height));
+    QList<QWidget*> groupBoxes;
+
+    for (const ControlTemplate& control : dialogTemplate.controls) {
+        QWidget* widget = nullptr;
+        switch (control.kind) {
+        case ControlKind::Edit:
+            widget = makeEdit(dialog, control);
+            break;
+        case ControlKind::PushButton:
+        case ControlKind::UnitButton: {
+            QAbstractButton* button = makeButton(dialog, control);
+            if (has(control, cf::Default)) {
+                built.defaultButton = button;
+            }
+            if (control.kind == ControlKind::UnitButton) {
+                if (built.unitGroup == nullptr) {
+                    built.unitGroup = new QButtonGroup(dialog);
+                    built.unitGroup->setExclusive(true);
+                }
+                built.unitGroup->addButton(button, control.id);
+            }
+            widget = button;
+            break;
+        }
+        case ControlKind::GroupBox:
+        case ControlKind::Label:
+        case ControlKind::Icon:
+            widget = makeStatic(dialog, control);
+            break;
+        }
+        if (control.kind == ControlKind::GroupBox) {
+            groupBoxes.append(widget);
+        }
+        if (control.id != kNoId) {
+            widget->setObjectName(QString::number(control.id));
+        }
+        if (control.kind == ControlKind::Edit || control.kind == ControlKind::PushButton ||
+            control.kind == ControlKind::UnitButton) {
+            // A control without a tab stop can still be clicked into.
+            widget->setFocusPolicy(has(control, cf::TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
+        } else {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+        widget->setGeometry(units.rect(control.x, control.y, control.w, control.h));
+        built.entries.append({&control, widget});
+    }
+    for (QWidget* box : groupBoxes) {
+        box->lower();
+    }
+    return built;
+}

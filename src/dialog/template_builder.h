@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QSize>
+
+#include "resources/dialog_template.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QWidget;
+class FlatButton;
+
+// The controls that a template laid into a dialog.
+struct BuiltControls {
+    struct Entry {
+        const ControlTemplate* control;
+        QWidget* widget;
+    };
+    QList<Entry> entries;               // template order
+    QAbstractButton* defaultButton = nullptr;
+    QButtonGroup* unitGroup = nullptr;  // the unit buttons, when the template has any
+    QSize size;                         // the dialog's client size in pixels
+
+    QWidget* widget(int controlId) const;
+    const ControlTemplate* control(const QWidget* widget) const;
+    QWidget* firstTabStop() const;
+};
+
+// Creates every control of the template as a direct child of the dialog, in
+// template order (which is the tab order), named by its control id. Group
+// boxes are drawn behind the controls and let clicks through.
+BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplate);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+#include "dialog/field_host.h"
+#include "dialog/template_builder.h"
+
+class Tool;
+struct DialogTemplate;
+
+// The one window class of every tool: built from the tool's template, it
+// forwards button clicks to the tool's handlers and lends the tool its edit
+// controls for field exchange.
+class ToolWindow : public QDialog, public FieldHost {
+public:
+    ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Tool> tool, QWidget* owner);
+    ~ToolWindow() override;
+
+    Tool& tool() { return *tool_; }
+    const DialogTemplate& dialogTemplate() const { return template_; }
+    QWidget* control(int controlId) const { return controls_.widget(controlId); }
+    QAbstractButton* defaultButton() const { return controls_.defaultButton; }
+
+    // FieldHost
+    std::string text(int controlId, std::size_t maxChars) const override;
+    void setText(int controlId, std::string_view text) override;
+    void focusAndSelectAll(int controlId) override;
+    void showMessage(std::string_view text) override;
+
+    // Esc and the close box: hide without reading, then release the window.
+    void reject() override;
+    // Enter without a default button: read all fields, hide only when that succeeds.
+    void accept() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void click(int controlId);
+    void dismiss();
+
+    const DialogTemplate& template_;
+    std::unique_ptr<Tool> tool_;
+    BuiltControls controls_;
+    bool busy_ = false;
+    bool focusedOnce_ = false;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <span>
+
+enum class ControlKind {
+    Edit,        // single- or multi-line edit control
+    PushButton,  // ordinary push button
+    UnitButton,  // auto radio button drawn as a push button, in the dialog's one unit group
+    GroupBox,    // frame with an optional caption, drawn behind the controls
+    Label,       // static text
+    Icon,        // static icon (the program icon)
+};
+
+// Style flags of a control, as the template gives them.
+namespace cf {
+enum : unsigned {
+    TabStop = 1u << 0,
+    Default = 1u << 1,     // the dialog's default push button
+    Flat = 1u << 2,        // thin one-line frame instead of the 3-D bevel
+    ReadOnly = 1u << 3,
+    MultiLine = 1u << 4,
+    RightAlign = 1u << 5,  // edit text aligned right
+    NoBorder = 1u << 6,
+    AutoHScroll = 1u << 7, // edit scrolls horizontally as the user types
+    HScrollBar = 1u << 8,  // edit shows a horizontal scroll bar
+    Center = 1u << 9,      // static text centred
+    NoPrefix = 1u << 10,   // static text shows '&' literally
+};
+}
+
+inline constexpr int kNoId = -1;  // static decoration: group box or label
+
+struct ControlTemplate {
+    int id;  // kNoId for static decoration
+    ControlKind kind;
+    const char* caption;
+    int x, y, w, h;  // dialog units
+    unsigned flags;
+};
+
+enum class DialogStyle {
+    Tool,   // popup with caption, system menu, close and minimise boxes, fixed size
+    About,  // popup with a thin border and no caption bar
+};
+
+struct DialogTemplate {
+    int id;
+    const char* caption;
+    int width, height;  // dialog units
+    DialogStyle style;
+    std::span<const ControlTemplate> controls;  // in template order = tab order
+};
+
+// Every template of the resource set, by id; nullptr for an unknown id.
+const DialogTemplate* findTemplate(int templateId);
+std::span<const DialogTemplate* const> allTemplates();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <span>
+
+#include "dialog/tool.h"
+
+// P(n, r) as the falling product n * (n - 1) * ..., one factor for each pass
+// of a counter from r down while it is above 1 (a fractional r counts up).
+class Permutation : public DialogTool<Permutation> {
+public:
+    Permutation();
+
+    static std::span<const MessageEntry<Permutation>> messageMap();
+
+    void OnCalculate();
+    void OnClearData();
+
+    double m_n = 0;
+    double m_r = 0;
+    double m_result = 0;
+};
