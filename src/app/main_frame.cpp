@@ -201,13 +201,14 @@ bool CMainFrame::event(QEvent* event) {
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     // Application filters see a key event again at every widget it propagates
     // to: act on it only at its first receiver.
-    const bool firstReceiver =
-        watched->isWidgetType() &&
-        (watched == QApplication::focusWidget() ||
-         (QApplication::focusWidget() == nullptr && static_cast<QWidget*>(watched)->isWindow()));
-    if (event->type() == QEvent::KeyPress && firstReceiver) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        const bool propagated = event == lastKeyEvent_ && lastKeyReceiver_ != nullptr &&
+                                widget != lastKeyReceiver_ && widget->isAncestorOf(lastKeyReceiver_);
+        lastKeyEvent_ = event;
+        lastKeyReceiver_ = widget;
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat()) {
+        if (!propagated && !key->isAutoRepeat()) {
             if (systemLocks_) {
                 QTimer::singleShot(0, this, &CMainFrame::refreshLocks);
             } else {

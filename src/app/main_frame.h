@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "app/brimlet_doc.h"
 
@@ -49,5 +50,7 @@ private:
     QLabel* messagePane_ = nullptr;
     QLabel* indicators_[3] = {nullptr, nullptr, nullptr};
     bool locks_[3] = {false, false, false};
-    bool systemLocks_ = false;  // the lock states come from the display server
+    bool systemLocks_ = false;
+    const QEvent* lastKeyEvent_ = nullptr;
+    QPointer<QWidget> lastKeyReceiver_;  // the lock states come from the display server
 };

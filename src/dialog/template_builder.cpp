@@ -1,6 +1,5 @@
 #include "dialog/template_builder.h"
 
-#include <QButtonGroup>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -118,7 +117,6 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
     const DialogUnits units(dialog->font());
     BuiltControls built;
     built.size = QSize(units.x(dialogTemplate.width), units.y(dialogTemplate.height));
-    QList<QWidget*> groupBoxes;
 
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = nullptr;
@@ -133,11 +131,7 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
                 built.defaultButton = button;
             }
             if (control.kind == ControlKind::UnitButton) {
-                if (built.unitGroup == nullptr) {
-                    built.unitGroup = new QButtonGroup(dialog);
-                    built.unitGroup->setExclusive(true);
-                }
-                built.unitGroup->addButton(button, control.id);
+                built.unitButtons.append(button);
             }
             widget = button;
             break;
@@ -147,9 +141,6 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
         case ControlKind::Icon:
             widget = makeStatic(dialog, control);
             break;
-        }
-        if (control.kind == ControlKind::GroupBox) {
-            groupBoxes.append(widget);
         }
         if (control.id != kNoId) {
             widget->setObjectName(QString::number(control.id));
@@ -164,8 +155,17 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
         widget->setGeometry(units.rect(control.x, control.y, control.w, control.h));
         built.entries.append({&control, widget});
     }
-    for (QWidget* box : groupBoxes) {
-        box->lower();
+    // The unit buttons form one exclusive group, kept by hand: a QButtonGroup
+    // takes its buttons out of the Tab chain but for one, while each unit
+    // button here is a tab stop of its own. Connected before any handler, so
+    // the pressed look is right while a handler runs.
+    for (QAbstractButton* button : built.unitButtons) {
+        const QList<QAbstractButton*> group = built.unitButtons;
+        QObject::connect(button, &QAbstractButton::clicked, dialog, [group, button] {
+            for (QAbstractButton* other : group) {
+                other->setChecked(other == button);
+            }
+        });
     }
     return built;
 }

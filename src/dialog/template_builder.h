@@ -6,7 +6,6 @@
 #include "resources/dialog_template.h"
 
 class QAbstractButton;
-class QButtonGroup;
 class QWidget;
 class FlatButton;
 
@@ -18,7 +17,7 @@ struct BuiltControls {
     };
     QList<Entry> entries;               // template order
     QAbstractButton* defaultButton = nullptr;
-    QButtonGroup* unitGroup = nullptr;  // the unit buttons, when the template has any
+    QList<QAbstractButton*> unitButtons;  // one exclusive group, in template order
     QSize size;                         // the dialog's client size in pixels
 
     QWidget* widget(int controlId) const;
@@ -28,5 +27,5 @@ struct BuiltControls {
 
 // Creates every control of the template as a direct child of the dialog, in
 // template order (which is the tab order), named by its control id. Group
-// boxes are drawn behind the controls and let clicks through.
+// boxes let clicks through to the controls they frame.
 BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplate);

@@ -29,9 +29,14 @@ struct Face {
 
 std::ostream& operator<<(std::ostream& out, const Face& f) { return out << f.name; }
 
+template <class T>
+std::unique_ptr<Tool> make() {
+    return std::make_unique<T>();
+}
+
 const Face kFaces[] = {
-    {"Advanced", &kTemplate172, [] { return std::unique_ptr<Tool>(std::make_unique<MyCalculator>()); }, 61, 49},
-    {"Basic", &kTemplate133, [] { return std::unique_ptr<Tool>(std::make_unique<SimpleCalc>()); }, 21, 19},
+    {"Advanced", &kTemplate172, &make<MyCalculator>, 62, 47},
+    {"Basic", &kTemplate133, &make<SimpleCalc>, 21, 19},
 };
 
 class CalculatorFace : public testing::TestWithParam<Face> {};

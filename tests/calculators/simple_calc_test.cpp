@@ -138,13 +138,6 @@ TEST(SimpleCalc, LeavesOtherKeysToTheWindow) {
     EXPECT_EQ(calc.field(kDisplay), "7");
 }
 
-TEST(SimpleCalc, BindsOnlyItsDisplay) {
-    const SimpleCalc calc;
-    ASSERT_EQ(calc.bindings().size(), 1u);
-    EXPECT_EQ(calc.bindings()[0].controlId, kDisplay);
-    EXPECT_EQ(calc.bindings()[0].kind(), FieldKind::Text);
-}
-
 TEST(SimpleCalc, EveryButtonOfItsFaceHasBehaviour) {
     const SimpleCalc calc;
     for (int id = 1000; id <= 1012; ++id) {

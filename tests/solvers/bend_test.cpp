@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "solvers/bend.h"
+#include "support/fake_host.h"
+
+namespace {
+
+struct BendCase {
+    const char* name;
+    const char* radius;
+    const char* thickness;
+    const char* angle;
+    const char* allowance;
+    const char* neutralAxis;
+    const char* rightAngle;
+    const char* perDegree;
+};
+
+class BendAllowance : public ::testing::TestWithParam<BendCase> {};
+
+TEST_P(BendAllowance, ShowsTheChain) {
+    const BendCase& c = GetParam();
+    OpenTool<Bend> bend;
+    bend.type(1010, c.radius);
+    bend.type(1011, c.thickness);
+    bend.type(1012, c.angle);
+    ASSERT_TRUE(bend.click(1000));
+    EXPECT_EQ(c.allowance, bend.field(1019));
+    EXPECT_EQ(c.neutralAxis, bend.field(1020));
+    EXPECT_EQ(c.rightAngle, bend.field(1021));
+    EXPECT_EQ(c.perDegree, bend.field(1022));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bends, BendAllowance,
+    ::testing::Values(BendCase{"RightAngle", "2", "3", "90", "4.7124", "3", "4.7124", "0.05236"},
+                      BendCase{"ThirdOfHalf", "1", "0.5", "45", "0.9163", "1.16666666666667", "1.8326",
+                               "0.0203622222222222"},
+                      BendCase{"Thirty", "0.25", "1.5", "30", "0.3927", "0.75", "1.1781", "0.01309"},
+                      BendCase{"AllZero", "0", "0", "0", "0", "0", "0", "0"},
+                      BendCase{"NegativeAngle", "2", "3", "-180", "-9.4248", "3", "4.7124", "0.05236"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Bend, UsesTheRoundedConstants) {
+    OpenTool<Bend> bend;
+    bend.type(1010, "0");
+    bend.type(1011, "1");
+    bend.type(1012, "90");
+    bend.click(1000);
+    EXPECT_EQ(1.0 / 3.0, bend.tool.m_neutralAxis);
+    EXPECT_EQ((1.0 / 3.0) * 1.5708, bend.tool.m_rightAngleBend);
+
+    bend.type(1010, "1");
+    bend.type(1011, "0");
+    bend.click(1000);
+    EXPECT_EQ(1.5708, bend.tool.m_rightAngleBend);  // not pi / 2
+    EXPECT_EQ(1.5708 / 90 * 90, bend.tool.m_bendAllowance);
+}
+
+TEST(Bend, ClearDataReadsAndZeroes) {
+    OpenTool<Bend> bend;
+    bend.type(1010, "2");
+    bend.type(1011, "3");
+    bend.type(1012, "90");
+    bend.click(1000);
+    bend.type(1011, "thick");
+    bend.click(1001);
+    EXPECT_EQ(std::vector<std::string>{"Please enter a number."}, bend.host.messages);
+    EXPECT_EQ(std::vector<int>{1011}, bend.host.focused);
+    for (const int id : {1010, 1011, 1012, 1019, 1020, 1021, 1022}) {
+        EXPECT_EQ("0", bend.field(id)) << id;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "solvers/quad.h"
+#include "support/fake_host.h"
+
+namespace {
+
+struct QuadCase {
+    const char* name;
+    const char* a;
+    const char* b;
+    const char* c;
+    const char* plus;
+    const char* minus;
+};
+
+class QuadRoots : public ::testing::TestWithParam<QuadCase> {};
+
+TEST_P(QuadRoots, PlusSolutionGoesLeft) {
+    const QuadCase& c = GetParam();
+    OpenTool<Quad> quad;
+    quad.type(1010, c.a);
+    quad.type(1011, c.b);
+    quad.type(1012, c.c);
+    ASSERT_TRUE(quad.click(1000));
+    EXPECT_EQ(c.plus, quad.field(1017));
+    EXPECT_EQ(c.minus, quad.field(1018));
+    EXPECT_TRUE(quad.host.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Equations, QuadRoots,
+    ::testing::Values(QuadCase{"TwoRoots", "1", "-3", "2", "2", "1"},
+                      QuadCase{"DoubleRoot", "1", "2", "1", "-1", "-1"},
+                      QuadCase{"NegativeDiscriminant", "1", "0", "1", "-1.#IND", "-1.#IND"},
+                      QuadCase{"LinearDividesByZero", "0", "2", "4", "-1.#IND", "-1.#INF"},
+                      QuadCase{"LinearPositiveInfinity", "0", "-2", "4", "1.#INF", "-1.#IND"},
+                      QuadCase{"NegativeLeading", "-1", "0", "4", "-2", "2"},
+                      QuadCase{"AllZero", "0", "0", "0", "-1.#IND", "-1.#IND"},
+                      QuadCase{"ScientificRoots", "1", "-1e20", "1", "1e+020", "0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Quad, DiscriminantTakesFourTimesAFirst) {
+    // (a * 4) * c overflows where a * (4 * c) would not.
+    OpenTool<Quad> quad;
+    quad.type(1010, "5e307");
+    quad.type(1011, "0");
+    quad.type(1012, "-0.25");
+    quad.click(1000);
+    EXPECT_EQ("1.#INF", quad.field(1017));
+    EXPECT_EQ("-1.#INF", quad.field(1018));
+}
+
+TEST(Quad, ClearDataZeroesAllFive) {
+    OpenTool<Quad> quad;
+    quad.type(1010, "1");
+    quad.type(1011, "-3");
+    quad.type(1012, "2");
+    quad.click(1000);
+    quad.click(1001);
+    for (const int id : {1010, 1011, 1012, 1017, 1018}) {
+        EXPECT_EQ("0", quad.field(id)) << id;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,418 @@
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/brimlet_app.h"
+#include "app/command_table.h"
+#include "dialog/number_text.h"
+#include "dialog/tool.h"
+#include "resources/templates.h"
+#include "window/window_harness.h"
+
+using harness::mainFrame;
+
+namespace {
+
+struct MenuItem {
+    const char* popup;
+    const char* item;
+    int commandId;
+};
+
+// The menu bar as the user sees it, popup by popup.
+const MenuItem kMenu[] = {
+    {"&File", "E&xit", 57665},
+    {"&Mathematics", "Line Functions", 32782},
+    {"&Mathematics", "Pythagorean Theorem", 32783},
+    {"&Mathematics", "Quadratic  Formula", 32784},
+    {"&Physics", "Absolute Uncertainty", 32787},
+    {"&Physics", "Bend Allowance", 32788},
+    {"&Physics", "Combinations", 32785},
+    {"&Physics", "Permutations", 32786},
+    {"&Physics", "SI Prefixes", 32789},
+    {"C&hemistry", "Periodic Table", 32790},
+    {"&Astronomy", "Solar System Planets Data", 32791},
+    {"Calc&ulators", "Advanced Calculator", 32793},
+    {"Calc&ulators", "Basic Calculator", 32792},
+    {"&Conversions", "Energy", 32771},
+    {"&Conversions", "Force", 32772},
+    {"&Conversions", "Length", 32773},
+    {"&Conversions", "Numbers", 32774},
+    {"&Conversions", "Power", 32775},
+    {"&Conversions", "Pressure", 32776},
+    {"&Conversions", "Radians", 32777},
+    {"&Conversions", "Speed", 32778},
+    {"&Conversions", "Temperature", 32779},
+    {"&Conversions", "Time", 32780},
+    {"&Conversions", "Weight", 32781},
+    {"&Help", "&About Brimlet 5", 57664},
+};
+
+struct ToolCaption {
+    int commandId;
+    const char* caption;
+};
+
+const ToolCaption kCaptions[] = {
+    {32782, "Geometry Line Functions"}, {32783, "Pythegorean Theorem"},
+    {32784, "Quadratic Formula"},       {32787, "Absolute Uncertainty Calculator"},
+    {32788, "Bend Allowance"},          {32785, "Combination"},
+    {32786, "Permutation"},             {32789, "SI Prefixes"},
+    {32790, "Periodic Table of Elements"}, {32791, "Some Planets' Properties"},
+    {32793, "Calculator"},              {32792, "Calculator"},
+    {32771, "Energy Conversion"},       {32772, "Force Conversion"},
+    {32773, "Length Units Converter"},  {32774, "Dialog"},
+    {32775, "Power Conversion"},        {32776, "Pressure Units Converter"},
+    {32777, "Degrees/Radians Converter"}, {32778, "Speed Conversion"},
+    {32779, "Temperature Converter"},   {32780, "Time Conversion"},
+    {32781, "Weight Converter"},
+};
+
+QString initialText(const Binding& binding) {
+    if (auto* value = std::get_if<double*>(&binding.value)) {
+        return QString::fromStdString(numtext::formatDouble(**value));
+    }
+    if (auto* value = std::get_if<int*>(&binding.value)) {
+        return QString::number(**value);
+    }
+    return QString::fromStdString(*std::get<std::string*>(binding.value));
+}
+
+void closeAllTools() {
+    for (ToolWindow* window : mainFrame().findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) {
+        window->reject();
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
+
+class ShellWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { closeAllTools(); }
+
+    void captionAndStatusBar() {
+        QCOMPARE(mainFrame().windowTitle(), QStringLiteral("Untitled - Brimlet 5"));
+        QCOMPARE(mainFrame().statusMessage(), QStringLiteral("Ready"));
+        QVERIFY(mainFrame().statusBar()->isVisible());
+        QCOMPARE(mainFrame().statusBar()->objectName(), QStringLiteral("59393"));
+    }
+
+    void menuBarInOrder() {
+        const QList<QAction*> popups = mainFrame().menuBar()->actions();
+        QStringList seenPopups;
+        QList<const MenuItem*> seen;
+        for (QAction* popupAction : popups) {
+            seenPopups << popupAction->text();
+            for (QAction* item : popupAction->menu()->actions()) {
+                QVERIFY2(!item->isSeparator(), "the menus have no separators");
+                QVERIFY(item->isEnabled());
+                QVERIFY(!item->isCheckable());
+                const int index = static_cast<int>(seen.size());
+                QVERIFY(index < static_cast<int>(std::size(kMenu)));
+                QCOMPARE(popupAction->text(), QString::fromUtf8(kMenu[index].popup));
+                QCOMPARE(item->text(), QString::fromUtf8(kMenu[index].item));
+                QCOMPARE(item->data().toInt(), kMenu[index].commandId);
+                seen << &kMenu[index];
+            }
+        }
+        QCOMPARE(seen.size(), static_cast<qsizetype>(std::size(kMenu)));
+        QCOMPARE(seenPopups, (QStringList{"&File", "&Mathematics", "&Physics", "C&hemistry", "&Astronomy",
+                                          "Calc&ulators", "&Conversions", "&Help"}));
+    }
+
+    void everyToolOpensFromItsTemplate_data() {
+        QTest::addColumn<int>("commandId");
+        QTest::addColumn<QString>("caption");
+        for (const ToolCaption& row : kCaptions) {
+            QTest::newRow(row.caption) << row.commandId << QString::fromUtf8(row.caption);
+        }
+    }
+
+    void everyToolOpensFromItsTemplate() {
+        QFETCH(int, commandId);
+        QFETCH(QString, caption);
+        ToolWindow* window = harness::openTool(commandId);
+        QVERIFY(window != nullptr);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowTitle(), caption);
+        QCOMPARE(window->parentWidget(), &mainFrame());
+        QVERIFY(!window->isModal());
+
+        // Every control is a direct child, created in template order, named by its id.
+        const DialogTemplate& dialogTemplate = window->dialogTemplate();
+        QCOMPARE(QString::fromUtf8(dialogTemplate.caption), caption);
+        QVERIFY(!dialogTemplate.controls.empty());
+        QList<QWidget*> children;
+        for (QObject* child : window->children()) {
+            if (auto* widget = qobject_cast<QWidget*>(child); widget != nullptr && !widget->isWindow()) {
+                children << widget;
+            }
+        }
+        QCOMPARE(children.size(), static_cast<qsizetype>(dialogTemplate.controls.size()));
+        int index = 0;
+        for (QObject* child : window->children()) {
+            auto* widget = qobject_cast<QWidget*>(child);
+            if (widget == nullptr || widget->isWindow()) {
+                continue;
+            }
+            const ControlTemplate& row = dialogTemplate.controls[static_cast<std::size_t>(index++)];
+            if (row.id != kNoId) {
+                QCOMPARE(widget->objectName(), QString::number(row.id));
+            }
+            if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+                QCOMPARE(button->text(), QString::fromUtf8(row.caption));
+            }
+        }
+
+        // The opening write shows the initial values.
+        for (const Binding& binding : window->tool().bindings()) {
+            QCOMPARE(harness::text(window, binding.controlId), initialText(binding));
+        }
+
+        // The focus starts on the first tab stop.
+        const ControlTemplate* first = nullptr;
+        for (const ControlTemplate& row : dialogTemplate.controls) {
+            if ((row.flags & cf::TabStop) != 0) {
+                first = &row;
+                break;
+            }
+        }
+        if (first != nullptr) {
+            QCOMPARE(window->focusWidget(), harness::control(window, first->id));
+            if (auto* edit = harness::lineEdit(window, first->id); edit != nullptr && !edit->text().isEmpty()) {
+                QCOMPARE(edit->selectedText(), edit->text());
+            }
+        }
+    }
+
+    void tabFollowsTemplateOrder() {
+        ToolWindow* window = harness::openTool(32773);  // Length
+        QVERIFY(window != nullptr);
+        QList<int> expected;
+        for (const ControlTemplate& row : window->dialogTemplate().controls) {
+            if ((row.flags & cf::TabStop) != 0) {
+                expected << row.id;
+            }
+        }
+        QVERIFY(expected.size() > 2);
+        QList<int> visited;
+        for (int i = 0; i < expected.size(); ++i) {
+            visited << window->focusWidget()->objectName().toInt();
+            harness::key(window, Qt::Key_Tab);
+        }
+        QCOMPARE(visited, expected);
+        QCOMPARE(window->focusWidget()->objectName().toInt(), expected.first());
+    }
+
+    void escapeHidesWithoutReadingAndReleases() {
+        ToolWindow* opened = harness::openTool(32783);  // Pythegor: no default button
+        QVERIFY(opened != nullptr);
+        QPointer<ToolWindow> window(opened);
+        const Binding& firstDouble = window->tool().bindings().front();
+        harness::type(window, firstDouble.controlId, QStringLiteral("abc"));
+        harness::MessageCatcher catcher;
+        harness::key(window, Qt::Key_Escape);
+        QVERIFY(harness::released(window));
+        QVERIFY(catcher.messages.isEmpty());
+    }
+
+    void closeBoxHidesAndReleases() {
+        QPointer<ToolWindow> window(harness::openTool(32771));
+        QVERIFY(window != nullptr);
+        harness::MessageCatcher catcher;
+        window->close();
+        QVERIFY(harness::released(window));
+        QVERIFY(catcher.messages.isEmpty());
+    }
+
+    void enterWithoutDefaultButtonConfirms() {
+        ToolWindow* opened = harness::openTool(32783);  // Pythegor
+        QVERIFY(opened != nullptr);
+        QPointer<ToolWindow> window(opened);
+        QVERIFY(window->defaultButton() == nullptr);
+        int refusedId = 0;
+        for (const Binding& binding : window->tool().bindings()) {
+            if (binding.kind() == FieldKind::Double) {
+                refusedId = binding.controlId;
+                break;
+            }
+        }
+        QVERIFY(refusedId != 0);
+        harness::type(window, refusedId, QStringLiteral("abc"));
+        {
+            harness::MessageCatcher catcher;
+            harness::key(window, Qt::Key_Return);
+            QCOMPARE(catcher.messages, QStringList{QStringLiteral("Please enter a number.")});
+        }
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->focusWidget(), harness::control(window, refusedId));
+        QCOMPARE(harness::lineEdit(window, refusedId)->selectedText(), QStringLiteral("abc"));
+
+        harness::type(window, refusedId, QStringLiteral("3"));
+        harness::MessageCatcher catcher;
+        harness::key(window, Qt::Key_Return);
+        QVERIFY(catcher.messages.isEmpty());
+        QVERIFY(harness::released(window));
+    }
+
+    void enterPressesTheDefaultButtonOrTheFocusedOne() {
+        ToolWindow* window = harness::openTool(32779);  // Temperature: "Clear Data" is the default
+        QVERIFY(window != nullptr);
+        QAbstractButton* clear = window->defaultButton();
+        QVERIFY(clear != nullptr);
+        QCOMPARE(clear->text(), QStringLiteral("Clear Data"));
+        QSignalSpy clearClicks(clear, &QAbstractButton::clicked);
+        harness::key(window, Qt::Key_Return);  // focus is in the input field
+        QCOMPARE(clearClicks.count(), 1);
+        QVERIFY(window->isVisible());
+
+        QAbstractButton* unit = harness::button(window, 1022);
+        QVERIFY(unit != nullptr);
+        QSignalSpy unitClicks(unit, &QAbstractButton::clicked);
+        unit->setFocus();
+        harness::key(window, Qt::Key_Return);
+        QCOMPARE(unitClicks.count(), 1);
+        QCOMPARE(clearClicks.count(), 1);
+    }
+
+    void copiesAreIndependent() {
+        ToolWindow* first = harness::openTool(32771);
+        ToolWindow* second = harness::openTool(32771);
+        QVERIFY(first != nullptr && second != nullptr && first != second);
+        harness::type(first, 1010, QStringLiteral("42"));
+        QCOMPARE(harness::text(second, 1010), QStringLiteral("0"));
+        QVERIFY(&first->tool() != &second->tool());
+    }
+
+    void reopenedToolStartsFresh() {
+        QPointer<ToolWindow> window(harness::openTool(32773));
+        harness::type(window, 1010, QStringLiteral("7"));
+        window->reject();
+        QVERIFY(harness::released(window));
+        ToolWindow* again = harness::openTool(32773);
+        QCOMPARE(harness::text(again, 1010), QStringLiteral("0"));
+    }
+
+    void megabyteInAFieldDoesNotStall() {
+        ToolWindow* window = harness::openTool(32783);
+        const int id = window->tool().bindings().front().controlId;
+        harness::lineEdit(window, id)->setText(QString(1 << 20, QLatin1Char('7')));
+        harness::MessageCatcher catcher;
+        harness::key(window, Qt::Key_Return);
+        // Only the first 399 digits are read: the value is finite and written back.
+        QVERIFY(catcher.messages.isEmpty());
+    }
+
+    void lockIndicatorsFollowTheKeys() {
+        mainFrame().setLockState(false, false, false);
+        QApplication::setActiveWindow(&mainFrame());
+        mainFrame().activateWindow();
+        QCOMPARE(mainFrame().indicatorText(0), QString());
+        QTest::keyClick(&mainFrame(), Qt::Key_CapsLock);
+        QCOMPARE(mainFrame().indicatorText(0), QStringLiteral("CAP"));
+        QTest::keyClick(&mainFrame(), Qt::Key_NumLock);
+        QCOMPARE(mainFrame().indicatorText(1), QStringLiteral("NUM"));
+        QTest::keyClick(&mainFrame(), Qt::Key_CapsLock);
+        QCOMPARE(mainFrame().indicatorText(0), QString());
+        QCOMPARE(mainFrame().indicatorText(2), QString());
+    }
+
+    void newAndOpenSetTheCaption() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("notes.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("keep me");
+        file.close();
+        QVERIFY(mainFrame().openDocument(path));
+        QCOMPARE(mainFrame().windowTitle(), QStringLiteral("notes.txt - Brimlet 5"));
+        mainFrame().newDocument();
+        QCOMPARE(mainFrame().windowTitle(), QStringLiteral("Untitled - Brimlet 5"));
+
+        harness::MessageCatcher catcher;
+        QVERIFY(!mainFrame().openDocument(dir.filePath(QStringLiteral("missing"))));
+        QCOMPARE(catcher.messages, QStringList{QStringLiteral("Failed to open document.")});
+        QCOMPARE(mainFrame().windowTitle(), QStringLiteral("Untitled - Brimlet 5"));
+    }
+
+    void savingNeverDestroysData() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("report.dat"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("precious data");
+        file.close();
+
+        // Save after Open keeps the file as it is.
+        QVERIFY(mainFrame().openDocument(path));
+        mainFrame().document().save();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("precious data"));
+        file.close();
+
+        // Save As onto an existing file changes nothing in it either.
+        mainFrame().newDocument();
+        QVERIFY(mainFrame().saveDocumentAs(path));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("precious data"));
+        file.close();
+        QCOMPARE(mainFrame().windowTitle(), QStringLiteral("report.dat - Brimlet 5"));
+
+        // An untitled document saved under a new name creates an empty file.
+        mainFrame().newDocument();
+        const QString fresh = dir.filePath(QStringLiteral("new.dat"));
+        QVERIFY(mainFrame().saveDocumentAs(fresh));
+        QVERIFY(QFileInfo::exists(fresh));
+        QCOMPARE(QFileInfo(fresh).size(), 0);
+        mainFrame().newDocument();
+    }
+
+    void settingsKeyIsCreated() {
+        QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
+        CBrimletApp::loadProfileSettings();
+        QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Brimlet 5"));
+        QVERIFY(settings.fileName().startsWith(home.path()));
+        QCOMPARE(settings.value(QStringLiteral("Settings/PreviewPages")).toInt(), 0);
+        QVERIFY(settings.contains(QStringLiteral("Settings/PreviewPages")));
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void aboutBoxFromTemplate100() {
+        bool checked = false;
+        QTimer::singleShot(50, [&checked] {
+            auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(about != nullptr);
+            QCOMPARE(about->objectName(), QStringLiteral("100"));
+            QStringList labels;
+            for (QLabel* label : about->findChildren<QLabel*>()) {
+                labels << label->text();
+            }
+            QVERIFY(labels.contains(QStringLiteral("Brimlet Version 5.0")));
+            QTest::keyClick(about, Qt::Key_Escape);
+            checked = true;
+        });
+        QAction* about = mainFrame().menuBar()->findChild<QAction*>(QStringLiteral("57664"));
+        QVERIFY(about != nullptr);
+        about->trigger();
+        QVERIFY(checked);
+    }
+
+    void editAcceleratorsDoNothing() {
+        const QString before = mainFrame().windowTitle();
+        QApplication::setActiveWindow(&mainFrame());
+        QTest::keyClick(&mainFrame(), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(&mainFrame(), Qt::Key_F6);
+        QCOMPARE(mainFrame().windowTitle(), before);
+    }
+};
+
+QTEST_MAIN(ShellWindowTest)
+#include "shell_window_test.moc"

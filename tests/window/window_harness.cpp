@@ -1,0 +1,113 @@
+#include "window/window_harness.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+
+#include "dialog/message_box.h"
+
+namespace harness {
+
+CMainFrame& mainFrame() {
+    static CMainFrame* frame = [] {
+        auto* created = new CMainFrame();
+        created->show();
+        QApplication::setActiveWindow(created);
+        return created;
+    }();
+    return *frame;
+}
+
+ToolWindow* openTool(int commandId) {
+    CMainFrame& frame = mainFrame();
+    QAction* action = frame.menuBar()->findChild<QAction*>(QString::number(commandId));
+    if (action == nullptr) {
+        return nullptr;
+    }
+    const QList<ToolWindow*> before = frame.findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly);
+    action->trigger();
+    for (ToolWindow* window : frame.findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) {
+        if (!before.contains(window)) {
+            QApplication::setActiveWindow(window);
+            if (!QTest::qWaitForWindowExposed(window)) {
+                return nullptr;
+            }
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+QWidget* control(ToolWindow* window, int controlId) {
+    return window->findChild<QWidget*>(QString::number(controlId), Qt::FindDirectChildrenOnly);
+}
+
+QAbstractButton* button(ToolWindow* window, int controlId) {
+    return qobject_cast<QAbstractButton*>(control(window, controlId));
+}
+
+QLineEdit* lineEdit(ToolWindow* window, int controlId) {
+    return qobject_cast<QLineEdit*>(control(window, controlId));
+}
+
+QString text(ToolWindow* window, int controlId) {
+    QWidget* widget = control(window, controlId);
+    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        return line->text();
+    }
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+        return plain->toPlainText();
+    }
+    return {};
+}
+
+void type(ToolWindow* window, int controlId, const QString& text) {
+    QLineEdit* edit = lineEdit(window, controlId);
+    if (edit == nullptr) {
+        return;
+    }
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(edit, Qt::Key_Delete);
+    } else {
+        QTest::keyClicks(edit, text);
+    }
+}
+
+void click(ToolWindow* window, int controlId) {
+    if (QAbstractButton* target = button(window, controlId)) {
+        QTest::mouseClick(target, Qt::LeftButton);
+    }
+}
+
+void key(ToolWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = window->focusWidget() != nullptr ? window->focusWidget() : window;
+    QTest::keyClick(target, key, modifiers);
+}
+
+bool released(QPointer<ToolWindow>& window) {
+    if (window != nullptr && window->isVisible()) {
+        return false;
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return window.isNull();
+}
+
+MessageCatcher::MessageCatcher() {
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, &MessageCatcher::poll);
+    timer_.start();
+}
+
+void MessageCatcher::poll() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box != nullptr && box->objectName() == QLatin1String(message_box::kObjectName)) {
+        messages.append(box->text());
+        box->button(QMessageBox::Ok)->click();
+    }
+}
+
+}  // namespace harness

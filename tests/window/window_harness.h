@@ -1,0 +1,59 @@
+#pragma once
+
+// Drives the real main window the way a user does: menu commands open tools,
+// clicks go to real buttons, keys to real controls. Every window test runs
+// under QT_QPA_PLATFORM=offscreen.
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QObject>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+#include "app/main_frame.h"
+#include "dialog/tool_window.h"
+
+namespace harness {
+
+// The one main window of the test program, created on first use.
+CMainFrame& mainFrame();
+
+// Triggers the menu item with this command id (as the user choosing it does)
+// and returns the tool window it opened, or nullptr.
+ToolWindow* openTool(int commandId);
+
+// The control with this id in a tool window, by its objectName.
+QWidget* control(ToolWindow* window, int controlId);
+QAbstractButton* button(ToolWindow* window, int controlId);
+QLineEdit* lineEdit(ToolWindow* window, int controlId);
+
+// The text that an edit control shows (single- or multi-line).
+QString text(ToolWindow* window, int controlId);
+
+// Replaces an edit control's text as typing would: select all, then type.
+void type(ToolWindow* window, int controlId, const QString& text);
+
+// A left click in the middle of a button.
+void click(ToolWindow* window, int controlId);
+
+// A key pressed where the focus is in the window (the window itself if none).
+void key(ToolWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// True once the window has been hidden and released (waits for the deferred delete).
+bool released(QPointer<ToolWindow>& window);
+
+// Answers every message box of the program while it lives, recording the
+// texts in order. Create it before the action that may show a message.
+class MessageCatcher : public QObject {
+public:
+    MessageCatcher();
+    QStringList messages;
+
+private:
+    void poll();
+    QTimer timer_;
+};
+
+}  // namespace harness
