@@ -10,7 +10,6 @@
 CAboutDlg::CAboutDlg(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("100"));
     setWindowTitle(QString::fromUtf8(kTemplate100.caption));
-    setFont(DialogUnits::dialogFont());
     const BuiltControls built = buildTemplate(this, kTemplate100);
     setFixedSize(built.size);
 

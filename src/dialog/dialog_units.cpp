@@ -16,3 +16,9 @@ QFont DialogUnits::dialogFont() {
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
+
+QFont DialogUnits::textFont() {
+    QFont font = dialogFont();
+    font.setPointSizeF(7.5);
+    return font;
+}

@@ -114,7 +114,8 @@ QWidget* BuiltControls::firstTabStop() const {
 }
 
 BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplate) {
-    const DialogUnits units(dialog->font());
+    const DialogUnits units(DialogUnits::dialogFont());
+    dialog->setFont(DialogUnits::textFont());
     BuiltControls built;
     built.size = QSize(units.x(dialogTemplate.width), units.y(dialogTemplate.height));
 

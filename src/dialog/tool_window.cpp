@@ -50,7 +50,6 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
       template_(dialogTemplate), tool_(std::move(tool)) {
     setObjectName(QString::number(dialogTemplate.id));
     setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
-    setFont(DialogUnits::dialogFont());
     setModal(false);
     controls_ = buildTemplate(this, dialogTemplate);
     setFixedSize(controls_.size);

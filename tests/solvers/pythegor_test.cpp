@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, PythegorButtons,
     ::testing::Values(
         TriangleCase{"HypotenuseKeepsMessage", "3", "4", "0", kFindHypotenuse, "3", "4", "5", "earlier text"},
-        TriangleCase{"HypotenuseOfUnitSides", "1", "1", "", kFindHypotenuse, "1", "1", "1.4142135623731",
+        TriangleCase{"HypotenuseOfUnitSides", "1", "1", "7", kFindHypotenuse, "1", "1", "1.4142135623731",
                      "earlier text"},
         TriangleCase{"SideOverwritesTypedSide", "3", "99", "5", kFindSide, "3", "4", "5", "earlier text"},
         TriangleCase{"SideFromSecondWhenFirstIsZero", "0", "4", "5", kFindSide, "3", "4", "5", "earlier text"},

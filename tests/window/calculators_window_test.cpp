@@ -1,12 +1,11 @@
 // Both calculators driven through the real main window: menu commands open
 // them, clicks go to their real buttons, keys to the focused control.
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 
-#include <cstdio>
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -18,21 +17,6 @@ constexpr int kAdvancedCalculator = 32793;
 constexpr int kBasicCalculator = 32792;
 constexpr int kDisplay = 1010;
 constexpr int kHistory = 1052;
-
-int failures = 0;
-
-void check(bool ok, const std::string& scenario, const std::string& what) {
-    if (!ok) {
-        ++failures;
-        std::fprintf(stderr, "FAIL! %s: %s\n", scenario.c_str(), what.c_str());
-    }
-}
-
-void checkText(const QString& actual, const char* expected, const std::string& scenario,
-               const char* field) {
-    check(actual == QString::fromUtf8(expected), scenario,
-          std::string(field) + ": got '" + actual.toStdString() + "', expected '" + expected + "'");
-}
 
 Qt::Key keyOf(char c) {
     if (c >= '0' && c <= '9') {
@@ -116,75 +100,90 @@ void runStep(ToolWindow* window, std::string_view step) {
     }
 }
 
-void runScenario(const Scenario& scenario) {
-    QPointer<ToolWindow> window = harness::openTool(scenario.command);
-    check(window != nullptr, scenario.name, "the command opened no window");
-    if (window == nullptr) {
-        return;
-    }
-    std::string steps = scenario.steps;
+void runSteps(ToolWindow* window, const std::string& steps) {
     std::size_t start = 0;
     while (start < steps.size()) {
         const std::size_t end = std::min(steps.find(' ', start), steps.size());
         runStep(window, std::string_view(steps).substr(start, end - start));
         start = end + 1;
     }
-    check(window != nullptr && window->isVisible(), scenario.name, "the window closed");
-    if (window == nullptr) {
-        return;
-    }
-    checkText(harness::text(window, kDisplay), scenario.display, scenario.name, "display");
-    if (scenario.history != nullptr) {
-        checkText(harness::text(window, kHistory), scenario.history, scenario.name, "history");
-    }
-    window->close();
-}
-
-void bothDisplaysAreReadOnly() {
-    for (const int command : {kAdvancedCalculator, kBasicCalculator}) {
-        ToolWindow* window = harness::openTool(command);
-        check(window != nullptr, "ReadOnlyDisplay", "no window");
-        if (window == nullptr) {
-            continue;
-        }
-        QLineEdit* display = harness::lineEdit(window, kDisplay);
-        check(display != nullptr && display->isReadOnly(), "ReadOnlyDisplay", "display is editable");
-        window->close();
-    }
-}
-
-void messagesOfTheAdvancedCalculator() {
-    ToolWindow* window = harness::openTool(kAdvancedCalculator);
-    check(window != nullptr, "Messages", "no window");
-    if (window == nullptr) {
-        return;
-    }
-    harness::MessageCatcher catcher;
-    harness::click(window, 1056);
-    for (const int id : {1000, 1006, 1000, 1036}) {  // 171 n!
-        harness::click(window, id);
-    }
-    check(catcher.messages.size() == 2, "Messages", "expected two message boxes");
-    if (catcher.messages.size() == 2) {
-        check(catcher.messages[0].startsWith("Explanation of the meaning of 'not-so-obvious' buttons!\n\n"),
-              "Messages", "help text: " + catcher.messages[0].toStdString());
-        checkText(catcher.messages[1], "Please enter an integer between 1 and 170", "Messages", "factorial");
-    }
-    checkText(harness::text(window, kDisplay), "", "Messages", "display");
-    checkText(harness::text(window, kHistory), "171! = ;  ", "Messages", "history");
-    window->close();
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    harness::mainFrame();
-    for (const Scenario& scenario : kScenarios) {
-        runScenario(scenario);
+class CalculatorsWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void keysAndClicks_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("history");
+        QTest::addColumn<bool>("hasHistory");
+        for (const Scenario& s : kScenarios) {
+            QTest::newRow(s.name) << s.command << QString::fromUtf8(s.steps) << QString::fromUtf8(s.display)
+                                  << QString::fromUtf8(s.history != nullptr ? s.history : "")
+                                  << (s.history != nullptr);
+        }
     }
-    bothDisplaysAreReadOnly();
-    messagesOfTheAdvancedCalculator();
-    std::fprintf(stderr, "%s: %d failure(s)\n", failures == 0 ? "PASS" : "FAIL", failures);
-    return failures == 0 ? 0 : 1;
-}
+
+    void keysAndClicks() {
+        QFETCH(int, command);
+        QFETCH(QString, steps);
+        QFETCH(QString, display);
+        QFETCH(QString, history);
+        QFETCH(bool, hasHistory);
+        QPointer<ToolWindow> window = harness::openTool(command);
+        QVERIFY(window != nullptr);
+        runSteps(window, steps.toStdString());
+        QVERIFY(window != nullptr && window->isVisible());
+        QCOMPARE(harness::text(window, kDisplay), display);
+        if (hasHistory) {
+            QCOMPARE(harness::text(window, kHistory), history);
+        }
+        window->close();
+    }
+
+    void displaysAreReadOnly() {
+        for (const int command : {kAdvancedCalculator, kBasicCalculator}) {
+            ToolWindow* window = harness::openTool(command);
+            QVERIFY(window != nullptr);
+            QLineEdit* display = harness::lineEdit(window, kDisplay);
+            QVERIFY(display != nullptr);
+            QVERIFY(display->isReadOnly());
+            window->close();
+        }
+    }
+
+    void helpAndFactorialMessages() {
+        ToolWindow* window = harness::openTool(kAdvancedCalculator);
+        QVERIFY(window != nullptr);
+        harness::MessageCatcher catcher;
+        runSteps(window, "1056 1000 1006 1000 1036");  // Help, then 171 n!
+        QCOMPARE(catcher.messages.size(), 2);
+        QVERIFY(catcher.messages[0].startsWith(
+            QStringLiteral("Explanation of the meaning of 'not-so-obvious' buttons!\n\n[Sto]")));
+        QVERIFY(catcher.messages[0].endsWith(QStringLiteral("screen.\n\nClick [OK] to go back.")));
+        QCOMPARE(catcher.messages[1], QStringLiteral("Please enter an integer between 1 and 170"));
+        QCOMPARE(harness::text(window, kDisplay), QString());
+        QCOMPARE(harness::text(window, kHistory), QStringLiteral("171! = ;  "));
+        window->close();
+    }
+
+    void twoCalculatorsAreIndependent() {
+        ToolWindow* first = harness::openTool(kBasicCalculator);
+        ToolWindow* second = harness::openTool(kBasicCalculator);
+        QVERIFY(first != nullptr && second != nullptr && first != second);
+        runSteps(first, "1000 1023");
+        runSteps(second, "1001");
+        runSteps(first, "1002 1030");
+        QCOMPARE(harness::text(first, kDisplay), QStringLiteral("4"));
+        QCOMPARE(harness::text(second, kDisplay), QStringLiteral("2"));
+        first->close();
+        second->close();
+    }
+};
+
+QTEST_MAIN(CalculatorsWindowTest)
+#include "calculators_window_test.moc"
