@@ -219,10 +219,10 @@ void MyCalculator::showResult(double result) {
 }
 
 void MyCalculator::evaluate() {
-    if (m_pendingOp != None) {
+    if (m_pendingOp != NoOperation) {
         showResult(compute(m_pendingOp, m_operand, m_display));
     }
-    m_pendingOp = None;
+    m_pendingOp = NoOperation;
 }
 
 void MyCalculator::OnEquals() {

@@ -16,7 +16,7 @@ public:
     static std::span<const MessageEntry<MyCalculator>> messageMap();
 
     // Pending two-operand operation, as the operator buttons set it.
-    enum Operation : int { None = 0, Add, Subtract, Multiply, Divide, Power, Remainder };
+    enum Operation : int { NoOperation = 0, Add, Subtract, Multiply, Divide, Power, Remainder };
 
 private:
     void OnDigit(int id);
@@ -48,5 +48,5 @@ private:
     std::string m_memory3;
     std::string m_history;
     std::string m_operand;
-    int m_pendingOp = None;
+    int m_pendingOp = NoOperation;
 };

@@ -137,7 +137,7 @@ void SimpleCalc::OnSign() {
         } else {
             m_display.insert(0, 1, '-');
         }
-    } else if (m_pendingOp == None && !m_display.empty()) {
+    } else if (m_pendingOp == NoOperation && !m_display.empty()) {
         // A result is negated in place and stays a result.
         if (!std::isnan(m_value)) {
             m_value = -m_value;
@@ -163,7 +163,7 @@ void SimpleCalc::OnClear() {
     readAllFields();
     m_display.clear();
     m_value = 0;
-    m_pendingOp = None;
+    m_pendingOp = NoOperation;
     m_entering = false;
     writeAllFields();
 }
@@ -172,7 +172,7 @@ void SimpleCalc::OnOperator(int id) {
     readAllFields();
     if (m_entering) {
         const double entry = numtext::readNumber(m_display);
-        m_value = m_pendingOp == None ? entry : apply(m_pendingOp, m_value, entry);
+        m_value = m_pendingOp == NoOperation ? entry : apply(m_pendingOp, m_value, entry);
         showValue();
     }
     // Without a new number the operator replaces the pending one, or starts
@@ -183,16 +183,16 @@ void SimpleCalc::OnOperator(int id) {
 
 void SimpleCalc::OnEquals() {
     readAllFields();
-    if (m_pendingOp != None && m_entering) {
+    if (m_pendingOp != NoOperation && m_entering) {
         m_value = apply(m_pendingOp, m_value, numtext::readNumber(m_display));
         showValue();
-    } else if (m_pendingOp != None) {
+    } else if (m_pendingOp != NoOperation) {
         // "=" straight after an operator drops the operator; the first number stands.
         showValue();
     } else if (m_entering) {
         m_value = numtext::readNumber(m_display);
         showValue();
     }
-    m_pendingOp = None;
+    m_pendingOp = NoOperation;
     writeAllFields();
 }

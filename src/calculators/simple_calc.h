@@ -19,7 +19,7 @@ public:
     // Longest number one can type, not counting its sign.
     static constexpr std::size_t kMaxEntry = 20;
 
-    enum Operation : int { None = 0, Add, Subtract, Multiply, Divide };
+    enum Operation : int { NoOperation = 0, Add, Subtract, Multiply, Divide };
 
 private:
     void OnDigit(int id);
@@ -37,6 +37,6 @@ private:
 
     std::string m_display;
     double m_value = 0;        // the first operand of the pending operation, or the last result
-    int m_pendingOp = None;
+    int m_pendingOp = NoOperation;
     bool m_entering = false;   // the display holds a number being typed
 };

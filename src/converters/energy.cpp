@@ -11,6 +11,7 @@ constexpr auto x = input();
 constexpr auto J = result(0);
 
 // Every row goes through joules, with 0.239 cal/J and 0.738 ft-lb/J.
+// clang-format off
 constexpr std::array<Energy::Row, 5> kRows{{
     //      J (1011)           erg (1012)        cal (1013)    ftlb (1014)   kWh (1017)
     {1022, {x,                 x * 10000000,     x * 0.239,    x * 0.738,    x / 3600000}},
@@ -19,6 +20,7 @@ constexpr std::array<Energy::Row, 5> kRows{{
     {1025, {x / 0.738,         J * 10000000,     J * 0.239,    x,            J / 3600000}},
     {1026, {x * 3600000,       J * 10000000,     J * 0.239,    J * 0.738,    x}},
 }};
+// clang-format on
 static_assert(conversion::wellFormed(kRows));
 
 }  // namespace

@@ -12,6 +12,7 @@ constexpr auto N = result(0);
 constexpr auto lb = result(2);
 
 // 0.225 lbf per newton; the tons row reaches newtons and dynes through pounds.
+// clang-format off
 constexpr std::array<Force::Row, 4> kRows{{
     //      N (1011)       dyn (1012)       lb (1013)      ton (1014)
     {1022, {x,             x * 100000,      x * 0.225,     lb / 2000}},
@@ -19,6 +20,7 @@ constexpr std::array<Force::Row, 4> kRows{{
     {1024, {x / 0.225,     N * 100000,      x,             x / 2000}},
     {1025, {lb / 0.225,    N * 100000,      x * 2000,      x}},
 }};
+// clang-format on
 static_assert(conversion::wellFormed(kRows));
 
 }  // namespace

@@ -15,6 +15,7 @@ constexpr auto mi = result(4);
 
 // The rounded factors (39.4 in/m, 3.28 ft/m, 1610 m/mi, 1.61 km/mi) are the
 // converter's own; the rows are therefore not exact inverses of each other.
+// clang-format off
 constexpr std::array<Length::Row, 7> kRows{{
     //      m (1011)      cm (1012)     in (1013)   ft (1014)   mi (1017)     km (1016)    ly (1018)
     {1022, {x,            x * 100,      x * 39.4,   x * 3.28,   x / 1610,     x / 1000,    x / 9.46e15}},
@@ -25,6 +26,7 @@ constexpr std::array<Length::Row, 7> kRows{{
     {1027, {x * 1000,     x * 100000,   x * 39400,  x * 3280,   x / 1.61,     x,           x / 9.46e12}},
     {1053, {x * 9.46e15,  m * 100,      m * 39.4,   in / 12,    ft / 5280,    m / 1000,    x}},
 }};
+// clang-format on
 static_assert(conversion::wellFormed(kRows));
 
 }  // namespace

@@ -11,12 +11,14 @@ constexpr auto x = input();
 constexpr auto hp = result(0);
 
 // 746 W (not 745.7) and 550 ft-lb/s to the horsepower.
+// clang-format off
 constexpr std::array<Power::Row, 3> kRows{{
     //      hp (1011)    W (1012)      ftlbs (1013)
     {1022, {x,           x * 746,      x * 550}},
     {1023, {x / 746,     x,            hp * 550}},
     {1024, {x / 550,     hp * 746,     x}},
 }};
+// clang-format on
 static_assert(conversion::wellFormed(kRows));
 
 }  // namespace

@@ -13,6 +13,7 @@ constexpr auto Pa = result(3);
 
 // mm Hg and torr are one unit here, as are Pa and N/m^2. Quotients come after
 // the product: x * 760 / 101325 is (x * 760) / 101325.
+// clang-format off
 constexpr std::array<Pressures::Row, 6> kRows{{
     //      atm (1011)    mmHg (1012)         torr (1013)  Pa (1014)          kPa (1017)          Nm2 (1016)
     {1022, {x,            x * 760,            x * 760,     x * 101325,        x * 101.325,       x * 101325}},
@@ -22,6 +23,7 @@ constexpr std::array<Pressures::Row, 6> kRows{{
     {1026, {x / 101.325,  x * 760 / 101.325,  mmHg,        x * 1000,          x,                  Pa}},
     {1027, {x / 101325,   x * 760 / 101325,   mmHg,        x,                 x / 1000,           x}},
 }};
+// clang-format on
 static_assert(conversion::wellFormed(kRows));
 
 }  // namespace

@@ -11,6 +11,7 @@ constexpr auto x = input();
 constexpr auto ms = result(0);
 
 // 0.278 m/s per km/h is the converter's own factor, not 1/3.6.
+// clang-format off
 constexpr std::array<Speed::Row, 4> kRows{{
     //      m/s (1011)   ft/s (1012)   mi/h (1013)   km/h (1014)
     {1022, {x,           x * 3.28,     x * 2.24,     x / 0.278}},
@@ -18,6 +19,7 @@ constexpr std::array<Speed::Row, 4> kRows{{
     {1024, {x / 2.24,    ms * 3.28,    x,            x / 0.621}},
     {1025, {x * 0.278,   ms * 3.28,    x * 0.621,    x}},
 }};
+// clang-format on
 static_assert(conversion::wellFormed(kRows));
 
 }  // namespace

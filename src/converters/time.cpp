@@ -14,6 +14,7 @@ constexpr auto d = result(3);
 
 // A month is 30.4375 days (365.25 / 12); the month and year rows use the
 // products of those numbers as single constants.
+// clang-format off
 constexpr std::array<Time::Row, 6> kRows{{
     //      s (1011)         min (1012)     h (1013)       d (1014)        mo (1017)        yr (1016)
     {1022, {x,               x / 60,        min / 60,      h / 24,         d / 30.4375,     d / 365.25}},
@@ -23,6 +24,7 @@ constexpr std::array<Time::Row, 6> kRows{{
     {1026, {x * 2629800,     x * 43830,     x * 730.5,     x * 30.4375,    x,               x / 12}},
     {1027, {x * 31557600,    x * 525960,    x * 8766,      x * 365.25,     x * 12,          x}},
 }};
+// clang-format on
 static_assert(conversion::wellFormed(kRows));
 
 }  // namespace

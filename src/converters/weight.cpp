@@ -13,6 +13,7 @@ constexpr auto kg = result(1);
 
 // 2.21 lb/kg one way and 0.45 kg/lb the other; ounces reach pounds as
 // x * 2.21 / 35, not x / 16.
+// clang-format off
 constexpr std::array<Weight::Row, 4> kRows{{
     //      g (1011)       kg (1012)      lb (1013)        oz (1014)
     {1022, {x,             x / 1000,      kg * 2.21,       x * 0.035}},
@@ -20,6 +21,7 @@ constexpr std::array<Weight::Row, 4> kRows{{
     {1024, {kg * 1000,     x * 0.45,      x,               g * 0.035}},
     {1025, {x * 28.35,     g / 1000,      x * 2.21 / 35,   x}},
 }};
+// clang-format on
 static_assert(conversion::wellFormed(kRows));
 
 }  // namespace

@@ -148,6 +148,7 @@ private Q_SLOTS:
         harness::key(window, Qt::Key_Return);
         QCOMPARE(harness::text(window, 1011), QStringLiteral("100"));
         QCOMPARE(harness::text(window, 1013), QStringLiteral("Celcius"));
+        QCOMPARE(checkedAmong(window, {1022, 1023, 1024}), QList<int>{1023});
         QVERIFY(window->isVisible());
     }
 

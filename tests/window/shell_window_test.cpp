@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QSignalSpy>
@@ -403,6 +404,26 @@ private Q_SLOTS:
         QVERIFY(about != nullptr);
         about->trigger();
         QVERIFY(checked);
+    }
+
+    void statusPaneShowsItemPrompts() {
+        QMenu* file = mainFrame().menuBar()->findChild<QMenu*>(QStringLiteral("&File"));
+        QMenu* physics = mainFrame().menuBar()->findChild<QMenu*>(QStringLiteral("&Physics"));
+        QVERIFY(file != nullptr && physics != nullptr);
+
+        mainFrame().menuBar()->setActiveAction(file->menuAction());
+        QVERIFY(QTest::qWaitForWindowExposed(file));
+        QCOMPARE(mainFrame().statusMessage(), QString());  // a popup title has no prompt
+        file->setActiveAction(file->actions().constFirst());
+        QCOMPARE(mainFrame().statusMessage(), QStringLiteral("Quit the application; prompts to save documents"));
+        file->hide();
+
+        mainFrame().menuBar()->setActiveAction(physics->menuAction());
+        QVERIFY(QTest::qWaitForWindowExposed(physics));
+        physics->setActiveAction(physics->actions().constFirst());
+        QCOMPARE(mainFrame().statusMessage(), QString());  // tool items have no prompt
+        physics->hide();
+        QTRY_COMPARE(mainFrame().statusMessage(), QStringLiteral("Ready"));
     }
 
     void editAcceleratorsDoNothing() {
