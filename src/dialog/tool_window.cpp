@@ -55,6 +55,9 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
     setFixedSize(controls_.size);
 
     for (const BuiltControls::Entry& entry : controls_.entries) {
+        // The tool sees typed keys before any control does: a read-only edit
+        // would otherwise swallow Backspace and Delete.
+        entry.widget->installEventFilter(this);
         auto* button = qobject_cast<QAbstractButton*>(entry.widget);
         if (button != nullptr) {
             const int id = entry.control->id;
@@ -135,12 +138,26 @@ void ToolWindow::showEvent(QShowEvent* event) {
     }
 }
 
-void ToolWindow::keyPressEvent(QKeyEvent* event) {
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier ||
-                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+bool ToolWindow::offerKey(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (busy_ || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)) {
+        return false;
+    }
     ToolKey key{};
     char character = 0;
-    if (!busy_ && plain && toolKeyOf(*event, key, character) && tool_->handleKey(key, character)) {
+    return toolKeyOf(*event, key, character) && tool_->handleKey(key, character);
+}
+
+bool ToolWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && offerKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ToolWindow::keyPressEvent(QKeyEvent* event) {
+    if (offerKey(event)) {
         event->accept();
         return;
     }

@@ -35,10 +35,13 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void click(int controlId);
+    // Gives the tool the first look at a typed key; true when it took it.
+    bool offerKey(QKeyEvent* event);
     void dismiss();
 
     const DialogTemplate& template_;

@@ -1,0 +1,178 @@
+// The periodic table and the planet sheet driven through the real main
+// window: menu commands open them, clicks go to their real buttons.
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+#include <span>
+#include <string>
+
+#include "window/window_harness.h"
+
+namespace {
+
+constexpr int kPeriodicTable = 32790;
+constexpr int kPlanetData = 32791;
+
+constexpr std::array<int, 4> kElementFields{1010, 1052, 1122, 1123};
+constexpr std::array<int, 10> kPlanetFields{1010, 1011, 1012, 1013, 1014, 1017, 1016, 1018, 1019, 1020};
+
+// Clicks the buttons whose ids are listed, separated by spaces.
+void clickAll(ToolWindow* window, const std::string& ids) {
+    std::size_t start = 0;
+    while (start < ids.size()) {
+        const std::size_t end = std::min(ids.find(' ', start), ids.size());
+        harness::click(window, std::stoi(ids.substr(start, end - start)));
+        start = end + 1;
+    }
+}
+
+// The texts of the fields joined by '|', for comparing a whole row at once.
+QString fieldTexts(ToolWindow* window, std::span<const int> fields) {
+    QStringList texts;
+    for (const int id : fields) {
+        texts.append(harness::text(window, id));
+    }
+    return texts.join(QLatin1Char('|'));
+}
+
+}  // namespace
+
+class ReferenceWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void periodicButtons_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Iron") << "1034" << "Fe|||";
+        QTest::newRow("Hydrogen") << "1000" << "H|||";
+        QTest::newRow("Lawrencium") << "1121" << "Lr|||";
+        QTest::newRow("EmptyThenSodium") << "1062 1002" << "Na|||";
+        QTest::newRow("Empty") << "1034 1086" << "Empty|Empty|Empty|Empty";
+        QTest::newRow("Unnamed") << "1062 1056" << "Unnamed|||";
+    }
+
+    void periodicButtons() {
+        QFETCH(QString, clicks);
+        QFETCH(QString, shown);
+        QPointer<ToolWindow> window = harness::openTool(kPeriodicTable);
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Periodic Table of Elements"));
+        QCOMPARE(fieldTexts(window, kElementFields), QStringLiteral("|||"));
+        harness::MessageCatcher catcher;
+        clickAll(window, clicks.toStdString());
+        QVERIFY(window != nullptr && window->isVisible());
+        QCOMPARE(fieldTexts(window, kElementFields), shown);
+        QVERIFY(catcher.messages.isEmpty());
+        window->close();
+    }
+
+    void periodicCaptionsAndBlanks() {
+        ToolWindow* window = harness::openTool(kPeriodicTable);
+        QVERIFY(window != nullptr);
+        QCOMPARE(harness::button(window, 1009)->text(), QStringLiteral("Tc"));
+        QCOMPARE(harness::button(window, 1093)->text(), QString());
+        QVERIFY(harness::control(window, 1059) == nullptr);
+        window->close();
+    }
+
+    void periodicFieldsAreReadOnly() {
+        ToolWindow* window = harness::openTool(kPeriodicTable);
+        QVERIFY(window != nullptr);
+        harness::click(window, 1034);
+        for (const int id : kElementFields) {
+            QLineEdit* field = harness::lineEdit(window, id);
+            QVERIFY(field != nullptr);
+            QVERIFY(field->isReadOnly());
+        }
+        harness::type(window, 1010, QStringLiteral("Xx"));
+        QCOMPARE(harness::text(window, 1010), QStringLiteral("Fe"));
+        window->close();
+    }
+
+    void periodicOpensOnHydrogen() {
+        ToolWindow* window = harness::openTool(kPeriodicTable);
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->focusWidget(), harness::control(window, 1000));
+        window->close();
+    }
+
+    void periodicEnterOnAButtonPressesIt() {
+        QPointer<ToolWindow> window = harness::openTool(kPeriodicTable);
+        QVERIFY(window != nullptr);
+        harness::control(window, 1074)->setFocus();
+        harness::key(window, Qt::Key_Return);
+        QVERIFY(window != nullptr && window->isVisible());
+        QCOMPARE(fieldTexts(window, kElementFields), QStringLiteral("Empty|Empty|Empty|Empty"));
+        window->close();
+    }
+
+    void enterInAFieldConfirms_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("field");
+        QTest::newRow("Periodic") << kPeriodicTable << 1123;
+        QTest::newRow("Planets") << kPlanetData << 1020;
+    }
+
+    void enterInAFieldConfirms() {
+        QFETCH(int, command);
+        QFETCH(int, field);
+        QPointer<ToolWindow> window = harness::openTool(command);
+        QVERIFY(window != nullptr);
+        harness::MessageCatcher catcher;
+        harness::control(window, field)->setFocus();
+        harness::key(window, Qt::Key_Return);
+        QVERIFY(harness::released(window));
+        QVERIFY(catcher.messages.isEmpty());
+    }
+
+    void planetButtons_data() {
+        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Earth") << "1002" << "150|1.00|0.997|29.8|12,800|1.000|5.52|9.78|11.2|1";
+        QTest::newRow("Venus") << "1001" << "108|0.615|-243|35.0|12,100|0.815|5.20|8.60|10.3|None";
+        QTest::newRow("Jupiter") << "1004" << "778|11.9|0.409|13.1|143,000|318|1.31|22.9|59.5|16 + ring";
+        QTest::newRow("PlutoAfterUranus")
+            << "1006 1008" << "5900|248|6.39|4.74|2300|0.002|2.03|0.5|1.1|1";
+        QTest::newRow("SaturnTwice")
+            << "1005 1005" << "1430|29.5|0.426|9.64|120,000|95.1|0.704|9.05|35.6|18 + rings";
+    }
+
+    void planetButtons() {
+        QFETCH(QString, clicks);
+        QFETCH(QString, shown);
+        QPointer<ToolWindow> window = harness::openTool(kPlanetData);
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Some Planets' Properties"));
+        QCOMPARE(fieldTexts(window, kPlanetFields), QStringLiteral("|||||||||"));
+        harness::MessageCatcher catcher;
+        clickAll(window, clicks.toStdString());
+        QVERIFY(window != nullptr && window->isVisible());
+        QCOMPARE(fieldTexts(window, kPlanetFields), shown);
+        QVERIFY(catcher.messages.isEmpty());
+        window->close();
+    }
+
+    void planetFieldsCanBeTypedOverUntilTheNextPlanet() {
+        ToolWindow* window = harness::openTool(kPlanetData);
+        QVERIFY(window != nullptr);
+        harness::click(window, 1003);
+        for (const int id : kPlanetFields) {
+            QVERIFY(!harness::lineEdit(window, id)->isReadOnly());
+        }
+        harness::type(window, 1012, QStringLiteral("my guess"));
+        QCOMPARE(harness::text(window, 1012), QStringLiteral("my guess"));
+        harness::click(window, 1002);
+        QCOMPARE(harness::text(window, 1012), QStringLiteral("0.997"));
+        window->close();
+    }
+};
+
+QTEST_MAIN(ReferenceWindowTest)
+#include "reference_window_test.moc"
