@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "dialog/button_accessible.h"
 #include "dialog/dialog_units.h"
 #include "dialog/flat_button.h"
+#include "resources/accessible_names.h"
 
 namespace {
 
@@ -45,6 +47,7 @@ QAbstractButton* makeButton(QWidget* dialog, const ControlTemplate& control) {
     if (has(control, cf::Flat) || control.kind == ControlKind::UnitButton) {
         auto* flat = new FlatButton(caption, dialog);
         flat->setTemplateDefault(has(control, cf::Default));
+        CheckableButtonAccessible::adopt(flat);
         button = flat;
     } else {
         button = new QPushButton(caption, dialog);
@@ -152,6 +155,10 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
             widget->setFocusPolicy(has(control, cf::TabStop) ? Qt::StrongFocus : Qt::ClickFocus);
         } else {
             widget->setFocusPolicy(Qt::NoFocus);
+        }
+        const std::string name = accessibleName(dialogTemplate, control);
+        if (!name.empty()) {
+            widget->setAccessibleName(QString::fromStdString(name));
         }
         widget->setGeometry(units.rect(control.x, control.y, control.w, control.h));
         built.entries.append({&control, widget});

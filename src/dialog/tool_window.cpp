@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
+#include "dialog/button_accessible.h"
 #include "dialog/dialog_units.h"
 #include "dialog/message_box.h"
 #include "dialog/tool.h"
@@ -48,6 +49,7 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       template_(dialogTemplate), tool_(std::move(tool)) {
+    CheckableButtonAccessible::install();
     setObjectName(QString::number(dialogTemplate.id));
     setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
     setModal(false);

@@ -1,0 +1,36 @@
+# `cpack -G DEB` in a build directory makes a Debian package of what
+# cmake/install.cmake installs.
+set(CPACK_PACKAGE_NAME brimlet)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Brimlet developers")
+set(BRIMLET_PACKAGE_CONTACT "The Brimlet developers <brimlet@localhost>"
+    CACHE STRING "Maintainer of the Debian package, as \"Name <address>\"")
+set(CPACK_PACKAGE_CONTACT ${BRIMLET_PACKAGE_CONTACT})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "engineering toolbox of converters, solvers and calculators")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY brimlet)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Debian's extended description: each continuation line starts with a space and
+# " ." stands for an empty line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
+ Brimlet 5 is a toolbox for engineering students, teachers and practising
+ engineers. Its main window opens small tool windows:
+ .
+  - unit converters for temperature, length, speed, time, energy, force,
+    power, weight, pressure and angle, and a Roman numeral converter;
+  - formula solvers: line through two points, Pythagorean theorem, quadratic
+    formula, absolute uncertainty, sheet-metal bend allowance, combinations
+    and permutations, SI prefix lookup;
+  - a periodic table and a data sheet of the planets;
+  - an advanced calculator and a basic calculator.")
+# The libraries come from dpkg-shlibdeps (package dpkg-dev). The font is not a
+# library but the dialogs are laid out for its metrics.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+
+include(CPack)

@@ -1,0 +1,75 @@
+#include "dialog/button_accessible.h"
+
+#include <QAbstractButton>
+
+#include "dialog/flat_button.h"
+
+namespace {
+
+QAccessibleInterface* checkableButtonFactory(const QString&, QObject* object) {
+    // Every flat button gets this interface, whether or not it is checkable yet.
+    if (auto* button = dynamic_cast<FlatButton*>(object)) {
+        return new CheckableButtonAccessible(button);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+CheckableButtonAccessible::CheckableButtonAccessible(QAbstractButton* button)
+    : QAccessibleWidget(button, QAccessible::PushButton) {}
+
+QAbstractButton* CheckableButtonAccessible::button() const { return static_cast<QAbstractButton*>(widget()); }
+
+QAccessible::State CheckableButtonAccessible::state() const {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.checkable = button()->isCheckable();
+    state.checked = button()->isChecked();
+    state.pressed = button()->isDown();
+    return state;
+}
+
+QString CheckableButtonAccessible::text(QAccessible::Text t) const {
+    if (t == QAccessible::Name) {
+        const QString name = widget()->accessibleName();
+        return name.isEmpty() ? QString(button()->text()).remove(QLatin1Char('&')) : name;
+    }
+    return QAccessibleWidget::text(t);
+}
+
+QStringList CheckableButtonAccessible::actionNames() const {
+    if (!widget()->isEnabled()) {
+        return {};
+    }
+    if (!button()->isCheckable()) {
+        return {pressAction()};
+    }
+    return {pressAction(), toggleAction()};
+}
+
+void CheckableButtonAccessible::doAction(const QString& actionName) {
+    if (widget()->isEnabled() && (actionName == pressAction() || actionName == toggleAction())) {
+        button()->click();
+    }
+}
+
+QStringList CheckableButtonAccessible::keyBindingsForAction(const QString&) const { return {}; }
+
+void CheckableButtonAccessible::install() {
+    static const bool installed = [] {
+        QAccessible::installFactory(checkableButtonFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void CheckableButtonAccessible::adopt(FlatButton* button) {
+    install();
+    // With assistive technology active, Qt makes an interface for a widget
+    // already while its base class is being constructed, when the widget is
+    // not yet a FlatButton, and keeps it. Replace such an early one.
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button);
+    if (iface != nullptr && dynamic_cast<CheckableButtonAccessible*>(iface) == nullptr) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+    }
+}
