@@ -14,20 +14,21 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Debian's extended description: each continuation line starts with a space and
-# " ." stands for an empty line.
+# The extended description; CPack puts the summary above it and indents each
+# line for the control file. The list items keep a leading space so that
+# package tools show them verbatim.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Brimlet 5 is a toolbox for engineering students, teachers and practising
- engineers. Its main window opens small tool windows:
- .
-  - unit converters for temperature, length, speed, time, energy, force,
-    power, weight, pressure and angle, and a Roman numeral converter;
-  - formula solvers: line through two points, Pythagorean theorem, quadratic
-    formula, absolute uncertainty, sheet-metal bend allowance, combinations
-    and permutations, SI prefix lookup;
-  - a periodic table and a data sheet of the planets;
-  - an advanced calculator and a basic calculator.")
+    "Brimlet 5 is a toolbox for engineering students, teachers and practising
+engineers. Its main window opens small tool windows:
+
+ - unit converters for temperature, length, speed, time, energy, force,
+   power, weight, pressure and angle, and a Roman numeral converter;
+ - formula solvers: line through two points, Pythagorean theorem, quadratic
+   formula, absolute uncertainty, sheet-metal bend allowance, combinations
+   and permutations, SI prefix lookup;
+ - a periodic table and a data sheet of the planets;
+ - an advanced calculator and a basic calculator.
+")
 # The libraries come from dpkg-shlibdeps (package dpkg-dev). The font is not a
 # library but the dialogs are laid out for its metrics.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -19,10 +19,12 @@ std::string bitsText(std::optional<double> value) {
     if (!value) {
         return "(refused)";
     }
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%a (%016llx)", *value,
-                  static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(*value)));
-    return buffer;
+    return cref::inCLocale([&] {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%a (%016llx)", *value,
+                      static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(*value)));
+        return std::string(buffer);
+    });
 }
 
 std::string intText(std::optional<int> value) { return value ? std::to_string(*value) : "(refused)"; }

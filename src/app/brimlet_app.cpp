@@ -3,12 +3,13 @@
 #include <QSettings>
 
 #include "app/main_frame.h"
+#include "dialog/app_icon.h"
 
 CBrimletApp::CBrimletApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("brimlet"));
     setApplicationDisplayName(QString());
-    setDesktopFileName(QStringLiteral("brimlet"));
-    setWindowIcon(QIcon(QStringLiteral(":/brimlet.png")));
+    setDesktopFileName(QStringLiteral("io.github.brimlet.Brimlet"));
+    setWindowIcon(appIcon());
 }
 
 CBrimletApp::~CBrimletApp() = default;

@@ -15,6 +15,7 @@
 #include "app/brimlet_view.h"
 #include "app/command_table.h"
 #include "app/lock_keys.h"
+#include "dialog/app_icon.h"
 #include "dialog/message_box.h"
 #include "dialog/tool_window.h"
 #include "resources/resource_ids.h"
@@ -36,7 +37,7 @@ QAction* commandAction(QObject* parent, const QString& text, int commandId) {
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainFrame"));
-    setWindowIcon(QIcon(QStringLiteral(":/brimlet.png")));
+    setWindowIcon(appIcon());
     setCentralWidget(new CBrimletView(this));
     buildMenus();
     buildAccelerators();

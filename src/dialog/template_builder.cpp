@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "dialog/app_icon.h"
 #include "dialog/button_accessible.h"
 #include "dialog/dialog_units.h"
 #include "dialog/flat_button.h"
@@ -73,7 +74,7 @@ QWidget* makeStatic(QWidget* dialog, const ControlTemplate& control) {
     }
     case ControlKind::Icon: {
         auto* icon = new QLabel(dialog);
-        icon->setPixmap(QIcon(QStringLiteral(":/brimlet.png")).pixmap(32, 32));
+        icon->setPixmap(appIcon().pixmap(32, 32));
         icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return icon;
     }

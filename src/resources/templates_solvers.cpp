@@ -15,7 +15,8 @@ constexpr std::array kUncert{
     ControlTemplate{1012, K::Edit, "", 13, 35, 85, 14, kEditTab},
     ControlTemplate{1013, K::Edit, "", 119, 35, 85, 14, kEditTab},
     ControlTemplate{1014, K::Edit, "", 13, 70, 184, 14, kEdit},
-    ControlTemplate{1000, K::PushButton, "Calculate Abs. Uncertainty", 223, 18, 107, 14, cf::TabStop | cf::Flat},
+    ControlTemplate{1000, K::PushButton, "Calculate Abs. Uncertainty", 223, 18, 107, 14,
+                    cf::TabStop | cf::Flat},
     ControlTemplate{1001, K::PushButton, "Calculate % Abs. Uncertainty", 223, 35, 107, 14,
                     cf::TabStop | cf::Flat},
     ControlTemplate{1002, K::PushButton, "Clear Data", 223, 70, 107, 14, cf::Default | cf::Flat},
@@ -170,7 +171,8 @@ constexpr std::array kPermutation{
 
 }  // namespace
 
-const DialogTemplate kTemplate132{132, "Absolute Uncertainty Calculator", 343, 100, DialogStyle::Tool, kUncert};
+const DialogTemplate kTemplate132{132, "Absolute Uncertainty Calculator", 343, 100, DialogStyle::Tool,
+                                  kUncert};
 const DialogTemplate kTemplate137{137, "Geometry Line Functions", 340, 124, DialogStyle::Tool, kGeo};
 const DialogTemplate kTemplate142{142, "Pythegorean Theorem", 296, 92, DialogStyle::Tool, kPythegor};
 const DialogTemplate kTemplate143{143, "Quadratic Formula", 235, 95, DialogStyle::Tool, kQuad};

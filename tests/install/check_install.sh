@@ -11,7 +11,21 @@ app_id=io.github.brimlet.Brimlet
 icon_sizes=(16 22 24 32 48 64 128 256)
 
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+# Installing (cpack too) rewrites the build tree's install_manifest.txt, which
+# may be all a user has to uninstall a real installation with: put it back.
+manifest=$build/install_manifest.txt
+if [[ -f $manifest ]]; then
+    cp -p "$manifest" "$scratch/manifest"
+fi
+restore_manifest() {
+    if [[ -f $scratch/manifest ]]; then
+        cp -p "$scratch/manifest" "$manifest"
+    else
+        rm -f "$manifest"
+    fi
+    rm -rf "$scratch"
+}
+trap restore_manifest EXIT
 prefix=$scratch/usr
 failures=0
 

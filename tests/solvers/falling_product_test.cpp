@@ -48,7 +48,8 @@ double plainFactorial(double x) {
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure() << "expected " << expected << " (signbit " << std::signbit(expected)
-                                         << "), got " << actual << " (signbit " << std::signbit(actual) << ")";
+                                         << "), got " << actual << " (signbit " << std::signbit(actual)
+                                         << ")";
 }
 
 // Inputs where the plain loop ends within about a million passes.

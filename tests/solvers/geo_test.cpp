@@ -39,7 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, GeoCalculate,
     ::testing::Values(
         LineCase{"Rising", {"1", "2", "3", "6"}, {"2", "0", "0", "4.47213595499958", "2", "4"}},
-        LineCase{"Vertical", {"2", "5", "2", "9"}, {"-9999999999", "20000000003", "20000000007", "4", "2", "7"}},
+        LineCase{"Vertical", {"2", "5", "2", "9"},
+                 {"-9999999999", "20000000003", "20000000007", "4", "2", "7"}},
         // 0 / -3 would be a negative zero.
         LineCase{"HorizontalIsPositiveZero", {"1", "3", "4", "3"}, {"0", "3", "3", "3", "2.5", "3"}},
         LineCase{"SamePointTwice", {"0", "0", "0", "0"}, {"-9999999999", "0", "0", "0", "0", "0"}},

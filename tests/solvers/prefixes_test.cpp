@@ -47,7 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LookUpCase{"-15", "-15", "femto", "f"}, LookUpCase{"-18", "-18", "atto", "a"},
                       LookUpCase{"-21", "-21", "zepto", "z"}, LookUpCase{"-24", "-24", "yocto", "y"},
                       LookUpCase{"0", "0", "Invalid", "Invalid"}, LookUpCase{"4", "4", "Invalid", "Invalid"},
-                      LookUpCase{"-4", "-4", "Invalid", "Invalid"}, LookUpCase{"27", "27", "Invalid", "Invalid"},
+                      LookUpCase{"-4", "-4", "Invalid", "Invalid"},
+                      LookUpCase{"27", "27", "Invalid", "Invalid"},
                       // Integer reading stops at the point.
                       LookUpCase{"6.9", "6", "mega", "M"}, LookUpCase{" +3", "3", "kilo", "k"}));
 

@@ -46,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         TriangleCase{"HypotenuseOfUnitSides", "1", "1", "7", kFindHypotenuse, "1", "1", "1.4142135623731",
                      "earlier text"},
         TriangleCase{"SideOverwritesTypedSide", "3", "99", "5", kFindSide, "3", "4", "5", "earlier text"},
-        TriangleCase{"SideFromSecondWhenFirstIsZero", "0", "4", "5", kFindSide, "3", "4", "5", "earlier text"},
+        TriangleCase{"SideFromSecondWhenFirstIsZero", "0", "4", "5", kFindSide, "3", "4", "5",
+                     "earlier text"},
         TriangleCase{"SideFromSecondWhenFirstIsNegative", "-2", "4", "5", kFindSide, "3", "4", "5",
                      "earlier text"},
         TriangleCase{"NoPositiveSide", "0", "-1", "5", kFindSide, "0", "-1", "5", "No data entered."},
@@ -56,8 +57,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "Yes, Pythegorean Tripple!"},
         TriangleCase{"TripleAllZero", "0", "0", "0", kCheck, "0", "0", "0", "Yes, Pythegorean Tripple!"},
         TriangleCase{"NoTriple", "3", "4", "6", kCheck, "3", "4", "6", "No, Not a Tripple!"},
-        TriangleCase{"RoundedRootIsNoTriple", "1", "1", "1.4142135623731", kCheck, "1", "1", "1.4142135623731",
-                     "No, Not a Tripple!"},
+        TriangleCase{"RoundedRootIsNoTriple", "1", "1", "1.4142135623731", kCheck, "1", "1",
+                     "1.4142135623731", "No, Not a Tripple!"},
         TriangleCase{"Clear", "3", "4", "5", kClear, "0", "0", "0", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -1,0 +1,7 @@
+#!/bin/bash
+# The short fuzzing run of the test command: every fuzz target for
+# FUZZ_SECONDS seconds (12 by default, about a minute in all). Exits non-zero
+# on any crash, sanitizer report or mismatch.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+exec scripts/fuzz-long.sh "${FUZZ_SECONDS:-12}"
