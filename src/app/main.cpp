@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     // windowing system is started.
     const char* file = nullptr;
     int files = 0;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
             printHelp();
@@ -42,12 +42,14 @@ int main(int argc, char** argv) {
 
     CBrimletApp app(argc, argv);
     // Qt has taken its own options out of argv by now.
+    bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
-        if (std::strcmp(arg, "--") == 0) {
+        if (!optionsEnded && std::strcmp(arg, "--") == 0) {
+            optionsEnded = true;  // what follows is a file name, even if it starts with '-'
             continue;
         }
-        if (arg[0] == '-' && arg[1] != '\0') {
+        if (!optionsEnded && arg[0] == '-' && arg[1] != '\0') {
             std::fprintf(stderr, "brimlet: unknown option '%s'\nTry 'brimlet --help' for more information.\n",
                          arg);
             return 2;

@@ -1,0 +1,41 @@
+#!/bin/bash
+# Starts the program with an empty home folder and lists what it wrote there:
+# the per-user settings file, and nothing else.
+set -euo pipefail
+program=$1
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+
+env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME \
+    HOME="$home" XDG_RUNTIME_DIR="$home/.run" QT_QPA_PLATFORM=offscreen \
+    timeout 5 "$program" >/dev/null 2>&1 || [ $? -eq 124 ]
+
+written=$(cd "$home" && find . -path ./.run -prune -o -type f -print | sort)
+expected="./.config/Local AppWizard-Generated Applications/Brimlet 5.conf"
+if [ "$written" != "$expected" ]; then
+    echo "expected only: $expected"
+    echo "written: $written"
+    exit 1
+fi
+if ! grep -qx 'PreviewPages=0' "$home/$expected" || ! grep -qx '\[Settings\]' "$home/$expected"; then
+    echo "settings file lacks [Settings] PreviewPages=0:"
+    cat "$home/$expected"
+    exit 1
+fi
+
+# A value already there is kept, not reset.
+sed -i 's/PreviewPages=0/PreviewPages=3/' "$home/$expected"
+env -u XDG_CONFIG_HOME HOME="$home" XDG_RUNTIME_DIR="$home/.run" QT_QPA_PLATFORM=offscreen \
+    timeout 5 "$program" >/dev/null 2>&1 || [ $? -eq 124 ]
+grep -qx 'PreviewPages=3' "$home/$expected" || { echo "PreviewPages was overwritten"; exit 1; }
+
+# --help and --version answer without a display and write nothing.
+rm -rf "${home:?}"/.config
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" "$program" --version | grep -q '^brimlet 5\.'
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" "$program" --help | grep -q '^Usage: brimlet'
+[ -z "$(cd "$home" && find . -path ./.run -prune -o -type f -print)" ] || { echo "--help wrote files"; exit 1; }
+if env -u DISPLAY HOME="$home" QT_QPA_PLATFORM=offscreen "$program" --bogus >/dev/null 2>&1; then
+    echo "an unknown option was accepted"
+    exit 1
+fi
+echo "settings: only the settings file was written"
