@@ -19,8 +19,16 @@ namespace {
 // A mix of what the tools write: small and large magnitudes, fractions that
 // need all 15 digits, whole numbers, and the constants' usual shapes.
 constexpr std::array kValues{
-    0.0, 1.0 / 3, 2.0 / 3, 0.1 + 0.2, 100000.0, 123456789012345.0, 1e15, 1234567890123456.0, 0.0001, 0.00001,
-    -459.67, 39.4, 1610.0, 3.14, 6.02214076e23, 1.602176634e-19, 9.80665, -0.0, 299792458.0, 1e-300,
+    0.0,           1.0 / 3,
+    2.0 / 3,       0.1 + 0.2,
+    100000.0,      123456789012345.0,
+    1e15,          1234567890123456.0,
+    0.0001,        0.00001,
+    -459.67,       39.4,
+    1610.0,        3.14,
+    6.02214076e23, 1.602176634e-19,
+    9.80665,       -0.0,
+    299792458.0,   1e-300,
 };
 
 constexpr std::array kInts{0, 1, -1, 42, 170, 3999, 65535, -2147483647, 2147483647, 123456};
@@ -32,7 +40,8 @@ const std::vector<std::string>& texts() {
         for (const double value : kValues) {
             built.push_back(numtext::formatDouble(value));
         }
-        for (const char* typed : {"  12.5  ", "12abc", ".5", "-.5", "+3", "1E-2", "1e", "2", "1000", "0.001"}) {
+        for (const char* typed :
+             {"  12.5  ", "12abc", ".5", "-.5", "+3", "1E-2", "1e", "2", "1000", "0.001"}) {
             built.emplace_back(typed);
         }
         return built;

@@ -71,7 +71,12 @@ int main(int argc, char** argv) {
         return usage();
     }
 
+    // A server that has only just started may not take connections yet.
     Display* display = XOpenDisplay(nullptr);
+    for (int attempt = 0; display == nullptr && attempt < 50; ++attempt) {
+        usleep(100'000);
+        display = XOpenDisplay(nullptr);
+    }
     if (display == nullptr) {
         std::fprintf(stderr, "startup_probe: cannot open display '%s'\n", XDisplayName(nullptr));
         return 1;

@@ -9,12 +9,13 @@
 #include <QDialog>
 #include <QTimer>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "app/brimlet_app.h"
 #include "app/command_table.h"
 #include "app/main_frame.h"
 #include "dialog/tool.h"
@@ -46,7 +47,8 @@ bool raisesMessage(QAbstractButton* button) {
 std::optional<int> pressedButton(ToolWindow& window) {
     std::vector<int> candidates;
     for (const ControlTemplate& control : window.dialogTemplate().controls) {
-        const bool button = control.kind == ControlKind::PushButton || control.kind == ControlKind::UnitButton;
+        const bool button =
+            control.kind == ControlKind::PushButton || control.kind == ControlKind::UnitButton;
         if (button && window.tool().hasHandler(control.id)) {
             if ((control.flags & cf::Default) != 0) {
                 candidates.insert(candidates.begin(), control.id);
@@ -101,7 +103,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication app(argc, argv);
+    CBrimletApp app(argc, argv);
     CMainFrame frame;
     frame.show();
     QCoreApplication::processEvents();
@@ -114,7 +116,8 @@ int main(int argc, char** argv) {
     }
     for (const ToolCommand& command : toolCommands()) {
         const std::string name = command.className;
-        benchmark::RegisterBenchmark(("Press/" + name).c_str(), pressButton, std::ref(frame), command.commandId)
+        benchmark::RegisterBenchmark(("Press/" + name).c_str(), pressButton, std::ref(frame),
+                                     command.commandId)
             ->Unit(benchmark::kMicrosecond);
     }
     benchmark::RunSpecifiedBenchmarks();

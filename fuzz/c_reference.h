@@ -50,7 +50,9 @@ inline bool isCSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-inline bool isCDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool isCDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // [space][sign]digits[.digits][letter[sign]digits], at least one mantissa
 // digit; an exponent letter is taken only with digits after it. Returns the
@@ -117,7 +119,9 @@ inline std::optional<std::string> acceptedInteger(std::string_view text) {
     return number;
 }
 
-inline double strtodC(const std::string& number) { return strtod_l(number.c_str(), nullptr, cLocale()); }
+inline double strtodC(const std::string& number) {
+    return strtod_l(number.c_str(), nullptr, cLocale());
+}
 
 // strtol, then clamped to 32 bits as a 64-bit long must be.
 inline int strtolC(const std::string& number) {

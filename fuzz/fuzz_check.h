@@ -11,7 +11,8 @@
                                   std::string_view expected) {
     std::fprintf(stderr, "MISMATCH in %.*s\n  input:    '%.*s'\n  got:      '%.*s'\n  expected: '%.*s'\n",
                  static_cast<int>(what.size()), what.data(), static_cast<int>(input.size()), input.data(),
-                 static_cast<int>(got.size()), got.data(), static_cast<int>(expected.size()), expected.data());
+                 static_cast<int>(got.size()), got.data(), static_cast<int>(expected.size()),
+                 expected.data());
     std::abort();
 }
 

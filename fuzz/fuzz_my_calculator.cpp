@@ -27,31 +27,51 @@ constexpr std::array kFields{kDisplay, 1013, 1014, 1015, kHistory};
 
 // Every button of the keypad.
 constexpr std::array kKeys{
-    1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1011, 1012, 1016, 1017, 1018,
-    1019, 1020, 1021, 1022, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1032, 1033, 1034,
-    1035, 1036, 1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1045, 1046, 1047, 1048, 1049,
-    1050, 1056,
+    1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1011, 1012, 1016, 1017, 1018, 1019,
+    1020, 1021, 1022, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1032, 1033, 1034, 1035, 1036,
+    1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1045, 1046, 1047, 1048, 1049, 1050, 1056,
 };
 
 bool isWritten(const std::string& display) {
     return isWrittenResult(display, numtext::formatResult, numtext::readNumber);
 }
 
-std::string expectedResult(double value) { return cref::formatGeneral(value, 6, 'G'); }
+std::string expectedResult(double value) {
+    return cref::formatGeneral(value, 6, 'G');
+}
 
 // The functions whose result does not depend on an order of operations.
 bool referenceFunction(int id, double x, double& result) {
     switch (id) {
-        case 1028: result = x * x; return true;
-        case 1034: result = std::sqrt(x); return true;
-        case 1037: result = std::sin(x); return true;
-        case 1038: result = std::cos(x); return true;
-        case 1039: result = std::tan(x); return true;
-        case 1045: result = std::log(x); return true;
-        case 1046: result = std::ceil(x); return true;
-        case 1047: result = std::floor(x); return true;
-        case 1050: result = 1 / x; return true;
-        default: return false;
+        case 1028:
+            result = x * x;
+            return true;
+        case 1034:
+            result = std::sqrt(x);
+            return true;
+        case 1037:
+            result = std::sin(x);
+            return true;
+        case 1038:
+            result = std::cos(x);
+            return true;
+        case 1039:
+            result = std::tan(x);
+            return true;
+        case 1045:
+            result = std::log(x);
+            return true;
+        case 1046:
+            result = std::ceil(x);
+            return true;
+        case 1047:
+            result = std::floor(x);
+            return true;
+        case 1050:
+            result = 1 / x;
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -59,11 +79,16 @@ std::string referenceOperation(int id, const std::string& first, const std::stri
     const double a = cref::atofDecimal(first);
     const double b = cref::atofDecimal(second);
     switch (id) {
-        case 1023: return expectedResult(a + b);
-        case 1024: return expectedResult(a - b);
-        case 1025: return expectedResult(a * b);
-        case 1026: return expectedResult(a / b);
-        case 1033: return expectedResult(std::pow(a, b));
+        case 1023:
+            return expectedResult(a + b);
+        case 1024:
+            return expectedResult(a - b);
+        case 1025:
+            return expectedResult(a * b);
+        case 1026:
+            return expectedResult(a / b);
+        case 1033:
+            return expectedResult(std::pow(a, b));
         default: {
             const long long dividend = cref::atoiSaturated(first);
             const long long divisor = cref::atoiSaturated(second);
@@ -72,7 +97,9 @@ std::string referenceOperation(int id, const std::string& first, const std::stri
     }
 }
 
-bool isOperator(int id) { return (id >= 1023 && id <= 1026) || id == 1033 || id == 1049; }
+bool isOperator(int id) {
+    return (id >= 1023 && id <= 1026) || id == 1033 || id == 1049;
+}
 
 }  // namespace
 
@@ -127,9 +154,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 fuzzExpect(open.field(memory).empty(), "MC leaves a memory");
             }
         } else if (id >= 1016 && id <= 1018) {
-            fuzzExpect(open.field(kMemoryFields[static_cast<std::size_t>(id - 1016)]) == before, "Sto", before);
+            fuzzExpect(open.field(kMemoryFields[static_cast<std::size_t>(id - 1016)]) == before, "Sto",
+                       before);
         } else if (id >= 1019 && id <= 1021) {
-            fuzzExpect(display == open.field(kMemoryFields[static_cast<std::size_t>(id - 1019)]), "Rcl", before);
+            fuzzExpect(display == open.field(kMemoryFields[static_cast<std::size_t>(id - 1019)]), "Rcl",
+                       before);
         } else if (id == 1036) {
             const bool complained = open.host.messages.size() == messages + 1;
             fuzzExpect(complained ? display.empty() : (display == "1" || isWritten(display)), "n!", before);
@@ -152,8 +181,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (equals && pendingOperator != 0) {
             const std::string expected = referenceOperation(pendingOperator, firstOperand, before);
             if (display != expected) {
-                fuzzFail("operation " + std::to_string(pendingOperator), firstOperand + " , " + before, display,
-                         expected);
+                fuzzFail("operation " + std::to_string(pendingOperator), firstOperand + " , " + before,
+                         display, expected);
             }
         }
         // A chained operator works on a result that the fuzzer did not compute.

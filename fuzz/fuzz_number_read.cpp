@@ -27,7 +27,9 @@ std::string bitsText(std::optional<double> value) {
     });
 }
 
-std::string intText(std::optional<int> value) { return value ? std::to_string(*value) : "(refused)"; }
+std::string intText(std::optional<int> value) {
+    return value ? std::to_string(*value) : "(refused)";
+}
 
 // Exact equality of the bits: '-0' must stay negative zero.
 bool sameDouble(std::optional<double> a, std::optional<double> b) {

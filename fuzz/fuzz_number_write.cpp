@@ -57,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    "scanDouble(formatDouble) differs", full);
         // Fifteen digits are a fixed point: writing what was read changes
         // nothing, unless rounding to 15 digits went past the largest double.
-        fuzzExpect(std::isinf(*back) || numtext::formatDouble(*back) == full, "formatDouble is not stable", full);
+        fuzzExpect(std::isinf(*back) || numtext::formatDouble(*back) == full, "formatDouble is not stable",
+                   full);
     } else {
         fuzzExpect(*back == (full.front() == '-' ? -1.0 : 1.0), "non-finite text reads wrongly", full);
     }

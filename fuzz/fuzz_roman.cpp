@@ -38,8 +38,8 @@ std::string referenceNumeral(int n) {
         return {};
     }
     return std::string(kPlaces[0][static_cast<std::size_t>(n / 1000)]) +
-           kPlaces[1][static_cast<std::size_t>(n / 100 % 10)] + kPlaces[2][static_cast<std::size_t>(n / 10 % 10)] +
-           kPlaces[3][static_cast<std::size_t>(n % 10)];
+           kPlaces[1][static_cast<std::size_t>(n / 100 % 10)] +
+           kPlaces[2][static_cast<std::size_t>(n / 10 % 10)] + kPlaces[3][static_cast<std::size_t>(n % 10)];
 }
 
 const std::map<std::string, int, std::less<>>& allNumerals() {
@@ -74,7 +74,9 @@ std::optional<int> referenceRead(std::string_view text) {
     return it->second;
 }
 
-std::string show(std::optional<int> value) { return value ? std::to_string(*value) : "(none)"; }
+std::string show(std::optional<int> value) {
+    return value ? std::to_string(*value) : "(none)";
+}
 
 void checkWindow(std::string_view roman, std::string_view arabic) {
     {
@@ -111,7 +113,8 @@ void checkWindow(std::string_view roman, std::string_view arabic) {
             fuzzExpect(open.host.messages.size() == 1, "'>>' gave no message", roman);
         }
         open.click(kClearData);
-        fuzzExpect(open.field(kRomanField).empty() && open.field(kArabicField).empty(), "'Clear Data'", roman);
+        fuzzExpect(open.field(kRomanField).empty() && open.field(kArabicField).empty(), "'Clear Data'",
+                   roman);
     }
 }
 
@@ -135,7 +138,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzzFail("roman::write", std::to_string(candidate), written, writtenRef);
         }
         if (!written.empty() && roman::read(written) != candidate) {
-            fuzzFail("roman::read(roman::write)", written, show(roman::read(written)), std::to_string(candidate));
+            fuzzFail("roman::read(roman::write)", written, show(roman::read(written)),
+                     std::to_string(candidate));
         }
     }
 

@@ -20,8 +20,8 @@
 namespace {
 
 constexpr int kDisplay = 1010;
-constexpr std::array kKeys{1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008,
-                           1009, 1011, 1012, 1023, 1024, 1025, 1026, 1027, 1030, 1043};
+constexpr std::array kKeys{1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009,
+                           1011, 1012, 1023, 1024, 1025, 1026, 1027, 1030, 1043};
 
 bool isWritten(const std::string& display) {
     return isWrittenResult(display, numtext::formatDouble,
@@ -38,13 +38,16 @@ bool isEntry(std::string_view display) {
         return false;
     }
     const std::size_t point = display.find('.');
-    if (point == 0 || (point != std::string_view::npos && display.find('.', point + 1) != std::string_view::npos)) {
+    if (point == 0 ||
+        (point != std::string_view::npos && display.find('.', point + 1) != std::string_view::npos)) {
         return false;
     }
     return display.find_first_not_of("0123456789.") == std::string_view::npos;
 }
 
-bool takesCharacter(char c) { return (c >= '0' && c <= '9') || std::string_view(".=+-*/").find(c) != std::string_view::npos; }
+bool takesCharacter(char c) {
+    return (c >= '0' && c <= '9') || std::string_view(".=+-*/").find(c) != std::string_view::npos;
+}
 
 }  // namespace
 
@@ -77,7 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             }
             case 4: {
-                const auto key = input.PickValueInArray({ToolKey::Enter, ToolKey::Backspace, ToolKey::Delete});
+                const auto key =
+                    input.PickValueInArray({ToolKey::Enter, ToolKey::Backspace, ToolKey::Delete});
                 const bool taken = open.tool.handleKey(key, '\0');
                 fuzzExpect(taken == (key != ToolKey::Enter), "Enter, Backspace or Delete", before);
                 clears = key == ToolKey::Delete;

@@ -12,30 +12,26 @@ cd "$(dirname "$0")/.."
 runs=${1:-15}
 build=build-bench
 if [[ ! -f $build/CMakeCache.txt ]]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMLET_BENCH=ON -DBRIMLET_BUILD_TESTS=OFF
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DBRIMLET_BENCH=ON -DBRIMLET_BUILD_TESTS=OFF
 fi
 cmake --build "$build" --target brimlet minimal_window startup_probe -j"$(nproc)"
 
-display=
-for n in $(seq 90 140); do
-    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then
-        display=$n
-        break
-    fi
-done
-if [[ -z $display ]]; then
-    echo "bench-startup: no free X display number" >&2
-    exit 1
-fi
-
 scratch=$(mktemp -d)
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+# Xvfb picks a free display number and writes it out once it takes connections.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-for _ in $(seq 100); do
-    [[ -e /tmp/.X11-unix/X$display ]] && break
+for _ in $(seq 200); do
+    [[ -s $scratch/display ]] && break
     sleep 0.05
 done
+display=$(head -n1 "$scratch/display")
+if [[ -z $display ]]; then
+    echo "bench-startup: Xvfb did not start:" >&2
+    cat "$scratch/xvfb.log" >&2
+    exit 1
+fi
 
 export DISPLAY=:$display QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY SESSION_MANAGER
@@ -58,7 +54,9 @@ for run in $(seq "$runs"); do
     done
 done
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
 declare -A ms kib
 for program in "${programs[@]}"; do
     ms[$program]=$(cut -d' ' -f1 "$scratch/$program.txt" | median)
@@ -68,7 +66,8 @@ done
 printf 'Start-up under Xvfb, median of %d runs each\n' "$runs"
 printf '%-16s %14s %16s\n' program "shown (ms)" "peak RSS (MiB)"
 for program in "${programs[@]}"; do
-    awk -v p="$program" -v t="${ms[$program]}" -v k="${kib[$program]}" 'BEGIN { printf "%-16s %14.1f %16.1f\n", p, t, k / 1024 }'
+    awk -v p="$program" -v t="${ms[$program]}" -v k="${kib[$program]}" \
+        'BEGIN { printf "%-16s %14.1f %16.1f\n", p, t, k / 1024 }'
 done
 awk -v a="${ms[brimlet]}" -v b="${ms[minimal_window]}" -v c="${kib[brimlet]}" -v d="${kib[minimal_window]}" \
     'BEGIN { printf "brimlet / minimal: time %.2f, peak RSS %.2f (target <= 1.15)\n", a / b, c / d }'
