@@ -10,6 +10,7 @@
 #include "dialog/button_accessible.h"
 #include "dialog/dialog_units.h"
 #include "dialog/flat_button.h"
+#include "dialog/long_text_view.h"
 #include "resources/accessible_names.h"
 
 namespace {
@@ -17,6 +18,16 @@ namespace {
 bool has(const ControlTemplate& control, unsigned flag) { return (control.flags & flag) != 0; }
 
 QWidget* makeEdit(QWidget* dialog, const ControlTemplate& control) {
+    // The calculators' display and history: read-only, and as long as the
+    // user makes them.
+    if (has(control, cf::ReadOnly) && (has(control, cf::MultiLine) || has(control, cf::RightAlign))) {
+        auto* view = new LongTextView(dialog, has(control, cf::RightAlign) ? Qt::AlignRight : Qt::AlignLeft,
+                                      has(control, cf::HScrollBar));
+        if (has(control, cf::NoBorder)) {
+            view->setFrameShape(QFrame::NoFrame);
+        }
+        return view;
+    }
     if (has(control, cf::MultiLine)) {
         auto* edit = new QPlainTextEdit(dialog);
         edit->setReadOnly(has(control, cf::ReadOnly));

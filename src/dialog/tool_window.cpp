@@ -8,6 +8,7 @@
 
 #include "dialog/button_accessible.h"
 #include "dialog/dialog_units.h"
+#include "dialog/long_text_view.h"
 #include "dialog/message_box.h"
 #include "dialog/tool.h"
 #include "resources/dialog_template.h"
@@ -90,6 +91,8 @@ std::string ToolWindow::text(int controlId, std::size_t maxChars) const {
         text = line->text();
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
         text = plain->toPlainText();
+    } else if (auto* view = dynamic_cast<LongTextView*>(widget)) {
+        text = view->text();
     }
     if (maxChars < static_cast<std::size_t>(text.size())) {
         text.truncate(static_cast<qsizetype>(maxChars));
@@ -108,6 +111,8 @@ void ToolWindow::setText(int controlId, std::string_view text) {
         plain->setPlainText(value);
         // The history grows at its end: keep the newest entries in view.
         plain->horizontalScrollBar()->setValue(plain->horizontalScrollBar()->maximum());
+    } else if (auto* view = dynamic_cast<LongTextView*>(widget)) {
+        view->setText(value);
     }
 }
 
@@ -121,6 +126,8 @@ void ToolWindow::focusAndSelectAll(int controlId) {
         line->selectAll();
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
         plain->selectAll();
+    } else if (auto* view = dynamic_cast<LongTextView*>(widget)) {
+        view->selectAll();
     }
 }
 

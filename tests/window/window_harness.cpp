@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTest>
 
+#include "dialog/long_text_view.h"
 #include "dialog/message_box.h"
 
 namespace harness {
@@ -59,6 +60,9 @@ QString text(ToolWindow* window, int controlId) {
     }
     if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
         return plain->toPlainText();
+    }
+    if (auto* view = dynamic_cast<LongTextView*>(widget)) {
+        return view->text();
     }
     return {};
 }

@@ -1,0 +1,80 @@
+#include <QAccessible>
+#include <QClipboard>
+#include <QTest>
+
+#include "dialog/long_text_view.h"
+#include "window/window_harness.h"
+
+namespace {
+
+constexpr int kAdvancedCalculator = 32793;
+constexpr int kDisplay = 1010;
+constexpr int kMemory1 = 1013;
+constexpr int kHistory = 1052;
+constexpr int kRecall1 = 1019;
+constexpr int kDigit1 = 1000;
+
+LongTextView* view(ToolWindow* window, int id) { return dynamic_cast<LongTextView*>(harness::control(window, id)); }
+
+}  // namespace
+
+class LongTextTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void megabyteThroughDisplayAndHistory() {
+        ToolWindow* window = harness::openTool(kAdvancedCalculator);
+        const QString megabyte(1 << 20, QLatin1Char('5'));
+        harness::lineEdit(window, kMemory1)->setText(megabyte);
+        harness::click(window, kRecall1);
+        harness::click(window, kDigit1);
+        QCOMPARE(harness::text(window, kDisplay), megabyte + QLatin1Char('1'));
+        QCOMPARE(harness::text(window, kHistory), megabyte + QLatin1Char('1'));
+        // The view shows the end, where the text changes.
+        QCOMPARE(view(window, kDisplay)->firstShown(), -1);
+        window->reject();
+    }
+
+    void assistiveToolsReadTheWholeText() {
+        ToolWindow* window = harness::openTool(kAdvancedCalculator);
+        harness::click(window, kDigit1);
+        harness::click(window, kDigit1 + 1);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view(window, kHistory));
+        QVERIFY(iface != nullptr);
+        QCOMPARE(iface->role(), QAccessible::EditableText);
+        QVERIFY(iface->state().readOnly);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("History"));
+        QCOMPARE(iface->text(QAccessible::Value), QStringLiteral("12"));
+        QAccessibleTextInterface* text = iface->textInterface();
+        QVERIFY(text != nullptr);
+        QCOMPARE(text->characterCount(), 2);
+        QCOMPARE(text->text(0, 2), QStringLiteral("12"));
+        window->reject();
+    }
+
+    void keysScrollAndCopy() {
+        ToolWindow* window = harness::openTool(kAdvancedCalculator);
+        const QString long_text = QStringLiteral("123456789").repeated(200);
+        harness::lineEdit(window, kMemory1)->setText(long_text);
+        harness::click(window, kRecall1);
+        LongTextView* history = view(window, kHistory);
+        history->setFocus();
+        QTest::keyClick(history, Qt::Key_Home);
+        QCOMPARE(history->firstShown(), 0);
+        QTest::keyClick(history, Qt::Key_Right);
+        QCOMPARE(history->firstShown(), 1);
+        QTest::keyClick(history, Qt::Key_End);
+        QCOMPARE(history->firstShown(), -1);
+        QTest::keyClick(history, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(history->selectedText(), long_text);
+        QTest::keyClick(history, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), long_text);
+        // Keys the view does not use still reach the window: Esc closes it.
+        QPointer<ToolWindow> closing(window);
+        QTest::keyClick(history, Qt::Key_Escape);
+        QVERIFY(harness::released(closing));
+    }
+};
+
+QTEST_MAIN(LongTextTest)
+#include "long_text_test.moc"
