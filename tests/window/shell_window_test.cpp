@@ -312,6 +312,9 @@ private Q_SLOTS:
     }
 
     void lockIndicatorsFollowTheKeys() {
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+            QSKIP("with a display server the indicators show its lock states, which simulated keys do not change");
+        }
         mainFrame().setLockState(false, false, false);
         QApplication::setActiveWindow(&mainFrame());
         mainFrame().activateWindow();
