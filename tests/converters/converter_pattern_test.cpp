@@ -175,13 +175,13 @@ TEST_P(Converter, WordInTheLastResultIsRefusedAndReplaced) {
     const ConverterCase& c = GetParam();
     const std::vector<int> units = unitButtons(*c.dialog);
     // The last double field: in the temperature converter the name fields follow.
+    ToolSession session(c.factory);
     int last = 0;
-    for (const Binding& binding : ToolSession(c.factory).tool->bindings()) {
+    for (const Binding& binding : session.tool->bindings()) {
         if (binding.kind() == FieldKind::Double) {
             last = binding.controlId;
         }
     }
-    ToolSession session(c.factory);
     session.type(1010, "2");
     session.click(units[0]);
     session.type(1010, "7");
