@@ -54,7 +54,5 @@ for target in "${targets[@]}"; do
 done
 
 printf '%s\n' "${summary[@]}"
-if ((${#failed[@]})); then
-    echo "fuzzing failed: ${failed[*]}" >&2
-    exit 1
-fi
+echo "fuzz: $((${#targets[@]} - ${#failed[@]})) passed, ${#failed[@]} failed"
+((${#failed[@]} == 0))

@@ -1,8 +1,20 @@
 #!/bin/bash
-# Installs what is missing, builds everything into build/ and runs every test.
+# Installs what is missing, builds everything into build/ and runs every test;
+# then the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-asan/), then a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --build build -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+if [ "${BRIMLET_SKIP_SANITIZERS:-0}" != 1 ]; then
+    cmake --preset asan >/dev/null
+    cmake --build --preset asan -j"$(nproc)"
+    ctest --preset asan -j"$(nproc)"
+fi
+
+if [ "${BRIMLET_SKIP_FUZZ:-0}" != 1 ]; then
+    scripts/fuzz-short.sh
+fi
