@@ -66,9 +66,9 @@ bool SimpleCalc::handleKey(ToolKey key, char character) {
         case ToolKey::Delete:
             return handle(kClear);
         case ToolKey::Enter:
-            // Left to the window: it presses the focused button, or else the
-            // default "=".
-            return false;
+            // On a calculator Enter means "=", also after a click has left the
+            // focus on a key (Space still presses the focused key).
+            return handle(kEquals);
     }
     if (character >= '0' && character <= '9') {
         return handle(digitId(character));

@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Buttons, SimpleCalcSequence, testing::ValuesIn(kSequenc
 
 struct Typed {
     const char* name;
-    const char* keys;  // characters; 'B' is Backspace, 'D' is Delete
+    const char* keys;  // characters; 'B' is Backspace, 'D' is Delete, 'R' is Enter
     const char* display;
 };
 
@@ -105,6 +105,8 @@ TEST_P(SimpleCalcKeys, DriveTheCalculator) {
             EXPECT_TRUE(calc.tool.handleKey(ToolKey::Backspace, 0));
         } else if (c == 'D') {
             EXPECT_TRUE(calc.tool.handleKey(ToolKey::Delete, 0));
+        } else if (c == 'R') {
+            EXPECT_TRUE(calc.tool.handleKey(ToolKey::Enter, '\r'));
         } else {
             EXPECT_TRUE(calc.tool.handleKey(ToolKey::Character, c)) << c;
         }
@@ -122,6 +124,7 @@ const Typed kTyped[] = {
     {"Backspace", "123B", "12"},
     {"DeleteClears", "12+3D", ""},
     {"DeleteCancelsPending", "5+D3=", "3"},
+    {"EnterIsEquals", "6*7R", "42"},
 };
 INSTANTIATE_TEST_SUITE_P(Keyboard, SimpleCalcKeys, testing::ValuesIn(kTyped),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -129,9 +132,6 @@ INSTANTIATE_TEST_SUITE_P(Keyboard, SimpleCalcKeys, testing::ValuesIn(kTyped),
 TEST(SimpleCalc, LeavesOtherKeysToTheWindow) {
     OpenTool<SimpleCalc> calc;
     calc.tool.handleKey(ToolKey::Character, '7');
-    // Enter goes to the window so that a focused button is pressed; with
-    // none focused the window presses the default "=".
-    EXPECT_FALSE(calc.tool.handleKey(ToolKey::Enter, '\r'));
     for (const char c : {'x', ',', ' ', '%', '\x1b'}) {
         EXPECT_FALSE(calc.tool.handleKey(ToolKey::Character, c)) << int(c);
     }

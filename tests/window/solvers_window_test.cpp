@@ -62,31 +62,6 @@ const Scenario kScenarios[] = {
     {"PrefixesClear", kPrefixes, "1005 1000 1001", "1010=0|1011=0|1012=|1013="},
 };
 
-void runStep(ToolWindow* window, std::string_view step) {
-    if (step == "R") {
-        harness::key(window, Qt::Key_Return);
-    } else if (step.starts_with('f')) {
-        if (QWidget* target = harness::control(window, std::stoi(std::string(step.substr(1))))) {
-            target->setFocus();
-        }
-    } else if (step.starts_with('t')) {
-        const std::size_t equals = step.find('=');
-        harness::type(window, std::stoi(std::string(step.substr(1, equals - 1))),
-                      QString::fromUtf8(step.substr(equals + 1)));
-    } else {
-        harness::click(window, std::stoi(std::string(step)));
-    }
-}
-
-void runSteps(ToolWindow* window, const std::string& steps) {
-    std::size_t start = 0;
-    while (start < steps.size()) {
-        const std::size_t end = std::min(steps.find(' ', start), steps.size());
-        runStep(window, std::string_view(steps).substr(start, end - start));
-        start = end + 1;
-    }
-}
-
 }  // namespace
 
 class SolversWindowTest : public QObject {
@@ -109,7 +84,7 @@ private Q_SLOTS:
         QPointer<ToolWindow> window = harness::openTool(command);
         QVERIFY(window != nullptr);
         harness::MessageCatcher catcher;
-        runSteps(window, steps.toStdString());
+        harness::runSteps(window, steps.toStdString());
         QVERIFY(window != nullptr && window->isVisible());
         for (const QString& pair : expected.split(QLatin1Char('|'))) {
             const qsizetype equals = pair.indexOf(QLatin1Char('='));
@@ -123,7 +98,7 @@ private Q_SLOTS:
     void pythegorEnterConfirmsAndHides() {
         QPointer<ToolWindow> window = harness::openTool(kPythegor);
         QVERIFY(window != nullptr);
-        runSteps(window, "t1010=3 t1011=4 f1011 R");
+        harness::runSteps(window, "t1010=3 t1011=4 f1011 R");
         QTRY_VERIFY(harness::released(window));
     }
 
@@ -131,7 +106,7 @@ private Q_SLOTS:
         QPointer<ToolWindow> window = harness::openTool(kPythegor);
         QVERIFY(window != nullptr);
         harness::MessageCatcher catcher;
-        runSteps(window, "t1010=3 t1011=four f1010 R");
+        harness::runSteps(window, "t1010=3 t1011=four f1010 R");
         QTRY_COMPARE(catcher.messages, QStringList{QStringLiteral("Please enter a number.")});
         QVERIFY(window != nullptr && window->isVisible());
         QCOMPARE(window->focusWidget(), harness::control(window, 1011));
@@ -141,7 +116,7 @@ private Q_SLOTS:
     void pythegorEnterOnAFocusedButtonPressesIt() {
         QPointer<ToolWindow> window = harness::openTool(kPythegor);
         QVERIFY(window != nullptr);
-        runSteps(window, "t1010=3 t1011=4 f1000 R");
+        harness::runSteps(window, "t1010=3 t1011=4 f1000 R");
         QVERIFY(window != nullptr && window->isVisible());
         QCOMPARE(harness::text(window, 1012), QStringLiteral("5"));
         window->close();
@@ -151,7 +126,7 @@ private Q_SLOTS:
         QPointer<ToolWindow> window = harness::openTool(kGeo);
         QVERIFY(window != nullptr);
         harness::MessageCatcher catcher;
-        runSteps(window, "t1010=1 t1011=2 t1012=x t1013=6 1000");
+        harness::runSteps(window, "t1010=1 t1011=2 t1012=x t1013=6 1000");
         QTRY_COMPARE(catcher.messages, QStringList{QStringLiteral("Please enter a number.")});
         QCOMPARE(harness::text(window, 1012), QStringLiteral("0"));
         QCOMPARE(harness::text(window, 1014), QStringLiteral("2"));

@@ -92,6 +92,58 @@ void key(ToolWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(target, key, modifiers);
 }
 
+namespace {
+
+Qt::Key keyOf(char c) {
+    if (c >= '0' && c <= '9') {
+        return static_cast<Qt::Key>(Qt::Key_0 + (c - '0'));
+    }
+    switch (c) {
+    case '+': return Qt::Key_Plus;
+    case '-': return Qt::Key_Minus;
+    case '*': return Qt::Key_Asterisk;
+    case '/': return Qt::Key_Slash;
+    case '=': return Qt::Key_Equal;
+    case '.': return Qt::Key_Period;
+    case 'R': return Qt::Key_Return;
+    case 'B': return Qt::Key_Backspace;
+    case 'D': return Qt::Key_Delete;
+    default: return Qt::Key_unknown;
+    }
+}
+
+int idOf(std::string_view text) { return std::stoi(std::string(text)); }
+
+void runStep(ToolWindow* window, std::string_view step) {
+    if (step == "R") {
+        key(window, Qt::Key_Return);
+    } else if (step.starts_with('k')) {
+        for (const char c : step.substr(1)) {
+            key(window, keyOf(c));
+        }
+    } else if (step.starts_with('f')) {
+        if (QWidget* target = control(window, idOf(step.substr(1)))) {
+            target->setFocus();
+        }
+    } else if (step.starts_with('t')) {
+        const std::size_t equals = step.find('=');
+        type(window, idOf(step.substr(1, equals - 1)), QString::fromUtf8(step.substr(equals + 1)));
+    } else {
+        click(window, idOf(step));
+    }
+}
+
+}  // namespace
+
+void runSteps(ToolWindow* window, const std::string& steps) {
+    std::size_t start = 0;
+    while (start < steps.size()) {
+        const std::size_t end = std::min(steps.find(' ', start), steps.size());
+        runStep(window, std::string_view(steps).substr(start, end - start));
+        start = end + 1;
+    }
+}
+
 bool released(QPointer<ToolWindow>& window) {
     if (window != nullptr && window->isVisible()) {
         return false;

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
+#include <string>
 
 #include "app/main_frame.h"
 #include "dialog/tool_window.h"
@@ -40,6 +41,12 @@ void click(ToolWindow* window, int controlId);
 
 // A key pressed where the focus is in the window (the window itself if none).
 void key(ToolWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// Runs steps separated by spaces: a control id clicks that button, "R" presses
+// Return, "f1013" focuses that control, "t1013=abc" types into an edit, and
+// "k12+3R" types keys (R Return, B Backspace, D Delete, anything else its own
+// character).
+void runSteps(ToolWindow* window, const std::string& steps);
 
 // True once the window has been hidden and released (waits for the deferred delete).
 bool released(QPointer<ToolWindow>& window);
