@@ -47,8 +47,11 @@ QWidget* makeEdit(QWidget* dialog, const ControlTemplate& control) {
     edit->setReadOnly(has(control, cf::ReadOnly));
     edit->setFrame(!has(control, cf::NoBorder));
     edit->setAlignment((has(control, cf::RightAlign) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-    // Text fields hold text of any length; the exchange itself bounds what it reads of numbers.
-    edit->setMaxLength(std::numeric_limits<int>::max());
+    // What a user may type or paste into a field is bounded as the desktop's
+    // own edit controls bound it: a line edit lays out its whole text on every
+    // key, and a megabyte would take a third of a second a key. The program's
+    // own writes are not bounded (see ToolWindow::setText).
+    edit->setMaxLength(kUserTextLimit);
     edit->setTextMargins(0, 0, 0, 0);
     return edit;
 }

@@ -9,6 +9,9 @@ class QAbstractButton;
 class QWidget;
 class FlatButton;
 
+// The most characters a user can type or paste into an edit field.
+inline constexpr int kUserTextLimit = 32767;
+
 // The controls that a template laid into a dialog.
 struct BuiltControls {
     struct Entry {

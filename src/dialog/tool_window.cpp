@@ -1,6 +1,7 @@
 #include "dialog/tool_window.h"
 
 #include <QAbstractButton>
+#include <limits>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -104,6 +105,10 @@ void ToolWindow::setText(int controlId, std::string_view text) {
     QWidget* widget = controls_.widget(controlId);
     const QString value = toQString(text);
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        // The user's limit must never cut what the program writes.
+        if (value.size() > line->maxLength()) {
+            line->setMaxLength(static_cast<int>(std::min<qsizetype>(value.size(), std::numeric_limits<int>::max())));
+        }
         line->setText(value);
         // Numbers read from their first digit; a right-aligned display shows its end.
         line->setCursorPosition(line->alignment() & Qt::AlignRight ? static_cast<int>(value.size()) : 0);

@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 
 #include "dialog/long_text_view.h"
@@ -25,13 +26,33 @@ private Q_SLOTS:
     void megabyteThroughDisplayAndHistory() {
         ToolWindow* window = harness::openTool(kAdvancedCalculator);
         const QString megabyte(1 << 20, QLatin1Char('5'));
-        harness::lineEdit(window, kMemory1)->setText(megabyte);
+        // A user cannot type that much into a memory, but the program can put
+        // it there (Sto of a display grown by a million presses).
+        QLineEdit* memory = harness::lineEdit(window, kMemory1);
+        memory->setMaxLength(1 << 21);
+        memory->setText(megabyte);
         harness::click(window, kRecall1);
         harness::click(window, kDigit1);
         QCOMPARE(harness::text(window, kDisplay), megabyte + QLatin1Char('1'));
         QCOMPARE(harness::text(window, kHistory), megabyte + QLatin1Char('1'));
         // The view shows the end, where the text changes.
         QCOMPARE(view(window, kDisplay)->firstShown(), -1);
+        window->reject();
+    }
+
+    void typingIsBoundedButTheProgramsWritesAreNot() {
+        ToolWindow* window = harness::openTool(kAdvancedCalculator);
+        QLineEdit* memory = harness::lineEdit(window, kMemory1);
+        QGuiApplication::clipboard()->setText(QString(40000, QLatin1Char('5')));
+        memory->setFocus();
+        QTest::keyClick(memory, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(memory->text().size(), 32767);
+
+        harness::click(window, kRecall1);
+        harness::click(window, kDigit1);  // the display is now one longer than a user may type
+        harness::click(window, 1016);     // Sto into memory 1
+        QCOMPARE(memory->text().size(), 32768);
+        QCOMPARE(memory->text(), harness::text(window, kDisplay));
         window->reject();
     }
 

@@ -87,6 +87,7 @@ void closeAllTools() {
     for (ToolWindow* window : mainFrame().findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) {
         window->reject();
     }
+    QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

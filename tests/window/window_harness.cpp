@@ -148,6 +148,9 @@ bool released(QPointer<ToolWindow>& window) {
     if (window != nullptr && window->isVisible()) {
         return false;
     }
+    // Deliver everything else first: events left in the queue make every later
+    // widget destruction search them, and a long test slows down quadratically.
+    QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return window.isNull();
 }
