@@ -430,6 +430,22 @@ private Q_SLOTS:
         QTRY_COMPARE(mainFrame().statusMessage(), QStringLiteral("Ready"));
     }
 
+    void mainWindowAcceleratorsDoNothingInAToolWindow() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kept.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(mainFrame().openDocument(path));
+        ToolWindow* window = harness::openTool(32773);
+        harness::key(window, Qt::Key_N, Qt::ControlModifier);  // New would retitle the main window
+        QCOMPARE(mainFrame().windowTitle(), QStringLiteral("kept.txt - Brimlet 5"));
+        QVERIFY(window->isVisible());
+        QApplication::setActiveWindow(&mainFrame());
+        QTest::keyClick(&mainFrame(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(mainFrame().windowTitle(), QStringLiteral("Untitled - Brimlet 5"));
+    }
+
     void editAcceleratorsDoNothing() {
         const QString before = mainFrame().windowTitle();
         QApplication::setActiveWindow(&mainFrame());
