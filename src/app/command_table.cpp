@@ -2,29 +2,29 @@
 
 #include <array>
 
-#include "solvers/geo.h"
-#include "solvers/pythegor.h"
-#include "solvers/quad.h"
-#include "solvers/uncert.h"
-#include "solvers/bend.h"
-#include "solvers/the_combination.h"
-#include "solvers/permutation.h"
-#include "solvers/prefixes.h"
-#include "reference/periodic.h"
-#include "reference/planets.h"
 #include "calculators/my_calculator.h"
 #include "calculators/simple_calc.h"
+#include "converters/degrees.h"
+#include "converters/degrees_radians.h"
 #include "converters/energy.h"
 #include "converters/force.h"
 #include "converters/length.h"
 #include "converters/numbers.h"
 #include "converters/power.h"
 #include "converters/pressures.h"
-#include "converters/degrees_radians.h"
 #include "converters/speed.h"
-#include "converters/degrees.h"
 #include "converters/time.h"
 #include "converters/weight.h"
+#include "reference/periodic.h"
+#include "reference/planets.h"
+#include "solvers/bend.h"
+#include "solvers/geo.h"
+#include "solvers/permutation.h"
+#include "solvers/prefixes.h"
+#include "solvers/pythegor.h"
+#include "solvers/quad.h"
+#include "solvers/the_combination.h"
+#include "solvers/uncert.h"
 
 namespace {
 
@@ -62,7 +62,9 @@ const std::array<ToolCommand, 23> kCommands{{
 
 }  // namespace
 
-std::span<const ToolCommand> toolCommands() { return kCommands; }
+std::span<const ToolCommand> toolCommands() {
+    return kCommands;
+}
 
 const ToolCommand* findToolCommand(int commandId) {
     for (const ToolCommand& command : kCommands) {

@@ -7,8 +7,8 @@
 
 // One menu command that opens a tool: which class, from which template.
 struct ToolCommand {
-    const char* popup;     // menu popup title, '&' marks the mnemonic
-    const char* item;      // item text
+    const char* popup;  // menu popup title, '&' marks the mnemonic
+    const char* item;   // item text
     int commandId;
     const char* className;
     int templateId;

@@ -1,7 +1,7 @@
 #include "app/lock_keys.h"
 
-#include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
+#include <QGuiApplication>
 
 // Xlib's macros (None, Bool, Status…) collide with Qt's names: include it last.
 #include <X11/XKBlib.h>

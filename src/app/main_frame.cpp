@@ -119,17 +119,17 @@ void CMainFrame::buildAccelerators() {
         const int id = accelerator.commandId;
         connect(action, &QAction::triggered, this, [this, id] {
             switch (id) {
-            case ids::kFileNew:
-                newDocument();
-                break;
-            case ids::kFileOpen:
-                onFileOpen();
-                break;
-            case ids::kFileSave:
-                onFileSave();
-                break;
-            default:
-                break;  // the edit and pane keys have nothing to act on
+                case ids::kFileNew:
+                    newDocument();
+                    break;
+                case ids::kFileOpen:
+                    onFileOpen();
+                    break;
+                case ids::kFileSave:
+                    onFileSave();
+                    break;
+                default:
+                    break;  // the edit and pane keys have nothing to act on
             }
         });
         addAction(action);
@@ -148,8 +148,8 @@ void CMainFrame::buildStatusBar() {
         indicator->setObjectName(QString::fromLatin1(kIndicatorTexts[i]));
         indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         indicator->setAlignment(Qt::AlignCenter);
-        indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(
-                                       QString::fromLatin1(kIndicatorTexts[i])) + 8);
+        indicator->setMinimumWidth(
+            indicator->fontMetrics().horizontalAdvance(QString::fromLatin1(kIndicatorTexts[i])) + 8);
         bar->addPermanentWidget(indicator);
         indicators_[i] = indicator;
     }
@@ -183,11 +183,17 @@ void CMainFrame::setLockState(bool caps, bool num, bool scroll) {
     }
 }
 
-QString CMainFrame::indicatorText(int index) const { return indicators_[index]->text(); }
+QString CMainFrame::indicatorText(int index) const {
+    return indicators_[index]->text();
+}
 
-QString CMainFrame::statusMessage() const { return messagePane_->text(); }
+QString CMainFrame::statusMessage() const {
+    return messagePane_->text();
+}
 
-void CMainFrame::showMessagePane(const QString& text) { messagePane_->setText(text); }
+void CMainFrame::showMessagePane(const QString& text) {
+    messagePane_->setText(text);
+}
 
 bool CMainFrame::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {

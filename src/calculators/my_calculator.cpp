@@ -38,12 +38,9 @@ struct OperatorKey {
 };
 
 constexpr std::array kOperators{
-    OperatorKey{1023, MyCalculator::Add, " + "},
-    OperatorKey{1024, MyCalculator::Subtract, " - "},
-    OperatorKey{1025, MyCalculator::Multiply, " * "},
-    OperatorKey{1026, MyCalculator::Divide, " / "},
-    OperatorKey{1033, MyCalculator::Power, "^"},
-    OperatorKey{1049, MyCalculator::Remainder, " % "},
+    OperatorKey{1023, MyCalculator::Add, " + "},      OperatorKey{1024, MyCalculator::Subtract, " - "},
+    OperatorKey{1025, MyCalculator::Multiply, " * "}, OperatorKey{1026, MyCalculator::Divide, " / "},
+    OperatorKey{1033, MyCalculator::Power, "^"},      OperatorKey{1049, MyCalculator::Remainder, " % "},
 };
 
 struct FunctionKey {
@@ -86,12 +83,18 @@ double compute(int operation, const std::string& first, const std::string& secon
     const auto a = [&] { return numtext::readNumber(first); };
     const auto b = [&] { return numtext::readNumber(second); };
     switch (operation) {
-        case MyCalculator::Add: return a() + b();
-        case MyCalculator::Subtract: return a() - b();
-        case MyCalculator::Multiply: return a() * b();
-        case MyCalculator::Divide: return a() / b();
-        case MyCalculator::Power: return std::pow(a(), b());
-        default: return remainder(first, second);
+        case MyCalculator::Add:
+            return a() + b();
+        case MyCalculator::Subtract:
+            return a() - b();
+        case MyCalculator::Multiply:
+            return a() * b();
+        case MyCalculator::Divide:
+            return a() / b();
+        case MyCalculator::Power:
+            return std::pow(a(), b());
+        default:
+            return remainder(first, second);
     }
 }
 
@@ -211,7 +214,9 @@ void MyCalculator::OnMemoryClear() {
     writeAllFields();
 }
 
-void MyCalculator::OnHelp() { message(kHelp); }
+void MyCalculator::OnHelp() {
+    message(kHelp);
+}
 
 void MyCalculator::showResult(double result) {
     m_display = numtext::formatResult(result);

@@ -28,31 +28,34 @@ constexpr std::array kOperators{
     OperatorKey{1026, '/'},
 };
 
-int digitId(char digit) { return digit == '0' ? kZeroDigit : kFirstDigit + (digit - '1'); }
+int digitId(char digit) {
+    return digit == '0' ? kZeroDigit : kFirstDigit + (digit - '1');
+}
 
 double apply(int operation, double first, double second) {
     switch (operation) {
-        case SimpleCalc::Add: return first + second;
-        case SimpleCalc::Subtract: return first - second;
-        case SimpleCalc::Multiply: return first * second;
-        default: return first / second;
+        case SimpleCalc::Add:
+            return first + second;
+        case SimpleCalc::Subtract:
+            return first - second;
+        case SimpleCalc::Multiply:
+            return first * second;
+        default:
+            return first / second;
     }
 }
 
 }  // namespace
 
-SimpleCalc::SimpleCalc() { bind(1010, m_display); }
+SimpleCalc::SimpleCalc() {
+    bind(1010, m_display);
+}
 
 std::span<const MessageEntry<SimpleCalc>> SimpleCalc::messageMap() {
     using C = SimpleCalc;
     static const MessageEntry<C> map[]{
-        {1000, 1009, &C::OnDigit},
-        {kSign, &C::OnSign},
-        {kPoint, &C::OnPoint},
-        {1023, 1026, &C::OnOperator},
-        {kClear, &C::OnClear},
-        {kBack, &C::OnBack},
-        {kEquals, &C::OnEquals},
+        {1000, 1009, &C::OnDigit}, {kSign, &C::OnSign}, {kPoint, &C::OnPoint},   {1023, 1026, &C::OnOperator},
+        {kClear, &C::OnClear},     {kBack, &C::OnBack}, {kEquals, &C::OnEquals},
     };
     return map;
 }

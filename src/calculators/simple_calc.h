@@ -36,7 +36,7 @@ private:
     std::size_t entryLength() const;
 
     std::string m_display;
-    double m_value = 0;        // the first operand of the pending operation, or the last result
+    double m_value = 0;  // the first operand of the pending operation, or the last result
     int m_pendingOp = NoOperation;
-    bool m_entering = false;   // the display holds a number being typed
+    bool m_entering = false;  // the display holds a number being typed
 };

@@ -9,14 +9,14 @@ namespace {
 
 double applyStep(double value, const Step& step) {
     switch (step.op) {
-    case Op::Add:
-        return value + step.operand;
-    case Op::Subtract:
-        return value - step.operand;
-    case Op::Multiply:
-        return value * step.operand;
-    case Op::Divide:
-        return value / step.operand;
+        case Op::Add:
+            return value + step.operand;
+        case Op::Subtract:
+            return value - step.operand;
+        case Op::Multiply:
+            return value * step.operand;
+        case Op::Divide:
+            return value / step.operand;
     }
     return value;
 }

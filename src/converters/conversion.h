@@ -38,13 +38,25 @@ struct Formula {
     }
 };
 
-constexpr Formula input() { return Formula{}; }
-constexpr Formula result(int column) { return Formula{column}; }
+constexpr Formula input() {
+    return Formula{};
+}
+constexpr Formula result(int column) {
+    return Formula{column};
+}
 
-constexpr Formula operator+(const Formula& f, double c) { return f.then(Op::Add, c); }
-constexpr Formula operator-(const Formula& f, double c) { return f.then(Op::Subtract, c); }
-constexpr Formula operator*(const Formula& f, double c) { return f.then(Op::Multiply, c); }
-constexpr Formula operator/(const Formula& f, double c) { return f.then(Op::Divide, c); }
+constexpr Formula operator+(const Formula& f, double c) {
+    return f.then(Op::Add, c);
+}
+constexpr Formula operator-(const Formula& f, double c) {
+    return f.then(Op::Subtract, c);
+}
+constexpr Formula operator*(const Formula& f, double c) {
+    return f.then(Op::Multiply, c);
+}
+constexpr Formula operator/(const Formula& f, double c) {
+    return f.then(Op::Divide, c);
+}
 
 // One unit button's row: a formula per result value, in the order of the
 // converter's result values, and the unit names that a converter with name

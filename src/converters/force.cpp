@@ -25,8 +25,7 @@ static_assert(conversion::wellFormed(kRows));
 
 }  // namespace
 
-Force::Force()
-    : UnitConverter(kRows, {&m_input, {&m_N, &m_dyn, &m_lb, &m_ton}, {}}, ClearList::Everything) {
+Force::Force() : UnitConverter(kRows, {&m_input, {&m_N, &m_dyn, &m_lb, &m_ton}, {}}, ClearList::Everything) {
     bind(1010, m_input);
     bind(1011, m_N);
     bind(1012, m_dyn);

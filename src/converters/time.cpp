@@ -30,8 +30,7 @@ static_assert(conversion::wellFormed(kRows));
 }  // namespace
 
 Time::Time()
-    : UnitConverter(kRows, {&m_input, {&m_s, &m_min, &m_h, &m_d, &m_mo, &m_yr}, {}},
-                    ClearList::Everything) {
+    : UnitConverter(kRows, {&m_input, {&m_s, &m_min, &m_h, &m_d, &m_mo, &m_yr}, {}}, ClearList::Everything) {
     bind(1010, m_input);
     bind(1011, m_s);
     bind(1012, m_min);

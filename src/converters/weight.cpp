@@ -27,8 +27,7 @@ static_assert(conversion::wellFormed(kRows));
 }  // namespace
 
 // Unlike the other converters, Clear Data keeps the input.
-Weight::Weight()
-    : UnitConverter(kRows, {&m_input, {&m_g, &m_kg, &m_lb, &m_oz}, {}}, ClearList::ResultsOnly) {
+Weight::Weight() : UnitConverter(kRows, {&m_input, {&m_g, &m_kg, &m_lb, &m_oz}, {}}, ClearList::ResultsOnly) {
     bind(1010, m_input);
     bind(1011, m_g);
     bind(1012, m_kg);

@@ -19,7 +19,9 @@ QAccessibleInterface* checkableButtonFactory(const QString&, QObject* object) {
 CheckableButtonAccessible::CheckableButtonAccessible(QAbstractButton* button)
     : QAccessibleWidget(button, QAccessible::PushButton) {}
 
-QAbstractButton* CheckableButtonAccessible::button() const { return static_cast<QAbstractButton*>(widget()); }
+QAbstractButton* CheckableButtonAccessible::button() const {
+    return static_cast<QAbstractButton*>(widget());
+}
 
 QAccessible::State CheckableButtonAccessible::state() const {
     QAccessible::State state = QAccessibleWidget::state();
@@ -53,7 +55,9 @@ void CheckableButtonAccessible::doAction(const QString& actionName) {
     }
 }
 
-QStringList CheckableButtonAccessible::keyBindingsForAction(const QString&) const { return {}; }
+QStringList CheckableButtonAccessible::keyBindingsForAction(const QString&) const {
+    return {};
+}
 
 void CheckableButtonAccessible::install() {
     static const bool installed = [] {

@@ -57,7 +57,9 @@ public:
             view()->deselect();
         }
     }
-    int cursorPosition() const override { return view()->firstShown() < 0 ? characterCount() : view()->firstShown(); }
+    int cursorPosition() const override {
+        return view()->firstShown() < 0 ? characterCount() : view()->firstShown();
+    }
     void setCursorPosition(int position) override { view()->showFrom(position); }
     QString text(int startOffset, int endOffset) const override {
         return view()->text().mid(startOffset, std::max(0, endOffset - startOffset));
@@ -193,8 +195,9 @@ void LongTextView::paintEvent(QPaintEvent* event) {
         shown = text_.mid(first_, window);
     } else if (length <= window) {
         shown = text_;
-        align = fontMetrics().horizontalAdvance(shown) <= area.width() ? (alignment_ & Qt::AlignHorizontal_Mask)
-                                                                       : Qt::AlignRight;
+        align = fontMetrics().horizontalAdvance(shown) <= area.width()
+                    ? (alignment_ & Qt::AlignHorizontal_Mask)
+                    : Qt::AlignRight;
     } else {
         shown = text_.right(window);
         align = Qt::AlignRight;
@@ -209,8 +212,10 @@ void LongTextView::paintEvent(QPaintEvent* event) {
         const int width = std::min(area.width(), fontMetrics().horizontalAdvance(shown));
         QRect band = QStyle::alignedRect(Qt::LeftToRight, align | Qt::AlignVCenter,
                                          QSize(width, fontMetrics().height()), area);
-        painter.fillRect(band, pal.color(hasFocus() ? QPalette::Active : QPalette::Inactive, QPalette::Highlight));
-        painter.setPen(pal.color(hasFocus() ? QPalette::Active : QPalette::Inactive, QPalette::HighlightedText));
+        painter.fillRect(band,
+                         pal.color(hasFocus() ? QPalette::Active : QPalette::Inactive, QPalette::Highlight));
+        painter.setPen(
+            pal.color(hasFocus() ? QPalette::Active : QPalette::Inactive, QPalette::HighlightedText));
     } else {
         painter.setPen(pal.color(QPalette::Text));
     }
@@ -257,7 +262,9 @@ void LongTextView::mousePressEvent(QMouseEvent* event) {
     QFrame::mousePressEvent(event);
 }
 
-void LongTextView::mouseDoubleClickEvent(QMouseEvent*) { selectAll(); }
+void LongTextView::mouseDoubleClickEvent(QMouseEvent*) {
+    selectAll();
+}
 
 void LongTextView::wheelEvent(QWheelEvent* event) {
     if (bar_ != nullptr) {

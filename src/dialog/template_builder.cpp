@@ -15,7 +15,9 @@
 
 namespace {
 
-bool has(const ControlTemplate& control, unsigned flag) { return (control.flags & flag) != 0; }
+bool has(const ControlTemplate& control, unsigned flag) {
+    return (control.flags & flag) != 0;
+}
 
 QWidget* makeEdit(QWidget* dialog, const ControlTemplate& control) {
     // The calculators' display and history: read-only, and as long as the
@@ -80,25 +82,25 @@ QAbstractButton* makeButton(QWidget* dialog, const ControlTemplate& control) {
 QWidget* makeStatic(QWidget* dialog, const ControlTemplate& control) {
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
-    case ControlKind::GroupBox: {
-        auto* box = new QGroupBox(caption, dialog);
-        box->setAttribute(Qt::WA_TransparentForMouseEvents);
-        box->setFocusPolicy(Qt::NoFocus);
-        return box;
-    }
-    case ControlKind::Icon: {
-        auto* icon = new QLabel(dialog);
-        icon->setPixmap(appIcon().pixmap(32, 32));
-        icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return icon;
-    }
-    default: {
-        auto* label = new QLabel(caption, dialog);
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
-        label->setAlignment((has(control, cf::Center) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-        return label;
-    }
+        case ControlKind::GroupBox: {
+            auto* box = new QGroupBox(caption, dialog);
+            box->setAttribute(Qt::WA_TransparentForMouseEvents);
+            box->setFocusPolicy(Qt::NoFocus);
+            return box;
+        }
+        case ControlKind::Icon: {
+            auto* icon = new QLabel(dialog);
+            icon->setPixmap(appIcon().pixmap(32, 32));
+            icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return icon;
+        }
+        default: {
+            auto* label = new QLabel(caption, dialog);
+            label->setTextFormat(Qt::PlainText);
+            label->setWordWrap(true);
+            label->setAlignment((has(control, cf::Center) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+            return label;
+        }
     }
 }
 
@@ -140,26 +142,26 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = nullptr;
         switch (control.kind) {
-        case ControlKind::Edit:
-            widget = makeEdit(dialog, control);
-            break;
-        case ControlKind::PushButton:
-        case ControlKind::UnitButton: {
-            QAbstractButton* button = makeButton(dialog, control);
-            if (has(control, cf::Default)) {
-                built.defaultButton = button;
+            case ControlKind::Edit:
+                widget = makeEdit(dialog, control);
+                break;
+            case ControlKind::PushButton:
+            case ControlKind::UnitButton: {
+                QAbstractButton* button = makeButton(dialog, control);
+                if (has(control, cf::Default)) {
+                    built.defaultButton = button;
+                }
+                if (control.kind == ControlKind::UnitButton) {
+                    built.unitButtons.append(button);
+                }
+                widget = button;
+                break;
             }
-            if (control.kind == ControlKind::UnitButton) {
-                built.unitButtons.append(button);
-            }
-            widget = button;
-            break;
-        }
-        case ControlKind::GroupBox:
-        case ControlKind::Label:
-        case ControlKind::Icon:
-            widget = makeStatic(dialog, control);
-            break;
+            case ControlKind::GroupBox:
+            case ControlKind::Label:
+            case ControlKind::Icon:
+                widget = makeStatic(dialog, control);
+                break;
         }
         if (control.id != kNoId) {
             widget->setObjectName(QString::number(control.id));

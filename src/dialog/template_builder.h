@@ -18,10 +18,10 @@ struct BuiltControls {
         const ControlTemplate* control;
         QWidget* widget;
     };
-    QList<Entry> entries;               // template order
+    QList<Entry> entries;  // template order
     QAbstractButton* defaultButton = nullptr;
     QList<QAbstractButton*> unitButtons;  // one exclusive group, in template order
-    QSize size;                         // the dialog's client size in pixels
+    QSize size;                           // the dialog's client size in pixels
 
     QWidget* widget(int controlId) const;
     const ControlTemplate* control(const QWidget* widget) const;

@@ -15,7 +15,9 @@ void Tool::writeAllFields() {
     }
 }
 
-bool Tool::handleKey(ToolKey, char) { return false; }
+bool Tool::handleKey(ToolKey, char) {
+    return false;
+}
 
 void Tool::message(const std::string& text) {
     if (host_ != nullptr) {

@@ -66,8 +66,7 @@ struct MessageEntry {
 
     constexpr MessageEntry(int id, void (T::*fn)()) : first(id), last(id), handler(fn) {}
     constexpr MessageEntry(int id, void (T::*fn)(int)) : first(id), last(id), handlerWithId(fn) {}
-    constexpr MessageEntry(int from, int to, void (T::*fn)(int))
-        : first(from), last(to), handlerWithId(fn) {}
+    constexpr MessageEntry(int from, int to, void (T::*fn)(int)) : first(from), last(to), handlerWithId(fn) {}
 };
 
 // Base of every tool class T. T provides

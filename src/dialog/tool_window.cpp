@@ -1,11 +1,11 @@
 #include "dialog/tool_window.h"
 
 #include <QAbstractButton>
-#include <limits>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <limits>
 
 #include "dialog/button_accessible.h"
 #include "dialog/dialog_units.h"
@@ -23,18 +23,18 @@ QString toQString(std::string_view text) {
 // The characters the basic calculator takes from the keyboard.
 bool toolKeyOf(const QKeyEvent& event, ToolKey& key, char& character) {
     switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        key = ToolKey::Enter;
-        return true;
-    case Qt::Key_Backspace:
-        key = ToolKey::Backspace;
-        return true;
-    case Qt::Key_Delete:
-        key = ToolKey::Delete;
-        return true;
-    default:
-        break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            key = ToolKey::Enter;
+            return true;
+        case Qt::Key_Backspace:
+            key = ToolKey::Backspace;
+            return true;
+        case Qt::Key_Delete:
+            key = ToolKey::Delete;
+            return true;
+        default:
+            break;
     }
     const QString text = event.text();
     if (text.size() == 1 && text.at(0).unicode() > 0x20 && text.at(0).unicode() < 0x7f) {
@@ -50,7 +50,8 @@ bool toolKeyOf(const QKeyEvent& event, ToolKey& key, char& character) {
 ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Tool> tool, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      template_(dialogTemplate), tool_(std::move(tool)) {
+      template_(dialogTemplate),
+      tool_(std::move(tool)) {
     CheckableButtonAccessible::install();
     setObjectName(QString::number(dialogTemplate.id));
     setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
@@ -72,7 +73,9 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
     tool_->writeAllFields();
 }
 
-ToolWindow::~ToolWindow() { tool_->attach(nullptr); }
+ToolWindow::~ToolWindow() {
+    tool_->attach(nullptr);
+}
 
 void ToolWindow::click(int controlId) {
     // A message box of a handler runs its own event loop; nothing of this
@@ -107,7 +110,8 @@ void ToolWindow::setText(int controlId, std::string_view text) {
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
         // The user's limit must never cut what the program writes.
         if (value.size() > line->maxLength()) {
-            line->setMaxLength(static_cast<int>(std::min<qsizetype>(value.size(), std::numeric_limits<int>::max())));
+            line->setMaxLength(
+                static_cast<int>(std::min<qsizetype>(value.size(), std::numeric_limits<int>::max())));
         }
         line->setText(value);
         // Numbers read from their first digit; a right-aligned display shows its end.
@@ -136,7 +140,9 @@ void ToolWindow::focusAndSelectAll(int controlId) {
     }
 }
 
-void ToolWindow::showMessage(std::string_view text) { message_box::warn(this, toQString(text)); }
+void ToolWindow::showMessage(std::string_view text) {
+    message_box::warn(this, toQString(text));
+}
 
 void ToolWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -177,28 +183,28 @@ void ToolWindow::keyPressEvent(QKeyEvent* event) {
     }
     if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
         switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter: {
-            event->accept();
-            if (busy_) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter: {
+                event->accept();
+                if (busy_) {
+                    return;
+                }
+                auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
+                if (focused != nullptr && controls_.control(focused) != nullptr) {
+                    focused->click();
+                } else if (controls_.defaultButton != nullptr) {
+                    controls_.defaultButton->click();
+                } else {
+                    accept();
+                }
                 return;
             }
-            auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
-            if (focused != nullptr && controls_.control(focused) != nullptr) {
-                focused->click();
-            } else if (controls_.defaultButton != nullptr) {
-                controls_.defaultButton->click();
-            } else {
-                accept();
-            }
-            return;
-        }
-        case Qt::Key_Escape:
-            event->accept();
-            reject();
-            return;
-        default:
-            break;
+            case Qt::Key_Escape:
+                event->accept();
+                reject();
+                return;
+            default:
+                break;
         }
     }
     QDialog::keyPressEvent(event);
@@ -216,7 +222,9 @@ void ToolWindow::accept() {
     }
 }
 
-void ToolWindow::reject() { dismiss(); }
+void ToolWindow::reject() {
+    dismiss();
+}
 
 void ToolWindow::dismiss() {
     // A hidden tool window is never shown again, so it is released.

@@ -9,12 +9,12 @@ namespace {
 
 constexpr MessageEntry<Periodic> entryFor(const periodic::Cell& cell) {
     switch (cell.kind) {
-    case periodic::CellKind::Unnamed:
-        return {cell.id, &Periodic::OnUnnamedElement};
-    case periodic::CellKind::Empty:
-        return {cell.id, &Periodic::OnEmptyElement};
-    case periodic::CellKind::Element:
-        break;
+        case periodic::CellKind::Unnamed:
+            return {cell.id, &Periodic::OnUnnamedElement};
+        case periodic::CellKind::Empty:
+            return {cell.id, &Periodic::OnEmptyElement};
+        case periodic::CellKind::Element:
+            break;
     }
     return {cell.id, &Periodic::OnElement};
 }
@@ -23,7 +23,8 @@ constexpr MessageEntry<Periodic> entryFor(const periodic::Cell& cell) {
 // of them inside the button range belong to fields, so no id range would do.
 constexpr auto kMessageMap = []<std::size_t... I>(std::index_sequence<I...>) {
     return std::array{entryFor(periodic::kGrid[I])...};
-}(std::make_index_sequence<periodic::kGrid.size()>{});
+}
+(std::make_index_sequence<periodic::kGrid.size()>{});
 
 }  // namespace
 
@@ -34,16 +35,22 @@ Periodic::Periodic() {
     bind(kAtomicNumberField, m_atomicNumber);
 }
 
-std::span<const MessageEntry<Periodic>> Periodic::messageMap() { return kMessageMap; }
+std::span<const MessageEntry<Periodic>> Periodic::messageMap() {
+    return kMessageMap;
+}
 
 void Periodic::OnElement(int id) {
     const periodic::Cell* cell = periodic::findCell(id);
     show(cell != nullptr ? cell->caption : "", "", "", "");
 }
 
-void Periodic::OnUnnamedElement() { show("Unnamed", "", "", ""); }
+void Periodic::OnUnnamedElement() {
+    show("Unnamed", "", "", "");
+}
 
-void Periodic::OnEmptyElement() { show("Empty", "Empty", "Empty", "Empty"); }
+void Periodic::OnEmptyElement() {
+    show("Empty", "Empty", "Empty", "Empty");
+}
 
 void Periodic::show(std::string symbol, std::string name, std::string atomicWeight,
                     std::string atomicNumber) {

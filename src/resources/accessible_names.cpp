@@ -104,8 +104,9 @@ const ControlTemplate* labelBeside(const DialogTemplate& dialogTemplate, const C
             continue;
         }
         const int labelMiddle = label.y + label.h / 2;
-        const bool sameLine = (labelMiddle >= field.y && labelMiddle <= field.y + field.h) ||
-                              (field.y + field.h / 2 >= label.y && field.y + field.h / 2 <= label.y + label.h);
+        const bool sameLine =
+            (labelMiddle >= field.y && labelMiddle <= field.y + field.h) ||
+            (field.y + field.h / 2 >= label.y && field.y + field.h / 2 <= label.y + label.h);
         if (!sameLine) {
             continue;
         }
@@ -132,27 +133,27 @@ std::string accessibleName(const DialogTemplate& dialogTemplate, const ControlTe
         }
     }
     switch (control.kind) {
-    case ControlKind::PushButton:
-    case ControlKind::UnitButton:
-        return withoutMnemonic(control.caption);
-    case ControlKind::Edit:
-        if (const ControlTemplate* label = labelBeside(dialogTemplate, control)) {
-            // Spoken without the colon that ends many labels.
-            std::string name = withoutMnemonic(label->caption);
-            while (!name.empty() && (name.back() == ':' || name.back() == ' ')) {
-                name.pop_back();
+        case ControlKind::PushButton:
+        case ControlKind::UnitButton:
+            return withoutMnemonic(control.caption);
+        case ControlKind::Edit:
+            if (const ControlTemplate* label = labelBeside(dialogTemplate, control)) {
+                // Spoken without the colon that ends many labels.
+                std::string name = withoutMnemonic(label->caption);
+                while (!name.empty() && (name.back() == ':' || name.back() == ' ')) {
+                    name.pop_back();
+                }
+                return name;
             }
-            return name;
-        }
-        // A field with no label is the input of its window when it is the
-        // first tab stop, else one of its results.
-        for (const ControlTemplate& other : dialogTemplate.controls) {
-            if (other.kind == ControlKind::Edit && (other.flags & cf::TabStop) != 0) {
-                return &other == &control ? "Input" : "Result";
+            // A field with no label is the input of its window when it is the
+            // first tab stop, else one of its results.
+            for (const ControlTemplate& other : dialogTemplate.controls) {
+                if (other.kind == ControlKind::Edit && (other.flags & cf::TabStop) != 0) {
+                    return &other == &control ? "Input" : "Result";
+                }
             }
-        }
-        return "Result";
-    default:
-        return {};
+            return "Result";
+        default:
+            return {};
     }
 }

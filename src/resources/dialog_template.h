@@ -15,16 +15,16 @@ enum class ControlKind {
 namespace cf {
 enum : unsigned {
     TabStop = 1u << 0,
-    Default = 1u << 1,     // the dialog's default push button
-    Flat = 1u << 2,        // thin one-line frame instead of the 3-D bevel
+    Default = 1u << 1,  // the dialog's default push button
+    Flat = 1u << 2,     // thin one-line frame instead of the 3-D bevel
     ReadOnly = 1u << 3,
     MultiLine = 1u << 4,
     RightAlign = 1u << 5,  // edit text aligned right
     NoBorder = 1u << 6,
-    AutoHScroll = 1u << 7, // edit scrolls horizontally as the user types
-    HScrollBar = 1u << 8,  // edit shows a horizontal scroll bar
-    Center = 1u << 9,      // static text centred
-    NoPrefix = 1u << 10,   // static text shows '&' literally
+    AutoHScroll = 1u << 7,  // edit scrolls horizontally as the user types
+    HScrollBar = 1u << 8,   // edit shows a horizontal scroll bar
+    Center = 1u << 9,       // static text centred
+    NoPrefix = 1u << 10,    // static text shows '&' literally
 };
 }
 

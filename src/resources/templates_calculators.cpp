@@ -6,8 +6,8 @@ namespace {
 
 using K = ControlKind;
 
-constexpr unsigned kKey = cf::TabStop | cf::Flat;     // keypad and function buttons
-constexpr unsigned kMemoryKey = cf::Flat;             // Sto and Rec are skipped by Tab
+constexpr unsigned kKey = cf::TabStop | cf::Flat;  // keypad and function buttons
+constexpr unsigned kMemoryKey = cf::Flat;          // Sto and Rec are skipped by Tab
 constexpr unsigned kDisplay = cf::TabStop | cf::ReadOnly | cf::RightAlign | cf::AutoHScroll;
 constexpr unsigned kMemory = cf::TabStop | cf::NoBorder | cf::AutoHScroll;
 constexpr unsigned kHistory = cf::MultiLine | cf::ReadOnly | cf::HScrollBar | cf::AutoHScroll;

@@ -231,8 +231,8 @@ constexpr std::array kWeight{
 
 const DialogTemplate kTemplate136{136, "Pressure Units Converter", 334, 162, DialogStyle::Tool, kPressure};
 const DialogTemplate kTemplate141{141, "Temperature Converter", 288, 119, DialogStyle::Tool, kTemperature};
-const DialogTemplate kTemplate145{145, "Degrees/Radians Converter", 315, 103, DialogStyle::Tool,
-                                  kDegreesRadians};
+const DialogTemplate kTemplate145{145, "Degrees/Radians Converter", 315,
+                                  103, DialogStyle::Tool,           kDegreesRadians};
 const DialogTemplate kTemplate146{146, "Length Units Converter", 209, 213, DialogStyle::Tool, kLength};
 const DialogTemplate kTemplate147{147, "Time Conversion", 277, 188, DialogStyle::Tool, kTime};
 const DialogTemplate kTemplate148{148, "Speed Conversion", 195, 157, DialogStyle::Tool, kSpeed};

@@ -41,5 +41,4 @@ constexpr std::array kTrigonometry{
 }  // namespace
 
 const DialogTemplate kTemplate100{100, "About Brimlet 5", 311, 136, DialogStyle::About, kAbout};
-const DialogTemplate kTemplate144{144, "Trigonometry Functions", 262, 108, DialogStyle::Tool,
-                                  kTrigonometry};
+const DialogTemplate kTemplate144{144, "Trigonometry Functions", 262, 108, DialogStyle::Tool, kTrigonometry};

@@ -171,7 +171,7 @@ constexpr std::array kPermutation{
 
 }  // namespace
 
-const DialogTemplate kTemplate132{132, "Absolute Uncertainty Calculator", 343, 100, DialogStyle::Tool,
+const DialogTemplate kTemplate132{132,    "Absolute Uncertainty Calculator", 343, 100, DialogStyle::Tool,
                                   kUncert};
 const DialogTemplate kTemplate137{137, "Geometry Line Functions", 340, 124, DialogStyle::Tool, kGeo};
 const DialogTemplate kTemplate142{142, "Pythegorean Theorem", 296, 92, DialogStyle::Tool, kPythegor};

@@ -12,26 +12,11 @@ struct Prefix {
 };
 
 constexpr std::array<Prefix, 20> kPrefixes{{
-    {24, "yotta", "Y"},
-    {21, "zetta", "Z"},
-    {18, "exa", "E"},
-    {15, "peta", "P"},
-    {12, "tera", "T"},
-    {9, "giga", "G"},
-    {6, "mega", "M"},
-    {3, "kilo", "k"},
-    {2, "hecto", "h"},
-    {1, "deka", "da"},
-    {-1, "deci", "d"},
-    {-2, "centi", "c"},
-    {-3, "milli", "m"},
-    {-6, "micro", "greek mue"},
-    {-9, "nano", "n"},
-    {-12, "pico", "p"},
-    {-15, "femto", "f"},
-    {-18, "atto", "a"},
-    {-21, "zepto", "z"},
-    {-24, "yocto", "y"},
+    {24, "yotta", "Y"},  {21, "zetta", "Z"},         {18, "exa", "E"},    {15, "peta", "P"},
+    {12, "tera", "T"},   {9, "giga", "G"},           {6, "mega", "M"},    {3, "kilo", "k"},
+    {2, "hecto", "h"},   {1, "deka", "da"},          {-1, "deci", "d"},   {-2, "centi", "c"},
+    {-3, "milli", "m"},  {-6, "micro", "greek mue"}, {-9, "nano", "n"},   {-12, "pico", "p"},
+    {-15, "femto", "f"}, {-18, "atto", "a"},         {-21, "zepto", "z"}, {-24, "yocto", "y"},
 }};
 
 constexpr const char* kInvalid = "Invalid";
@@ -57,7 +42,9 @@ constexpr std::array<Key, 10> kKeypad{{
 
 // Two's-complement negation: the lowest int has no opposite and stays as it
 // is, computed in unsigned arithmetic so that it is not undefined behaviour.
-int negated(int value) { return static_cast<int>(0u - static_cast<unsigned>(value)); }
+int negated(int value) {
+    return static_cast<int>(0u - static_cast<unsigned>(value));
+}
 
 }  // namespace
 

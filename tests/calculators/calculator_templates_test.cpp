@@ -27,7 +27,9 @@ struct Face {
     std::size_t buttonsWithHandlers;  // the rest of the buttons are blank and inert
 };
 
-std::ostream& operator<<(std::ostream& out, const Face& f) { return out << f.name; }
+std::ostream& operator<<(std::ostream& out, const Face& f) {
+    return out << f.name;
+}
 
 template <class T>
 std::unique_ptr<Tool> make() {

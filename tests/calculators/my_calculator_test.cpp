@@ -22,7 +22,9 @@ struct Sequence {
     const char* history;
 };
 
-std::ostream& operator<<(std::ostream& out, const Sequence& s) { return out << s.name; }
+std::ostream& operator<<(std::ostream& out, const Sequence& s) {
+    return out << s.name;
+}
 
 class MyCalculatorSequence : public testing::TestWithParam<Sequence> {};
 

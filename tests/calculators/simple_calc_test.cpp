@@ -16,7 +16,9 @@ struct Sequence {
     const char* display;
 };
 
-std::ostream& operator<<(std::ostream& out, const Sequence& s) { return out << s.name; }
+std::ostream& operator<<(std::ostream& out, const Sequence& s) {
+    return out << s.name;
+}
 
 class SimpleCalcSequence : public testing::TestWithParam<Sequence> {};
 
@@ -94,7 +96,9 @@ struct Typed {
     const char* display;
 };
 
-std::ostream& operator<<(std::ostream& out, const Typed& t) { return out << t.name; }
+std::ostream& operator<<(std::ostream& out, const Typed& t) {
+    return out << t.name;
+}
 
 class SimpleCalcKeys : public testing::TestWithParam<Typed> {};
 

@@ -30,18 +30,30 @@ struct ConverterCase {
     std::vector<int> exchangeOrder;
 };
 
-void PrintTo(const ConverterCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ConverterCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const ConverterCase kConverters[] = {
     {"Degrees", makeTool<Degrees>, &kTemplate141, 1000, false, {1010, 1011, 1012, 1013, 1014}},
-    {"Length", makeTool<Length>, &kTemplate146, 1001, false, {1010, 1011, 1012, 1013, 1014, 1017, 1016, 1018}},
+    {"Length",
+     makeTool<Length>,
+     &kTemplate146,
+     1001,
+     false,
+     {1010, 1011, 1012, 1013, 1014, 1017, 1016, 1018}},
     {"Speed", makeTool<Speed>, &kTemplate148, 1001, false, {1010, 1011, 1012, 1013, 1014}},
     {"Time", makeTool<Time>, &kTemplate147, 1001, false, {1010, 1011, 1012, 1013, 1014, 1017, 1016}},
     {"Energy", makeTool<Energy>, &kTemplate152, 1001, false, {1010, 1011, 1012, 1013, 1014, 1017}},
     {"Force", makeTool<Force>, &kTemplate150, 1001, false, {1010, 1011, 1012, 1013, 1014}},
     {"Power", makeTool<Power>, &kTemplate151, 1001, false, {1010, 1011, 1012, 1013}},
     {"Weight", makeTool<Weight>, &kTemplate178, 1000, true, {1010, 1011, 1012, 1013, 1014}},
-    {"Pressures", makeTool<Pressures>, &kTemplate136, 1000, false, {1010, 1011, 1012, 1013, 1014, 1017, 1016}},
+    {"Pressures",
+     makeTool<Pressures>,
+     &kTemplate136,
+     1000,
+     false,
+     {1010, 1011, 1012, 1013, 1014, 1017, 1016}},
 };
 
 std::vector<int> unitButtons(const DialogTemplate& dialog) {
@@ -275,12 +287,18 @@ struct BoundCase {
     std::vector<FieldKind> kinds;
 };
 
-void PrintTo(const BoundCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const BoundCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const BoundCase kBound[] = {
-    {"Degrees", makeTool<Degrees>, {1010, 1011, 1012, 1013, 1014},
+    {"Degrees",
+     makeTool<Degrees>,
+     {1010, 1011, 1012, 1013, 1014},
      {FieldKind::Double, FieldKind::Double, FieldKind::Double, FieldKind::Text, FieldKind::Text}},
-    {"DegreesRadians", makeTool<DegreesRadians>, {1010, 1011, 1012},
+    {"DegreesRadians",
+     makeTool<DegreesRadians>,
+     {1010, 1011, 1012},
      {FieldKind::Double, FieldKind::Double, FieldKind::Double}},
     {"Numbers", makeTool<Numbers>, {1010, 1011}, {FieldKind::Text, FieldKind::Text}},
 };

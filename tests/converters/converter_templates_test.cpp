@@ -28,7 +28,9 @@ struct WindowCase {
     int firstTabStop;  // where the focus lands when the window opens
 };
 
-void PrintTo(const WindowCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const WindowCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const WindowCase kWindows[] = {
     {"Pressures", makeTool<Pressures>, &kTemplate136, 1000, 1010},
@@ -53,7 +55,9 @@ const ControlTemplate* control(const DialogTemplate& dialog, int id) {
     return nullptr;
 }
 
-bool isButton(ControlKind kind) { return kind == ControlKind::PushButton || kind == ControlKind::UnitButton; }
+bool isButton(ControlKind kind) {
+    return kind == ControlKind::PushButton || kind == ControlKind::UnitButton;
+}
 
 class Window : public testing::TestWithParam<WindowCase> {};
 
@@ -130,7 +134,9 @@ struct PatternCase {
     bool unitsTabStop;
 };
 
-void PrintTo(const PatternCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PatternCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const PatternCase kPatterns[] = {
     {"Pressures", &kTemplate136, {1022, 1023, 1024, 1025, 1026, 1027}, true},

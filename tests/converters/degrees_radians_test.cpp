@@ -24,7 +24,9 @@ struct AngleCase {
     double expectedRevolutions;
 };
 
-void PrintTo(const AngleCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const AngleCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 // Pi is 3.14 and a radian 0.159 revolutions; only values above zero convert.
 const AngleCase kCases[] = {

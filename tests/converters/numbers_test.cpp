@@ -23,7 +23,9 @@ struct ToRomanCase {
     const char* roman;  // nullptr: the range message, then both fields empty
 };
 
-void PrintTo(const ToRomanCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ToRomanCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const ToRomanCase kToRomanCases[] = {
     {"One", "1", "I"},
@@ -113,7 +115,9 @@ struct ToArabicCase {
     const char* arabic;  // nullptr: the numeral message, and no field changes
 };
 
-void PrintTo(const ToArabicCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ToArabicCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const ToArabicCase kToArabicCases[] = {
     {"Year1994", "MCMXCIV", "1994"},

@@ -20,7 +20,8 @@ TEST(AccessibleNames, NoControlOfAnyTemplateIsLeftUnnamed) {
             if (!speaks(control)) {
                 continue;
             }
-            SCOPED_TRACE(testing::Message() << "template " << dialogTemplate->id << ", control " << control.id);
+            SCOPED_TRACE(testing::Message()
+                         << "template " << dialogTemplate->id << ", control " << control.id);
             EXPECT_FALSE(accessibleName(*dialogTemplate, control).empty());
             ++named;
         }
@@ -66,13 +67,13 @@ TEST_P(NameOf, Control) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NameOf,
-                         testing::Values(Expected{146, 1011, "Meters"},      // label to the right
-                                         Expected{146, 1018, "Light-years"}, //
-                                         Expected{146, 1010, "Input"},       // first tab stop, no label
-                                         Expected{177, 1010, "Symbol"},      // label to the left, colon dropped
-                                         Expected{172, 1010, "Display"},     //
-                                         Expected{172, 1052, "History"},     //
-                                         Expected{172, 1013, "Memory 1"},    //
+                         testing::Values(Expected{146, 1011, "Meters"},       // label to the right
+                                         Expected{146, 1018, "Light-years"},  //
+                                         Expected{146, 1010, "Input"},        // first tab stop, no label
+                                         Expected{177, 1010, "Symbol"},    // label to the left, colon dropped
+                                         Expected{172, 1010, "Display"},   //
+                                         Expected{172, 1052, "History"},   //
+                                         Expected{172, 1013, "Memory 1"},  //
                                          Expected{172, 1051, "Unused key"},  // blank calculator key
                                          Expected{177, 1062, "Empty element, group 13"},
                                          Expected{141, 1022, "Celcius"}));  // a button speaks its caption

@@ -61,12 +61,24 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ReadAll,
     testing::Values(
         ReadCase{"AllRead", kGood, true, 10, 11, 12, 13, "  text  ", {}, {}},
-        ReadCase{"WordInMiddleDouble", with(11, "x"), false, 10, 2, 3, 4, "five", {"Please enter a number."}, {11}},
-        ReadCase{"EmptyFirstDouble", with(10, ""), false, 1, 2, 3, 4, "five", {"Please enter a number."}, {10}},
+        ReadCase{"WordInMiddleDouble",
+                 with(11, "x"),
+                 false,
+                 10,
+                 2,
+                 3,
+                 4,
+                 "five",
+                 {"Please enter a number."},
+                 {11}},
+        ReadCase{
+            "EmptyFirstDouble", with(10, ""), false, 1, 2, 3, 4, "five", {"Please enter a number."}, {10}},
         ReadCase{"TrailingJunkIsIgnored", with(12, "12abc"), true, 10, 11, 12, 13, "  text  ", {}, {}},
-        ReadCase{"IntegerRefused", with(13, ""), false, 10, 11, 12, 4, "five", {"Please enter an integer."}, {13}},
+        ReadCase{
+            "IntegerRefused", with(13, ""), false, 10, 11, 12, 4, "five", {"Please enter an integer."}, {13}},
         ReadCase{"IntegerTakesLeadingNumber", with(13, "12.7"), true, 10, 11, 12, 12, "  text  ", {}, {}},
-        ReadCase{"InfTextIsRefused", with(10, "inf"), false, 1, 2, 3, 4, "five", {"Please enter a number."}, {10}},
+        ReadCase{
+            "InfTextIsRefused", with(10, "inf"), false, 1, 2, 3, 4, "five", {"Please enter a number."}, {10}},
         ReadCase{"NonFiniteTextReadsAsOne", with(10, "1.#INF"), true, 1, 11, 12, 13, "  text  ", {}, {}},
         ReadCase{"IndefiniteReadsAsMinusOne", with(10, "-1.#IND"), true, -1, 11, 12, 13, "  text  ", {}, {}},
         ReadCase{"TextFieldNeverRefuses", with(14, ""), true, 10, 11, 12, 13, "", {}, {}}),

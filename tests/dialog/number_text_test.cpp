@@ -157,13 +157,11 @@ struct NonFiniteCase {
 
 TEST(FormatNonFinite, NamesEachKindOfNaNAndInfinity) {
     const NonFiniteCase cases[] = {
-        {0x7FF0000000000000u, "1.#INF"},
-        {0xFFF0000000000000u, "-1.#INF"},
+        {0x7FF0000000000000u, "1.#INF"},   {0xFFF0000000000000u, "-1.#INF"},
         {0xFFF8000000000000u, "-1.#IND"},   // the indefinite NaN
         {0x7FF8000000000000u, "1.#QNAN"},   // the same NaN without its sign
         {0xFFF8000000000001u, "-1.#QNAN"},  // signed, with a payload
-        {0x7FF8000000000001u, "1.#QNAN"},
-        {0x7FFFFFFFFFFFFFFFu, "1.#QNAN"},
+        {0x7FF8000000000001u, "1.#QNAN"},  {0x7FFFFFFFFFFFFFFFu, "1.#QNAN"},
         {0x7FF0000000000001u, "1.#QNAN"},   // signalling
         {0xFFF4000000000000u, "-1.#QNAN"},  // signalling
     };

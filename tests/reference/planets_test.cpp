@@ -39,7 +39,9 @@ const std::array<PlanetCase, 9> kPlanets{{
     {"Pluto", 1008, {"5900", "248", "6.39", "4.74", "2300", "0.002", "2.03", "0.5", "1.1", "1"}},
 }};
 
-void PrintTo(const PlanetCase& planet, std::ostream* os) { *os << planet.name; }
+void PrintTo(const PlanetCase& planet, std::ostream* os) {
+    *os << planet.name;
+}
 
 void expectPlanet(OpenTool<Planets>& window, const PlanetCase& planet) {
     for (std::size_t i = 0; i < kFields.size(); ++i) {

@@ -47,22 +47,60 @@ double plainFactorial(double x) {
     if (std::bit_cast<std::uint64_t>(expected) == std::bit_cast<std::uint64_t>(actual)) {
         return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure() << "expected " << expected << " (signbit " << std::signbit(expected)
-                                         << "), got " << actual << " (signbit " << std::signbit(actual)
-                                         << ")";
+    return ::testing::AssertionFailure()
+           << "expected " << expected << " (signbit " << std::signbit(expected) << "), got " << actual
+           << " (signbit " << std::signbit(actual) << ")";
 }
 
 // Inputs where the plain loop ends within about a million passes.
 std::vector<double> edgeNs() {
-    return {0.0, -0.0, 1.0, -1.0, 2.0, 3.0, 5.0, 4.5, 0.5, -0.5, 1.5, -2.5, 170.0, 171.0, 170.5, -170.0,
-            -171.0, 1e-300, -1e-300, 5e-324, 1.0000000000000002, 0.9999999999999999, 1.9999999999999998,
-            1e15, -1e15, kTwo53, kTwo53 + 2, kTwo53 + 4, -kTwo53, -kTwo53 - 4, 1e17, -1e17, 1e300, -1e300,
-            1.7976931348623157e308, -1.7976931348623157e308, kInf, -kInf, kNan, 1000000.0, 999999.5};
+    return {0.0,
+            -0.0,
+            1.0,
+            -1.0,
+            2.0,
+            3.0,
+            5.0,
+            4.5,
+            0.5,
+            -0.5,
+            1.5,
+            -2.5,
+            170.0,
+            171.0,
+            170.5,
+            -170.0,
+            -171.0,
+            1e-300,
+            -1e-300,
+            5e-324,
+            1.0000000000000002,
+            0.9999999999999999,
+            1.9999999999999998,
+            1e15,
+            -1e15,
+            kTwo53,
+            kTwo53 + 2,
+            kTwo53 + 4,
+            -kTwo53,
+            -kTwo53 - 4,
+            1e17,
+            -1e17,
+            1e300,
+            -1e300,
+            1.7976931348623157e308,
+            -1.7976931348623157e308,
+            kInf,
+            -kInf,
+            kNan,
+            1000000.0,
+            999999.5};
 }
 
 std::vector<double> edgeRs() {
-    return {-kInf, -1e300, -5.0, -0.0, 0.0, 0.5, 1.0, 1.0000000000000002, 1.5, 2.0, 2.5, 3.0, 5.0, 10.0,
-            170.0, 171.0, 172.0, 1000.0, 1000.5, 4000.0, kNan};
+    return {-kInf, -1e300, -5.0,   -0.0,   0.0, 0.5,  1.0,   1.0000000000000002,
+            1.5,   2.0,    2.5,    3.0,    5.0, 10.0, 170.0, 171.0,
+            172.0, 1000.0, 1000.5, 4000.0, kNan};
 }
 
 TEST(FallingProduct, MatchesThePlainLoopOnEdgeInputs) {
@@ -84,12 +122,24 @@ TEST(FallingProduct, MatchesThePlainLoopOnRandomInputs) {
     for (int i = 0; i < 20000; ++i) {
         double n = 0;
         switch (pick(random)) {
-        case 0: n = whole(random); break;
-        case 1: n = small(random); break;
-        case 2: n = whole(random) + 0.5; break;
-        case 3: n = std::pow(10.0, exponent(random)); break;
-        case 4: n = -std::pow(10.0, exponent(random)); break;
-        default: n = std::ldexp(static_cast<double>(whole(random)), 51 + whole(random) % 5); break;
+            case 0:
+                n = whole(random);
+                break;
+            case 1:
+                n = small(random);
+                break;
+            case 2:
+                n = whole(random) + 0.5;
+                break;
+            case 3:
+                n = std::pow(10.0, exponent(random));
+                break;
+            case 4:
+                n = -std::pow(10.0, exponent(random));
+                break;
+            default:
+                n = std::ldexp(static_cast<double>(whole(random)), 51 + whole(random) % 5);
+                break;
         }
         double r = count(random);
         if (pick(random) < 3) {
@@ -107,17 +157,14 @@ TEST(FallingProduct, MatchesThePlainLoopOnLongRuns) {
         double n;
         double r;
     } cases[] = {
-        {-5.5, 3000001.0},     // odd number of negative factors after overflow
-        {-5.5, 3000002.0},     // even number
-        {20.0, 2500000.5},     // zero factor, then sign flips of a zero
-        {1500000.0, 3000000.0}, // overflow first, then the zero factor: NaN
-        {1500000.5, 3000000.0}, // overflow, no zero factor
-        {-1e17, 2000001.0},    // factor stuck at -1e17: sign flips every pass
-        {1e17, 2000001.0},     // factor stuck positive
-        {kTwo53 + 2, 1000000.0},
-        {-kTwo53, 1000001.0},
-        {1e-300, 2000000.0},
-        {-kInf, 1000001.0},
+        {-5.5, 3000001.0},       // odd number of negative factors after overflow
+        {-5.5, 3000002.0},       // even number
+        {20.0, 2500000.5},       // zero factor, then sign flips of a zero
+        {1500000.0, 3000000.0},  // overflow first, then the zero factor: NaN
+        {1500000.5, 3000000.0},  // overflow, no zero factor
+        {-1e17, 2000001.0},      // factor stuck at -1e17: sign flips every pass
+        {1e17, 2000001.0},       // factor stuck positive
+        {kTwo53 + 2, 1000000.0}, {-kTwo53, 1000001.0}, {1e-300, 2000000.0}, {-kInf, 1000001.0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "n = " << c.n << ", r = " << c.r);

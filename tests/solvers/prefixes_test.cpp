@@ -92,7 +92,10 @@ TEST(Prefixes, BothSignKeysNegate) {
         const char* typed;
         const char* once;
     } cases[] = {
-        {"0", "0"}, {"9", "-9"}, {"-24", "24"}, {"2147483647", "-2147483647"},
+        {"0", "0"},
+        {"9", "-9"},
+        {"-24", "24"},
+        {"2147483647", "-2147483647"},
         // Has no opposite: stays as two's-complement wrapping leaves it.
         {"-2147483648", "-2147483648"},
     };

@@ -7,7 +7,9 @@
 
 namespace {
 
-QAccessibleInterface* accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
+QAccessibleInterface* accessible(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
 
 }  // namespace
 
@@ -55,9 +57,9 @@ private Q_SLOTS:
         actions->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(feet->isChecked());
         QVERIFY(iface->state().checked);
-        QCOMPARE(harness::text(window, 1014), QStringLiteral("2"));       // feet
-        QCOMPARE(harness::text(window, 1013), QStringLiteral("24"));      // inches
-        QVERIFY(harness::text(window, 1011) != QStringLiteral("0"));      // metres
+        QCOMPARE(harness::text(window, 1014), QStringLiteral("2"));   // feet
+        QCOMPARE(harness::text(window, 1013), QStringLiteral("24"));  // inches
+        QVERIFY(harness::text(window, 1011) != QStringLiteral("0"));  // metres
 
         // "Toggle" on a pressed unit button converts again instead of releasing it.
         harness::type(window, 1010, QStringLiteral("1"));
@@ -74,7 +76,8 @@ private Q_SLOTS:
         QVERIFY(actions != nullptr);
         actions->doAction(QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(harness::text(window, 1010), QStringLiteral("7"));
-        QCOMPARE(accessible(harness::control(window, 1052))->text(QAccessible::Name), QStringLiteral("History"));
+        QCOMPARE(accessible(harness::control(window, 1052))->text(QAccessible::Name),
+                 QStringLiteral("History"));
         window->reject();
     }
 };

@@ -3,9 +3,9 @@
 
 #include <QLineEdit>
 
-#include "dialog/long_text_view.h"
 #include <QPointer>
 #include <QTest>
+#include "dialog/long_text_view.h"
 
 #include <algorithm>
 #include <string>

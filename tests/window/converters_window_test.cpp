@@ -115,7 +115,8 @@ private Q_SLOTS:
         QTest::newRow("Pressure") << kPressure << 1022 << QList<int>{1011, 1012, 1013, 1014, 1017, 1016}
                                   << QStringLiteral("0");
         // The weight converter's Clear Data keeps the input.
-        QTest::newRow("Weight") << kWeight << 1024 << QList<int>{1011, 1012, 1013, 1014} << QStringLiteral("3");
+        QTest::newRow("Weight") << kWeight << 1024 << QList<int>{1011, 1012, 1013, 1014}
+                                << QStringLiteral("3");
     }
 
     void enterInTheInputPressesClearData() {

@@ -184,7 +184,8 @@ private Q_SLOTS:
 
         QPointer<ToolWindow> window(harness::openTool(command));
         QVERIFY(window != nullptr);
-        const bool patternConverter = std::ranges::find(kPatternConverters, command) != std::end(kPatternConverters);
+        const bool patternConverter =
+            std::ranges::find(kPatternConverters, command) != std::end(kPatternConverters);
         const bool converter = patternConverter || command == kDegreesRadians;
 
         std::map<int, FieldKind> kinds;
@@ -256,7 +257,8 @@ private Q_SLOTS:
                 QVERIFY2(QApplication::activeModalWidget() == nullptr, qPrintable(what));
 
                 for (const QString& message : std::as_const(answerer.messages)) {
-                    QVERIFY2(knownMessage(message), qPrintable(QStringLiteral("'%1' after ").arg(message) + what));
+                    QVERIFY2(knownMessage(message),
+                             qPrintable(QStringLiteral("'%1' after ").arg(message) + what));
                 }
                 const qsizetype numberRefusals = answerer.messages.count(kRefusedNumber);
                 const qsizetype integerRefusals = answerer.messages.count(kRefusedInteger);

@@ -8,7 +8,9 @@
 
 namespace {
 
-QString shown(QString caption) { return caption.remove(QLatin1Char('&')); }
+QString shown(QString caption) {
+    return caption.remove(QLatin1Char('&'));
+}
 
 // Captions that do not fit their control, as "id caption needs/has" lines.
 QStringList clipped(ToolWindow* window) {
@@ -20,10 +22,14 @@ QStringList clipped(ToolWindow* window) {
             const int needed = metrics.horizontalAdvance(shown(button->text()));
             const int available = area.width() - 4;  // the frame on either side
             if (needed > available || metrics.height() > area.height()) {
-                problems << QStringLiteral("%1 '%2' %3/%4").arg(child->objectName(), button->text()).arg(needed).arg(available);
+                problems << QStringLiteral("%1 '%2' %3/%4")
+                                .arg(child->objectName(), button->text())
+                                .arg(needed)
+                                .arg(available);
             }
         } else if (auto* label = qobject_cast<QLabel*>(child); label != nullptr && !label->text().isEmpty()) {
-            const QRect needed = metrics.boundingRect(area, Qt::TextWordWrap | label->alignment(), label->text());
+            const QRect needed =
+                metrics.boundingRect(area, Qt::TextWordWrap | label->alignment(), label->text());
             if (needed.width() > area.width() || needed.height() > area.height()) {
                 problems << QStringLiteral("label '%1' %2x%3 in %4x%5")
                                 .arg(label->text())
@@ -35,7 +41,8 @@ QStringList clipped(ToolWindow* window) {
         } else if (auto* box = qobject_cast<QGroupBox*>(child); box != nullptr && !box->title().isEmpty()) {
             const int needed = metrics.horizontalAdvance(box->title());
             if (needed > area.width()) {
-                problems << QStringLiteral("group '%1' %2/%3").arg(box->title()).arg(needed).arg(area.width());
+                problems
+                    << QStringLiteral("group '%1' %2/%3").arg(box->title()).arg(needed).arg(area.width());
             }
         }
     }

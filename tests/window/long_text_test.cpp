@@ -15,7 +15,9 @@ constexpr int kHistory = 1052;
 constexpr int kRecall1 = 1019;
 constexpr int kDigit1 = 1000;
 
-LongTextView* view(ToolWindow* window, int id) { return dynamic_cast<LongTextView*>(harness::control(window, id)); }
+LongTextView* view(ToolWindow* window, int id) {
+    return dynamic_cast<LongTextView*>(harness::control(window, id));
+}
 
 }  // namespace
 

@@ -194,7 +194,8 @@ void MonkeyTest::initTestCase() {
     bool seeded = false;
     seed_ = qEnvironmentVariable("BRIMLET_MONKEY_SEED").toUInt(&seeded);
     if (!seeded) {
-        seed_ = static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() ^ QCoreApplication::applicationPid());
+        seed_ =
+            static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() ^ QCoreApplication::applicationPid());
     }
     rng_.seed(seed_);
     steps_ = static_cast<int>(envNumber("BRIMLET_MONKEY_STEPS", kDefaultSteps));
@@ -239,9 +240,41 @@ ToolWindow* MonkeyTest::randomWindow() {
 
 QString MonkeyTest::randomText() {
     static const QStringList tokens{
-        "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "-", "+", ".", "e", "E", "d", "#", " ",
-        "inf", "nan", "abc", "1.#INF", "-1.#IND", "1.#QNAN", "MCM", "XIV", "MMMCMXCIX", "0x1A", "1,5",
-        "1e999", "1e-400", "-0", QStringLiteral("µ"), QStringLiteral("٣"), "\t",
+        "0",
+        "1",
+        "2",
+        "3",
+        "4",
+        "5",
+        "6",
+        "7",
+        "8",
+        "9",
+        "-",
+        "+",
+        ".",
+        "e",
+        "E",
+        "d",
+        "#",
+        " ",
+        "inf",
+        "nan",
+        "abc",
+        "1.#INF",
+        "-1.#IND",
+        "1.#QNAN",
+        "MCM",
+        "XIV",
+        "MMMCMXCIX",
+        "0x1A",
+        "1,5",
+        "1e999",
+        "1e-400",
+        "-0",
+        QStringLiteral("µ"),
+        QStringLiteral("٣"),
+        "\t",
     };
     QString text;
     const int count = static_cast<int>(rng_.bounded(0, 9));
@@ -254,17 +287,17 @@ QString MonkeyTest::randomText() {
 QString MonkeyTest::longText(qsizetype length) {
     static const QString alphabet = QStringLiteral("0123456789-+.e#d ");
     switch (rng_.bounded(3)) {
-    case 0:
-        return QString(length, QLatin1Char('9'));
-    case 1:
-        return QStringLiteral("1") + QString(length - 1, QLatin1Char('0'));
-    default: {
-        QString text(length, Qt::Uninitialized);
-        for (QChar& character : text) {
-            character = alphabet[rng_.bounded(static_cast<quint32>(alphabet.size()))];
+        case 0:
+            return QString(length, QLatin1Char('9'));
+        case 1:
+            return QStringLiteral("1") + QString(length - 1, QLatin1Char('0'));
+        default: {
+            QString text(length, Qt::Uninitialized);
+            for (QChar& character : text) {
+                character = alphabet[rng_.bounded(static_cast<quint32>(alphabet.size()))];
+            }
+            return text;
         }
-        return text;
-    }
     }
 }
 
@@ -293,7 +326,8 @@ MonkeyTest::Step MonkeyTest::typeStep(ToolWindow* window) {
     if (replace) {
         field->selectAll();
     }
-    QString what = QStringLiteral("type '%1' into %2 of %3").arg(text, field->objectName(), window->windowTitle());
+    QString what =
+        QStringLiteral("type '%1' into %2 of %3").arg(text, field->objectName(), window->windowTitle());
     // Each key stroke is a handler of its own, timed on its own.
     return {what, [this, field = QPointer<QLineEdit>(field), text, what] {
                 for (const QChar character : text) {
@@ -335,11 +369,12 @@ MonkeyTest::Step MonkeyTest::pasteStep(ToolWindow* window) {
 }
 
 MonkeyTest::Step MonkeyTest::keyStep(ToolWindow* window) {
-    static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Tab,
-                                   Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Enter};
+    static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Return,    Qt::Key_Escape, Qt::Key_Tab,
+                                   Qt::Key_Tab,    Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Enter};
     const Qt::Key key = keys[rng_.bounded(static_cast<quint32>(std::size(keys)))];
     QPointer<ToolWindow> target(window);
-    return {QStringLiteral("key %1 in %2").arg(static_cast<int>(key), 0, 16).arg(window->windowTitle()), [target, key] {
+    return {QStringLiteral("key %1 in %2").arg(static_cast<int>(key), 0, 16).arg(window->windowTitle()),
+            [target, key] {
                 if (target != nullptr) {
                     harness::key(target, key);
                 }
@@ -476,11 +511,13 @@ void MonkeyTest::runMeasured(const QString& what, const std::function<void()>& a
              qPrintable(QStringLiteral("handler took %1 ms of CPU at ").arg(cpuNs / 1e6) + context));
     QVERIFY2(wallNs <= hangNs(),
              qPrintable(QStringLiteral("handler took %1 ms at ").arg(wallNs / 1e6) + context));
-    QVERIFY2(QApplication::activeModalWidget() == nullptr, qPrintable("a modal window stayed open at " + context));
+    QVERIFY2(QApplication::activeModalWidget() == nullptr,
+             qPrintable("a modal window stayed open at " + context));
     QCOMPARE(answerer_->answered, answerer_->shown);
     for (qsizetype i = shownBefore; i < answerer_->messages.size(); ++i) {
-        QVERIFY2(knownMessage(answerer_->messages[i]),
-                 qPrintable(QStringLiteral("unknown message '%1' at ").arg(answerer_->messages[i]) + context));
+        QVERIFY2(
+            knownMessage(answerer_->messages[i]),
+            qPrintable(QStringLiteral("unknown message '%1' at ").arg(answerer_->messages[i]) + context));
     }
 }
 
@@ -495,8 +532,8 @@ void MonkeyTest::randomUse() {
         if (!step.action) {
             continue;
         }
-        const bool timesItself = step.what.startsWith(QLatin1String("type")) ||
-                                 step.what.startsWith(QLatin1String("calculator"));
+        const bool timesItself =
+            step.what.startsWith(QLatin1String("type")) || step.what.startsWith(QLatin1String("calculator"));
         if (timesItself) {
             step.action();
         } else {

@@ -50,12 +50,18 @@ private Q_SLOTS:
     void periodicButtons_data() {
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Iron") << "1034" << "Fe|||";
-        QTest::newRow("Hydrogen") << "1000" << "H|||";
-        QTest::newRow("Lawrencium") << "1121" << "Lr|||";
-        QTest::newRow("EmptyThenSodium") << "1062 1002" << "Na|||";
-        QTest::newRow("Empty") << "1034 1086" << "Empty|Empty|Empty|Empty";
-        QTest::newRow("Unnamed") << "1062 1056" << "Unnamed|||";
+        QTest::newRow("Iron") << "1034"
+                              << "Fe|||";
+        QTest::newRow("Hydrogen") << "1000"
+                                  << "H|||";
+        QTest::newRow("Lawrencium") << "1121"
+                                    << "Lr|||";
+        QTest::newRow("EmptyThenSodium") << "1062 1002"
+                                         << "Na|||";
+        QTest::newRow("Empty") << "1034 1086"
+                               << "Empty|Empty|Empty|Empty";
+        QTest::newRow("Unnamed") << "1062 1056"
+                                 << "Unnamed|||";
     }
 
     void periodicButtons() {
@@ -135,13 +141,16 @@ private Q_SLOTS:
     void planetButtons_data() {
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Earth") << "1002" << "150|1.00|0.997|29.8|12,800|1.000|5.52|9.78|11.2|1";
-        QTest::newRow("Venus") << "1001" << "108|0.615|-243|35.0|12,100|0.815|5.20|8.60|10.3|None";
-        QTest::newRow("Jupiter") << "1004" << "778|11.9|0.409|13.1|143,000|318|1.31|22.9|59.5|16 + ring";
-        QTest::newRow("PlutoAfterUranus")
-            << "1006 1008" << "5900|248|6.39|4.74|2300|0.002|2.03|0.5|1.1|1";
-        QTest::newRow("SaturnTwice")
-            << "1005 1005" << "1430|29.5|0.426|9.64|120,000|95.1|0.704|9.05|35.6|18 + rings";
+        QTest::newRow("Earth") << "1002"
+                               << "150|1.00|0.997|29.8|12,800|1.000|5.52|9.78|11.2|1";
+        QTest::newRow("Venus") << "1001"
+                               << "108|0.615|-243|35.0|12,100|0.815|5.20|8.60|10.3|None";
+        QTest::newRow("Jupiter") << "1004"
+                                 << "778|11.9|0.409|13.1|143,000|318|1.31|22.9|59.5|16 + ring";
+        QTest::newRow("PlutoAfterUranus") << "1006 1008"
+                                          << "5900|248|6.39|4.74|2300|0.002|2.03|0.5|1.1|1";
+        QTest::newRow("SaturnTwice") << "1005 1005"
+                                     << "1430|29.5|0.426|9.64|120,000|95.1|0.704|9.05|35.6|18 + rings";
     }
 
     void planetButtons() {

@@ -59,17 +59,28 @@ struct ToolCaption {
 };
 
 const ToolCaption kCaptions[] = {
-    {32782, "Geometry Line Functions"}, {32783, "Pythegorean Theorem"},
-    {32784, "Quadratic Formula"},       {32787, "Absolute Uncertainty Calculator"},
-    {32788, "Bend Allowance"},          {32785, "Combination"},
-    {32786, "Permutation"},             {32789, "SI Prefixes"},
-    {32790, "Periodic Table of Elements"}, {32791, "Some Planets' Properties"},
-    {32793, "Calculator"},              {32792, "Calculator"},
-    {32771, "Energy Conversion"},       {32772, "Force Conversion"},
-    {32773, "Length Units Converter"},  {32774, "Dialog"},
-    {32775, "Power Conversion"},        {32776, "Pressure Units Converter"},
-    {32777, "Degrees/Radians Converter"}, {32778, "Speed Conversion"},
-    {32779, "Temperature Converter"},   {32780, "Time Conversion"},
+    {32782, "Geometry Line Functions"},
+    {32783, "Pythegorean Theorem"},
+    {32784, "Quadratic Formula"},
+    {32787, "Absolute Uncertainty Calculator"},
+    {32788, "Bend Allowance"},
+    {32785, "Combination"},
+    {32786, "Permutation"},
+    {32789, "SI Prefixes"},
+    {32790, "Periodic Table of Elements"},
+    {32791, "Some Planets' Properties"},
+    {32793, "Calculator"},
+    {32792, "Calculator"},
+    {32771, "Energy Conversion"},
+    {32772, "Force Conversion"},
+    {32773, "Length Units Converter"},
+    {32774, "Dialog"},
+    {32775, "Power Conversion"},
+    {32776, "Pressure Units Converter"},
+    {32777, "Degrees/Radians Converter"},
+    {32778, "Speed Conversion"},
+    {32779, "Temperature Converter"},
+    {32780, "Time Conversion"},
     {32781, "Weight Converter"},
 };
 
@@ -188,7 +199,8 @@ private Q_SLOTS:
         }
         if (first != nullptr) {
             QCOMPARE(window->focusWidget(), harness::control(window, first->id));
-            if (auto* edit = harness::lineEdit(window, first->id); edit != nullptr && !edit->text().isEmpty()) {
+            if (auto* edit = harness::lineEdit(window, first->id);
+                edit != nullptr && !edit->text().isEmpty()) {
                 QCOMPARE(edit->selectedText(), edit->text());
             }
         }
@@ -314,7 +326,9 @@ private Q_SLOTS:
 
     void lockIndicatorsFollowTheKeys() {
         if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-            QSKIP("with a display server the indicators show its lock states, which simulated keys do not change");
+            QSKIP(
+                "with a display server the indicators show its lock states, which simulated keys do not "
+                "change");
         }
         mainFrame().setLockState(false, false, false);
         QApplication::setActiveWindow(&mainFrame());
@@ -383,7 +397,8 @@ private Q_SLOTS:
         QTemporaryDir home;
         qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
         CBrimletApp::loadProfileSettings();
-        QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Brimlet 5"));
+        QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"),
+                           QStringLiteral("Brimlet 5"));
         QVERIFY(settings.fileName().startsWith(home.path()));
         QCOMPARE(settings.value(QStringLiteral("Settings/PreviewPages")).toInt(), 0);
         QVERIFY(settings.contains(QStringLiteral("Settings/PreviewPages")));
@@ -419,7 +434,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(file));
         QCOMPARE(mainFrame().statusMessage(), QString());  // a popup title has no prompt
         file->setActiveAction(file->actions().constFirst());
-        QCOMPARE(mainFrame().statusMessage(), QStringLiteral("Quit the application; prompts to save documents"));
+        QCOMPARE(mainFrame().statusMessage(),
+                 QStringLiteral("Quit the application; prompts to save documents"));
         file->hide();
 
         mainFrame().menuBar()->setActiveAction(physics->menuAction());

@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
     for (const ToolCommand& command : toolCommands()) {
         ToolWindow* window = frame.launchTool(command.commandId);
         QApplication::processEvents();
-        window->grab().save(QStringLiteral("%1/%2-%3.png").arg(out).arg(command.templateId).arg(command.className));
+        window->grab().save(
+            QStringLiteral("%1/%2-%3.png").arg(out).arg(command.templateId).arg(command.className));
         window->reject();
     }
     return 0;

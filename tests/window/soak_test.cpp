@@ -62,7 +62,8 @@ struct Census {
         QString text;
         const auto add = [&text](const char* what, qsizetype now, qsizetype then) {
             if (now != then) {
-                text += QStringLiteral(" %1 %2 (%3 at the start)").arg(QLatin1String(what)).arg(now).arg(then);
+                text +=
+                    QStringLiteral(" %1 %2 (%3 at the start)").arg(QLatin1String(what)).arg(now).arg(then);
             }
         };
         add("tool windows", toolWindows, start.toolWindows);
@@ -90,7 +91,8 @@ bool openAndCloseAll(Closing closing) {
             return false;
         }
         item->trigger();
-        const QList<ToolWindow*> windows = harness::mainFrame().findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly);
+        const QList<ToolWindow*> windows =
+            harness::mainFrame().findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly);
         if (windows.size() != before + 1 || !windows.constLast()->isVisible()) {
             return false;
         }
@@ -98,15 +100,15 @@ bool openAndCloseAll(Closing closing) {
     }
     for (auto window = opened.rbegin(); window != opened.rend(); ++window) {
         switch (closing) {
-        case Closing::Reject:
-            (*window)->reject();
-            break;
-        case Closing::CloseBox:
-            (*window)->close();
-            break;
-        case Closing::Escape:
-            QTest::keyClick(window->data(), Qt::Key_Escape);
-            break;
+            case Closing::Reject:
+                (*window)->reject();
+                break;
+            case Closing::CloseBox:
+                (*window)->close();
+                break;
+            case Closing::Escape:
+                QTest::keyClick(window->data(), Qt::Key_Escape);
+                break;
         }
     }
     // One turn of the event loop, as the program would take between the
@@ -171,11 +173,12 @@ private Q_SLOTS:
             QVERIFY2(difference.isEmpty(), qPrintable(QStringLiteral("round %1:").arg(round) + difference));
         }
         const qint64 endKb = residentKb();
-        qInfo("soak: %d rounds, %d openings in %lld ms; VmRSS %lld kB at start, %lld kB after warm-up, "
-              "%lld kB after the rounds (%+lld kB)",
-              count, count * static_cast<int>(toolCommands().size()), static_cast<long long>(elapsed.elapsed()),
-              static_cast<long long>(startKb), static_cast<long long>(warmKb), static_cast<long long>(endKb),
-              static_cast<long long>(endKb - warmKb));
+        qInfo(
+            "soak: %d rounds, %d openings in %lld ms; VmRSS %lld kB at start, %lld kB after warm-up, "
+            "%lld kB after the rounds (%+lld kB)",
+            count, count * static_cast<int>(toolCommands().size()), static_cast<long long>(elapsed.elapsed()),
+            static_cast<long long>(startKb), static_cast<long long>(warmKb), static_cast<long long>(endKb),
+            static_cast<long long>(endKb - warmKb));
         // AddressSanitizer's quarantine holds freed memory back, so under it
         // resident memory says nothing about what the program gave back.
         QVERIFY2(kAddressSanitizer || endKb - warmKb < kRssGrowthLimitKb,

@@ -99,20 +99,32 @@ Qt::Key keyOf(char c) {
         return static_cast<Qt::Key>(Qt::Key_0 + (c - '0'));
     }
     switch (c) {
-    case '+': return Qt::Key_Plus;
-    case '-': return Qt::Key_Minus;
-    case '*': return Qt::Key_Asterisk;
-    case '/': return Qt::Key_Slash;
-    case '=': return Qt::Key_Equal;
-    case '.': return Qt::Key_Period;
-    case 'R': return Qt::Key_Return;
-    case 'B': return Qt::Key_Backspace;
-    case 'D': return Qt::Key_Delete;
-    default: return Qt::Key_unknown;
+        case '+':
+            return Qt::Key_Plus;
+        case '-':
+            return Qt::Key_Minus;
+        case '*':
+            return Qt::Key_Asterisk;
+        case '/':
+            return Qt::Key_Slash;
+        case '=':
+            return Qt::Key_Equal;
+        case '.':
+            return Qt::Key_Period;
+        case 'R':
+            return Qt::Key_Return;
+        case 'B':
+            return Qt::Key_Backspace;
+        case 'D':
+            return Qt::Key_Delete;
+        default:
+            return Qt::Key_unknown;
     }
 }
 
-int idOf(std::string_view text) { return std::stoi(std::string(text)); }
+int idOf(std::string_view text) {
+    return std::stoi(std::string(text));
+}
 
 void runStep(ToolWindow* window, std::string_view step) {
     if (step == "R") {
