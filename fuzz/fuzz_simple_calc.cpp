@@ -83,8 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 const auto key =
                     input.PickValueInArray({ToolKey::Enter, ToolKey::Backspace, ToolKey::Delete});
                 const bool taken = open.tool.handleKey(key, '\0');
-                fuzzExpect(taken == (key != ToolKey::Enter), "Enter, Backspace or Delete", before);
+                // Enter is "=", Backspace is "Back", Delete is "Clear": all are taken.
+                fuzzExpect(taken, "Enter, Backspace or Delete", before);
                 clears = key == ToolKey::Delete;
+                endsEntry = key == ToolKey::Enter;
                 if (key == ToolKey::Delete) {
                     fuzzExpect(open.field(kDisplay).empty(), "Delete does not clear", before);
                 }
