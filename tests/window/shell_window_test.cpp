@@ -112,6 +112,8 @@ private Q_SLOTS:
 
     void captionAndStatusBar() {
         QCOMPARE(mainFrame().windowTitle(), QStringLiteral("Untitled - Brimlet 5"));
+        QVERIFY(!mainFrame().windowIcon().isNull());
+        QVERIFY(mainFrame().windowIcon().availableSizes().contains(QSize(128, 128)));
         QCOMPARE(mainFrame().statusMessage(), QStringLiteral("Ready"));
         QVERIFY(mainFrame().statusBar()->isVisible());
         QCOMPARE(mainFrame().statusBar()->objectName(), QStringLiteral("59393"));
@@ -416,6 +418,11 @@ private Q_SLOTS:
                 labels << label->text();
             }
             QVERIFY(labels.contains(QStringLiteral("Brimlet Version 5.0")));
+            bool icon = false;
+            for (QLabel* label : about->findChildren<QLabel*>()) {
+                icon = icon || !label->pixmap().isNull();
+            }
+            QVERIFY2(icon, "the About box shows the program icon");
             QTest::keyClick(about, Qt::Key_Escape);
             checked = true;
         });

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include "app/about_dlg.h"
 #include "app/command_table.h"
 #include "app/main_frame.h"
 #include "dialog/tool_window.h"
@@ -15,6 +16,12 @@ int main(int argc, char** argv) {
     CMainFrame frame;
     frame.show();
     frame.grab().save(out + QStringLiteral("/main.png"));
+    {
+        CAboutDlg about(&frame);
+        about.show();
+        QApplication::processEvents();
+        about.grab().save(out + QStringLiteral("/100-About.png"));
+    }
     for (const ToolCommand& command : toolCommands()) {
         ToolWindow* window = frame.launchTool(command.commandId);
         QApplication::processEvents();
