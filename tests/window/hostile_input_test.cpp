@@ -64,42 +64,6 @@ QList<HostileText> hostileTexts() {
     };
 }
 
-bool knownMessage(const QString& text) {
-    static const QStringList known{
-        kRefusedNumber,
-        kRefusedInteger,
-        QStringLiteral("Number must be between 1 and 3999!"),
-        QStringLiteral("Please enter an integer between 1 and 170"),
-        QStringLiteral("Please enter a Roman numeral between I and MMMCMXCIX."),
-        QStringLiteral("Failed to open document."),
-    };
-    return known.contains(text) || text.startsWith(QStringLiteral("Explanation of the meaning"));
-}
-
-// Answers each message box of the program on the first turn of its event
-// loop and records its text.
-class BoxAnswerer : public QObject {
-public:
-    BoxAnswerer() { qApp->installEventFilter(this); }
-    ~BoxAnswerer() override { qApp->removeEventFilter(this); }
-    BoxAnswerer(const BoxAnswerer&) = delete;
-    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
-
-    QStringList messages;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* box = qobject_cast<QMessageBox*>(watched);
-        if (event->type() == QEvent::Show && box != nullptr &&
-            box->objectName() == QLatin1String(message_box::kObjectName)) {
-            messages << box->text();
-            QMetaObject::invokeMethod(
-                box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
 // Puts the text into the field as a user pasting it would.
 void paste(QLineEdit* field, const QString& text) {
     field->setFocus();
@@ -250,14 +214,14 @@ private Q_SLOTS:
                     QVERIFY2(field->text() == pasted, qPrintable("the paste did not arrive: " + what));
                 }
 
-                BoxAnswerer answerer;
+                harness::MessageCatcher answerer;
                 QTest::mouseClick(button, Qt::LeftButton);
                 ++presses;
                 QVERIFY2(window != nullptr && window->isVisible(), qPrintable("the window closed: " + what));
                 QVERIFY2(QApplication::activeModalWidget() == nullptr, qPrintable(what));
 
                 for (const QString& message : std::as_const(answerer.messages)) {
-                    QVERIFY2(knownMessage(message),
+                    QVERIFY2(harness::knownMessage(message),
                              qPrintable(QStringLiteral("'%1' after ").arg(message) + what));
                 }
                 const qsizetype numberRefusals = answerer.messages.count(kRefusedNumber);

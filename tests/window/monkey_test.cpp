@@ -40,68 +40,6 @@ constexpr int kBasicCalculator = 32792;
 constexpr std::size_t kReplayLength = 12;
 constexpr qsizetype kHugeText = 100000;
 
-qint64 threadCpuNs() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<qint64>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
-}
-
-bool knownMessage(const QString& text) {
-    static const QStringList known{
-        QStringLiteral("Please enter a number."),
-        QStringLiteral("Please enter an integer."),
-        QStringLiteral("Number must be between 1 and 3999!"),
-        QStringLiteral("Please enter an integer between 1 and 170"),
-        QStringLiteral("Please enter a Roman numeral between I and MMMCMXCIX."),
-    };
-    return known.contains(text) || text.startsWith(QStringLiteral("Explanation of the meaning"));
-}
-
-// Answers each message box of the program on the first turn of its event loop,
-// as a quick user would, and keeps the time and CPU time the boxes were open.
-class BoxAnswerer : public QObject {
-public:
-    BoxAnswerer() { qApp->installEventFilter(this); }
-    ~BoxAnswerer() override { qApp->removeEventFilter(this); }
-    BoxAnswerer(const BoxAnswerer&) = delete;
-    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
-
-    QStringList messages;
-    int shown = 0;
-    int answered = 0;
-    qint64 openNs = 0;
-    qint64 openCpuNs = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show && event->type() != QEvent::Hide) {
-            return false;
-        }
-        auto* box = qobject_cast<QMessageBox*>(watched);
-        if (box == nullptr || box->objectName() != QLatin1String(message_box::kObjectName)) {
-            return false;
-        }
-        if (event->type() == QEvent::Show) {
-            ++shown;
-            messages << box->text();
-            open_.start();
-            cpuAtShow_ = threadCpuNs();
-            QMetaObject::invokeMethod(
-                box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
-        } else if (open_.isValid()) {
-            ++answered;
-            openNs += open_.nsecsElapsed();
-            openCpuNs += threadCpuNs() - cpuAtShow_;
-            open_.invalidate();
-        }
-        return false;
-    }
-
-private:
-    QElapsedTimer open_;
-    qint64 cpuAtShow_ = 0;
-};
-
 qint64 envNumber(const char* name, qint64 fallback) {
     bool ok = false;
     const qint64 value = qEnvironmentVariable(name).toLongLong(&ok);
@@ -176,7 +114,7 @@ private:
     qint64 limitNs_ = kDefaultLimitMs * 1'000'000;
     std::vector<QPointer<ToolWindow>> windows_;
     std::deque<QString> recent_;
-    BoxAnswerer* answerer_ = nullptr;
+    harness::MessageCatcher* answerer_ = nullptr;
     int currentStep_ = 0;
     qint64 worstCpuNs_ = 0;
     qint64 worstWallNs_ = 0;
@@ -473,15 +411,15 @@ void MonkeyTest::runMeasured(const QString& what, const std::function<void()>& a
     const bool heavyBefore = holdsHugeText();
     const qint64 boxesBefore = answerer_->openNs;
     const qint64 boxCpuBefore = answerer_->openCpuNs;
-    const int shownBefore = answerer_->shown;
+    const qsizetype shownBefore = answerer_->messages.size();
     QElapsedTimer wall;
-    const qint64 cpuStart = threadCpuNs();
+    const qint64 cpuStart = harness::threadCpuNs();
     wall.start();
     action();
     // Pending paints and layouts are part of what the user waits for.
     QCoreApplication::processEvents();
     const qint64 wallNs = wall.nsecsElapsed() - (answerer_->openNs - boxesBefore);
-    const qint64 cpuNs = threadCpuNs() - cpuStart - (answerer_->openCpuNs - boxCpuBefore);
+    const qint64 cpuNs = harness::threadCpuNs() - cpuStart - (answerer_->openCpuNs - boxCpuBefore);
 
     // Pasting a megabyte (the clipboard hands it over whole before the field
     // cuts it at its limit), or a field that the program filled with more than
@@ -513,16 +451,16 @@ void MonkeyTest::runMeasured(const QString& what, const std::function<void()>& a
              qPrintable(QStringLiteral("handler took %1 ms at ").arg(wallNs / 1e6) + context));
     QVERIFY2(QApplication::activeModalWidget() == nullptr,
              qPrintable("a modal window stayed open at " + context));
-    QCOMPARE(answerer_->answered, answerer_->shown);
+    QCOMPARE(static_cast<qsizetype>(answerer_->answered), answerer_->messages.size());
     for (qsizetype i = shownBefore; i < answerer_->messages.size(); ++i) {
         QVERIFY2(
-            knownMessage(answerer_->messages[i]),
+            harness::knownMessage(answerer_->messages[i]),
             qPrintable(QStringLiteral("unknown message '%1' at ").arg(answerer_->messages[i]) + context));
     }
 }
 
 void MonkeyTest::randomUse() {
-    BoxAnswerer answerer;
+    harness::MessageCatcher answerer;
     answerer_ = &answerer;
     QElapsedTimer total;
     total.start();
@@ -557,7 +495,7 @@ void MonkeyTest::randomUse() {
     qInfo("monkey: %d steps with a megabyte in some field, slowest %.1f ms CPU", relaxedSteps_,
           worstHeavyCpuNs_ / 1e6);
     QVERIFY(done > steps_ / 2);
-    QCOMPARE(answerer.answered, answerer.shown);
+    QCOMPARE(static_cast<qsizetype>(answerer.answered), answerer.messages.size());
     // The run must have reached the program's checks, not only its buttons' looks.
     QVERIFY(answerer.messages.contains(QStringLiteral("Please enter a number.")));
 }

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
+#include <ctime>
 
 #include "dialog/long_text_view.h"
 #include "dialog/message_box.h"
@@ -168,17 +169,52 @@ bool released(QPointer<ToolWindow>& window) {
 }
 
 MessageCatcher::MessageCatcher() {
-    timer_.setInterval(5);
-    connect(&timer_, &QTimer::timeout, this, &MessageCatcher::poll);
-    timer_.start();
+    qApp->installEventFilter(this);
 }
 
-void MessageCatcher::poll() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box != nullptr && box->objectName() == QLatin1String(message_box::kObjectName)) {
-        messages.append(box->text());
-        box->button(QMessageBox::Ok)->click();
+MessageCatcher::~MessageCatcher() {
+    qApp->removeEventFilter(this);
+}
+
+bool MessageCatcher::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Show && event->type() != QEvent::Hide) {
+        return false;
     }
+    auto* box = qobject_cast<QMessageBox*>(watched);
+    if (box == nullptr || box->objectName() != QLatin1String(message_box::kObjectName)) {
+        return false;
+    }
+    if (event->type() == QEvent::Show) {
+        messages.append(box->text());
+        open_.start();
+        cpuAtShow_ = threadCpuNs();
+        QMetaObject::invokeMethod(
+            box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
+    } else if (open_.isValid()) {
+        ++answered;
+        openNs += open_.nsecsElapsed();
+        openCpuNs += threadCpuNs() - cpuAtShow_;
+        open_.invalidate();
+    }
+    return false;
+}
+
+qint64 threadCpuNs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<qint64>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+bool knownMessage(const QString& text) {
+    static const QStringList known{
+        QStringLiteral("Please enter a number."),
+        QStringLiteral("Please enter an integer."),
+        QStringLiteral("Number must be between 1 and 3999!"),
+        QStringLiteral("Please enter an integer between 1 and 170"),
+        QStringLiteral("Please enter a Roman numeral between I and MMMCMXCIX."),
+        QStringLiteral("Failed to open document."),
+    };
+    return known.contains(text) || text.startsWith(QStringLiteral("Explanation of the meaning"));
 }
 
 }  // namespace harness

@@ -5,12 +5,12 @@
 // under QT_QPA_PLATFORM=offscreen.
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QStringList>
-#include <QTimer>
 #include <string>
 
 #include "app/main_frame.h"
@@ -51,16 +51,34 @@ void runSteps(ToolWindow* window, const std::string& steps);
 // True once the window has been hidden and released (waits for the deferred delete).
 bool released(QPointer<ToolWindow>& window);
 
-// Answers every message box of the program while it lives, recording the
-// texts in order. Create it before the action that may show a message.
+// Answers every message box of the program while it lives, on the first turn
+// of the box's event loop as a quick user would, recording the texts in order
+// and how long (wall and thread CPU time) the boxes were open. Create it
+// before the action that may show a message.
 class MessageCatcher : public QObject {
 public:
     MessageCatcher();
+    ~MessageCatcher() override;
+    MessageCatcher(const MessageCatcher&) = delete;
+    MessageCatcher& operator=(const MessageCatcher&) = delete;
+
     QStringList messages;
+    int answered = 0;
+    qint64 openNs = 0;
+    qint64 openCpuNs = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void poll();
-    QTimer timer_;
+    QElapsedTimer open_;
+    qint64 cpuAtShow_ = 0;
 };
+
+// CPU time of the calling thread, in nanoseconds.
+qint64 threadCpuNs();
+
+// True for the texts of the program's own message boxes.
+bool knownMessage(const QString& text);
 
 }  // namespace harness
