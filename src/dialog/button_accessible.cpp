@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 
+#include "dialog/accessible_adoption.h"
 #include "dialog/flat_button.h"
 
 namespace {
@@ -59,21 +60,6 @@ QStringList CheckableButtonAccessible::keyBindingsForAction(const QString&) cons
     return {};
 }
 
-void CheckableButtonAccessible::install() {
-    static const bool installed = [] {
-        QAccessible::installFactory(checkableButtonFactory);
-        return true;
-    }();
-    (void)installed;
-}
-
 void CheckableButtonAccessible::adopt(FlatButton* button) {
-    install();
-    // With assistive technology active, Qt makes an interface for a widget
-    // already while its base class is being constructed, when the widget is
-    // not yet a FlatButton, and keeps it. Replace such an early one.
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button);
-    if (iface != nullptr && dynamic_cast<CheckableButtonAccessible*>(iface) == nullptr) {
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
-    }
+    adoptAccessible<CheckableButtonAccessible>(button, checkableButtonFactory);
 }

@@ -20,8 +20,6 @@ public:
     void doAction(const QString& actionName) override;
     QStringList keyBindingsForAction(const QString& actionName) const override;
 
-    // Makes Qt use this interface for every flat button of a tool window.
-    static void install();
     // Makes sure a newly built flat button uses this interface.
     static void adopt(FlatButton* button);
 

@@ -1,5 +1,7 @@
 #include "dialog/long_text_view.h"
 
+#include "dialog/accessible_adoption.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -82,19 +84,6 @@ QAccessibleInterface* longTextFactory(const QString&, QObject* object) {
     return nullptr;
 }
 
-void adoptAccessible(LongTextView* view) {
-    static const bool installed = [] {
-        QAccessible::installFactory(longTextFactory);
-        return true;
-    }();
-    (void)installed;
-    // An interface made while the base class was being constructed is not ours.
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view);
-    if (iface != nullptr && dynamic_cast<LongTextAccessible*>(iface) == nullptr) {
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
-    }
-}
-
 }  // namespace
 
 LongTextView::LongTextView(QWidget* parent, Qt::Alignment alignment, bool scrollBar)
@@ -111,7 +100,7 @@ LongTextView::LongTextView(QWidget* parent, Qt::Alignment alignment, bool scroll
             update();
         });
     }
-    adoptAccessible(this);
+    adoptAccessible<LongTextAccessible>(this, longTextFactory);
 }
 
 QRect LongTextView::textArea() const {

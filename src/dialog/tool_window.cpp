@@ -7,7 +7,6 @@
 #include <QScrollBar>
 #include <limits>
 
-#include "dialog/button_accessible.h"
 #include "dialog/dialog_units.h"
 #include "dialog/long_text_view.h"
 #include "dialog/message_box.h"
@@ -52,7 +51,6 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       template_(dialogTemplate),
       tool_(std::move(tool)) {
-    CheckableButtonAccessible::install();
     setObjectName(QString::number(dialogTemplate.id));
     setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
     setModal(false);
