@@ -17,6 +17,7 @@
 #include "app/lock_keys.h"
 #include "dialog/app_icon.h"
 #include "dialog/message_box.h"
+#include "dialog/modal_loop.h"
 #include "dialog/tool_window.h"
 #include "resources/resource_ids.h"
 #include "resources/templates.h"
@@ -250,8 +251,9 @@ ToolWindow* CMainFrame::launchTool(int commandId) {
 }
 
 void CMainFrame::showAbout() {
+    // The main window waits for it; the tool windows stay usable.
     CAboutDlg about(this);
-    about.exec();
+    modal::run(about, this);
 }
 
 void CMainFrame::updateTitle() {
@@ -288,7 +290,7 @@ void CMainFrame::onFileOpen() {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilter(QString::fromLatin1(kFilter));
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    if (modal::run(dialog, this) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         openDocument(dialog.selectedFiles().constFirst());
     }
 }
@@ -309,7 +311,7 @@ void CMainFrame::onFileSave() {
     // Saving writes nothing, so choosing an existing file needs no warning.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(QStringLiteral("Untitled"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    if (modal::run(dialog, this) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         saveDocumentAs(dialog.selectedFiles().constFirst());
     }
 }

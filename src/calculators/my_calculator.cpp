@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "dialog/number_text.h"
+#include "dialog/utf8.h"
 
 namespace {
 
@@ -169,7 +170,7 @@ void MyCalculator::OnSign() {
 void MyCalculator::OnBack() {
     readAllFields();
     if (!m_display.empty()) {
-        m_display.pop_back();
+        utf8::dropLast(m_display);
     }
     m_history += "[del]";
     writeAllFields();

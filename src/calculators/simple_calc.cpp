@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dialog/number_text.h"
+#include "dialog/utf8.h"
 
 namespace {
 
@@ -157,7 +158,7 @@ void SimpleCalc::OnSign() {
 void SimpleCalc::OnBack() {
     readAllFields();
     if (m_entering && !m_display.empty()) {
-        m_display.pop_back();
+        utf8::dropLast(m_display);
     }
     writeAllFields();
 }

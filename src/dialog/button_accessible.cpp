@@ -1,9 +1,11 @@
 #include "dialog/button_accessible.h"
 
 #include <QAbstractButton>
+#include <QTimer>
 
 #include "dialog/accessible_adoption.h"
 #include "dialog/flat_button.h"
+#include "dialog/modal_loop.h"
 
 namespace {
 
@@ -51,9 +53,19 @@ QStringList CheckableButtonAccessible::actionNames() const {
 }
 
 void CheckableButtonAccessible::doAction(const QString& actionName) {
-    if (widget()->isEnabled() && (actionName == pressAction() || actionName == toggleAction())) {
-        button()->click();
+    QAbstractButton* target = button();
+    if ((actionName != pressAction() && actionName != toggleAction()) || !target->isEnabled() ||
+        !target->isVisible()) {
+        return;
     }
+    // The assistive tool waits for this call to return, and the click may run
+    // a handler that shows a box: answer at once and click on the next pass of
+    // the event loop, as Qt's own buttons do.
+    QTimer::singleShot(0, target, [target] {
+        if (target->isEnabled() && target->isVisible() && !modal::isBlocked(target)) {
+            target->click();
+        }
+    });
 }
 
 QStringList CheckableButtonAccessible::keyBindingsForAction(const QString&) const {

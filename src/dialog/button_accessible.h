@@ -8,8 +8,9 @@ class FlatButton;
 // A unit button as assistive tools see it: a push button that stays pressed.
 // Qt offers such a checkable button only a "Toggle" action, which changes its
 // look without clicking it, so a screen-reader user could never convert.
-// Here both "Press" and "Toggle" click the button, as the mouse does. Flat
-// buttons that are not checkable offer "Press" alone.
+// Here both "Press" and "Toggle" click the button, as the mouse does, on the
+// next pass of the event loop. Flat buttons that are not checkable offer
+// "Press" alone.
 class CheckableButtonAccessible : public QAccessibleWidget {
 public:
     explicit CheckableButtonAccessible(QAbstractButton* button);

@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -118,13 +119,28 @@ int LongTextView::visibleChars() const {
 }
 
 void LongTextView::setText(const QString& text) {
-    text_ = text;
+    const QString before = std::exchange(text_, text);
     selected_ = false;
     first_ = -1;  // a new text shows its end, where it changes
     syncScrollBar();
     update();
-    QAccessibleTextUpdateEvent event(this, 0, QString(), QString());
-    QAccessible::updateAccessibility(&event);
+    if (before == text_) {
+        return;
+    }
+    // Assistive tools are told what changed, as a line edit tells them. Text
+    // that grows at its end (the history, a number being typed) reports only
+    // what was added, however long the text has become.
+    if (text_.startsWith(before)) {
+        QAccessibleTextInsertEvent event(this, static_cast<int>(before.size()), text_.mid(before.size()));
+        event.setCursorPosition(static_cast<int>(text_.size()));
+        QAccessible::updateAccessibility(&event);
+    } else if (text_.isEmpty()) {
+        QAccessibleTextRemoveEvent event(this, 0, before);
+        QAccessible::updateAccessibility(&event);
+    } else {
+        QAccessibleTextUpdateEvent event(this, 0, before, text_);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void LongTextView::selectAll() {

@@ -7,7 +7,8 @@ class QWidget;
 namespace message_box {
 
 // Every message of the program: a modal box captioned "Brimlet 5" with the
-// exclamation icon and one OK button, modal to the window that raised it.
+// exclamation icon and one OK button, modal to the window that raised it
+// (and the main window above it); the other tool windows stay usable.
 void warn(QWidget* parent, const QString& text);
 
 // The objectName that every such box carries, so tests and assistive tools

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QValidator>
 
 #include "dialog/app_icon.h"
 #include "dialog/button_accessible.h"
@@ -18,6 +19,32 @@ namespace {
 bool has(const ControlTemplate& control, unsigned flag) {
     return (control.flags & flag) != 0;
 }
+
+// Keeps typed and pasted text whole characters. A line edit cuts what is
+// inserted at its length limit without regard to characters, and half of a
+// surrogate pair would reach the tool as a broken character.
+class WholeCharacters : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override {
+        for (qsizetype i = 0; i < input.size();) {
+            const bool paired =
+                input.at(i).isHighSurrogate() && i + 1 < input.size() && input.at(i + 1).isLowSurrogate();
+            if (paired) {
+                i += 2;
+            } else if (input.at(i).isSurrogate()) {
+                input.remove(i, 1);
+                if (pos > i) {
+                    --pos;
+                }
+            } else {
+                ++i;
+            }
+        }
+        return Acceptable;
+    }
+};
 
 QWidget* makeEdit(QWidget* dialog, const ControlTemplate& control) {
     // The calculators' display and history: read-only, and as long as the
@@ -54,6 +81,7 @@ QWidget* makeEdit(QWidget* dialog, const ControlTemplate& control) {
     // key, and a megabyte would take a third of a second a key. The program's
     // own writes are not bounded (see ToolWindow::setText).
     edit->setMaxLength(kUserTextLimit);
+    edit->setValidator(new WholeCharacters(edit));
     edit->setTextMargins(0, 0, 0, 0);
     return edit;
 }

@@ -35,6 +35,14 @@ bool toolKeyOf(const QKeyEvent& event, ToolKey& key, char& character) {
         default:
             break;
     }
+    // The keypad's decimal key types the keyboard layout's separator, ',' on
+    // most European layouts; on a calculator it is the decimal point.
+    if ((event.modifiers() & Qt::KeypadModifier) != 0 &&
+        (event.key() == Qt::Key_Comma || event.key() == Qt::Key_Period)) {
+        key = ToolKey::Character;
+        character = '.';
+        return true;
+    }
     const QString text = event.text();
     if (text.size() == 1 && text.at(0).unicode() > 0x20 && text.at(0).unicode() < 0x7f) {
         key = ToolKey::Character;
@@ -75,15 +83,26 @@ ToolWindow::~ToolWindow() {
     tool_->attach(nullptr);
 }
 
-void ToolWindow::click(int controlId) {
-    // A message box of a handler runs its own event loop; nothing of this
-    // window may start another handler meanwhile.
+template <class Handler>
+bool ToolWindow::runHandler(Handler handler) {
+    // A message box of a handler runs its own event loop, in which the user
+    // goes on with other windows and the desktop may close this one: nothing
+    // of this window may start another handler meanwhile, and the window is
+    // freed only once the handler has returned.
     if (busy_) {
-        return;
+        return false;
     }
     busy_ = true;
-    tool_->handle(controlId);
+    const bool result = handler();
     busy_ = false;
+    if (releasePending_) {
+        deleteLater();
+    }
+    return result;
+}
+
+void ToolWindow::click(int controlId) {
+    runHandler([this, controlId] { return tool_->handle(controlId); });
 }
 
 std::string ToolWindow::text(int controlId, std::size_t maxChars) const {
@@ -97,7 +116,12 @@ std::string ToolWindow::text(int controlId, std::size_t maxChars) const {
         text = view->text();
     }
     if (maxChars < static_cast<std::size_t>(text.size())) {
-        text.truncate(static_cast<qsizetype>(maxChars));
+        auto cut = static_cast<qsizetype>(maxChars);
+        // Never half a character: a surrogate pair stays whole or goes whole.
+        if (cut > 0 && text.at(cut - 1).isHighSurrogate()) {
+            --cut;
+        }
+        text.truncate(cut);
     }
     return text.toStdString();
 }
@@ -163,13 +187,63 @@ bool ToolWindow::offerKey(QKeyEvent* event) {
     }
     ToolKey key{};
     char character = 0;
-    return toolKeyOf(*event, key, character) && tool_->handleKey(key, character);
+    return toolKeyOf(*event, key, character) &&
+           runHandler([this, key, character] { return tool_->handleKey(key, character); });
+}
+
+bool ToolWindow::moveInUnitRow(QObject* watched, const QKeyEvent& event) {
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return false;
+    }
+    int step = 0;
+    switch (event.key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            step = -1;
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            step = 1;
+            break;
+        default:
+            return false;
+    }
+    const QList<BuiltControls::Entry>& entries = controls_.entries;
+    const auto isUnit = [&entries](qsizetype index) {
+        return index >= 0 && index < entries.size() &&
+               entries[index].control->kind == ControlKind::UnitButton;
+    };
+    qsizetype index = 0;
+    while (index < entries.size() && entries[index].widget != watched) {
+        ++index;
+    }
+    if (!isUnit(index)) {
+        return false;
+    }
+    // The row is the unit buttons that stand together in template order; past
+    // either end the move wraps to the other, as in the desktop's radio groups.
+    qsizetype next = index + step;
+    if (!isUnit(next)) {
+        next = index;
+        while (isUnit(next - step)) {
+            next -= step;
+        }
+    }
+    if (!busy_) {
+        auto* neighbour = static_cast<QAbstractButton*>(entries[next].widget);
+        neighbour->setFocus(Qt::OtherFocusReason);
+        neighbour->click();
+    }
+    return true;
 }
 
 bool ToolWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && offerKey(static_cast<QKeyEvent*>(event))) {
-        event->accept();
-        return true;
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (moveInUnitRow(watched, *key) || offerKey(key)) {
+            event->accept();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -209,13 +283,7 @@ void ToolWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void ToolWindow::accept() {
-    if (busy_) {
-        return;
-    }
-    busy_ = true;
-    const bool read = tool_->readAllFields();
-    busy_ = false;
-    if (read) {
+    if (runHandler([this] { return tool_->readAllFields(); })) {
         dismiss();
     }
 }
@@ -225,8 +293,13 @@ void ToolWindow::reject() {
 }
 
 void ToolWindow::dismiss() {
-    // A hidden tool window is never shown again, so it is released.
+    // A hidden tool window is never shown again, so it is released: at once,
+    // or when the handler that is waiting for its message box returns.
     hide();
     setResult(QDialog::Rejected);
-    deleteLater();
+    if (busy_) {
+        releasePending_ = true;
+    } else {
+        deleteLater();
+    }
 }

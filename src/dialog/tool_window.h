@@ -39,7 +39,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Runs one handler of the tool at a time; false when another one runs.
+    template <class Handler>
+    bool runHandler(Handler handler);
     void click(int controlId);
+    // Arrow keys on a unit button press its neighbour in the row; true when taken.
+    bool moveInUnitRow(QObject* watched, const QKeyEvent& event);
     // Gives the tool the first look at a typed key; true when it took it.
     bool offerKey(QKeyEvent* event);
     void dismiss();
@@ -49,4 +54,5 @@ private:
     BuiltControls controls_;
     bool busy_ = false;
     bool focusedOnce_ = false;
+    bool releasePending_ = false;
 };

@@ -45,6 +45,8 @@ const Sequence kEntry[] = {
     {"BackOnEmpty", "back", "", "[del]"},
     {"BackKeepsHistory", "1 2 back", "1", "12[del]"},
     {"BackAfterSign", "5 +/- back back back", "", "5(-)[del][del][del]"},
+    {"BackRemovesWholeCharacters", "@1013=5é€😀 rec1 back back", "5é", "5é€😀[del][del]"},
+    {"BackRemovesAStrayByteAlone", "@1013=5\xA9\xA9 rec1 back", "5\xA9", "5\xA9\xA9[del]"},
     {"TwoPoints", ". .", "..", ".."},
     {"PointsInsideNumber", "1 . . 2", "1..2", "1..2"},
     {"ClearKeepsPendingOperation", "5 + clear 3 =", "8", "5 + [clr]3 = 8;  "},

@@ -55,6 +55,8 @@ const Scenario kScenarios[] = {
     {"BasicBackspace", kBasicCalculator, "k123B", "12", nullptr},
     {"BasicDeleteClears", kBasicCalculator, "k5+D3R", "3", nullptr},
     {"BasicPointKey", kBasicCalculator, "k.5*4=", "2", nullptr},
+    // ',' is the keypad's decimal key of a decimal-comma keyboard layout.
+    {"BasicKeypadDecimalKey", kBasicCalculator, "k1,5*2=", "3", nullptr},
     {"BasicKeysAfterClick", kBasicCalculator, "1004 k*6=", "30", nullptr},
     // Return is "=" even when a clicked key keeps the focus.
     {"BasicReturnAfterClick", kBasicCalculator, "1004 k*6R", "30", nullptr},

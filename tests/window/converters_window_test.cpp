@@ -88,6 +88,36 @@ private Q_SLOTS:
         QVERIFY(!harness::button(window, clearData)->isChecked());
     }
 
+    void arrowKeysPressTheNeighbourInTheRow_data() { unitButtonsShowThePressedOne_data(); }
+
+    void arrowKeysPressTheNeighbourInTheRow() {
+        QFETCH(int, command);
+        QFETCH(QList<int>, units);
+        ToolWindow* window = harness::openTool(command);
+        harness::type(window, kInput, "1");
+        harness::click(window, units.first());
+        const auto fields = [window] {
+            QStringList texts;
+            for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+                texts << edit->text();
+            }
+            return texts;
+        };
+        // Right and Down step forward, Left and Up back, wrapping at the ends;
+        // each step presses the button it reaches, exactly as a click does.
+        const QList<std::pair<Qt::Key, qsizetype>> steps{
+            {Qt::Key_Right, 1}, {Qt::Key_Left, 0}, {Qt::Key_Up, units.size() - 1}, {Qt::Key_Down, 0}};
+        for (const auto& [key, reached] : steps) {
+            harness::key(window, key);
+            const int id = units.at(reached);
+            QCOMPARE(checkedAmong(window, units), QList<int>{id});
+            QCOMPARE(window->focusWidget(), harness::button(window, id));
+            const QStringList afterKey = fields();
+            harness::click(window, id);
+            QCOMPARE(fields(), afterKey);
+        }
+    }
+
     void temperatureThroughClicks() {
         ToolWindow* window = harness::openTool(kTemperature);
         QVERIFY(window != nullptr);

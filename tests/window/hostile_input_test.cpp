@@ -119,6 +119,14 @@ private Q_SLOTS:
     void init() { closeAllTools(); }
     void cleanupTestCase() { closeAllTools(); }
 
+    void pasteCutAtTheLimitKeepsWholeCharacters() {
+        ToolWindow* window = harness::openTool(32773);
+        QLineEdit* field = harness::lineEdit(window, kConverterInput);
+        const QString room(field->maxLength() - 1, QLatin1Char('1'));
+        paste(field, room + QStringLiteral("\U0001F600"));
+        QCOMPARE(field->text(), room);
+    }
+
     void everyFieldEveryButton_data() {
         QTest::addColumn<int>("command");
         QTest::addColumn<QString>("text");

@@ -9,6 +9,7 @@
 
 #include "app/brimlet_app.h"
 #include "app/command_table.h"
+#include "dialog/modal_loop.h"
 #include "dialog/number_text.h"
 #include "dialog/tool.h"
 #include "resources/templates.h"
@@ -407,22 +408,39 @@ private Q_SLOTS:
         qunsetenv("XDG_CONFIG_HOME");
     }
 
-    void aboutBoxFromTemplate100() {
+    void aboutBoxBlocksOnlyTheMainWindow() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kept.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(mainFrame().openDocument(path));
+        ToolWindow* temperature = harness::openTool(32779);
         bool checked = false;
-        QTimer::singleShot(50, [&checked] {
-            auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(about != nullptr);
-            QCOMPARE(about->objectName(), QStringLiteral("100"));
+        QTimer::singleShot(0, [&checked, temperature] {
+            auto* about = mainFrame().findChild<QDialog*>(QStringLiteral("100"));
+            QVERIFY(about != nullptr && about->isVisible());
             QStringList labels;
-            for (QLabel* label : about->findChildren<QLabel*>()) {
-                labels << label->text();
-            }
-            QVERIFY(labels.contains(QStringLiteral("Brimlet Version 5.0")));
             bool icon = false;
             for (QLabel* label : about->findChildren<QLabel*>()) {
+                labels << label->text();
                 icon = icon || !label->pixmap().isNull();
             }
+            QVERIFY(labels.contains(QStringLiteral("Brimlet Version 5.0")));
             QVERIFY2(icon, "the About box shows the program icon");
+
+            // An open tool window stays fully usable.
+            harness::type(temperature, 1010, QStringLiteral("77"));
+            harness::click(temperature, 1024);
+            QCOMPARE(harness::text(temperature, 1011), QStringLiteral("-196.15"));
+            // The main window takes neither its accelerators nor its menu.
+            QTest::keyClick(&mainFrame(), Qt::Key_N, Qt::ControlModifier);
+            QCOMPARE(mainFrame().windowTitle(), QStringLiteral("kept.txt - Brimlet 5"));
+            QMenuBar* bar = mainFrame().menuBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {},
+                              bar->actionGeometry(bar->actions().constFirst()).center());
+            QVERIFY(QApplication::activePopupWidget() == nullptr);
+
             QTest::keyClick(about, Qt::Key_Escape);
             checked = true;
         });
@@ -430,6 +448,55 @@ private Q_SLOTS:
         QVERIFY(about != nullptr);
         about->trigger();
         QVERIFY(checked);
+        QApplication::setActiveWindow(&mainFrame());
+        QTest::keyClick(&mainFrame(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(mainFrame().windowTitle(), QStringLiteral("Untitled - Brimlet 5"));
+    }
+
+    // While one tool's box waits inside its handler, the other tools are used,
+    // closed and raise boxes of their own; nothing runs twice or after it is freed.
+    void messageBoxBlocksItsToolAndTheMainWindowOnly() {
+        ToolWindow* length = harness::openTool(32773);
+        QPointer<ToolWindow> temperature = harness::openTool(32779);
+        ToolWindow* speed = harness::openTool(32778);
+        harness::MessageCatcher catcher;
+        QList<QMessageBox*> boxes;
+        catcher.onShow = [&](QMessageBox* box) {
+            boxes << box;
+            if (boxes.size() == 1) {
+                QVERIFY(modal::isBlocked(length) && modal::isBlocked(&mainFrame()));
+                QVERIFY(!modal::isBlocked(temperature) && !modal::isBlocked(speed));
+                // The asking window takes no keys and no clicks.
+                harness::type(length, 1010, QStringLiteral("5"));
+                harness::click(length, 1025);
+                QCOMPARE(harness::text(length, 1010), QStringLiteral("x"));
+                QCOMPARE(boxes.size(), 1);
+                // Another tool is used and closed.
+                harness::type(temperature, 1010, QStringLiteral("100"));
+                harness::click(temperature, 1022);
+                QCOMPARE(harness::text(temperature, 1011), QStringLiteral("212"));
+                harness::key(temperature, Qt::Key_Escape);
+                QTRY_VERIFY(harness::released(temperature));
+                // A third raises a box of its own meanwhile.
+                harness::type(speed, 1010, QStringLiteral("y"));
+                harness::click(speed, 1022);
+                QCOMPARE(harness::text(speed, 1010), QStringLiteral("0"));
+            } else {
+                QVERIFY(modal::isBlocked(length) && modal::isBlocked(speed));
+                // The first box is answered first.
+                boxes.constFirst()->button(QMessageBox::Ok)->click();
+                box->button(QMessageBox::Ok)->click();
+            }
+        };
+        harness::type(length, 1010, QStringLiteral("x"));
+        harness::click(length, 1025);
+        QCOMPARE(catcher.messages, QStringList({QStringLiteral("Please enter a number."),
+                                                QStringLiteral("Please enter a number.")}));
+        QCOMPARE(harness::text(length, 1010), QStringLiteral("0"));
+        QVERIFY(!modal::isBlocked(length) && !modal::isBlocked(&mainFrame()));
+        harness::type(length, 1010, QStringLiteral("2"));
+        harness::click(length, 1025);
+        QCOMPARE(harness::text(length, 1011), QStringLiteral("0.609756097560976"));
     }
 
     void statusPaneShowsItemPrompts() {
@@ -475,6 +542,20 @@ private Q_SLOTS:
         QTest::keyClick(&mainFrame(), Qt::Key_C, Qt::ControlModifier);
         QTest::keyClick(&mainFrame(), Qt::Key_F6);
         QCOMPARE(mainFrame().windowTitle(), before);
+    }
+
+    // Last: the quit closes every window.
+    void quitWhileABoxIsShownEndsTheProgram() {
+        QPointer<ToolWindow> window = harness::openTool(32773);
+        harness::MessageCatcher catcher;
+        catcher.onShow = [](QMessageBox*) { QCoreApplication::quit(); };
+        QTimer::singleShot(0, [window] {
+            harness::type(window, 1010, QStringLiteral("x"));
+            harness::click(window, 1025);
+        });
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(catcher.messages.size(), 1);
+        QVERIFY(harness::released(window));
     }
 };
 

@@ -1,5 +1,9 @@
 #include "window/window_harness.h"
 
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -132,7 +136,11 @@ void runStep(ToolWindow* window, std::string_view step) {
         key(window, Qt::Key_Return);
     } else if (step.starts_with('k')) {
         for (const char c : step.substr(1)) {
-            key(window, keyOf(c));
+            if (c == ',') {
+                key(window, Qt::Key_Comma, Qt::KeypadModifier);
+            } else {
+                key(window, keyOf(c));
+            }
         }
     } else if (step.starts_with('f')) {
         if (QWidget* target = control(window, idOf(step.substr(1)))) {
@@ -189,7 +197,15 @@ bool MessageCatcher::eventFilter(QObject* watched, QEvent* event) {
         open_.start();
         cpuAtShow_ = threadCpuNs();
         QMetaObject::invokeMethod(
-            box, [box] { box->button(QMessageBox::Ok)->click(); }, Qt::QueuedConnection);
+            box,
+            [this, box] {
+                if (onShow) {
+                    onShow(box);
+                } else {
+                    box->button(QMessageBox::Ok)->click();
+                }
+            },
+            Qt::QueuedConnection);
     } else if (open_.isValid()) {
         ++answered;
         openNs += open_.nsecsElapsed();
@@ -197,6 +213,44 @@ bool MessageCatcher::eventFilter(QObject* watched, QEvent* event) {
         open_.invalidate();
     }
     return false;
+}
+
+namespace {
+
+AccessibleEvents* listening = nullptr;
+
+void recordAccessibleEvent(QAccessibleEvent* event) {
+    QString inserted;
+    if (event->type() == QAccessible::TextInserted) {
+        inserted = static_cast<QAccessibleTextInsertEvent*>(event)->textInserted();
+    } else if (event->type() == QAccessible::TextUpdated) {
+        inserted = static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
+    } else {
+        return;
+    }
+    if (listening != nullptr && event->object() != nullptr) {
+        listening->texts << event->object()->objectName() + QLatin1Char('=') + inserted;
+    }
+}
+
+void setAccessibilityActive(bool active) {
+    if (QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility()) {
+        platform->setActive(active);
+    }
+}
+
+}  // namespace
+
+AccessibleEvents::AccessibleEvents() {
+    listening = this;
+    QAccessible::installUpdateHandler(recordAccessibleEvent);
+    setAccessibilityActive(true);
+}
+
+AccessibleEvents::~AccessibleEvents() {
+    setAccessibilityActive(false);
+    QAccessible::installUpdateHandler(nullptr);
+    listening = nullptr;
 }
 
 qint64 threadCpuNs() {

@@ -7,10 +7,12 @@
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 #include <string>
 
 #include "app/main_frame.h"
@@ -44,8 +46,8 @@ void key(ToolWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::
 
 // Runs steps separated by spaces: a control id clicks that button, "R" presses
 // Return, "f1013" focuses that control, "t1013=abc" types into an edit, and
-// "k12+3R" types keys (R Return, B Backspace, D Delete, anything else its own
-// character).
+// "k12+3R" types keys (R Return, B Backspace, D Delete, ',' the keypad's
+// decimal key of a decimal-comma layout, anything else its own character).
 void runSteps(ToolWindow* window, const std::string& steps);
 
 // True once the window has been hidden and released (waits for the deferred delete).
@@ -62,6 +64,10 @@ public:
     MessageCatcher(const MessageCatcher&) = delete;
     MessageCatcher& operator=(const MessageCatcher&) = delete;
 
+    // When set, called with each box on the first turn of its event loop
+    // instead of answering it: the test answers when it is done.
+    std::function<void(QMessageBox*)> onShow;
+
     QStringList messages;
     int answered = 0;
     qint64 openNs = 0;
@@ -73,6 +79,18 @@ protected:
 private:
     QElapsedTimer open_;
     qint64 cpuAtShow_ = 0;
+};
+
+// Switches on Qt's accessibility events while it lives, as a screen reader
+// listening does, and records the text changes: "objectName=inserted text".
+class AccessibleEvents {
+public:
+    AccessibleEvents();
+    ~AccessibleEvents();
+    AccessibleEvents(const AccessibleEvents&) = delete;
+    AccessibleEvents& operator=(const AccessibleEvents&) = delete;
+
+    QStringList texts;
 };
 
 // CPU time of the calling thread, in nanoseconds.

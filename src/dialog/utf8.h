@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace utf8 {
+
+// Removes the last character of a UTF-8 text: one code point, never a part
+// of one. A stray byte that starts no character goes alone.
+inline void dropLast(std::string& text) {
+    if (text.empty()) {
+        return;
+    }
+    const auto isContinuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+    std::size_t start = text.size() - 1;
+    // A code point is at most four bytes: a lead byte and three continuations.
+    while (start > 0 && isContinuation(text[start]) && text.size() - start < 4) {
+        --start;
+    }
+    const auto lead = static_cast<unsigned char>(text[start]);
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (length != text.size() - start) {
+        start = text.size() - 1;  // not one whole character: drop the last byte only
+    }
+    text.erase(start);
+}
+
+}  // namespace utf8
