@@ -12,7 +12,10 @@ install(TARGETS brimlet RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES ${brimlet_data}/${BRIMLET_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${brimlet_data}/${BRIMLET_APP_ID}.metainfo.xml
+# The metainfo's newest release is the project's version.
+configure_file(${brimlet_data}/${BRIMLET_APP_ID}.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/data/${BRIMLET_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/data/${BRIMLET_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The PNGs are rendered ahead of time (data/icons/render.sh), so the build needs

@@ -1,7 +1,7 @@
 #!/bin/bash
-# Installs what is missing, builds build/brimlet and starts it.
+# Installs what building and running need, builds build/brimlet and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-cmake --build build --target brimlet -j"$(nproc)"
+scripts/setup.sh run
+cmake --build --preset default --target brimlet -j"$(nproc)"
 exec build/brimlet "$@"

@@ -1,10 +1,16 @@
 #!/bin/bash
-# Installs what is missing from scripts/debian-packages.txt (as root on
-# Debian 12) and configures the build directory. Used by run.sh and test.sh.
+# Installs what is missing (as root on Debian 12) and configures build/ with
+# the default preset. "setup.sh run" is enough to build and run the program;
+# "setup.sh test" (the default) adds what the tests need and configures them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+mode=${1:-test}
 
-mapfile -t packages < <(grep -v '^\s*#' scripts/debian-packages.txt | sed '/^\s*$/d')
+# The packages above the [test] line, and with "test" those below it too.
+mapfile -t packages < <(awk -v mode="$mode" '
+    /^\[test\]$/ { testing = 1; next }
+    /^[[:space:]]*(#|$)/ { next }
+    !testing || mode == "test" { print $1 }' scripts/debian-packages.txt)
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
@@ -17,9 +23,13 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-# A decimal-comma locale, so the tests can prove that number texts ignore the process locale.
-if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-    localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "warning: could not generate de_DE.UTF-8" >&2
+tests=OFF
+if [[ $mode == test ]]; then
+    tests=ON
+    # A decimal-comma locale, so the tests can prove that number texts ignore the process locale.
+    if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+        localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "warning: could not generate de_DE.UTF-8" >&2
+    fi
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake --preset default -DBRIMLET_BUILD_TESTS=$tests >/dev/null

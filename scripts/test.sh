@@ -4,10 +4,9 @@
 # (build-asan/), then a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-cmake --build build -j"$(nproc)"
-export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+scripts/setup.sh test
+cmake --build --preset default -j"$(nproc)"
+ctest --preset default -j"$(nproc)"
 
 if [ "${BRIMLET_SKIP_SANITIZERS:-0}" != 1 ]; then
     cmake --preset asan >/dev/null

@@ -25,7 +25,6 @@
 namespace {
 
 constexpr const char* kFilter = "All Files (*.*) (*)";  // shown as "All Files (*.*)", matching every file
-constexpr const char* kIndicatorTexts[3] = {"CAP", "NUM", "SCRL"};
 
 QAction* commandAction(QObject* parent, const QString& text, int commandId) {
     auto* action = new QAction(text, parent);
@@ -144,15 +143,14 @@ void CMainFrame::buildStatusBar() {
     messagePane_ = new QLabel(QStringLiteral("Ready"), bar);
     messagePane_->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(messagePane_, 1);
-    for (int i = 0; i < 3; ++i) {
-        auto* indicator = new QLabel(bar);
-        indicator->setObjectName(QString::fromLatin1(kIndicatorTexts[i]));
-        indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        indicator->setAlignment(Qt::AlignCenter);
-        indicator->setMinimumWidth(
-            indicator->fontMetrics().horizontalAdvance(QString::fromLatin1(kIndicatorTexts[i])) + 8);
-        bar->addPermanentWidget(indicator);
-        indicators_[i] = indicator;
+    for (LockIndicator& lock : locks_) {
+        lock.label = new QLabel(bar);
+        lock.label->setObjectName(QString::fromLatin1(lock.text));
+        lock.label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        lock.label->setAlignment(Qt::AlignCenter);
+        lock.label->setMinimumWidth(
+            lock.label->fontMetrics().horizontalAdvance(QString::fromLatin1(lock.text)) + 8);
+        bar->addPermanentWidget(lock.label);
     }
     bool caps = false;
     bool num = false;
@@ -177,15 +175,15 @@ void CMainFrame::refreshLocks() {
 }
 
 void CMainFrame::setLockState(bool caps, bool num, bool scroll) {
-    const bool states[3] = {caps, num, scroll};
-    for (int i = 0; i < 3; ++i) {
-        locks_[i] = states[i];
-        indicators_[i]->setText(states[i] ? QString::fromLatin1(kIndicatorTexts[i]) : QString());
+    const std::array<bool, 3> states{caps, num, scroll};
+    for (std::size_t i = 0; i < locks_.size(); ++i) {
+        locks_[i].on = states[i];
+        locks_[i].label->setText(states[i] ? QString::fromLatin1(locks_[i].text) : QString());
     }
 }
 
-QString CMainFrame::indicatorText(int index) const {
-    return indicators_[index]->text();
+QString CMainFrame::indicatorText(Lock lock) const {
+    return locks_[static_cast<std::size_t>(lock)].label->text();
 }
 
 QString CMainFrame::statusMessage() const {
@@ -221,13 +219,14 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
                 QTimer::singleShot(0, this, &CMainFrame::refreshLocks);
             } else {
                 // Without a display server to ask, the indicators follow the lock keys pressed.
-                const int index = key->key() == Qt::Key_CapsLock     ? 0
-                                  : key->key() == Qt::Key_NumLock    ? 1
-                                  : key->key() == Qt::Key_ScrollLock ? 2
-                                                                     : -1;
-                if (index >= 0) {
-                    bool states[3] = {locks_[0], locks_[1], locks_[2]};
-                    states[index] = !states[index];
+                std::array<bool, 3> states{};
+                bool toggled = false;
+                for (std::size_t i = 0; i < locks_.size(); ++i) {
+                    const bool hit = locks_[i].key == key->key();
+                    states[i] = locks_[i].on != hit;
+                    toggled = toggled || hit;
+                }
+                if (toggled) {
                     setLockState(states[0], states[1], states[2]);
                 }
             }

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 
 #include "app/brimlet_doc.h"
 
@@ -31,7 +32,8 @@ public:
 
     // The status bar's message pane and lock indicators.
     QString statusMessage() const;
-    QString indicatorText(int index) const;  // 0 CAP, 1 NUM, 2 SCRL
+    enum class Lock { Caps, Num, Scroll };  // the indicators, in their order on the bar
+    QString indicatorText(Lock lock) const;
     void setLockState(bool caps, bool num, bool scroll);
 
 protected:
@@ -48,8 +50,17 @@ private:
 
     CBrimletDoc document_;
     QLabel* messagePane_ = nullptr;
-    QLabel* indicators_[3] = {nullptr, nullptr, nullptr};
-    bool locks_[3] = {false, false, false};
+    struct LockIndicator {
+        Qt::Key key;       // the key that toggles the lock
+        const char* text;  // shown while the lock is on
+        QLabel* label = nullptr;
+        bool on = false;
+    };
+    std::array<LockIndicator, 3> locks_{{
+        {Qt::Key_CapsLock, "CAP"},
+        {Qt::Key_NumLock, "NUM"},
+        {Qt::Key_ScrollLock, "SCRL"},
+    }};
     bool systemLocks_ = false;
     const QEvent* lastKeyEvent_ = nullptr;
     QPointer<QWidget> lastKeyReceiver_;  // the lock states come from the display server

@@ -336,14 +336,14 @@ private Q_SLOTS:
         mainFrame().setLockState(false, false, false);
         QApplication::setActiveWindow(&mainFrame());
         mainFrame().activateWindow();
-        QCOMPARE(mainFrame().indicatorText(0), QString());
+        QCOMPARE(mainFrame().indicatorText(CMainFrame::Lock::Caps), QString());
         QTest::keyClick(&mainFrame(), Qt::Key_CapsLock);
-        QCOMPARE(mainFrame().indicatorText(0), QStringLiteral("CAP"));
+        QCOMPARE(mainFrame().indicatorText(CMainFrame::Lock::Caps), QStringLiteral("CAP"));
         QTest::keyClick(&mainFrame(), Qt::Key_NumLock);
-        QCOMPARE(mainFrame().indicatorText(1), QStringLiteral("NUM"));
+        QCOMPARE(mainFrame().indicatorText(CMainFrame::Lock::Num), QStringLiteral("NUM"));
         QTest::keyClick(&mainFrame(), Qt::Key_CapsLock);
-        QCOMPARE(mainFrame().indicatorText(0), QString());
-        QCOMPARE(mainFrame().indicatorText(2), QString());
+        QCOMPARE(mainFrame().indicatorText(CMainFrame::Lock::Caps), QString());
+        QCOMPARE(mainFrame().indicatorText(CMainFrame::Lock::Scroll), QString());
     }
 
     void newAndOpenSetTheCaption() {
