@@ -7,9 +7,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QTimer>
+#include <algorithm>
+#include <cstdlib>
 
 #include "app/about_dlg.h"
 #include "app/brimlet_view.h"
@@ -32,6 +36,47 @@ QAction* commandAction(QObject* parent, const QString& text, int commandId) {
     action->setObjectName(QString::number(commandId));
     action->setData(commandId);
     return action;
+}
+
+// Every copy of a tool opens at the one spot the platform gives it, each
+// hiding the one before. A copy that would open on another is stepped down
+// and right by a caption bar's height, wrapping back inside the screen, until
+// it stands clear. Copies of other tools keep the platform's spot.
+void placeClearOfCopies(ToolWindow& window, QWidget& owner) {
+    QList<const ToolWindow*> copies;
+    for (const ToolWindow* other : owner.findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) {
+        if (other != &window && other->isVisible() &&
+            other->dialogTemplate().id == window.dialogTemplate().id) {
+            copies << other;
+        }
+    }
+    if (copies.isEmpty()) {
+        return;
+    }
+    const ToolWindow& shown = *copies.constFirst();
+    // The window manager's caption bar where it tells its height, else the style's.
+    const int step = std::max(shown.geometry().top() - shown.frameGeometry().top(),
+                              window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window));
+    const QSize frame = shown.frameGeometry().size();
+    const QRect screen = owner.screen()->availableGeometry();
+    const auto covered = [&copies, step](QPoint spot) {
+        return std::any_of(copies.cbegin(), copies.cend(), [spot, step](const ToolWindow* copy) {
+            const QPoint apart = copy->pos() - spot;
+            return std::abs(apart.x()) < step / 2 && std::abs(apart.y()) < step / 2;
+        });
+    };
+    window.adjustPosition(&owner);
+    QPoint spot = window.pos();
+    for (qsizetype tries = 0; tries < copies.size() && covered(spot); ++tries) {
+        spot += QPoint(step, step);
+        if (spot.x() + frame.width() > screen.right() + 1) {
+            spot.setX(screen.left());
+        }
+        if (spot.y() + frame.height() > screen.bottom() + 1) {
+            spot.setY(screen.top());
+        }
+    }
+    window.move(spot);
 }
 
 }  // namespace
@@ -246,6 +291,7 @@ ToolWindow* CMainFrame::launchTool(int commandId) {
         return nullptr;
     }
     auto* window = new ToolWindow(*dialogTemplate, command->create(), this);
+    placeClearOfCopies(*window, *this);
     window->show();
     return window;
 }
