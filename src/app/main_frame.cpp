@@ -53,30 +53,37 @@ void placeClearOfCopies(ToolWindow& window, QWidget& owner) {
     if (copies.isEmpty()) {
         return;
     }
+    // The spot is asked of the platform window as showing it would ask:
+    // whether a position means the frame or the inside depends on what the
+    // platform knows of the frame by then.
+    window.winId();
+    window.adjustPosition(&owner);
+
     const ToolWindow& shown = *copies.constFirst();
-    // The window manager's caption bar where it tells its height, else the style's.
-    const int step = std::max(shown.geometry().top() - shown.frameGeometry().top(),
-                              window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window));
+    const QPoint inset = shown.geometry().topLeft() - shown.frameGeometry().topLeft();
     const QSize frame = shown.frameGeometry().size();
+    // The window manager's caption bar where it tells its height, else the style's.
+    const int step =
+        std::max(inset.y(), window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window));
     const QRect screen = owner.screen()->availableGeometry();
     const auto covered = [&copies, step](QPoint spot) {
         return std::any_of(copies.cbegin(), copies.cend(), [spot, step](const ToolWindow* copy) {
-            const QPoint apart = copy->pos() - spot;
+            const QPoint apart = copy->geometry().topLeft() - spot;
             return std::abs(apart.x()) < step / 2 && std::abs(apart.y()) < step / 2;
         });
     };
-    window.adjustPosition(&owner);
-    QPoint spot = window.pos();
+    const QPoint opening = window.geometry().topLeft();
+    QPoint spot = opening;
     for (qsizetype tries = 0; tries < copies.size() && covered(spot); ++tries) {
         spot += QPoint(step, step);
-        if (spot.x() + frame.width() > screen.right() + 1) {
-            spot.setX(screen.left());
+        if (spot.x() - inset.x() + frame.width() > screen.right() + 1) {
+            spot.setX(screen.left() + inset.x());
         }
-        if (spot.y() + frame.height() > screen.bottom() + 1) {
-            spot.setY(screen.top());
+        if (spot.y() - inset.y() + frame.height() > screen.bottom() + 1) {
+            spot.setY(screen.top() + inset.y());
         }
     }
-    window.move(spot);
+    window.move(window.pos() + (spot - opening));
 }
 
 }  // namespace
