@@ -62,9 +62,13 @@ void placeClearOfCopies(ToolWindow& window, QWidget& owner) {
     const ToolWindow& shown = *copies.constFirst();
     const QPoint inset = shown.geometry().topLeft() - shown.frameGeometry().topLeft();
     const QSize frame = shown.frameGeometry().size();
-    // The window manager's caption bar where it tells its height, else the style's.
-    const int step =
-        std::max(inset.y(), window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window));
+    // A frame deeper at the top than at the sides tells the caption bar's
+    // height; without one, the style's caption bar stands in. A step less
+    // than a line of text would leave the copy's caption hidden.
+    const int caption = inset.y() > inset.x()
+                            ? inset.y()
+                            : window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    const int step = std::max(caption, window.fontMetrics().height());
     const QRect screen = owner.screen()->availableGeometry();
     const auto covered = [&copies, step](QPoint spot) {
         return std::any_of(copies.cbegin(), copies.cend(), [spot, step](const ToolWindow* copy) {
