@@ -1,6 +1,5 @@
 #include "dialog/template_builder.h"
 
-#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +10,7 @@
 #include "dialog/button_accessible.h"
 #include "dialog/dialog_units.h"
 #include "dialog/flat_button.h"
+#include "dialog/group_frame.h"
 #include "dialog/long_text_view.h"
 #include "resources/accessible_names.h"
 
@@ -107,18 +107,21 @@ QAbstractButton* makeButton(QWidget* dialog, const ControlTemplate& control) {
     return button;
 }
 
-QWidget* makeStatic(QWidget* dialog, const ControlTemplate& control) {
+QWidget* makeStatic(QWidget* dialog, const ControlTemplate& control, const DialogUnits& units) {
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
         case ControlKind::GroupBox: {
-            auto* box = new QGroupBox(caption, dialog);
+            auto* box = new GroupFrame(caption, has(control, cf::Flat), dialog);
             box->setAttribute(Qt::WA_TransparentForMouseEvents);
             box->setFocusPolicy(Qt::NoFocus);
             return box;
         }
         case ControlKind::Icon: {
             auto* icon = new QLabel(dialog);
-            icon->setPixmap(appIcon().pixmap(32, 32));
+            // The icon fills its area whole; the picture is chosen for the
+            // area's device pixels, so it stays sharp at any scale.
+            const QSize area = units.rect(control.x, control.y, control.w, control.h).size();
+            icon->setPixmap(appIcon().pixmap(area, icon->devicePixelRatioF()));
             icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return icon;
         }
@@ -188,7 +191,7 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
             case ControlKind::GroupBox:
             case ControlKind::Label:
             case ControlKind::Icon:
-                widget = makeStatic(dialog, control);
+                widget = makeStatic(dialog, control, units);
                 break;
         }
         if (control.id != kNoId) {

@@ -28,6 +28,10 @@ public:
     void focusAndSelectAll(int controlId) override;
     void showMessage(std::string_view text) override;
 
+    // Where the platform opens the window, centred on its owner and inside
+    // the screen: the launcher asks before it shows the window.
+    using QDialog::adjustPosition;
+
     // Esc and the close box: hide without reading, then release the window.
     void reject() override;
     // Enter without a default button: read all fields, hide only when that succeeds.

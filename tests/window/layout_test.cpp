@@ -1,9 +1,11 @@
-#include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QTest>
 
 #include "app/command_table.h"
 #include "dialog/dialog_units.h"
+#include "dialog/group_frame.h"
+#include "resources/resource_ids.h"
 #include "window/window_harness.h"
 
 namespace {
@@ -12,8 +14,19 @@ QString shown(QString caption) {
     return caption.remove(QLatin1Char('&'));
 }
 
-// Captions that do not fit their control, as "id caption needs/has" lines.
-QStringList clipped(ToolWindow* window) {
+QString describe(const QWidget* control) {
+    if (!control->objectName().isEmpty()) {
+        return control->objectName();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        return QStringLiteral("'%1'").arg(label->text().left(24));
+    }
+    return QString::fromLatin1(control->metaObject()->className());
+}
+
+// Captions that do not fit their control, as "id caption needs/has" lines,
+// and pictures not drawn whole and sharp in their area.
+QStringList clipped(QWidget* window) {
     QStringList problems;
     for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const QFontMetrics metrics(child->font());
@@ -38,15 +51,95 @@ QStringList clipped(ToolWindow* window) {
                                 .arg(area.width())
                                 .arg(area.height());
             }
-        } else if (auto* box = qobject_cast<QGroupBox*>(child); box != nullptr && !box->title().isEmpty()) {
+        } else if (auto* label = qobject_cast<QLabel*>(child);
+                   label != nullptr && !label->pixmap().isNull()) {
+            const QPixmap picture = label->pixmap();
+            const QSize size = picture.deviceIndependentSize().toSize();
+            if (size != area.size() || picture.devicePixelRatio() != label->devicePixelRatioF()) {
+                problems << QStringLiteral("picture %1x%2 at ratio %3 in %4x%5 at ratio %6")
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(picture.devicePixelRatio())
+                                .arg(area.width())
+                                .arg(area.height())
+                                .arg(label->devicePixelRatioF());
+            }
+        } else if (auto* box = dynamic_cast<GroupFrame*>(child); box != nullptr && !box->title().isEmpty()) {
+            // The caption sits between the side lines, leaving some top line on either side.
             const int needed = metrics.horizontalAdvance(box->title());
-            if (needed > area.width()) {
-                problems
-                    << QStringLiteral("group '%1' %2/%3").arg(box->title()).arg(needed).arg(area.width());
+            const QRect caption = box->captionRect();
+            const QRect between = area.adjusted(box->lineWidth() + 1, 0, -box->lineWidth() - 1, 0);
+            if (needed > caption.width() || !between.contains(caption)) {
+                problems << QStringLiteral("group '%1' %2 in %3..%4 of %5")
+                                .arg(box->title())
+                                .arg(needed)
+                                .arg(caption.left())
+                                .arg(caption.right())
+                                .arg(area.width());
             }
         }
     }
     return problems;
+}
+
+// Controls that meet a group box's lines: whatever lies within a box's
+// rectangle must lie inside its frame, below the top line and clear of the
+// other three sides.
+QStringList crossings(QWidget* window) {
+    QStringList problems;
+    const QList<QWidget*> controls = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : controls) {
+        const auto* box = dynamic_cast<const GroupFrame*>(child);
+        if (box == nullptr) {
+            continue;
+        }
+        const QRect outside = box->geometry();
+        const int line = box->lineWidth();
+        const QRect inside = outside.adjusted(line, box->topLine() + line, -line, -line);
+        for (QWidget* control : controls) {
+            const QRect area = control->geometry();
+            if (dynamic_cast<GroupFrame*>(control) != nullptr || !area.intersects(outside) ||
+                inside.contains(area)) {
+                continue;
+            }
+            problems << QStringLiteral("%1 %2 at y %3 in '%4' %5 (line at %6)")
+                            .arg(describe(control), outside.contains(area) ? "crosses" : "straddles")
+                            .arg(area.top())
+                            .arg(box->title())
+                            .arg(outside.top())
+                            .arg(outside.top() + box->topLine());
+        }
+    }
+    return problems;
+}
+
+// Opens the window of a menu command, checks it and closes it. The About box
+// runs its own event loop, so it is checked from within.
+QStringList inspect(int commandId, QStringList (*check)(QWidget*)) {
+    QStringList problems{QStringLiteral("the window did not open")};
+    if (commandId != ids::kAppAbout) {
+        if (ToolWindow* window = harness::openTool(commandId)) {
+            problems = check(window);
+            window->reject();
+        }
+        return problems;
+    }
+    QTimer::singleShot(0, [&problems, check] {
+        if (auto* about = harness::mainFrame().findChild<QDialog*>(QStringLiteral("100"))) {
+            problems = check(about);
+            about->close();
+        }
+    });
+    harness::mainFrame().menuBar()->findChild<QAction*>(QString::number(commandId))->trigger();
+    return problems;
+}
+
+void everyWindow() {
+    QTest::addColumn<int>("commandId");
+    for (const ToolCommand& command : toolCommands()) {
+        QTest::newRow(command.className) << command.commandId;
+    }
+    QTest::newRow("About") << ids::kAppAbout;
 }
 
 }  // namespace
@@ -55,20 +148,20 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void captionsFitTheirControls_data() {
-        QTest::addColumn<int>("commandId");
-        for (const ToolCommand& command : toolCommands()) {
-            QTest::newRow(command.className) << command.commandId;
-        }
-    }
+    void captionsFitTheirControls_data() { everyWindow(); }
 
     void captionsFitTheirControls() {
         QFETCH(int, commandId);
-        ToolWindow* window = harness::openTool(commandId);
-        QVERIFY(window != nullptr);
-        const QStringList problems = clipped(window);
+        const QStringList problems = inspect(commandId, clipped);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
-        window->reject();
+    }
+
+    void controlsLieInsideTheirGroupFrames_data() { everyWindow(); }
+
+    void controlsLieInsideTheirGroupFrames() {
+        QFETCH(int, commandId);
+        const QStringList problems = inspect(commandId, crossings);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
     }
 
     void windowsKeepTheirSizeWhateverTheSystemFont() {

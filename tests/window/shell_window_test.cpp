@@ -308,6 +308,57 @@ private Q_SLOTS:
         QVERIFY(&first->tool() != &second->tool());
     }
 
+    void copiesOfAToolOpenClearOfEachOther_data() {
+        QTest::addColumn<int>("firstCommand");
+        QTest::addColumn<int>("secondCommand");
+        QTest::addColumn<bool>("stepped");
+        QTest::newRow("same tool") << 32771 << 32771 << true;
+        QTest::newRow("another tool") << 32771 << 32772 << false;
+        QTest::newRow("other calculator, same caption") << 32793 << 32792 << false;
+    }
+
+    void copiesOfAToolOpenClearOfEachOther() {
+        QFETCH(int, firstCommand);
+        QFETCH(int, secondCommand);
+        QFETCH(bool, stepped);
+        QPointer<ToolWindow> alone(harness::openTool(secondCommand));
+        QVERIFY(alone != nullptr);
+        const QPoint spot = alone->pos();
+        alone->reject();
+        QVERIFY(harness::released(alone));
+
+        ToolWindow* first = harness::openTool(firstCommand);
+        ToolWindow* second = harness::openTool(secondCommand);
+        QVERIFY(first != nullptr && second != nullptr);
+        const QPoint shift = second->pos() - spot;
+        if (stepped) {
+            // Down and right by about a caption bar, leaving the first copy's caption in view.
+            QCOMPARE(first->pos(), spot);
+            QCOMPARE(shift.x(), shift.y());
+            QVERIFY2(shift.y() >= first->fontMetrics().height() && shift.y() < first->height() / 2,
+                     qPrintable(QString::number(shift.y())));
+        } else {
+            QCOMPARE(shift, QPoint());
+        }
+    }
+
+    void copiesWrapInsideTheScreen() {
+        // The main window's middle at the screen's corner puts the first copy
+        // in that corner, with no room for a step down and right.
+        const QRect screen = mainFrame().screen()->availableGeometry();
+        const QPoint home = mainFrame().pos();
+        mainFrame().move(screen.bottomRight() - mainFrame().rect().center());
+        QList<ToolWindow*> copies;
+        for (int i = 0; i < 3; ++i) {
+            copies << harness::openTool(32779);
+            QVERIFY(copies.last() != nullptr);
+            QVERIFY(screen.contains(copies.last()->geometry()));
+        }
+        mainFrame().move(home);
+        QVERIFY(copies[0]->pos() != copies[1]->pos() && copies[1]->pos() != copies[2]->pos() &&
+                copies[0]->pos() != copies[2]->pos());
+    }
+
     void reopenedToolStartsFresh() {
         QPointer<ToolWindow> window(harness::openTool(32773));
         harness::type(window, 1010, QStringLiteral("7"));
