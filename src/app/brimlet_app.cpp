@@ -4,12 +4,15 @@
 
 #include "app/main_frame.h"
 #include "dialog/app_icon.h"
+#include "dialog/text_accessible.h"
 
 CBrimletApp::CBrimletApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("brimlet"));
     setApplicationDisplayName(QString());
     setDesktopFileName(QStringLiteral("io.github.brimlet.Brimlet"));
     setWindowIcon(appIcon());
+    // Before any window: the file dialogs' fields answer as the tools' do.
+    TextAccessible::install();
 }
 
 CBrimletApp::~CBrimletApp() = default;
