@@ -26,7 +26,7 @@ void CBrimletApp::loadProfileSettings() {
     settings.sync();
 }
 
-bool CBrimletApp::initInstance(const QString& fileName) {
+bool CBrimletApp::initInstance(const QByteArray& fileName) {
     loadProfileSettings();
     mainFrame_ = std::make_unique<CMainFrame>();
     if (!fileName.isEmpty() && !mainFrame_->openDocument(fileName)) {

@@ -13,7 +13,8 @@ public:
 
     // Start-up: settings key, main window, command line, show. False when the
     // program must end (a file named on the command line cannot be opened).
-    bool initInstance(const QString& fileName);
+    // The file name is the command line's bytes, which need not be valid text.
+    bool initInstance(const QByteArray& fileName);
 
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
 

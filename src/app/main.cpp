@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "brimlet: only one file name may be given\n");
         return 2;
     }
-    if (!app.initInstance(file != nullptr ? QString::fromLocal8Bit(file) : QString())) {
+    if (!app.initInstance(file != nullptr ? QByteArray(file) : QByteArray())) {
         return 1;
     }
     return app.exec();

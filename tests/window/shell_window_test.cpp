@@ -1,3 +1,8 @@
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -6,6 +11,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 
 #include "app/brimlet_app.h"
 #include "app/command_table.h"
@@ -362,6 +368,62 @@ private Q_SLOTS:
         QVERIFY(!mainFrame().openDocument(dir.filePath(QStringLiteral("missing"))));
         QCOMPARE(catcher.messages, QStringList{QStringLiteral("Failed to open document.")});
         QCOMPARE(mainFrame().windowTitle(), QStringLiteral("Untitled - Brimlet 5"));
+    }
+
+    // Looking at anything but a regular file must not wait: opening a FIFO
+    // for reading waits for a writer, and a device may act on being opened.
+    void onlyRegularFilesBecomeTheDocument_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"fifo", "directory", "device", "socket"}) {
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+        }
+    }
+
+    void onlyRegularFilesBecomeTheDocument() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QByteArray name = QFile::encodeName(dir.filePath(kind));
+        if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (kind == QLatin1String("directory")) {
+            QCOMPARE(::mkdir(name.constData(), 0700), 0);
+        } else if (kind == QLatin1String("device")) {
+            name = "/dev/null";
+        } else {
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            QCOMPARE(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+            ::close(fd);  // the socket's file stays
+        }
+        mainFrame().newDocument();
+        harness::MessageCatcher catcher;
+        QVERIFY(!mainFrame().openDocument(name));
+        QVERIFY(!mainFrame().saveDocumentAs(QFile::decodeName(name)));
+        QCOMPARE(catcher.messages, (QStringList{QStringLiteral("Failed to open document."),
+                                                QStringLiteral("Failed to save document.")}));
+        QCOMPARE(mainFrame().windowTitle(), QStringLiteral("Untitled - Brimlet 5"));
+    }
+
+    // The command line hands over bytes; a name that is not valid UTF-8 still
+    // names its file, and saving it creates no other file.
+    void aNameThatIsNotTextStillNamesItsFile() {
+        QTemporaryDir dir;
+        const QByteArray name = QFile::encodeName(dir.path()) + "/caf\xe9.txt";
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        QVERIFY(fd >= 0);
+        const auto removeIt = qScopeGuard([&name] { ::unlink(name.constData()); });  // Qt cannot name it
+        QCOMPARE(::write(fd, "kept", 4), 4);
+        ::close(fd);
+        QVERIFY(mainFrame().openDocument(name));
+        QCOMPARE(mainFrame().document().fileName(), name);
+        QVERIFY(mainFrame().windowTitle().startsWith(QStringLiteral("caf")));
+        QCOMPARE(mainFrame().document().save(), CBrimletDoc::Result::Done);
+        QVERIFY(!QFileInfo::exists(mainFrame().document().path()));  // the name as text is another file
+        struct stat info {};
+        QVERIFY(::stat(name.constData(), &info) == 0 && info.st_size == 4);
+        mainFrame().newDocument();
     }
 
     void savingNeverDestroysData() {
