@@ -19,7 +19,10 @@ public:
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
 
     // Touches the per-user settings key, creating "Settings/PreviewPages" = 0.
-    static void loadProfileSettings();
+    // Never waits: a settings file (or lock) that is not a small regular
+    // file, cannot be read, or cannot be locked briefly is left alone, and
+    // the reason is returned (empty when the settings were used).
+    static QString loadProfileSettings();
 
 private:
     std::unique_ptr<CMainFrame> mainFrame_;
