@@ -6,7 +6,9 @@
 #include <QTextCursor>
 #include <QValidator>
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <vector>
 
 #include "dialog/accessible_adoption.h"
 #include "dialog/long_text_view.h"
@@ -37,25 +39,11 @@ public:
         }
     }
     QRect characterRect(int offset) const override {
-        const QString all = text();
-        const QFontMetrics metrics = edit_->fontMetrics();
-        const int width = std::max(1, metrics.horizontalAdvance(all.mid(offset, 1)));
-        // The line edit keeps its scrolling and alignment to itself; it tells
-        // only the caret position nearest to a point, which passes from
-        // offset to offset + 1 in the middle of the character.
-        const qint64 reach = qint64(metrics.maxWidth() + 1) * (all.size() + 1) + edit_->width();
-        int low = int(std::max<qint64>(-reach, std::numeric_limits<int>::min() / 2));
-        int high = int(std::min<qint64>(reach, std::numeric_limits<int>::max() / 2));
-        const int y = edit_->height() / 2;
-        while (low < high) {
-            const int middle = low + (high - low) / 2;
-            if (edit_->cursorPositionAt(QPoint(middle, y)) > offset) {
-                high = middle;
-            } else {
-                low = middle + 1;
-            }
-        }
-        return {low - width / 2, (edit_->height() - metrics.height()) / 2, width, metrics.height()};
+        measure();
+        const int left = int(std::floor(origin_ + edges_[offset]));
+        const int right = int(std::ceil(origin_ + edges_[offset + 1]));
+        const int height = edit_->fontMetrics().height();
+        return {left, (edit_->height() - height) / 2, std::max(1, right - left), height};
     }
     int offsetAtPoint(const QPoint& point) const override { return edit_->cursorPositionAt(point); }
     void scrollTo(int start, int end) override {
@@ -76,7 +64,63 @@ public:
     }
 
 private:
+    // What the measures depend on. The text is compared by its data first:
+    // the edit hands out the same shared text until it changes.
+    struct Layout {
+        QString text;
+        QSize size;
+        int cursor = -1;
+        QString font;
+        bool operator==(const Layout& other) const {
+            return size == other.size && cursor == other.cursor && font == other.font &&
+                   text.size() == other.text.size() &&
+                   (text.constData() == other.text.constData() || text == other.text);
+        }
+    };
+
+    // Assistive tools ask for one character after another (a range's
+    // extent is asked character by character), so every edge is measured
+    // once for each text and layout. The line edit keeps its scrolling and
+    // alignment to itself; it tells only the caret position nearest to a
+    // point, which passes from 0 to 1 in the middle of the first character:
+    // that places the text.
+    void measure() const {
+        const Layout now{text(), edit_->size(), edit_->cursorPosition(), edit_->font().key()};
+        if (now == layout_) {
+            return;
+        }
+        layout_ = now;
+        const QString& all = now.text;
+        const QFontMetricsF metrics(edit_->font());
+        edges_.assign(all.size() + 1, 0.0);
+        for (qsizetype i = 0; i < all.size(); ++i) {
+            const bool pair = all.at(i).isHighSurrogate() && i + 1 < all.size();
+            edges_[i + 1] = edges_[i] + (pair ? metrics.horizontalAdvance(all.mid(i, 2))
+                                              : metrics.horizontalAdvance(all.at(i)));
+            if (pair) {
+                ++i;
+                edges_[i + 1] = edges_[i];
+            }
+        }
+        const qreal reach = edges_.back() + 2.0 * edit_->width() + 1.0;
+        int low = int(std::max<qreal>(-reach, std::numeric_limits<int>::min() / 2));
+        int high = int(std::min<qreal>(reach, std::numeric_limits<int>::max() / 2));
+        const int y = edit_->height() / 2;
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (edit_->cursorPositionAt(QPoint(middle, y)) >= 1) {
+                high = middle;
+            } else {
+                low = middle + 1;
+            }
+        }
+        origin_ = all.isEmpty() ? 0.0 : low - edges_[1] / 2;
+    }
+
     QLineEdit* edit_;
+    mutable Layout layout_;
+    mutable std::vector<qreal> edges_;  // the left edge of each character, and the end
+    mutable qreal origin_ = 0.0;        // where the text starts in the edit
 };
 
 class PlainTextAdapter : public TextAccessible::Adapter {

@@ -63,6 +63,10 @@ void answersEveryOffset(QAccessibleTextInterface* text, const QString& where) {
         QCOMPARE(text->text(offset, offset + 1), offset >= 0 ? all.mid(offset, 1) : QString());
         if (offset < 0 || offset >= length) {
             QVERIFY(text->characterRect(offset).isEmpty());
+        } else if (const QRect rect = text->characterRect(offset); !rect.isEmpty()) {
+            // The caret nearest to the middle of a character is on one of its sides.
+            const int hit = text->offsetAtPoint(rect.center());
+            QVERIFY2(hit == offset || hit == offset + 1, qPrintable(row));
         }
         text->scrollToSubstring(offset, offset + 1);
         text->setCursorPosition(offset);
