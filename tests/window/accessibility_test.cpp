@@ -112,6 +112,8 @@ private Q_SLOTS:
     // words, sentences and lines in it.
     void everyTextQueryAnswersEveryOffset() {
         QFETCH(int, commandId);
+        // Built while a screen reader listens: Qt makes its interfaces early then.
+        const harness::AccessibleEvents listening;
         ToolWindow* window = harness::openTool(commandId);
         QVERIFY(window != nullptr);
         int checked = 0;
