@@ -13,12 +13,16 @@ public:
 
     // Start-up: settings key, main window, command line, show. False when the
     // program must end (a file named on the command line cannot be opened).
-    bool initInstance(const QString& fileName);
+    // The file name is the command line's bytes, which need not be valid text.
+    bool initInstance(const QByteArray& fileName);
 
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
 
     // Touches the per-user settings key, creating "Settings/PreviewPages" = 0.
-    static void loadProfileSettings();
+    // Never waits: a settings file (or lock) that is not a small regular
+    // file, cannot be read, or cannot be locked briefly is left alone, and
+    // the reason is returned (empty when the settings were used).
+    static QString loadProfileSettings();
 
 private:
     std::unique_ptr<CMainFrame> mainFrame_;

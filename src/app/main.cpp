@@ -1,5 +1,8 @@
+#include <QtGlobal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "app/brimlet_app.h"
 #include "resources/version.h"
@@ -18,7 +21,52 @@ void printHelp() {
         "  -h, --help       show this help and exit\n"
         "  -v, --version    show the version and exit\n"
         "\n"
-        "Qt's own options (such as -platform offscreen) are also understood.\n");
+        "Qt's own options (such as -platform offscreen) are also understood.\n"
+        "\n"
+        "A display is needed: DISPLAY (X11) or WAYLAND_DISPLAY, or a platform given\n"
+        "with -platform or QT_QPA_PLATFORM (offscreen needs none).\n");
+}
+
+bool isSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
+// True when the arguments (before "--") choose the windowing system or the
+// display themselves; Qt then decides whether it can start.
+bool chosenOnCommandLine(int argc, char** argv) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        const char* arg = argv[i][0] == '-' && argv[i][1] == '-' ? argv[i] + 1 : argv[i];
+        if (std::strcmp(arg, "-platform") == 0 || std::strcmp(arg, "-display") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void cannotOpenDisplay(const std::string& why) {
+    std::fprintf(stderr, "brimlet: cannot open a display (%s); try 'brimlet --help' for the options\n",
+                 why.c_str());
+}
+
+// Qt ends the process with abort() when no platform plugin starts (a display
+// that does not answer, a platform that does not exist): while the
+// application object is made, that end becomes the program's own message and
+// status 1. Other messages go on to standard error as Qt writes them.
+void platformStartHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, message).toLocal8Bit().constData());
+        return;
+    }
+    std::string names;
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (isSet(variable)) {
+            names += std::string(names.empty() ? "" : ", ") + variable + "='" + std::getenv(variable) + "'";
+        }
+    }
+    cannotOpenDisplay("the windowing system did not start" + (names.empty() ? std::string() : "; " + names));
+    std::fflush(stderr);
+    std::_Exit(1);
 }
 
 }  // namespace
@@ -40,7 +88,14 @@ int main(int argc, char** argv) {
         }
     }
 
+    if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") &&
+        !chosenOnCommandLine(argc, argv)) {
+        cannotOpenDisplay("neither DISPLAY nor WAYLAND_DISPLAY is set");
+        return 1;
+    }
+    qInstallMessageHandler(platformStartHandler);
     CBrimletApp app(argc, argv);
+    qInstallMessageHandler(nullptr);
     // Qt has taken its own options out of argv by now.
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
@@ -61,7 +116,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "brimlet: only one file name may be given\n");
         return 2;
     }
-    if (!app.initInstance(file != nullptr ? QString::fromLocal8Bit(file) : QString())) {
+    if (!app.initInstance(file != nullptr ? QByteArray(file) : QByteArray())) {
         return 1;
     }
     return app.exec();

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -322,7 +323,11 @@ void CMainFrame::newDocument() {
 }
 
 bool CMainFrame::openDocument(const QString& path) {
-    if (document_.open(path) != CBrimletDoc::Result::Done) {
+    return openDocument(QFile::encodeName(path));
+}
+
+bool CMainFrame::openDocument(const QByteArray& fileName) {
+    if (document_.open(fileName) != CBrimletDoc::Result::Done) {
         message_box::warn(this, QStringLiteral("Failed to open document."));
         return false;
     }
@@ -331,7 +336,7 @@ bool CMainFrame::openDocument(const QString& path) {
 }
 
 bool CMainFrame::saveDocumentAs(const QString& path) {
-    if (document_.saveAs(path) != CBrimletDoc::Result::Done) {
+    if (document_.saveAs(QFile::encodeName(path)) != CBrimletDoc::Result::Done) {
         message_box::warn(this, QStringLiteral("Failed to save document."));
         return false;
     }
@@ -352,7 +357,7 @@ void CMainFrame::onFileOpen() {
 }
 
 void CMainFrame::onFileSave() {
-    if (!document_.path().isEmpty()) {
+    if (!document_.fileName().isEmpty()) {
         if (document_.save() != CBrimletDoc::Result::Done) {
             message_box::warn(this, QStringLiteral("Failed to save document."));
         }

@@ -26,6 +26,7 @@ public:
     // The document commands; Ctrl+O and Ctrl+S ask for a file name first.
     void newDocument();
     bool openDocument(const QString& path);
+    bool openDocument(const QByteArray& fileName);  // as the system spells it
     bool saveDocumentAs(const QString& path);
     void onFileOpen();
     void onFileSave();

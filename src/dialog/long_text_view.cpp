@@ -1,9 +1,6 @@
 #include "dialog/long_text_view.h"
 
-#include "dialog/accessible_adoption.h"
-
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -17,73 +14,6 @@
 namespace {
 
 constexpr int kMargin = 2;
-
-// What assistive tools read: the whole text, however little of it is shown.
-class LongTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
-public:
-    explicit LongTextAccessible(LongTextView* view) : QAccessibleWidget(view, QAccessible::EditableText) {}
-
-    LongTextView* view() const { return static_cast<LongTextView*>(widget()); }
-
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface) {
-            return static_cast<QAccessibleTextInterface*>(this);
-        }
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
-        state.selectableText = true;
-        return state;
-    }
-
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) {
-            return view()->text();
-        }
-        return QAccessibleWidget::text(t);
-    }
-
-    void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
-        *startOffset = 0;
-        *endOffset = selectionIndex == 0 && view()->hasSelectedText() ? characterCount() : 0;
-    }
-    int selectionCount() const override { return view()->hasSelectedText() ? 1 : 0; }
-    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
-    void removeSelection(int) override { view()->deselect(); }
-    void setSelection(int, int startOffset, int endOffset) override {
-        if (startOffset <= 0 && endOffset >= characterCount()) {
-            view()->selectAll();
-        } else {
-            view()->deselect();
-        }
-    }
-    int cursorPosition() const override {
-        return view()->firstShown() < 0 ? characterCount() : view()->firstShown();
-    }
-    void setCursorPosition(int position) override { view()->showFrom(position); }
-    QString text(int startOffset, int endOffset) const override {
-        return view()->text().mid(startOffset, std::max(0, endOffset - startOffset));
-    }
-    int characterCount() const override { return static_cast<int>(view()->text().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int startIndex, int) override { view()->showFrom(startIndex); }
-    QString attributes(int offset, int* startOffset, int* endOffset) const override {
-        *startOffset = offset;
-        *endOffset = offset;
-        return {};
-    }
-};
-
-QAccessibleInterface* longTextFactory(const QString&, QObject* object) {
-    if (auto* view = dynamic_cast<LongTextView*>(object)) {
-        return new LongTextAccessible(view);
-    }
-    return nullptr;
-}
 
 }  // namespace
 
@@ -101,7 +31,6 @@ LongTextView::LongTextView(QWidget* parent, Qt::Alignment alignment, bool scroll
             update();
         });
     }
-    adoptAccessible<LongTextAccessible>(this, longTextFactory);
 }
 
 QRect LongTextView::textArea() const {

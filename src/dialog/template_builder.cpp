@@ -12,6 +12,7 @@
 #include "dialog/flat_button.h"
 #include "dialog/group_frame.h"
 #include "dialog/long_text_view.h"
+#include "dialog/text_accessible.h"
 #include "resources/accessible_names.h"
 
 namespace {
@@ -175,6 +176,7 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
         switch (control.kind) {
             case ControlKind::Edit:
                 widget = makeEdit(dialog, control);
+                TextAccessible::adopt(widget);
                 break;
             case ControlKind::PushButton:
             case ControlKind::UnitButton: {

@@ -38,4 +38,32 @@ if env -u DISPLAY HOME="$home" QT_QPA_PLATFORM=offscreen "$program" --bogus >/de
     echo "an unknown option was accepted"
     exit 1
 fi
+
+# Without a display: one line saying what is missing, status 1, nothing written.
+status=0
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" timeout 5 "$program" 2>&1 >/dev/null) ||
+    status=$?
+if [ "$status" -ne 1 ] || [ "$(wc -l <<<"$said")" -ne 1 ] || [[ $said != *DISPLAY*--help* ]]; then
+    echo "without a display: status $status, said: $said"
+    exit 1
+fi
+[ -z "$(cd "$home" && find . -path ./.run -prune -o -type f -print)" ] || { echo "no display, yet files"; exit 1; }
+
+# A settings file that is a FIFO is left alone: the program says why, once,
+# and starts instead of waiting for a writer.
+mkdir -p "$(dirname "$home/$expected")"
+mkfifo "$home/$expected"
+exec 3< <(exec env -u XDG_CONFIG_HOME HOME="$home" XDG_RUNTIME_DIR="$home/.run" QT_QPA_PLATFORM=offscreen \
+    timeout 10 "$program" 2>&1 >/dev/null)
+starter=$!
+said=""
+while IFS= read -r -t 10 line <&3; do
+    case $line in brimlet:*) said=$line && break ;; esac
+done
+kill "$starter" 2>/dev/null || true
+exec 3<&-
+if [[ $said != *"is not a regular file"* ]] || [ ! -p "$home/$expected" ]; then
+    echo "a FIFO as the settings file: said: $said"
+    exit 1
+fi
 echo "settings: only the settings file was written"

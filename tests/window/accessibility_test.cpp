@@ -3,12 +3,75 @@
 #include <QTest>
 
 #include "app/command_table.h"
+#include "dialog/long_text_view.h"
+#include "dialog/text_accessible.h"
 #include "window/window_harness.h"
 
 namespace {
 
 QAccessibleInterface* accessible(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget);
+}
+
+constexpr QAccessible::TextBoundaryType kBoundaries[] = {
+    QAccessible::CharBoundary,      QAccessible::WordBoundary, QAccessible::SentenceBoundary,
+    QAccessible::ParagraphBoundary, QAccessible::LineBoundary, QAccessible::NoBoundary};
+
+enum Query { Before, At, After };
+
+QString query(QAccessibleTextInterface* text, Query which, int offset, QAccessible::TextBoundaryType boundary,
+              int* start, int* end) {
+    switch (which) {
+        case Before:
+            return text->textBeforeOffset(offset, boundary, start, end);
+        case At:
+            return text->textAtOffset(offset, boundary, start, end);
+        case After:
+            return text->textAfterOffset(offset, boundary, start, end);
+    }
+    return {};
+}
+
+// Every query at every kind of offset, in and around the text: each answer is
+// a piece of the text with its true offsets, or nothing at all. The caret
+// (-2) and the end (-1) are offsets too; anything else outside is refused.
+void answersEveryOffset(QAccessibleTextInterface* text, const QString& where) {
+    const int length = text->characterCount();
+    const QString all = text->text(0, length);
+    QCOMPARE(all.size(), length);
+    for (const int offset : {-3, -2, -1, 0, length, length + 1, 1 << 30}) {
+        const QString row = QStringLiteral("%1, offset %2").arg(where).arg(offset);
+        for (const QAccessible::TextBoundaryType boundary : kBoundaries) {
+            for (const Query which : {Before, At, After}) {
+                int start = -7;
+                int end = -7;
+                const QString piece = query(text, which, offset, boundary, &start, &end);
+                if (start == -1) {
+                    QVERIFY2(end == -1 && piece.isEmpty(), qPrintable(row));
+                } else {
+                    QVERIFY2(start >= 0 && start <= end && end <= length, qPrintable(row));
+                    QCOMPARE(piece, all.mid(start, end - start));
+                }
+            }
+        }
+        int start = -7;
+        int end = -7;
+        QVERIFY(text->attributes(offset, &start, &end).isEmpty());
+        const bool inside = offset >= -2 && offset <= length;
+        QCOMPARE(start, inside ? 0 : -1);
+        QCOMPARE(end, inside ? length : -1);
+        QCOMPARE(text->text(offset, offset + 1), offset >= 0 ? all.mid(offset, 1) : QString());
+        if (offset < 0 || offset >= length) {
+            QVERIFY(text->characterRect(offset).isEmpty());
+        } else if (const QRect rect = text->characterRect(offset); !rect.isEmpty()) {
+            // The caret nearest to the middle of a character is on one of its sides.
+            const int hit = text->offsetAtPoint(rect.center());
+            QVERIFY2(hit == offset || hit == offset + 1, qPrintable(row));
+        }
+        text->scrollToSubstring(offset, offset + 1);
+        text->setCursorPosition(offset);
+        QVERIFY(text->cursorPosition() >= 0 && text->cursorPosition() <= length);
+    }
 }
 
 }  // namespace
@@ -41,6 +104,117 @@ private Q_SLOTS:
         }
         QVERIFY(checked > 0);
         window->reject();
+    }
+
+    void everyTextQueryAnswersEveryOffset_data() { everyControlOfEveryToolHasAName_data(); }
+
+    // On every text control of every tool, with the text it shows and with
+    // words, sentences and lines in it.
+    void everyTextQueryAnswersEveryOffset() {
+        QFETCH(int, commandId);
+        // Built while a screen reader listens: Qt makes its interfaces early then.
+        const harness::AccessibleEvents listening;
+        ToolWindow* window = harness::openTool(commandId);
+        QVERIFY(window != nullptr);
+        int checked = 0;
+        for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            QAccessibleInterface* iface = accessible(child);
+            if (iface->role() != QAccessible::EditableText) {
+                continue;
+            }
+            QAccessibleTextInterface* text = iface->textInterface();
+            QVERIFY2(text != nullptr, qPrintable(child->objectName()));
+            answersEveryOffset(text, child->objectName());
+            window->setText(child->objectName().toInt(), "12.5 m. Is 3e+015?\n-1.#INF");
+            answersEveryOffset(text, child->objectName() + QStringLiteral(" with sentences"));
+            ++checked;
+        }
+        QVERIFY(checked > 0);
+        window->reject();
+    }
+
+    void textQueriesFindThePieces_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("query");
+        QTest::addColumn<int>("boundary");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("piece");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        struct Row {
+            const char* name;
+            Query query;
+            QAccessible::TextBoundaryType boundary;
+            int offset;
+            const char* piece;
+            int start;
+            int end;
+        };
+        // The text is "ab cd. Ef\ngh" (12 characters).
+        const Row rows[] = {
+            {"word at end (-1)", At, QAccessible::WordBoundary, -1, "", -1, -1},
+            {"word at length", At, QAccessible::WordBoundary, 12, "", -1, -1},
+            {"word at 0", At, QAccessible::WordBoundary, 0, "ab", 0, 2},
+            {"space after word", After, QAccessible::WordBoundary, 0, " ", 2, 3},
+            {"word before end", Before, QAccessible::WordBoundary, -1, "gh", 10, 12},
+            {"word before word", Before, QAccessible::WordBoundary, 4, " ", 2, 3},
+            {"nothing before first word", Before, QAccessible::WordBoundary, 1, "", -1, -1},
+            {"nothing after last word", After, QAccessible::WordBoundary, 11, "", -1, -1},
+            {"sentence at end", At, QAccessible::SentenceBoundary, -1, "", -1, -1},
+            {"sentence at 0", At, QAccessible::SentenceBoundary, 0, "ab cd. ", 0, 7},
+            {"sentence after", After, QAccessible::SentenceBoundary, 0, "Ef\n", 7, 10},
+            {"char at end", At, QAccessible::CharBoundary, 12, "", -1, -1},
+            {"char before end", Before, QAccessible::CharBoundary, -1, "h", 11, 12},
+            {"char after", After, QAccessible::CharBoundary, 3, "d", 4, 5},
+            {"line at end", At, QAccessible::LineBoundary, -1, "gh", 10, 12},
+            {"line at newline", At, QAccessible::LineBoundary, 9, "ab cd. Ef\n", 0, 10},
+            {"line before end", Before, QAccessible::LineBoundary, 12, "ab cd. Ef\n", 0, 10},
+            {"paragraph after", After, QAccessible::ParagraphBoundary, 0, "gh", 10, 12},
+            {"no line after last", After, QAccessible::LineBoundary, 10, "", -1, -1},
+            {"whole text", At, QAccessible::NoBoundary, 5, "ab cd. Ef\ngh", 0, 12},
+            {"whole text at end", At, QAccessible::NoBoundary, -1, "ab cd. Ef\ngh", 0, 12},
+        };
+        for (const char* kind : {"line edit", "long-text view", "multi-line edit"}) {
+            for (const Row& row : rows) {
+                QTest::addRow("%s: %s", kind, row.name)
+                    << QString::fromLatin1(kind) << int(row.query) << int(row.boundary) << row.offset
+                    << QString::fromLatin1(row.piece) << row.start << row.end;
+            }
+        }
+    }
+
+    void textQueriesFindThePieces() {
+        QFETCH(QString, kind);
+        QFETCH(int, query);
+        QFETCH(int, boundary);
+        QFETCH(int, offset);
+        const QString sample = QStringLiteral("ab cd. Ef\ngh");
+        QPlainTextEdit plain;
+        ToolWindow* window = nullptr;
+        QWidget* widget = &plain;
+        if (kind == QLatin1String("multi-line edit")) {
+            TextAccessible::adopt(&plain);
+            plain.setPlainText(sample);
+        } else if (kind == QLatin1String("line edit")) {
+            window = harness::openTool(32773);  // Length
+            harness::lineEdit(window, 1010)->setText(sample);
+            widget = harness::control(window, 1010);
+        } else {
+            window = harness::openTool(32793);  // advanced calculator
+            widget = harness::control(window, 1010);
+            dynamic_cast<LongTextView*>(widget)->setText(sample);
+        }
+        QAccessibleTextInterface* text = accessible(widget)->textInterface();
+        QVERIFY(text != nullptr);
+        int start = -7;
+        int end = -7;
+        QTEST(::query(text, Query(query), offset, QAccessible::TextBoundaryType(boundary), &start, &end),
+              "piece");
+        QTEST(start, "start");
+        QTEST(end, "end");
+        if (window != nullptr) {
+            window->reject();
+        }
     }
 
     void unitButtonPressActionConverts() {

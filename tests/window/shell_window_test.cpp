@@ -1,3 +1,8 @@
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -6,6 +11,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 
 #include "app/brimlet_app.h"
 #include "app/command_table.h"
@@ -415,6 +421,62 @@ private Q_SLOTS:
         QCOMPARE(mainFrame().windowTitle(), QStringLiteral("Untitled - Brimlet 5"));
     }
 
+    // Looking at anything but a regular file must not wait: opening a FIFO
+    // for reading waits for a writer, and a device may act on being opened.
+    void onlyRegularFilesBecomeTheDocument_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"fifo", "directory", "device", "socket"}) {
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+        }
+    }
+
+    void onlyRegularFilesBecomeTheDocument() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QByteArray name = QFile::encodeName(dir.filePath(kind));
+        if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (kind == QLatin1String("directory")) {
+            QCOMPARE(::mkdir(name.constData(), 0700), 0);
+        } else if (kind == QLatin1String("device")) {
+            name = "/dev/null";
+        } else {
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            QCOMPARE(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+            ::close(fd);  // the socket's file stays
+        }
+        mainFrame().newDocument();
+        harness::MessageCatcher catcher;
+        QVERIFY(!mainFrame().openDocument(name));
+        QVERIFY(!mainFrame().saveDocumentAs(QFile::decodeName(name)));
+        QCOMPARE(catcher.messages, (QStringList{QStringLiteral("Failed to open document."),
+                                                QStringLiteral("Failed to save document.")}));
+        QCOMPARE(mainFrame().windowTitle(), QStringLiteral("Untitled - Brimlet 5"));
+    }
+
+    // The command line hands over bytes; a name that is not valid UTF-8 still
+    // names its file, and saving it creates no other file.
+    void aNameThatIsNotTextStillNamesItsFile() {
+        QTemporaryDir dir;
+        const QByteArray name = QFile::encodeName(dir.path()) + "/caf\xe9.txt";
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        QVERIFY(fd >= 0);
+        const auto removeIt = qScopeGuard([&name] { ::unlink(name.constData()); });  // Qt cannot name it
+        QCOMPARE(::write(fd, "kept", 4), 4);
+        ::close(fd);
+        QVERIFY(mainFrame().openDocument(name));
+        QCOMPARE(mainFrame().document().fileName(), name);
+        QVERIFY(mainFrame().windowTitle().startsWith(QStringLiteral("caf")));
+        QCOMPARE(mainFrame().document().save(), CBrimletDoc::Result::Done);
+        QVERIFY(!QFileInfo::exists(mainFrame().document().path()));  // the name as text is another file
+        struct stat info {};
+        QVERIFY(::stat(name.constData(), &info) == 0 && info.st_size == 4);
+        mainFrame().newDocument();
+    }
+
     void savingNeverDestroysData() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("report.dat"));
@@ -457,6 +519,99 @@ private Q_SLOTS:
         QCOMPARE(settings.value(QStringLiteral("Settings/PreviewPages")).toInt(), 0);
         QVERIFY(settings.contains(QStringLiteral("Settings/PreviewPages")));
         qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    // A settings file or lock that QSettings would wait on, or read whole, is
+    // left as it is: the program starts with the defaults and says why.
+    void damagedSettingsAreLeftAlone_data() {
+        QTest::addColumn<QString>("settings");  // what the settings file is; "" for none
+        QTest::addColumn<QString>("lock");      // what its lock file is
+        QTest::addColumn<bool>("used");
+        QTest::addColumn<bool>("written");
+        struct Row {
+            const char* name;
+            const char* settings;
+            const char* lock;
+            bool used;
+            bool written;
+        };
+        const Row rows[] = {
+            {"settings a FIFO", "fifo", "", false, false},
+            {"settings a directory", "directory", "", false, false},
+            {"settings over 1 MB", "huge", "", false, false},
+            {"settings unreadable", "unreadable", "", false, false},
+            {"lock a directory", "", "directory", false, false},
+            {"lock a FIFO", "", "fifo", false, false},
+            {"lock unreadable", "", "unreadable", false, false},
+            {"key missing, lock unreadable", "other key", "unreadable", false, false},
+            {"key there, lock a FIFO", "key", "fifo", true, false},  // nothing to write, nothing locked
+            {"garbage but regular", "garbage", "", true, true},
+        };
+        for (const Row& row : rows) {
+            QTest::newRow(row.name) << QString::fromLatin1(row.settings) << QString::fromLatin1(row.lock)
+                                    << row.used << row.written;
+        }
+    }
+
+    void damagedSettingsAreLeftAlone() {
+        QFETCH(QString, settings);
+        QFETCH(QString, lock);
+        QFETCH(bool, used);
+        QFETCH(bool, written);
+        if (settings == QLatin1String("unreadable") && ::geteuid() == 0) {
+            QSKIP("root reads any file");
+        }
+        QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+        const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
+        const QString folder = home.filePath(QStringLiteral("Local AppWizard-Generated Applications"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString file = folder + QStringLiteral("/Brimlet 5.conf");
+        const auto make = [](const QString& path, const QString& kind) {
+            const QByteArray name = QFile::encodeName(path);
+            QFile regular(path);
+            if (kind == QLatin1String("fifo")) {
+                return ::mkfifo(name.constData(), 0600) == 0;
+            }
+            if (kind == QLatin1String("directory")) {
+                return ::mkdir(name.constData(), 0700) == 0;
+            }
+            if (kind.isEmpty() || !regular.open(QIODevice::WriteOnly)) {
+                return kind.isEmpty();
+            }
+            if (kind == QLatin1String("huge")) {
+                return regular.resize((1 << 20) + 1);
+            }
+            regular.write(kind == QLatin1String("key")         ? "[Settings]\nPreviewPages=3\n"
+                          : kind == QLatin1String("other key") ? "[Other]\nx=1\n"
+                          : kind == QLatin1String("garbage")   ? "\x01\xff[[=\n[Settings\n"
+                                                               : "");
+            return kind != QLatin1String("unreadable") || regular.setPermissions(QFileDevice::Permissions());
+        };
+        QVERIFY(make(file, settings));
+        QVERIFY(make(file + QStringLiteral(".lock"), lock));
+        const auto listing = [&folder] {
+            QStringList entries;
+            for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::System |
+                                                                     QDir::Hidden | QDir::NoDotAndDotDot)) {
+                entries << QStringLiteral("%1 %2 %3 %4")
+                               .arg(entry.fileName())
+                               .arg(entry.size())
+                               .arg(entry.lastModified().toMSecsSinceEpoch())
+                               .arg(int(entry.permissions()));
+            }
+            return entries;
+        };
+        const QStringList before = listing();
+
+        const QString why = CBrimletApp::loadProfileSettings();
+        QCOMPARE(why.isEmpty(), used);
+        QCOMPARE(listing() != before, written);
+        if (used) {
+            QVERIFY(QSettings(file, QSettings::IniFormat).contains(QStringLiteral("Settings/PreviewPages")));
+        } else {
+            QVERIFY2(why.contains(file), qPrintable(why));
+        }
     }
 
     void aboutBoxBlocksOnlyTheMainWindow() {
