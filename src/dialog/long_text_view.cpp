@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -51,6 +53,7 @@ void LongTextView::setText(const QString& text) {
     const QString before = std::exchange(text_, text);
     selected_ = false;
     first_ = -1;  // a new text shows its end, where it changes
+    caret_ = static_cast<int>(text_.size());
     syncScrollBar();
     update();
     if (before == text_) {
@@ -115,37 +118,113 @@ void LongTextView::resizeEvent(QResizeEvent* event) {
     }
 }
 
+LongTextView::Line LongTextView::line() const {
+    const QRect area = textArea();
+    const int window = visibleChars();
+    const int length = static_cast<int>(std::min<qsizetype>(text_.size(), std::numeric_limits<int>::max()));
+    Line line;
+    line.rect = area;
+    if (first_ >= 0) {
+        line.start = first_;
+        line.shown = text_.mid(first_, window);
+    } else if (length <= window) {
+        line.shown = text_;
+        line.align = fontMetrics().horizontalAdvance(line.shown) <= area.width()
+                         ? (alignment_ & Qt::AlignHorizontal_Mask)
+                         : Qt::AlignRight;
+    } else {
+        line.start = length - window;
+        line.shown = text_.right(window);
+        line.align = Qt::AlignRight;
+    }
+    if (line.align == 0) {
+        line.align = Qt::AlignLeft;
+    }
+    return line;
+}
+
+int LongTextView::edgeOf(const Line& shown, int offset) const {
+    const QFontMetrics metrics = fontMetrics();
+    const int index = std::clamp(offset - shown.start, 0, static_cast<int>(shown.shown.size()));
+    if (shown.align & Qt::AlignRight) {
+        return shown.rect.right() + 1 - metrics.horizontalAdvance(shown.shown.mid(index));
+    }
+    if (shown.align & Qt::AlignHCenter) {
+        const int width = metrics.horizontalAdvance(shown.shown);
+        return shown.rect.left() + (shown.rect.width() - width) / 2 +
+               metrics.horizontalAdvance(shown.shown.left(index));
+    }
+    return shown.rect.left() + metrics.horizontalAdvance(shown.shown.left(index));
+}
+
+QRect LongTextView::characterRect(int offset) const {
+    const Line shown = line();
+    if (offset < shown.start || offset >= shown.start + shown.shown.size()) {
+        return {};
+    }
+    const int left = edgeOf(shown, offset);
+    const int right = edgeOf(shown, offset + 1);
+    const int height = fontMetrics().height();
+    const QRect rect(left, shown.rect.top() + (shown.rect.height() - height) / 2, right - left, height);
+    return rect.intersects(shown.rect) ? rect : QRect();
+}
+
+int LongTextView::offsetAt(const QPoint& point) const {
+    const Line shown = line();
+    if (!shown.rect.contains(point)) {
+        return -1;
+    }
+    for (int offset = shown.start; offset < shown.start + shown.shown.size(); ++offset) {
+        if (point.x() < edgeOf(shown, offset + 1)) {
+            return point.x() >= edgeOf(shown, offset) ? offset : -1;
+        }
+    }
+    return -1;
+}
+
+void LongTextView::setCursorPosition(int position) {
+    moveCaret(position);
+}
+
+void LongTextView::moveCaret(int position) {
+    const int length = static_cast<int>(std::min<qsizetype>(text_.size(), std::numeric_limits<int>::max()));
+    caret_ = std::clamp(position, 0, length);
+    // Scroll only as far as the caret needs, as a line edit does.
+    const Line shown = line();
+    const int x = edgeOf(shown, caret_);
+    if (caret_ == length) {
+        if (x > shown.rect.right() || shown.start + shown.shown.size() < length) {
+            showEnd();
+        }
+    } else if (caret_ < shown.start || x < shown.rect.left()) {
+        showFrom(caret_);
+    } else if (caret_ >= shown.start + shown.shown.size() ||
+               edgeOf(shown, caret_ + 1) > shown.rect.right() + 1) {
+        // Show the caret's character at the right edge.
+        const QFontMetrics metrics = fontMetrics();
+        int first = caret_ + 1;
+        int width = 0;
+        while (first > 0 && width + metrics.horizontalAdvance(text_.at(first - 1)) <= shown.rect.width()) {
+            width += metrics.horizontalAdvance(text_.at(--first));
+        }
+        showFrom(first);
+    }
+    update();
+    QAccessibleTextCursorEvent event(this, caret_);
+    QAccessible::updateAccessibility(&event);
+}
+
 void LongTextView::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    const QRect area = textArea();
-    painter.setClipRect(area);
-    const int window = visibleChars();
-    const qsizetype length = text_.size();
-
-    QString shown;
-    Qt::Alignment align = Qt::AlignLeft;
-    if (first_ >= 0) {
-        shown = text_.mid(first_, window);
-    } else if (length <= window) {
-        shown = text_;
-        align = fontMetrics().horizontalAdvance(shown) <= area.width()
-                    ? (alignment_ & Qt::AlignHorizontal_Mask)
-                    : Qt::AlignRight;
-    } else {
-        shown = text_.right(window);
-        align = Qt::AlignRight;
-    }
-    if (align == 0) {
-        align = Qt::AlignLeft;
-    }
+    const Line shown = line();
+    painter.setClipRect(shown.rect);
 
     const QPalette& pal = palette();
-    QRect textRect = area;
     if (hasSelectedText()) {
-        const int width = std::min(area.width(), fontMetrics().horizontalAdvance(shown));
-        QRect band = QStyle::alignedRect(Qt::LeftToRight, align | Qt::AlignVCenter,
-                                         QSize(width, fontMetrics().height()), area);
+        const int width = std::min(shown.rect.width(), fontMetrics().horizontalAdvance(shown.shown));
+        QRect band = QStyle::alignedRect(Qt::LeftToRight, shown.align | Qt::AlignVCenter,
+                                         QSize(width, fontMetrics().height()), shown.rect);
         painter.fillRect(band,
                          pal.color(hasFocus() ? QPalette::Active : QPalette::Inactive, QPalette::Highlight));
         painter.setPen(
@@ -153,7 +232,16 @@ void LongTextView::paintEvent(QPaintEvent* event) {
     } else {
         painter.setPen(pal.color(QPalette::Text));
     }
-    painter.drawText(textRect, static_cast<int>(align | Qt::AlignVCenter) | Qt::TextSingleLine, shown);
+    painter.drawText(shown.rect, static_cast<int>(shown.align | Qt::AlignVCenter) | Qt::TextSingleLine,
+                     shown.shown);
+    // The caret shows where the arrow keys have got to, once they have moved it.
+    if (hasFocus() && caret_ < text_.size()) {
+        const int x = edgeOf(shown, caret_);
+        const int height = fontMetrics().height();
+        const int top = shown.rect.top() + (shown.rect.height() - height) / 2;
+        painter.setPen(pal.color(QPalette::Text));
+        painter.drawLine(x, top, x, top + height - 1);
+    }
     (void)event;
 }
 
@@ -170,19 +258,14 @@ void LongTextView::keyPressEvent(QKeyEvent* event) {
         selectAll();
     } else if (event->key() == Qt::Key_Home) {
         showFrom(0);
+        moveCaret(0);
     } else if (event->key() == Qt::Key_End) {
         showEnd();
+        moveCaret(static_cast<int>(text_.size()));
     } else if (event->key() == Qt::Key_Left && event->modifiers() == Qt::NoModifier) {
-        const int window = visibleChars();
-        showFrom(first_ >= 0 ? first_ - 1 : static_cast<int>(text_.size()) - window);
+        moveCaret(caret_ - 1);
     } else if (event->key() == Qt::Key_Right && event->modifiers() == Qt::NoModifier) {
-        if (first_ >= 0) {
-            if (first_ + visibleChars() >= text_.size()) {
-                showEnd();
-            } else {
-                showFrom(first_ + 1);
-            }
-        }
+        moveCaret(caret_ + 1);
     } else {
         // Everything else (Enter, Esc, Tab…) belongs to the window.
         event->ignore();
@@ -193,6 +276,9 @@ void LongTextView::keyPressEvent(QKeyEvent* event) {
 
 void LongTextView::mousePressEvent(QMouseEvent* event) {
     deselect();
+    if (const int offset = offsetAt(event->position().toPoint()); offset >= 0) {
+        moveCaret(offset);
+    }
     QFrame::mousePressEvent(event);
 }
 

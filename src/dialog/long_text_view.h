@@ -31,6 +31,16 @@ public:
     void showFrom(int index);
     void showEnd();
 
+    // The caret that the arrow keys, Home and End move (and scroll the text to);
+    // a new text puts it at the end. Assistive tools are told where it goes.
+    int cursorPosition() const { return caret_; }
+    void setCursorPosition(int position);
+
+    // Where a character is drawn, in the view's coordinates: empty for one
+    // that is not in sight. The character at a point, or -1.
+    QRect characterRect(int offset) const;
+    int offsetAt(const QPoint& point) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -42,6 +52,18 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The part of the text that is drawn: from start, in rect, aligned so.
+    struct Line {
+        int start = 0;
+        QString shown;
+        QRect rect;
+        Qt::Alignment align = Qt::AlignLeft;
+    };
+    Line line() const;
+    // The left edge of the character at offset within the line (its end past the last).
+    int edgeOf(const Line& shown, int offset) const;
+    void moveCaret(int position);
+
     QRect textArea() const;
     int visibleChars() const;
     void syncScrollBar();
@@ -51,5 +73,6 @@ private:
     Qt::Alignment alignment_;
     QScrollBar* bar_ = nullptr;
     int first_ = -1;
+    int caret_ = 0;
     bool selected_ = false;
 };

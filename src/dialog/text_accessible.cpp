@@ -172,8 +172,7 @@ private:
     QPlainTextEdit* edit_;
 };
 
-// The view keeps no caret: it shows the text from an offset, or its end. Its
-// only selection is the whole text.
+// The view's only selection is the whole text.
 class LongTextAdapter : public TextAccessible::Adapter {
 public:
     explicit LongTextAdapter(LongTextView* view) : view_(view) {}
@@ -181,10 +180,8 @@ public:
     QString text() const override { return view_->text(); }
     bool isReadOnly() const override { return true; }
     bool isMultiLine() const override { return false; }
-    int cursorPosition() const override {
-        return view_->firstShown() < 0 ? int(view_->text().size()) : view_->firstShown();
-    }
-    void setCursorPosition(int position) override { view_->showFrom(position); }
+    int cursorPosition() const override { return view_->cursorPosition(); }
+    void setCursorPosition(int position) override { view_->setCursorPosition(position); }
     void selection(int* start, int* end) const override {
         *start = 0;
         *end = view_->hasSelectedText() ? int(view_->text().size()) : 0;
@@ -196,8 +193,8 @@ public:
             view_->deselect();
         }
     }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
+    QRect characterRect(int offset) const override { return view_->characterRect(offset); }
+    int offsetAtPoint(const QPoint& point) const override { return view_->offsetAt(point); }
     void scrollTo(int start, int) override { view_->showFrom(start); }
     void replace(int, int, const QString&) override {}
 

@@ -1,6 +1,7 @@
 #include "dialog/tool_window.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -10,6 +11,7 @@
 #include "dialog/dialog_units.h"
 #include "dialog/long_text_view.h"
 #include "dialog/message_box.h"
+#include "dialog/result_notice.h"
 #include "dialog/tool.h"
 #include "resources/dialog_template.h"
 
@@ -50,6 +52,19 @@ bool toolKeyOf(const QKeyEvent& event, ToolKey& key, char& character) {
         return true;
     }
     return false;
+}
+
+QString controlText(const QWidget* widget) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(widget)) {
+        return line->text();
+    }
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget)) {
+        return plain->toPlainText();
+    }
+    if (const auto* view = dynamic_cast<const LongTextView*>(widget)) {
+        return view->text();
+    }
+    return {};
 }
 
 }  // namespace
@@ -93,7 +108,12 @@ bool ToolWindow::runHandler(Handler handler) {
         return false;
     }
     busy_ = true;
+    // What the handler changes is spoken to a listening screen reader.
+    const QStringList before = QAccessible::isActive() ? fieldTexts() : QStringList();
     const bool result = handler();
+    if (!before.isEmpty()) {
+        announceChanges(before);
+    }
     busy_ = false;
     if (releasePending_) {
         deleteLater();
@@ -101,20 +121,58 @@ bool ToolWindow::runHandler(Handler handler) {
     return result;
 }
 
+QStringList ToolWindow::fieldTexts() const {
+    QStringList texts;
+    for (const BuiltControls::Entry& entry : controls_.entries) {
+        if (entry.control->kind == ControlKind::Edit) {
+            texts << controlText(entry.widget);
+        }
+    }
+    return texts;
+}
+
+void ToolWindow::announceChanges(const QStringList& before) {
+    const QStringList after = fieldTexts();
+    QStringList changes;
+    qsizetype field = 0;
+    for (const BuiltControls::Entry& entry : controls_.entries) {
+        if (entry.control->kind != ControlKind::Edit) {
+            continue;
+        }
+        const qsizetype index = field++;
+        // A running log (the calculator's history) is read on demand, not spoken at every key.
+        if (index >= before.size() || before[index] == after[index] ||
+            (entry.control->flags & cf::MultiLine) != 0) {
+            continue;
+        }
+        const QString& text = after[index];
+        changes << entry.widget->accessibleName() + QLatin1Char(' ') +
+                       (text.isEmpty() ? QStringLiteral("blank") : text);
+    }
+    if (changes.isEmpty()) {
+        return;
+    }
+    const QString spoken = changes.join(QStringLiteral(", "));
+    if (arriving_ != nullptr) {
+        // The press goes with a move of the focus (an arrow key in a row of
+        // unit buttons): the reader introduces the control it arrives at with
+        // its description, and a notice would be cut short by that.
+        arriving_->setAccessibleDescription(spoken);
+        introduced_ = arriving_;
+        return;
+    }
+    if (notice_ == nullptr) {
+        notice_ = new ResultNotice(this);
+    }
+    notice_->announce(spoken);
+}
+
 void ToolWindow::click(int controlId) {
     runHandler([this, controlId] { return tool_->handle(controlId); });
 }
 
 std::string ToolWindow::text(int controlId, std::size_t maxChars) const {
-    QWidget* widget = controls_.widget(controlId);
-    QString text;
-    if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-        text = line->text();
-    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
-        text = plain->toPlainText();
-    } else if (auto* view = dynamic_cast<LongTextView*>(widget)) {
-        text = view->text();
-    }
+    QString text = controlText(controls_.widget(controlId));
     if (maxChars < static_cast<std::size_t>(text.size())) {
         auto cut = static_cast<qsizetype>(maxChars);
         // Never half a character: a surrogate pair stays whole or goes whole.
@@ -231,13 +289,23 @@ bool ToolWindow::moveInUnitRow(QObject* watched, const QKeyEvent& event) {
     }
     if (!busy_) {
         auto* neighbour = static_cast<QAbstractButton*>(entries[next].widget);
-        neighbour->setFocus(Qt::OtherFocusReason);
+        // Pressed first, then focused, so that a screen reader introduces the
+        // button together with the results of its press.
+        arriving_ = neighbour;
         neighbour->click();
+        arriving_ = nullptr;
+        neighbour->setFocus(Qt::OtherFocusReason);
     }
     return true;
 }
 
 bool ToolWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The results belong to the moment of the press: a control the user comes
+    // back to later is not introduced with them again.
+    if (event->type() == QEvent::FocusOut && watched == introduced_) {
+        introduced_->setAccessibleDescription(QString());
+        introduced_ = nullptr;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (moveInUnitRow(watched, *key) || offerKey(key)) {

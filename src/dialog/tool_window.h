@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
+#include <QStringList>
 #include <memory>
 
 #include "dialog/field_host.h"
 #include "dialog/template_builder.h"
 
+class ResultNotice;
 class Tool;
 struct DialogTemplate;
 
@@ -46,6 +49,8 @@ private:
     // Runs one handler of the tool at a time; false when another one runs.
     template <class Handler>
     bool runHandler(Handler handler);
+    QStringList fieldTexts() const;
+    void announceChanges(const QStringList& before);
     void click(int controlId);
     // Arrow keys on a unit button press its neighbour in the row; true when taken.
     bool moveInUnitRow(QObject* watched, const QKeyEvent& event);
@@ -59,4 +64,7 @@ private:
     bool busy_ = false;
     bool focusedOnce_ = false;
     bool releasePending_ = false;
+    ResultNotice* notice_ = nullptr;  // made when a screen reader first listens
+    QWidget* arriving_ = nullptr;     // the control a press moves the focus to
+    QPointer<QWidget> introduced_;    // the control whose description holds the last results
 };

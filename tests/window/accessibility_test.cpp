@@ -284,6 +284,54 @@ private Q_SLOTS:
                                             << " + ";
     }
 
+    // A press that changes fields shows a notification of what changed, in
+    // the window's order, which a screen reader speaks wherever the focus is;
+    // a press that changes nothing says nothing.
+    void pressesAnnounceWhatChanged_data() {
+        QTest::addColumn<int>("commandId");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("converter") << 32779 << "t1010=100 1022"
+                                   << "First result 212, Second result 373.15, Unit of the first result "
+                                      "Farengeit, Unit of the second result Kelvin";
+        QTest::newRow("nothing changes") << 32779 << "1000"
+                                         << "";
+        QTest::newRow("calculator") << 32793 << "1006"
+                                    << "Display 7";
+        QTest::newRow("basic calculator keys") << 32792 << "f1010 k12+3="
+                                               << "Display 15";
+    }
+
+    void pressesAnnounceWhatChanged() {
+        QFETCH(int, commandId);
+        QFETCH(QString, steps);
+        QFETCH(QString, spoken);
+        ToolWindow* window = harness::openTool(commandId);
+        const harness::AccessibleEvents events;
+        harness::runSteps(window, steps.toStdString());
+        QCOMPARE(events.notices.isEmpty() ? QString() : events.notices.constLast(), spoken);
+        window->reject();
+    }
+
+    // An arrow key in a row of unit buttons moves the focus and presses: the
+    // button arrives described by the results, and loses them when left.
+    void arrowKeyIntroducesTheButtonWithItsResults() {
+        ToolWindow* window = harness::openTool(32779);  // Temperature
+        harness::type(window, 1010, QStringLiteral("100"));
+        harness::click(window, 1022);
+        const harness::AccessibleEvents events;
+        harness::key(window, Qt::Key_Right);
+        QCOMPARE(events.notices, QStringList());
+        QCOMPARE(
+            events.descriptions,
+            QStringList(QStringLiteral("1023=First result 37.7777777777778, Second result 310.927777777778, "
+                                       "Unit of the first result Celcius")));
+        QCOMPARE(window->focusWidget(), harness::button(window, 1023));
+        harness::key(window, Qt::Key_Tab);
+        QCOMPARE(harness::button(window, 1023)->accessibleDescription(), QString());
+        window->reject();
+    }
+
     void writtenTextsRaiseTextEvents() {
         QFETCH(int, commandId);
         QFETCH(QString, steps);

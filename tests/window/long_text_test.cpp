@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
+#include <climits>
 
 #include "dialog/long_text_view.h"
 #include "window/window_harness.h"
@@ -72,6 +73,14 @@ private Q_SLOTS:
         QVERIFY(text != nullptr);
         QCOMPARE(text->characterCount(), 2);
         QCOMPARE(text->text(0, 2), QStringLiteral("12"));
+        // A reader's review keys find each character where it is drawn.
+        int left = INT_MIN;
+        for (int offset = 0; offset < 2; ++offset) {
+            const QRect rect = text->characterRect(offset);
+            QVERIFY2(!rect.isEmpty() && rect.left() > left, qPrintable(QString::number(offset)));
+            QCOMPARE(text->offsetAtPoint(rect.center()), offset);
+            left = rect.left();
+        }
         window->reject();
     }
 
@@ -82,12 +91,25 @@ private Q_SLOTS:
         harness::click(window, kRecall1);
         LongTextView* history = view(window, kHistory);
         history->setFocus();
+        const harness::AccessibleEvents events;
         QTest::keyClick(history, Qt::Key_Home);
         QCOMPARE(history->firstShown(), 0);
+        QCOMPARE(history->cursorPosition(), 0);
         QTest::keyClick(history, Qt::Key_Right);
-        QCOMPARE(history->firstShown(), 1);
+        QCOMPARE(history->cursorPosition(), 1);
+        QCOMPARE(history->firstShown(), 0);  // the caret is still in sight
+        // Past the edge the text scrolls just enough to keep the caret in sight.
+        for (int i = 0; i < 300; ++i) {
+            QTest::keyClick(history, Qt::Key_Right);
+        }
+        QCOMPARE(history->cursorPosition(), 301);
+        QVERIFY(history->firstShown() > 0);
+        QVERIFY(!history->characterRect(300).isEmpty());
         QTest::keyClick(history, Qt::Key_End);
         QCOMPARE(history->firstShown(), -1);
+        QCOMPARE(history->cursorPosition(), static_cast<int>(long_text.size()));
+        QCOMPARE(events.carets.size(), 303);
+        QCOMPARE(events.carets.constLast(), static_cast<int>(long_text.size()));
         QTest::keyClick(history, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(history->selectedText(), long_text);
         QTest::keyClick(history, Qt::Key_C, Qt::ControlModifier);

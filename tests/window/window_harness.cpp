@@ -220,16 +220,30 @@ namespace {
 AccessibleEvents* listening = nullptr;
 
 void recordAccessibleEvent(QAccessibleEvent* event) {
-    QString inserted;
-    if (event->type() == QAccessible::TextInserted) {
-        inserted = static_cast<QAccessibleTextInsertEvent*>(event)->textInserted();
-    } else if (event->type() == QAccessible::TextUpdated) {
-        inserted = static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
-    } else {
+    if (listening == nullptr || event->object() == nullptr) {
         return;
     }
-    if (listening != nullptr && event->object() != nullptr) {
-        listening->texts << event->object()->objectName() + QLatin1Char('=') + inserted;
+    const QString prefix = event->object()->objectName() + QLatin1Char('=');
+    switch (event->type()) {
+        case QAccessible::TextInserted:
+            listening->texts << prefix + static_cast<QAccessibleTextInsertEvent*>(event)->textInserted();
+            break;
+        case QAccessible::TextUpdated:
+            listening->texts << prefix + static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
+            break;
+        case QAccessible::TextCaretMoved:
+            listening->carets << static_cast<QAccessibleTextCursorEvent*>(event)->cursorPosition();
+            break;
+        case QAccessible::DescriptionChanged:
+            listening->descriptions << prefix + event->accessibleInterface()->text(QAccessible::Description);
+            break;
+        case QAccessible::ObjectShow:
+            if (event->accessibleInterface()->role() == QAccessible::Notification) {
+                listening->notices << event->accessibleInterface()->text(QAccessible::Name);
+            }
+            break;
+        default:
+            break;
     }
 }
 

@@ -82,7 +82,9 @@ private:
 };
 
 // Switches on Qt's accessibility events while it lives, as a screen reader
-// listening does, and records the text changes: "objectName=inserted text".
+// listening does, and records the text changes ("objectName=inserted text"),
+// the caret moves, the notifications shown and the descriptions changed
+// ("objectName=description").
 class AccessibleEvents {
 public:
     AccessibleEvents();
@@ -91,6 +93,9 @@ public:
     AccessibleEvents& operator=(const AccessibleEvents&) = delete;
 
     QStringList texts;
+    QList<int> carets;
+    QStringList notices;
+    QStringList descriptions;
 };
 
 // CPU time of the calling thread, in nanoseconds.
