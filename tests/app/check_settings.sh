@@ -6,9 +6,22 @@ program=$1
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 
-env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME \
-    HOME="$home" XDG_RUNTIME_DIR="$home/.run" QT_QPA_PLATFORM=offscreen \
-    timeout 5 "$program" >/dev/null 2>&1 || [ $? -eq 124 ]
+# Starts the program and ends it once its start-up is over: when its main
+# thread first sleeps waiting for events, the settings have been dealt with.
+run_until_started() {
+    env -u XDG_CONFIG_HOME -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_STATE_HOME \
+        HOME="$home" XDG_RUNTIME_DIR="$home/.run" QT_QPA_PLATFORM=offscreen "$program" >/dev/null 2>&1 &
+    local pid=$! waited=0
+    until [[ $(cat "/proc/$pid/wchan" 2>/dev/null) == *poll* ]]; do
+        kill -0 "$pid" 2>/dev/null || { echo "the program ended during start-up"; exit 1; }
+        ((waited++ < 500)) || { echo "the program did not finish starting in 10 s"; kill "$pid"; exit 1; }
+        sleep 0.02
+    done
+    kill "$pid"
+    wait "$pid" || true
+}
+
+run_until_started
 
 written=$(cd "$home" && find . -path ./.run -prune -o -type f -print | sort)
 expected="./.config/Local AppWizard-Generated Applications/Brimlet 5.conf"
@@ -25,8 +38,7 @@ fi
 
 # A value already there is kept, not reset.
 sed -i 's/PreviewPages=0/PreviewPages=3/' "$home/$expected"
-env -u XDG_CONFIG_HOME HOME="$home" XDG_RUNTIME_DIR="$home/.run" QT_QPA_PLATFORM=offscreen \
-    timeout 5 "$program" >/dev/null 2>&1 || [ $? -eq 124 ]
+run_until_started
 grep -qx 'PreviewPages=3' "$home/$expected" || { echo "PreviewPages was overwritten"; exit 1; }
 
 # --help and --version answer without a display and write nothing.
