@@ -2,8 +2,13 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <limits>
@@ -90,8 +95,41 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
             connect(button, &QAbstractButton::clicked, this, [this, id] { click(id); });
         }
     }
+    // Every result at once, for a spreadsheet or a report: Ctrl+Shift+C, or
+    // the window's own context menu. Ctrl+C in a field still copies its selection.
+    copyAll_ = new QAction(QStringLiteral("Copy All Fields"), this);
+    copyAll_->setObjectName(QStringLiteral("copyAllFields"));
+    copyAll_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyAll_->setShortcutContext(Qt::WindowShortcut);
+    connect(copyAll_, &QAction::triggered, this, &ToolWindow::copyAllFields);
+    addAction(copyAll_);
+
     tool_->attach(this);
     tool_->writeAllFields();
+}
+
+QString ToolWindow::allFields() const {
+    QString table;
+    for (const BuiltControls::Entry& entry : controls_.entries) {
+        if (entry.control->kind == ControlKind::Edit) {
+            table += entry.widget->accessibleName() + QLatin1Char('\t') + controlText(entry.widget) +
+                     QLatin1Char('\n');
+        }
+    }
+    return table;
+}
+
+void ToolWindow::copyAllFields() const {
+    QGuiApplication::clipboard()->setText(allFields());
+}
+
+void ToolWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // Only the window's background comes here: the fields have menus of their own.
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(copyAll_);
+    menu->popup(event->globalPos());
+    event->accept();
 }
 
 ToolWindow::~ToolWindow() {

@@ -8,6 +8,7 @@
 #include "dialog/field_host.h"
 #include "dialog/template_builder.h"
 
+class QAction;
 class ResultNotice;
 class Tool;
 struct DialogTemplate;
@@ -35,6 +36,11 @@ public:
     // the screen: the launcher asks before it shows the window.
     using QDialog::adjustPosition;
 
+    // Every edit field as "name<TAB>text" lines, in template order, and that
+    // table put on the clipboard.
+    QString allFields() const;
+    void copyAllFields() const;
+
     // Esc and the close box: hide without reading, then release the window.
     void reject() override;
     // Enter without a default button: read all fields, hide only when that succeeds.
@@ -42,6 +48,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -64,6 +71,7 @@ private:
     bool busy_ = false;
     bool focusedOnce_ = false;
     bool releasePending_ = false;
+    QAction* copyAll_ = nullptr;
     ResultNotice* notice_ = nullptr;  // made when a screen reader first listens
     QWidget* arriving_ = nullptr;     // the control a press moves the focus to
     QPointer<QWidget> introduced_;    // the control whose description holds the last results

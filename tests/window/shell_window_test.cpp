@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -303,6 +305,34 @@ private Q_SLOTS:
         harness::key(window, Qt::Key_Return);
         QCOMPARE(unitClicks.count(), 1);
         QCOMPARE(clearClicks.count(), 1);
+    }
+
+    void copyAllFieldsGivesATableOfNamesAndTexts() {
+        ToolWindow* window = harness::openTool(32779);  // Temperature
+        harness::type(window, 1010, QStringLiteral("100"));
+        harness::click(window, 1022);
+        const QString table = QStringLiteral(
+            "Input\t100\nFirst result\t212\nSecond result\t373.15\n"
+            "Unit of the first result\tFarengeit\nUnit of the second result\tKelvin\n");
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        QLineEdit* input = harness::lineEdit(window, 1010);
+        input->setFocus();
+        input->selectAll();
+        harness::key(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(clipboard->text(), table);
+        // Ctrl+C in a field still copies its selection alone.
+        harness::key(window, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("100"));
+        // The window's background offers the same in its context menu.
+        const QPoint background(2, 2);
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, background, window->mapToGlobal(background));
+        QApplication::sendEvent(window, &menuEvent);
+        auto* menu = window->findChild<QMenu*>();
+        QVERIFY(menu != nullptr && menu->isVisible());
+        QCOMPARE(menu->actions().constFirst()->text(), QStringLiteral("Copy All Fields"));
+        menu->actions().constFirst()->trigger();
+        menu->close();
+        QCOMPARE(clipboard->text(), table);
     }
 
     void copiesAreIndependent() {
