@@ -2,9 +2,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/brimlet_app.h"
+#include "app/tool_runner.h"
 #include "resources/version.h"
 
 namespace {
@@ -20,6 +24,23 @@ void printHelp() {
         "Options:\n"
         "  -h, --help       show this help and exit\n"
         "  -v, --version    show the version and exit\n"
+        "\n"
+        "Running one tool without a window (no display needed):\n"
+        "  brimlet --tools                       list the tools\n"
+        "  brimlet --tool TOOL --list            list a tool's fields and buttons\n"
+        "  brimlet --tool TOOL [STEP]... [--json]\n"
+        "TOOL is a menu item (\"Quadratic Formula\", length) or a class name (Degrees).\n"
+        "Steps run in order, as a user acts in the window:\n"
+        "  --set FIELD=TEXT  writes TEXT into the field (its name, or #ID)\n"
+        "  --press BUTTON    clicks the button (its caption without '&', or #ID)\n"
+        "  --keys TEXT       types the characters as keys (a newline is Enter)\n"
+        "Then every field is printed as NAME<TAB>TEXT, or all as one JSON object with\n"
+        "--json. A message of the tool goes to standard error; the status is 0, 1 when\n"
+        "the tool showed a message, 2 for a command line that cannot run. Examples:\n"
+        "  brimlet --tool length --set Input=2 --press ft\n"
+        "  brimlet --tool 'pythagorean theorem' --set 'Side 1=3' --set 'Side 2=4' --press 'Find "
+        "Hypothenuse'\n"
+        "  brimlet --tool 'basic calculator' --keys '12+3=' --json | jq -r '.fields[0].text'\n"
         "\n"
         "Qt's own options (such as -platform offscreen) are also understood.\n"
         "\n"
@@ -72,6 +93,11 @@ void platformStartHandler(QtMsgType type, const QMessageLogContext& context, con
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A tool run from the command line makes no window and needs no display.
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (tool_runner::wanted(args)) {
+        return tool_runner::run(args, std::cout, std::cerr);
+    }
     // Help and version need no display, so they are answered before the
     // windowing system is started.
     const char* file = nullptr;
