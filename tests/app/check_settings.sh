@@ -51,6 +51,12 @@ if env -u DISPLAY HOME="$home" QT_QPA_PLATFORM=offscreen "$program" --bogus >/de
     exit 1
 fi
 
+# A tool runs from the command line without a display, and writes nothing.
+ran=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" "$program" --tool length --set Input=2 \
+    --press ft)
+[[ $ran == *$'\nFeet\t2\n'* ]] || { echo "--tool without a display printed: $ran"; exit 1; }
+[ -z "$(cd "$home" && find . -path ./.run -prune -o -type f -print)" ] || { echo "--tool wrote files"; exit 1; }
+
 # Without a display: one line saying what is missing, status 1, nothing written.
 status=0
 said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" timeout 5 "$program" 2>&1 >/dev/null) ||

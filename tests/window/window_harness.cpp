@@ -81,8 +81,19 @@ void type(ToolWindow* window, int controlId, const QString& text) {
     edit->selectAll();
     if (text.isEmpty()) {
         QTest::keyClick(edit, Qt::Key_Delete);
-    } else {
-        QTest::keyClicks(edit, text);
+        return;
+    }
+    // A key a keyboard has no code for (é, or 😀 with both its halves) comes
+    // as its text alone, as from a keyboard layout or an input method.
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString key = text.mid(i, length);
+        if (length == 1 && key.at(0).unicode() < 0x80) {
+            QTest::keyClicks(edit, key);
+        } else {
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, key, Qt::NoModifier);
+        }
+        i += length;
     }
 }
 
