@@ -103,6 +103,13 @@ QString initialText(const Binding& binding) {
     return QString::fromStdString(*std::get<std::string*>(binding.value));
 }
 
+// Makes the main window's document an empty file named kept.txt, so that its
+// title shows whether a New went through.
+bool openKeptDocument(const QTemporaryDir& dir) {
+    QFile file(dir.filePath(QStringLiteral("kept.txt")));
+    return file.open(QIODevice::WriteOnly) && mainFrame().openDocument(file.fileName());
+}
+
 void closeAllTools() {
     for (ToolWindow* window : mainFrame().findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) {
         window->reject();
@@ -646,11 +653,7 @@ private Q_SLOTS:
 
     void aboutBoxBlocksOnlyTheMainWindow() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("kept.txt"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        QVERIFY(mainFrame().openDocument(path));
+        QVERIFY(openKeptDocument(dir));
         ToolWindow* temperature = harness::openTool(32779);
         bool checked = false;
         QTimer::singleShot(0, [&checked, temperature] {
@@ -758,11 +761,7 @@ private Q_SLOTS:
 
     void mainWindowAcceleratorsDoNothingInAToolWindow() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("kept.txt"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        QVERIFY(mainFrame().openDocument(path));
+        QVERIFY(openKeptDocument(dir));
         ToolWindow* window = harness::openTool(32773);
         harness::key(window, Qt::Key_N, Qt::ControlModifier);  // New would retitle the main window
         QCOMPARE(mainFrame().windowTitle(), QStringLiteral("kept.txt - Brimlet 5"));
