@@ -13,6 +13,8 @@ class ToolWindow;
 // The main window: menu bar, status bar and accelerators over an empty view.
 // It owns every tool window it opens.
 class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
 public:
     explicit CMainFrame(QWidget* parent = nullptr);
 

@@ -6,6 +6,8 @@
 // Checked (a pressed unit button) and held down, it shows sunken. The
 // template's default button carries a second line of frame.
 class FlatButton : public QPushButton {
+    Q_OBJECT
+
 public:
     explicit FlatButton(const QString& caption, QWidget* parent);
 

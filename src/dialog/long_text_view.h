@@ -11,6 +11,8 @@ class QScrollBar;
 // characters; this view lays out only the characters it shows, so a change
 // costs the same however long the text is.
 class LongTextView : public QFrame {
+    Q_OBJECT
+
 public:
     LongTextView(QWidget* parent, Qt::Alignment alignment, bool scrollBar);
 

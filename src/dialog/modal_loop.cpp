@@ -50,6 +50,8 @@ bool isInput(QEvent::Type type) {
 // filters the application's events, so it sees input on its way to a window
 // (QWindow) and to each of its widgets alike.
 class Blocker : public QObject {
+    Q_OBJECT
+
 public:
     static constexpr const char* kName = "modalBlocker";
 
@@ -162,7 +164,7 @@ bool isBlocked(const QWidget* widget) {
     const QList<QObject*> children =
         qApp->findChildren<QObject*>(QLatin1String(Blocker::kName), Qt::FindDirectChildrenOnly);
     for (const QObject* child : children) {
-        const auto* blocker = dynamic_cast<const Blocker*>(child);
+        const auto* blocker = qobject_cast<const Blocker*>(child);
         if (blocker != nullptr && blocker->blocks(window)) {
             return true;
         }
@@ -171,3 +173,5 @@ bool isBlocked(const QWidget* widget) {
 }
 
 }  // namespace modal
+
+#include "modal_loop.moc"

@@ -238,7 +238,7 @@ void ToolWindow::setText(int controlId, std::string_view text) {
         plain->setPlainText(value);
         // The history grows at its end: keep the newest entries in view.
         plain->horizontalScrollBar()->setValue(plain->horizontalScrollBar()->maximum());
-    } else if (auto* view = dynamic_cast<LongTextView*>(widget)) {
+    } else if (auto* view = qobject_cast<LongTextView*>(widget)) {
         view->setText(value);
     }
 }
@@ -253,7 +253,7 @@ void ToolWindow::focusAndSelectAll(int controlId) {
         line->selectAll();
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
         plain->selectAll();
-    } else if (auto* view = dynamic_cast<LongTextView*>(widget)) {
+    } else if (auto* view = qobject_cast<LongTextView*>(widget)) {
         view->selectAll();
     }
 }

@@ -17,6 +17,8 @@ struct DialogTemplate;
 // forwards button clicks to the tool's handlers and lends the tool its edit
 // controls for field exchange.
 class ToolWindow : public QDialog, public FieldHost {
+    Q_OBJECT
+
 public:
     ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Tool> tool, QWidget* owner);
     ~ToolWindow() override;

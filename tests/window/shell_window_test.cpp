@@ -402,6 +402,16 @@ private Q_SLOTS:
                 copies[0]->pos() != copies[2]->pos());
     }
 
+    // Other dialogs of the main window (the About box, the file dialogs, a
+    // message box) are no tool windows, though they are dialogs too.
+    void toolWindowsAreFoundExactly() {
+        ToolWindow* tool = harness::openTool(32771);
+        QVERIFY(tool != nullptr);
+        QDialog other(&mainFrame());
+        QCOMPARE(qobject_cast<ToolWindow*>(&other), nullptr);
+        QCOMPARE(mainFrame().findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly), QList<ToolWindow*>{tool});
+    }
+
     void reopenedToolStartsFresh() {
         QPointer<ToolWindow> window(harness::openTool(32773));
         harness::type(window, 1010, QStringLiteral("7"));
