@@ -11,7 +11,6 @@
 #include "app/command_table.h"
 #include "dialog/field_host.h"
 #include "dialog/tool.h"
-#include "resources/accessible_names.h"
 #include "resources/dialog_template.h"
 
 namespace tool_runner {
@@ -293,7 +292,7 @@ private:
     // A field by its accessible name, a button by its caption without '&'.
     std::string nameOf(const ControlTemplate& row) const {
         if (isField(row)) {
-            return accessibleName(dialog_, row);
+            return row.name != nullptr ? row.name : "";
         }
         return withoutMnemonic(row.caption);
     }

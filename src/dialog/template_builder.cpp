@@ -13,7 +13,6 @@
 #include "dialog/group_frame.h"
 #include "dialog/long_text_view.h"
 #include "dialog/text_accessible.h"
-#include "resources/accessible_names.h"
 
 namespace {
 
@@ -206,9 +205,8 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
         } else {
             widget->setFocusPolicy(Qt::NoFocus);
         }
-        const std::string name = accessibleName(dialogTemplate, control);
-        if (!name.empty()) {
-            widget->setAccessibleName(QString::fromStdString(name));
+        if (control.name != nullptr) {
+            widget->setAccessibleName(QString::fromUtf8(control.name));
         }
         widget->setGeometry(units.rect(control.x, control.y, control.w, control.h));
         built.entries.append({&control, widget});

@@ -21,6 +21,7 @@ struct Cell {
     int row;     // 1 to 7, then kLanthanideRow and kActinideRow
     int column;  // 1 to 18
     CellKind kind;
+    const char* name = nullptr;  // what a blank button says it is; an element speaks its symbol
 };
 
 inline constexpr int kLanthanideRow = 8;
@@ -138,15 +139,15 @@ inline constexpr std::array<Cell, 118> kGrid{{
     {"Bh", 1033, 7, 7, Element},
     {"Hs", 1037, 7, 8, Element},
     {"Mt", 1041, 7, 9, Element},
-    {"", 1056, 7, 10, Unnamed},
-    {"", 1048, 7, 11, Unnamed},
-    {"", 1053, 7, 12, Unnamed},
-    {"", 1062, 7, 13, Empty},
-    {"", 1068, 7, 14, Unnamed},
-    {"", 1074, 7, 15, Empty},
-    {"", 1080, 7, 16, Unnamed},
-    {"", 1086, 7, 17, Empty},
-    {"", 1093, 7, 18, Unnamed},
+    {"", 1056, 7, 10, Unnamed, "Unnamed element, group 10"},
+    {"", 1048, 7, 11, Unnamed, "Unnamed element, group 11"},
+    {"", 1053, 7, 12, Unnamed, "Unnamed element, group 12"},
+    {"", 1062, 7, 13, Empty, "Empty element, group 13"},
+    {"", 1068, 7, 14, Unnamed, "Unnamed element, group 14"},
+    {"", 1074, 7, 15, Empty, "Empty element, group 15"},
+    {"", 1080, 7, 16, Unnamed, "Unnamed element, group 16"},
+    {"", 1086, 7, 17, Empty, "Empty element, group 17"},
+    {"", 1093, 7, 18, Unnamed, "Unnamed element, group 18"},
 
     {"Ce", 1094, kLanthanideRow, 5, Element},
     {"Pr", 1095, kLanthanideRow, 6, Element},

@@ -36,6 +36,9 @@ struct ControlTemplate {
     const char* caption;
     int x, y, w, h;  // dialog units
     unsigned flags;
+    // What a screen reader speaks: a button's caption, the label beside an
+    // edit field or its role. None for decoration, which speaks its caption.
+    const char* name = nullptr;
 };
 
 enum class DialogStyle {

@@ -14,28 +14,29 @@ constexpr std::array kAbout{
                     "multiple conversion factors to aid in complicated engineering tasks.",
                     7, 50, 297, 27, 0},
     ControlTemplate{kNoId, ControlKind::Label, kAboutLine, 71, 84, 169, 18, cf::Center},
-    ControlTemplate{1, ControlKind::PushButton, "OK", 7, 115, 297, 14, cf::Default | cf::TabStop},
+    ControlTemplate{1, ControlKind::PushButton, "OK", 7, 115, 297, 14, cf::Default | cf::TabStop, "OK"},
 };
 
 // Part of the resource set but opened by no command. Only its contents are
 // known, so the layout follows the other solver windows.
 constexpr std::array kTrigonometry{
     ControlTemplate{kNoId, ControlKind::GroupBox, "Enter Degree...", 7, 7, 130, 34, 0},
-    ControlTemplate{1010, ControlKind::Edit, "", 14, 20, 117, 12, cf::TabStop | cf::AutoHScroll},
-    ControlTemplate{1000, ControlKind::PushButton, "Calculate", 7, 46, 62, 14, cf::Default | cf::TabStop},
-    ControlTemplate{1001, ControlKind::PushButton, "Clear Data", 75, 46, 62, 14, cf::TabStop},
+    ControlTemplate{1010, ControlKind::Edit, "", 14, 20, 117, 12, cf::TabStop | cf::AutoHScroll, "Degrees"},
+    ControlTemplate{1000, ControlKind::PushButton, "Calculate", 7, 46, 62, 14, cf::Default | cf::TabStop,
+                    "Calculate"},
+    ControlTemplate{1001, ControlKind::PushButton, "Clear Data", 75, 46, 62, 14, cf::TabStop, "Clear Data"},
     ControlTemplate{kNoId, ControlKind::Label, "Sin =", 150, 10, 22, 8, 0},
-    ControlTemplate{1011, ControlKind::Edit, "", 175, 8, 80, 12, cf::AutoHScroll},
+    ControlTemplate{1011, ControlKind::Edit, "", 175, 8, 80, 12, cf::AutoHScroll, "Sin ="},
     ControlTemplate{kNoId, ControlKind::Label, "Cos =", 150, 26, 22, 8, 0},
-    ControlTemplate{1012, ControlKind::Edit, "", 175, 24, 80, 12, cf::AutoHScroll},
+    ControlTemplate{1012, ControlKind::Edit, "", 175, 24, 80, 12, cf::AutoHScroll, "Cos ="},
     ControlTemplate{kNoId, ControlKind::Label, "Tan =", 150, 42, 22, 8, 0},
-    ControlTemplate{1013, ControlKind::Edit, "", 175, 40, 80, 12, cf::AutoHScroll},
+    ControlTemplate{1013, ControlKind::Edit, "", 175, 40, 80, 12, cf::AutoHScroll, "Tan ="},
     ControlTemplate{kNoId, ControlKind::Label, "Csc =", 150, 58, 22, 8, 0},
-    ControlTemplate{1014, ControlKind::Edit, "", 175, 56, 80, 12, cf::AutoHScroll},
+    ControlTemplate{1014, ControlKind::Edit, "", 175, 56, 80, 12, cf::AutoHScroll, "Csc ="},
     ControlTemplate{kNoId, ControlKind::Label, "Sec =", 150, 74, 22, 8, 0},
-    ControlTemplate{1015, ControlKind::Edit, "", 175, 72, 80, 12, cf::AutoHScroll},
+    ControlTemplate{1015, ControlKind::Edit, "", 175, 72, 80, 12, cf::AutoHScroll, "Sec ="},
     ControlTemplate{kNoId, ControlKind::Label, "Cot =", 150, 90, 22, 8, 0},
-    ControlTemplate{1016, ControlKind::Edit, "", 175, 88, 80, 12, cf::AutoHScroll},
+    ControlTemplate{1016, ControlKind::Edit, "", 175, 88, 80, 12, cf::AutoHScroll, "Cot ="},
 };
 
 }  // namespace
