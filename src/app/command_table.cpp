@@ -1,5 +1,6 @@
 #include "app/command_table.h"
 
+#include <algorithm>
 #include <array>
 
 #include "calculators/my_calculator.h"
@@ -17,6 +18,7 @@
 #include "converters/weight.h"
 #include "reference/periodic.h"
 #include "reference/planets.h"
+#include "resources/templates.h"
 #include "solvers/bend.h"
 #include "solvers/geo.h"
 #include "solvers/permutation.h"
@@ -33,32 +35,32 @@ std::unique_ptr<Tool> make() {
     return std::make_unique<T>();
 }
 
-// In menu order; the command ids are fixed and not in that order.
-const std::array<ToolCommand, 23> kCommands{{
-    {"&Mathematics", "Line Functions", 32782, "Geo", 137, &make<Geo>},
-    {"&Mathematics", "Pythagorean Theorem", 32783, "Pythegor", 142, &make<Pythegor>},
-    {"&Mathematics", "Quadratic  Formula", 32784, "Quad", 143, &make<Quad>},
-    {"&Physics", "Absolute Uncertainty", 32787, "Uncert", 132, &make<Uncert>},
-    {"&Physics", "Bend Allowance", 32788, "Bend", 157, &make<Bend>},
-    {"&Physics", "Combinations", 32785, "TheCombination", 175, &make<TheCombination>},
-    {"&Physics", "Permutations", 32786, "Permutation", 176, &make<Permutation>},
-    {"&Physics", "SI Prefixes", 32789, "Prefixes", 149, &make<Prefixes>},
-    {"C&hemistry", "Periodic Table", 32790, "Periodic", 177, &make<Periodic>},
-    {"&Astronomy", "Solar System Planets Data", 32791, "Planets", 153, &make<Planets>},
-    {"Calc&ulators", "Advanced Calculator", 32793, "MyCalculator", 172, &make<MyCalculator>},
-    {"Calc&ulators", "Basic Calculator", 32792, "SimpleCalc", 133, &make<SimpleCalc>},
-    {"&Conversions", "Energy", 32771, "Energy", 152, &make<Energy>},
-    {"&Conversions", "Force", 32772, "Force", 150, &make<Force>},
-    {"&Conversions", "Length", 32773, "Length", 146, &make<Length>},
-    {"&Conversions", "Numbers", 32774, "Numbers", 154, &make<Numbers>},
-    {"&Conversions", "Power", 32775, "Power", 151, &make<Power>},
-    {"&Conversions", "Pressure", 32776, "Pressures", 136, &make<Pressures>},
-    {"&Conversions", "Radians", 32777, "DegreesRadians", 145, &make<DegreesRadians>},
-    {"&Conversions", "Speed", 32778, "Speed", 148, &make<Speed>},
-    {"&Conversions", "Temperature", 32779, "Degrees", 141, &make<Degrees>},
-    {"&Conversions", "Time", 32780, "Time", 147, &make<Time>},
-    {"&Conversions", "Weight", 32781, "Weight", 178, &make<Weight>},
-}};
+// In menu order within each popup; the command ids are fixed and not in that order.
+constexpr auto kCommands = std::to_array<ToolCommand>({
+    {"&Mathematics", "Line Functions", 32782, "Geo", &kTemplate137, &make<Geo>},
+    {"&Mathematics", "Pythagorean Theorem", 32783, "Pythegor", &kTemplate142, &make<Pythegor>},
+    {"&Mathematics", "Quadratic  Formula", 32784, "Quad", &kTemplate143, &make<Quad>},
+    {"&Physics", "Absolute Uncertainty", 32787, "Uncert", &kTemplate132, &make<Uncert>},
+    {"&Physics", "Bend Allowance", 32788, "Bend", &kTemplate157, &make<Bend>},
+    {"&Physics", "Combinations", 32785, "TheCombination", &kTemplate175, &make<TheCombination>},
+    {"&Physics", "Permutations", 32786, "Permutation", &kTemplate176, &make<Permutation>},
+    {"&Physics", "SI Prefixes", 32789, "Prefixes", &kTemplate149, &make<Prefixes>},
+    {"C&hemistry", "Periodic Table", 32790, "Periodic", &kTemplate177, &make<Periodic>},
+    {"&Astronomy", "Solar System Planets Data", 32791, "Planets", &kTemplate153, &make<Planets>},
+    {"Calc&ulators", "Advanced Calculator", 32793, "MyCalculator", &kTemplate172, &make<MyCalculator>},
+    {"Calc&ulators", "Basic Calculator", 32792, "SimpleCalc", &kTemplate133, &make<SimpleCalc>},
+    {"&Conversions", "Energy", 32771, "Energy", &kTemplate152, &make<Energy>},
+    {"&Conversions", "Force", 32772, "Force", &kTemplate150, &make<Force>},
+    {"&Conversions", "Length", 32773, "Length", &kTemplate146, &make<Length>},
+    {"&Conversions", "Numbers", 32774, "Numbers", &kTemplate154, &make<Numbers>},
+    {"&Conversions", "Power", 32775, "Power", &kTemplate151, &make<Power>},
+    {"&Conversions", "Pressure", 32776, "Pressures", &kTemplate136, &make<Pressures>},
+    {"&Conversions", "Radians", 32777, "DegreesRadians", &kTemplate145, &make<DegreesRadians>},
+    {"&Conversions", "Speed", 32778, "Speed", &kTemplate148, &make<Speed>},
+    {"&Conversions", "Temperature", 32779, "Degrees", &kTemplate141, &make<Degrees>},
+    {"&Conversions", "Time", 32780, "Time", &kTemplate147, &make<Time>},
+    {"&Conversions", "Weight", 32781, "Weight", &kTemplate178, &make<Weight>},
+});
 
 }  // namespace
 
@@ -73,4 +75,17 @@ const ToolCommand* findToolCommand(int commandId) {
         }
     }
     return nullptr;
+}
+
+std::vector<MenuPopup> menuPopups(std::span<const ToolCommand> commands) {
+    std::vector<MenuPopup> popups;
+    for (const ToolCommand& command : commands) {
+        auto popup = std::find_if(popups.begin(), popups.end(),
+                                  [&command](const MenuPopup& p) { return p.title == command.popup; });
+        if (popup == popups.end()) {
+            popup = popups.insert(popups.end(), MenuPopup{command.popup, {}});
+        }
+        popup->commands.push_back(&command);
+    }
+    return popups;
 }

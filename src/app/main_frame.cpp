@@ -113,18 +113,15 @@ void CMainFrame::buildMenus() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
     file->addAction(exit);
 
-    QMenu* current = nullptr;
-    QString currentTitle;
-    for (const ToolCommand& command : toolCommands()) {
-        const QString title = QString::fromUtf8(command.popup);
-        if (current == nullptr || title != currentTitle) {
-            current = bar->addMenu(title);
-            currentTitle = title;
+    for (const MenuPopup& popup : menuPopups(toolCommands())) {
+        QMenu* menu =
+            bar->addMenu(QString::fromUtf8(popup.title.data(), static_cast<qsizetype>(popup.title.size())));
+        for (const ToolCommand* command : popup.commands) {
+            QAction* action = commandAction(menu, QString::fromUtf8(command->item), command->commandId);
+            const int id = command->commandId;
+            connect(action, &QAction::triggered, this, [this, id] { launchTool(id); });
+            menu->addAction(action);
         }
-        QAction* action = commandAction(current, QString::fromUtf8(command.item), command.commandId);
-        const int id = command.commandId;
-        connect(action, &QAction::triggered, this, [this, id] { launchTool(id); });
-        current->addAction(action);
     }
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
@@ -297,11 +294,7 @@ ToolWindow* CMainFrame::launchTool(int commandId) {
     if (command == nullptr) {
         return nullptr;
     }
-    const DialogTemplate* dialogTemplate = findTemplate(command->templateId);
-    if (dialogTemplate == nullptr) {
-        return nullptr;
-    }
-    auto* window = new ToolWindow(*dialogTemplate, command->create(), this);
+    auto* window = new ToolWindow(*command->dialogTemplate, command->create(), this);
     placeClearOfCopies(*window, *this);
     window->show();
     return window;

@@ -371,11 +371,7 @@ int runTool(std::span<const std::string_view> args, std::ostream& out, std::ostr
         throw Refused{"--tool needs the name of a tool; 'brimlet --tools' lists them"};
     }
     const ToolCommand& command = findTool(args.front());
-    const DialogTemplate* dialog = findTemplate(command.templateId);
-    if (dialog == nullptr) {
-        throw Refused{std::string(command.className) + " has no window"};
-    }
-    Run run(command, *dialog, err);
+    Run run(command, *command.dialogTemplate, err);
     struct Step {
         std::string_view verb;
         std::string_view value;

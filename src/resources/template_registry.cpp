@@ -1,22 +1,32 @@
-#include <array>
+#include <algorithm>
+#include <vector>
 
+#include "app/command_table.h"
 #include "resources/templates.h"
 
 namespace {
-const std::array<const DialogTemplate*, 25> kAll{
-    &kTemplate100, &kTemplate132, &kTemplate133, &kTemplate136, &kTemplate137, &kTemplate141, &kTemplate142,
-    &kTemplate143, &kTemplate144, &kTemplate145, &kTemplate146, &kTemplate147, &kTemplate148, &kTemplate149,
-    &kTemplate150, &kTemplate151, &kTemplate152, &kTemplate153, &kTemplate154, &kTemplate157, &kTemplate172,
-    &kTemplate175, &kTemplate176, &kTemplate177, &kTemplate178,
-};
+
+// The tools' templates as the command table names them, and the two that no
+// command opens; by id.
+std::vector<const DialogTemplate*> collect() {
+    std::vector<const DialogTemplate*> all{&kTemplate100, &kTemplate144};
+    for (const ToolCommand& command : toolCommands()) {
+        all.push_back(command.dialogTemplate);
+    }
+    std::sort(all.begin(), all.end(),
+              [](const DialogTemplate* a, const DialogTemplate* b) { return a->id < b->id; });
+    return all;
+}
+
 }  // namespace
 
 std::span<const DialogTemplate* const> allTemplates() {
-    return kAll;
+    static const std::vector<const DialogTemplate*> all = collect();
+    return all;
 }
 
 const DialogTemplate* findTemplate(int templateId) {
-    for (const DialogTemplate* t : kAll) {
+    for (const DialogTemplate* t : allTemplates()) {
         if (t->id == templateId) {
             return t;
         }

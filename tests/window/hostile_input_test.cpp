@@ -98,11 +98,10 @@ void closeAllTools() {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-bool hasEditableField(int templateId) {
-    const DialogTemplate* found = findTemplate(templateId);
-    return found != nullptr && std::ranges::any_of(found->controls, [](const ControlTemplate& row) {
-               return row.kind == ControlKind::Edit && row.id != kNoId && (row.flags & cf::ReadOnly) == 0;
-           });
+bool hasEditableField(const DialogTemplate& dialogTemplate) {
+    return std::ranges::any_of(dialogTemplate.controls, [](const ControlTemplate& row) {
+        return row.kind == ControlKind::Edit && row.id != kNoId && (row.flags & cf::ReadOnly) == 0;
+    });
 }
 
 QString describe(const QString& field, FieldKind kind, const QString& button) {
@@ -136,7 +135,7 @@ private Q_SLOTS:
         const QList<HostileText> texts = hostileTexts();
         for (const ToolCommand& command : toolCommands()) {
             // The periodic table and the basic calculator have no field a user can type into.
-            if (!hasEditableField(command.templateId)) {
+            if (!hasEditableField(*command.dialogTemplate)) {
                 continue;
             }
             for (const HostileText& hostile : texts) {

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
         ToolWindow* window = frame.launchTool(command.commandId);
         QApplication::processEvents();
         window->grab().save(
-            QStringLiteral("%1/%2-%3.png").arg(out).arg(command.templateId).arg(command.className));
+            QStringLiteral("%1/%2-%3.png").arg(out).arg(command.dialogTemplate->id).arg(command.className));
         window->reject();
     }
     return 0;
