@@ -18,7 +18,6 @@
 #include "converters/weight.h"
 #include "reference/periodic.h"
 #include "reference/planets.h"
-#include "resources/templates.h"
 #include "solvers/bend.h"
 #include "solvers/geo.h"
 #include "solvers/permutation.h"
@@ -37,29 +36,30 @@ std::unique_ptr<Tool> make() {
 
 // In menu order within each popup; the command ids are fixed and not in that order.
 constexpr auto kCommands = std::to_array<ToolCommand>({
-    {"&Mathematics", "Line Functions", 32782, "Geo", &kTemplate137, &make<Geo>},
-    {"&Mathematics", "Pythagorean Theorem", 32783, "Pythegor", &kTemplate142, &make<Pythegor>},
-    {"&Mathematics", "Quadratic  Formula", 32784, "Quad", &kTemplate143, &make<Quad>},
-    {"&Physics", "Absolute Uncertainty", 32787, "Uncert", &kTemplate132, &make<Uncert>},
-    {"&Physics", "Bend Allowance", 32788, "Bend", &kTemplate157, &make<Bend>},
-    {"&Physics", "Combinations", 32785, "TheCombination", &kTemplate175, &make<TheCombination>},
-    {"&Physics", "Permutations", 32786, "Permutation", &kTemplate176, &make<Permutation>},
-    {"&Physics", "SI Prefixes", 32789, "Prefixes", &kTemplate149, &make<Prefixes>},
-    {"C&hemistry", "Periodic Table", 32790, "Periodic", &kTemplate177, &make<Periodic>},
-    {"&Astronomy", "Solar System Planets Data", 32791, "Planets", &kTemplate153, &make<Planets>},
-    {"Calc&ulators", "Advanced Calculator", 32793, "MyCalculator", &kTemplate172, &make<MyCalculator>},
-    {"Calc&ulators", "Basic Calculator", 32792, "SimpleCalc", &kTemplate133, &make<SimpleCalc>},
-    {"&Conversions", "Energy", 32771, "Energy", &kTemplate152, &make<Energy>},
-    {"&Conversions", "Force", 32772, "Force", &kTemplate150, &make<Force>},
-    {"&Conversions", "Length", 32773, "Length", &kTemplate146, &make<Length>},
-    {"&Conversions", "Numbers", 32774, "Numbers", &kTemplate154, &make<Numbers>},
-    {"&Conversions", "Power", 32775, "Power", &kTemplate151, &make<Power>},
-    {"&Conversions", "Pressure", 32776, "Pressures", &kTemplate136, &make<Pressures>},
-    {"&Conversions", "Radians", 32777, "DegreesRadians", &kTemplate145, &make<DegreesRadians>},
-    {"&Conversions", "Speed", 32778, "Speed", &kTemplate148, &make<Speed>},
-    {"&Conversions", "Temperature", 32779, "Degrees", &kTemplate141, &make<Degrees>},
-    {"&Conversions", "Time", 32780, "Time", &kTemplate147, &make<Time>},
-    {"&Conversions", "Weight", 32781, "Weight", &kTemplate178, &make<Weight>},
+    {"&Mathematics", "Line Functions", 32782, "Geo", &Geo::kTemplate, &make<Geo>},
+    {"&Mathematics", "Pythagorean Theorem", 32783, "Pythegor", &Pythegor::kTemplate, &make<Pythegor>},
+    {"&Mathematics", "Quadratic  Formula", 32784, "Quad", &Quad::kTemplate, &make<Quad>},
+    {"&Physics", "Absolute Uncertainty", 32787, "Uncert", &Uncert::kTemplate, &make<Uncert>},
+    {"&Physics", "Bend Allowance", 32788, "Bend", &Bend::kTemplate, &make<Bend>},
+    {"&Physics", "Combinations", 32785, "TheCombination", &TheCombination::kTemplate, &make<TheCombination>},
+    {"&Physics", "Permutations", 32786, "Permutation", &Permutation::kTemplate, &make<Permutation>},
+    {"&Physics", "SI Prefixes", 32789, "Prefixes", &Prefixes::kTemplate, &make<Prefixes>},
+    {"C&hemistry", "Periodic Table", 32790, "Periodic", &Periodic::kTemplate, &make<Periodic>},
+    {"&Astronomy", "Solar System Planets Data", 32791, "Planets", &Planets::kTemplate, &make<Planets>},
+    {"Calc&ulators", "Advanced Calculator", 32793, "MyCalculator", &MyCalculator::kTemplate,
+     &make<MyCalculator>},
+    {"Calc&ulators", "Basic Calculator", 32792, "SimpleCalc", &SimpleCalc::kTemplate, &make<SimpleCalc>},
+    {"&Conversions", "Energy", 32771, "Energy", &Energy::kTemplate, &make<Energy>},
+    {"&Conversions", "Force", 32772, "Force", &Force::kTemplate, &make<Force>},
+    {"&Conversions", "Length", 32773, "Length", &Length::kTemplate, &make<Length>},
+    {"&Conversions", "Numbers", 32774, "Numbers", &Numbers::kTemplate, &make<Numbers>},
+    {"&Conversions", "Power", 32775, "Power", &Power::kTemplate, &make<Power>},
+    {"&Conversions", "Pressure", 32776, "Pressures", &Pressures::kTemplate, &make<Pressures>},
+    {"&Conversions", "Radians", 32777, "DegreesRadians", &DegreesRadians::kTemplate, &make<DegreesRadians>},
+    {"&Conversions", "Speed", 32778, "Speed", &Speed::kTemplate, &make<Speed>},
+    {"&Conversions", "Temperature", 32779, "Degrees", &Degrees::kTemplate, &make<Degrees>},
+    {"&Conversions", "Time", 32780, "Time", &Time::kTemplate, &make<Time>},
+    {"&Conversions", "Weight", 32781, "Weight", &Weight::kTemplate, &make<Weight>},
 });
 
 }  // namespace

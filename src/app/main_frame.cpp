@@ -25,7 +25,6 @@
 #include "dialog/modal_loop.h"
 #include "dialog/tool_window.h"
 #include "resources/resource_ids.h"
-#include "resources/templates.h"
 
 namespace {
 

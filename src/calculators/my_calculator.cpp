@@ -10,14 +10,82 @@
 
 namespace {
 
-constexpr int kFirstDigit = 1000;  // "1" .. "9" are 1000 .. 1008, "0" is 1009
-constexpr int kZeroDigit = 1009;
-constexpr int kFirstStore = 1016;
-constexpr int kFirstRecall = 1019;
+using enum MyCalculator::Control;
+using K = ControlKind;
 
-constexpr const char* kPi = "3.141592653589793238";
+constexpr unsigned kDisplayStyle = cf::TabStop | cf::ReadOnly | cf::RightAlign | cf::AutoHScroll;
+constexpr unsigned kMemoryStyle = cf::TabStop | cf::NoBorder | cf::AutoHScroll;
+constexpr unsigned kMemoryKeyStyle = cf::Flat;  // Sto and Rec are skipped by Tab
+constexpr unsigned kHistoryStyle = cf::MultiLine | cf::ReadOnly | cf::HScrollBar | cf::AutoHScroll;
+
+constexpr auto kControls = std::to_array<ControlTemplate>({
+    {kDisplay, K::Edit, "", 136, 7, 142, 14, kDisplayStyle, "Display"},
+    {kDigit1, K::PushButton, "1", 204, 31, 19, 17, style::kButton, "1"},
+    {kDigit2, K::PushButton, "2", 228, 31, 19, 17, style::kButton, "2"},
+    {kDigit3, K::PushButton, "3", 252, 31, 19, 17, style::kButton, "3"},
+    {kDigit4, K::PushButton, "4", 204, 51, 19, 17, style::kButton, "4"},
+    {kDigit5, K::PushButton, "5", 228, 51, 19, 17, style::kButton, "5"},
+    {kDigit6, K::PushButton, "6", 252, 51, 19, 17, style::kButton, "6"},
+    {kDigit7, K::PushButton, "7", 204, 72, 19, 17, style::kButton, "7"},
+    {kDigit8, K::PushButton, "8", 228, 72, 19, 17, style::kButton, "8"},
+    {kDigit9, K::PushButton, "9", 252, 72, 19, 17, style::kButton, "9"},
+    {kDigit0, K::PushButton, "0", 204, 93, 19, 17, style::kButton, "0"},
+    {kSign, K::PushButton, "+/-", 228, 93, 19, 17, style::kButton, "+/-"},
+    {kPoint, K::PushButton, ".", 252, 93, 19, 17, style::kButton, "."},
+    {kNoId, K::GroupBox, "Memory Managment", 7, 7, 121, 62, cf::Flat},
+    {kMemory1, K::Edit, "", 14, 20, 40, 12, kMemoryStyle, "Memory 1"},
+    {kMemory2, K::Edit, "", 14, 35, 40, 12, kMemoryStyle, "Memory 2"},
+    {kMemory3, K::Edit, "", 14, 50, 40, 12, kMemoryStyle, "Memory 3"},
+    {kStore1, K::PushButton, "Sto", 57, 20, 17, 12, kMemoryKeyStyle, "Sto"},
+    {kStore2, K::PushButton, "Sto", 57, 35, 17, 12, kMemoryKeyStyle, "Sto"},
+    {kStore3, K::PushButton, "Sto", 57, 50, 17, 12, kMemoryKeyStyle, "Sto"},
+    {kRecall1, K::PushButton, "Rec", 77, 20, 17, 12, kMemoryKeyStyle, "Rec"},
+    {kRecall2, K::PushButton, "Rec", 77, 35, 17, 12, kMemoryKeyStyle, "Rec"},
+    {kRecall3, K::PushButton, "Rec", 77, 50, 17, 12, kMemoryKeyStyle, "Rec"},
+    {kEquals, K::PushButton, "=", 143, 114, 19, 24, style::kButton, "="},
+    {kNoId, K::GroupBox, "", 174, 22, 104, 95, cf::Flat},
+    {kPlus, K::PushButton, "+", 143, 31, 19, 17, style::kButton, "+"},
+    {kMinus, K::PushButton, "-", 143, 51, 19, 17, style::kButton, "-"},
+    {kTimes, K::PushButton, "*", 143, 72, 19, 17, style::kButton, "*"},
+    {kDividedBy, K::PushButton, "/", 143, 93, 19, 17, style::kButton, "/"},
+    {kNoId, K::GroupBox, "", 136, 22, 33, 122, cf::Flat},
+    {kClear, K::PushButton, "Clear", 180, 51, 19, 17, style::kButton, "Clear"},
+    {kMemoryClear, K::PushButton, "MC", 100, 20, 19, 42, style::kButton, "MC"},
+    {kHistory, K::Edit, "", 7, 149, 271, 27, kHistoryStyle, "History"},
+    {kNoId, K::GroupBox, "", 7, 70, 121, 74, cf::Flat},
+    {kSquare, K::PushButton, "x^2", 12, 78, 16, 13, style::kButton, "x^2"},
+    {kCube, K::PushButton, "x^3", 31, 78, 16, 13, style::kButton, "x^3"},
+    {kRaise, K::PushButton, "x^y", 50, 78, 16, 13, style::kButton, "x^y"},
+    {kSqrt, K::PushButton, "sqrt", 12, 94, 16, 13, style::kButton, "sqrt"},
+    {kPi, K::PushButton, "Pi", 50, 94, 16, 13, style::kButton, "Pi"},
+    {kFactorial, K::PushButton, "n!", 31, 94, 16, 13, style::kButton, "n!"},
+    {kSin, K::PushButton, "Sin", 69, 78, 16, 13, style::kButton, "Sin"},
+    {kCos, K::PushButton, "Cos", 88, 78, 16, 13, style::kButton, "Cos"},
+    {kTan, K::PushButton, "Tan", 107, 78, 16, 13, style::kButton, "Tan"},
+    {kCsc, K::PushButton, "Csc", 69, 94, 16, 13, style::kButton, "Csc"},
+    {kSec, K::PushButton, "Sec", 88, 94, 16, 13, style::kButton, "Sec"},
+    {kCot, K::PushButton, "Cot", 107, 94, 16, 13, style::kButton, "Cot"},
+    {kBack, K::PushButton, "Back", 180, 31, 19, 17, style::kButton, "Back"},
+    {kClearHistory, K::PushButton, "CH", 180, 72, 19, 17, style::kButton, "CH"},
+    {kHelp, K::PushButton, "Help", 180, 93, 19, 17, style::kButton, "Help"},
+    {kLog, K::PushButton, "log", 12, 110, 16, 13, style::kButton, "log"},
+    {kCeil, K::PushButton, "ceil", 31, 110, 16, 13, style::kButton, "ceil"},
+    {kFloor, K::PushButton, "flo", 50, 110, 16, 13, style::kButton, "flo"},
+    {kAbs, K::PushButton, "abs", 69, 110, 16, 13, style::kButton, "abs"},
+    {kMod, K::PushButton, "mod", 88, 110, 16, 13, style::kButton, "mod"},
+    {kReciprocal, K::PushButton, "1/x", 107, 110, 16, 13, style::kButton, "1/x"},
+    {kUnusedKey1, K::PushButton, "", 12, 126, 16, 13, style::kButton, "Unused key"},
+    {kUnusedKey2, K::PushButton, "", 31, 126, 16, 13, style::kButton, "Unused key"},
+    {kUnusedKey3, K::PushButton, "", 50, 126, 16, 13, style::kButton, "Unused key"},
+    {kUnusedKey4, K::PushButton, "", 69, 126, 16, 13, style::kButton, "Unused key"},
+    {kUnusedKey5, K::PushButton, "", 88, 126, 16, 13, style::kButton, "Unused key"},
+    {kUnusedKey6, K::PushButton, "", 107, 126, 16, 13, style::kButton, "Unused key"},
+    {kCalculate, K::PushButton, "Calculate (=)", 174, 123, 104, 20, style::kDefaultButton, "Calculate (=)"},
+});
+
+constexpr const char* kPiDigits = "3.141592653589793238";
 constexpr const char* kFactorialRange = "Please enter an integer between 1 and 170";
-constexpr const char* kHelp =
+constexpr const char* kHelpText =
     "Explanation of the meaning of 'not-so-obvious' buttons!\n"
     "\n"
     "[Sto] puts the display number in memory 1, 2, or 3.\n"
@@ -39,9 +107,9 @@ struct OperatorKey {
 };
 
 constexpr std::array kOperators{
-    OperatorKey{1023, MyCalculator::Add, " + "},      OperatorKey{1024, MyCalculator::Subtract, " - "},
-    OperatorKey{1025, MyCalculator::Multiply, " * "}, OperatorKey{1026, MyCalculator::Divide, " / "},
-    OperatorKey{1033, MyCalculator::Power, "^"},      OperatorKey{1049, MyCalculator::Remainder, " % "},
+    OperatorKey{kPlus, MyCalculator::Add, " + "},       OperatorKey{kMinus, MyCalculator::Subtract, " - "},
+    OperatorKey{kTimes, MyCalculator::Multiply, " * "}, OperatorKey{kDividedBy, MyCalculator::Divide, " / "},
+    OperatorKey{kRaise, MyCalculator::Power, "^"},      OperatorKey{kMod, MyCalculator::Remainder, " % "},
 };
 
 struct FunctionKey {
@@ -51,21 +119,21 @@ struct FunctionKey {
 };
 
 constexpr std::array kFunctions{
-    FunctionKey{1028, [](double x) { return x * x; }, "^2"},
-    FunctionKey{1032, [](double x) { return x * (x * x); }, "^3"},
-    FunctionKey{1034, [](double x) { return std::sqrt(x); }, "(sqrt)"},
-    FunctionKey{1037, [](double x) { return std::sin(x); }, "(sin)"},
-    FunctionKey{1038, [](double x) { return std::cos(x); }, "(cos)"},
-    FunctionKey{1039, [](double x) { return std::tan(x); }, "(tan)"},
-    FunctionKey{1040, [](double x) { return 1 / std::sin(x); }, "(csc)"},
-    FunctionKey{1041, [](double x) { return 1 / std::cos(x); }, "(sec)"},
-    FunctionKey{1042, [](double x) { return 1 / std::tan(x); }, "(cot)"},
-    FunctionKey{1045, [](double x) { return std::log(x); }, "(log)"},
-    FunctionKey{1046, [](double x) { return std::ceil(x); }, "(ceiling)"},
-    FunctionKey{1047, [](double x) { return std::floor(x); }, "(floor)"},
+    FunctionKey{kSquare, [](double x) { return x * x; }, "^2"},
+    FunctionKey{kCube, [](double x) { return x * (x * x); }, "^3"},
+    FunctionKey{kSqrt, [](double x) { return std::sqrt(x); }, "(sqrt)"},
+    FunctionKey{kSin, [](double x) { return std::sin(x); }, "(sin)"},
+    FunctionKey{kCos, [](double x) { return std::cos(x); }, "(cos)"},
+    FunctionKey{kTan, [](double x) { return std::tan(x); }, "(tan)"},
+    FunctionKey{kCsc, [](double x) { return 1 / std::sin(x); }, "(csc)"},
+    FunctionKey{kSec, [](double x) { return 1 / std::cos(x); }, "(sec)"},
+    FunctionKey{kCot, [](double x) { return 1 / std::tan(x); }, "(cot)"},
+    FunctionKey{kLog, [](double x) { return std::log(x); }, "(log)"},
+    FunctionKey{kCeil, [](double x) { return std::ceil(x); }, "(ceiling)"},
+    FunctionKey{kFloor, [](double x) { return std::floor(x); }, "(floor)"},
     // Not fabs: negative zero is not less than zero and stays '-0'.
-    FunctionKey{1048, [](double x) { return x < 0 ? x * -1 : x; }, "(abs)"},
-    FunctionKey{1050, [](double x) { return 1 / x; }, "(1/x)"},
+    FunctionKey{kAbs, [](double x) { return x < 0 ? x * -1 : x; }, "(abs)"},
+    FunctionKey{kReciprocal, [](double x) { return 1 / x; }, "(1/x)"},
 };
 
 // Integer remainder of the two texts read as int. Widened to 64 bits so that
@@ -101,40 +169,42 @@ double compute(int operation, const std::string& first, const std::string& secon
 
 }  // namespace
 
+const DialogTemplate MyCalculator::kTemplate{172, "Calculator", 285, 183, DialogStyle::Tool, kControls};
+
 MyCalculator::MyCalculator() {
-    bind(1010, m_display);
-    bind(1015, m_memory3);
-    bind(1013, m_memory1);
-    bind(1014, m_memory2);
-    bind(1052, m_history);
+    bind(kDisplay, m_display);
+    bind(kMemory3, m_memory3);
+    bind(kMemory1, m_memory1);
+    bind(kMemory2, m_memory2);
+    bind(kHistory, m_history);
 }
 
 std::span<const MessageEntry<MyCalculator>> MyCalculator::messageMap() {
     using C = MyCalculator;
     static const MessageEntry<C> map[]{
-        {1000, 1009, &C::OnDigit},
-        {1012, &C::OnPoint},
-        {1011, &C::OnSign},
-        {1043, &C::OnBack},
-        {1027, &C::OnClear},
-        {1044, &C::OnClearHistory},
-        {1016, 1018, &C::OnStore},
-        {1019, 1021, &C::OnRecall},
-        {1029, &C::OnMemoryClear},
-        {1056, &C::OnHelp},
-        {1022, &C::OnEquals},
-        {1030, &C::OnEquals},
-        {1023, 1026, &C::OnOperator},
-        {1033, &C::OnOperator},
-        {1049, &C::OnOperator},
-        {1028, &C::OnFunction},
-        {1032, &C::OnFunction},
-        {1034, &C::OnFunction},
-        {1037, 1042, &C::OnFunction},
-        {1045, 1048, &C::OnFunction},
-        {1050, &C::OnFunction},
-        {1036, &C::OnFactorial},
-        {1035, &C::OnPi},
+        {kDigit1, kDigit0, &C::OnDigit},
+        {kPoint, &C::OnPoint},
+        {kSign, &C::OnSign},
+        {kBack, &C::OnBack},
+        {kClear, &C::OnClear},
+        {kClearHistory, &C::OnClearHistory},
+        {kStore1, kStore3, &C::OnStore},
+        {kRecall1, kRecall3, &C::OnRecall},
+        {kMemoryClear, &C::OnMemoryClear},
+        {kHelp, &C::OnHelp},
+        {kEquals, &C::OnEquals},
+        {kCalculate, &C::OnEquals},
+        {kPlus, kDividedBy, &C::OnOperator},
+        {kRaise, &C::OnOperator},
+        {kMod, &C::OnOperator},
+        {kSquare, &C::OnFunction},
+        {kCube, &C::OnFunction},
+        {kSqrt, &C::OnFunction},
+        {kSin, kCot, &C::OnFunction},
+        {kLog, kAbs, &C::OnFunction},
+        {kReciprocal, &C::OnFunction},
+        {kFactorial, &C::OnFactorial},
+        {kPi, &C::OnPi},
     };
     return map;
 }
@@ -147,7 +217,7 @@ std::string& MyCalculator::memory(int index) {
 
 void MyCalculator::OnDigit(int id) {
     readAllFields();
-    const char digit = id == kZeroDigit ? '0' : static_cast<char>('1' + (id - kFirstDigit));
+    const char digit = id == kDigit0 ? '0' : static_cast<char>('1' + (id - kDigit1));
     m_display += digit;
     m_history += digit;
     writeAllFields();
@@ -191,7 +261,7 @@ void MyCalculator::OnClearHistory() {
 
 void MyCalculator::OnStore(int id) {
     readAllFields();
-    const int index = id - kFirstStore;
+    const int index = id - kStore1;
     memory(index) = m_display;
     m_history += "[sto";
     m_history += static_cast<char>('1' + index);
@@ -201,7 +271,7 @@ void MyCalculator::OnStore(int id) {
 
 void MyCalculator::OnRecall(int id) {
     readAllFields();
-    m_display = memory(id - kFirstRecall);
+    m_display = memory(id - kRecall1);
     m_history += m_display;
     writeAllFields();
 }
@@ -216,7 +286,7 @@ void MyCalculator::OnMemoryClear() {
 }
 
 void MyCalculator::OnHelp() {
-    message(kHelp);
+    message(kHelpText);
 }
 
 void MyCalculator::showResult(double result) {
@@ -285,7 +355,7 @@ void MyCalculator::OnFactorial() {
 
 void MyCalculator::OnPi() {
     readAllFields();
-    m_display = kPi;
+    m_display = kPiDigits;
     m_history += "Pi";
     writeAllFields();
 }

@@ -11,6 +11,72 @@
 // one-line history.
 class MyCalculator : public DialogTool<MyCalculator> {
 public:
+    // The window's controls, in template order. The handler map takes runs of
+    // ids as ranges (kDigit1 to kDigit0, kStore1 to kStore3, kSin to kCot, ...),
+    // and a digit, Sto or Rec key tells its digit or memory by its distance
+    // from the first key of its run.
+    enum Control : int {
+        kDisplay = 1010,
+        kDigit1 = 1000,
+        kDigit2 = 1001,
+        kDigit3 = 1002,
+        kDigit4 = 1003,
+        kDigit5 = 1004,
+        kDigit6 = 1005,
+        kDigit7 = 1006,
+        kDigit8 = 1007,
+        kDigit9 = 1008,
+        kDigit0 = 1009,
+        kSign = 1011,
+        kPoint = 1012,
+        kMemory1 = 1013,
+        kMemory2 = 1014,
+        kMemory3 = 1015,
+        kStore1 = 1016,
+        kStore2 = 1017,
+        kStore3 = 1018,
+        kRecall1 = 1019,
+        kRecall2 = 1020,
+        kRecall3 = 1021,
+        kEquals = 1022,
+        kPlus = 1023,
+        kMinus = 1024,
+        kTimes = 1025,
+        kDividedBy = 1026,
+        kClear = 1027,
+        kMemoryClear = 1029,
+        kHistory = 1052,
+        kSquare = 1028,
+        kCube = 1032,
+        kRaise = 1033,
+        kSqrt = 1034,
+        kPi = 1035,
+        kFactorial = 1036,
+        kSin = 1037,
+        kCos = 1038,
+        kTan = 1039,
+        kCsc = 1040,
+        kSec = 1041,
+        kCot = 1042,
+        kBack = 1043,
+        kClearHistory = 1044,
+        kHelp = 1056,
+        kLog = 1045,
+        kCeil = 1046,
+        kFloor = 1047,
+        kAbs = 1048,
+        kMod = 1049,
+        kReciprocal = 1050,
+        kUnusedKey1 = 1051,
+        kUnusedKey2 = 1053,
+        kUnusedKey3 = 1054,
+        kUnusedKey4 = 1055,
+        kUnusedKey5 = 1057,
+        kUnusedKey6 = 1058,
+        kCalculate = 1030,
+    };
+    static const DialogTemplate kTemplate;
+
     MyCalculator();
 
     static std::span<const MessageEntry<MyCalculator>> messageMap();

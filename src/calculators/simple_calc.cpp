@@ -8,13 +8,34 @@
 
 namespace {
 
-constexpr int kFirstDigit = 1000;  // "1" .. "9" are 1000 .. 1008, "0" is 1009
-constexpr int kZeroDigit = 1009;
-constexpr int kSign = 1011;
-constexpr int kPoint = 1012;
-constexpr int kClear = 1027;
-constexpr int kBack = 1043;
-constexpr int kEquals = 1030;
+using enum SimpleCalc::Control;
+using K = ControlKind;
+
+constexpr unsigned kDisplayStyle = cf::TabStop | cf::ReadOnly | cf::RightAlign | cf::AutoHScroll;
+
+constexpr auto kControls = std::to_array<ControlTemplate>({
+    {kDisplay, K::Edit, "", 7, 7, 105, 14, kDisplayStyle, "Display"},
+    {kDigit1, K::PushButton, "1", 14, 31, 19, 17, style::kButton, "1"},
+    {kDigit2, K::PushButton, "2", 38, 31, 19, 17, style::kButton, "2"},
+    {kDigit3, K::PushButton, "3", 62, 31, 19, 17, style::kButton, "3"},
+    {kDigit4, K::PushButton, "4", 14, 51, 19, 17, style::kButton, "4"},
+    {kDigit5, K::PushButton, "5", 38, 51, 19, 17, style::kButton, "5"},
+    {kDigit6, K::PushButton, "6", 62, 51, 19, 17, style::kButton, "6"},
+    {kDigit7, K::PushButton, "7", 14, 72, 19, 17, style::kButton, "7"},
+    {kDigit8, K::PushButton, "8", 38, 72, 19, 17, style::kButton, "8"},
+    {kDigit9, K::PushButton, "9", 62, 72, 19, 17, style::kButton, "9"},
+    {kDigit0, K::PushButton, "0", 14, 93, 19, 17, style::kButton, "0"},
+    {kSign, K::PushButton, "+/-", 38, 93, 19, 17, style::kButton, "+/-"},
+    {kPoint, K::PushButton, ".", 62, 93, 19, 17, style::kButton, "."},
+    {kNoId, K::GroupBox, "", 7, 22, 105, 95, cf::Flat},
+    {kPlus, K::PushButton, "+", 86, 31, 19, 17, style::kButton, "+"},
+    {kMinus, K::PushButton, "-", 86, 51, 19, 17, style::kButton, "-"},
+    {kTimes, K::PushButton, "*", 86, 72, 19, 17, style::kButton, "*"},
+    {kDividedBy, K::PushButton, "/", 86, 93, 19, 17, style::kButton, "/"},
+    {kClear, K::PushButton, "Clear", 43, 120, 34, 16, style::kButton, "Clear"},
+    {kBack, K::PushButton, "Back", 7, 120, 34, 16, style::kButton, "Back"},
+    {kEquals, K::PushButton, "=", 79, 120, 34, 16, style::kDefaultButton, "="},
+});
 
 struct OperatorKey {
     int id;
@@ -23,14 +44,14 @@ struct OperatorKey {
 
 // In operation-code order: Add, Subtract, Multiply, Divide.
 constexpr std::array kOperators{
-    OperatorKey{1023, '+'},
-    OperatorKey{1024, '-'},
-    OperatorKey{1025, '*'},
-    OperatorKey{1026, '/'},
+    OperatorKey{kPlus, '+'},
+    OperatorKey{kMinus, '-'},
+    OperatorKey{kTimes, '*'},
+    OperatorKey{kDividedBy, '/'},
 };
 
 int digitId(char digit) {
-    return digit == '0' ? kZeroDigit : kFirstDigit + (digit - '1');
+    return digit == '0' ? kDigit0 : kDigit1 + (digit - '1');
 }
 
 double apply(int operation, double first, double second) {
@@ -48,15 +69,19 @@ double apply(int operation, double first, double second) {
 
 }  // namespace
 
+const DialogTemplate SimpleCalc::kTemplate{133, "Calculator", 120, 143, DialogStyle::Tool, kControls};
+
 SimpleCalc::SimpleCalc() {
-    bind(1010, m_display);
+    bind(kDisplay, m_display);
 }
 
 std::span<const MessageEntry<SimpleCalc>> SimpleCalc::messageMap() {
     using C = SimpleCalc;
     static const MessageEntry<C> map[]{
-        {1000, 1009, &C::OnDigit}, {kSign, &C::OnSign}, {kPoint, &C::OnPoint},   {1023, 1026, &C::OnOperator},
-        {kClear, &C::OnClear},     {kBack, &C::OnBack}, {kEquals, &C::OnEquals},
+        {kDigit1, kDigit0, &C::OnDigit}, {kSign, &C::OnSign},
+        {kPoint, &C::OnPoint},           {kPlus, kDividedBy, &C::OnOperator},
+        {kClear, &C::OnClear},           {kBack, &C::OnBack},
+        {kEquals, &C::OnEquals},
     };
     return map;
 }
@@ -109,7 +134,7 @@ void SimpleCalc::showValue() {
 
 void SimpleCalc::OnDigit(int id) {
     readAllFields();
-    const char digit = id == kZeroDigit ? '0' : static_cast<char>('1' + (id - kFirstDigit));
+    const char digit = id == kDigit0 ? '0' : static_cast<char>('1' + (id - kDigit1));
     beginEntry();
     const std::size_t sign = m_display.size() - entryLength();
     if (m_display.size() == sign + 1 && m_display.back() == '0') {

@@ -10,6 +10,33 @@
 // starts a new number after a result; its window also takes the keyboard.
 class SimpleCalc : public DialogTool<SimpleCalc> {
 public:
+    // The window's controls, in template order. The handler map takes the
+    // digits and the operators as ranges, and a digit key tells its digit by
+    // its distance from kDigit1.
+    enum Control : int {
+        kDisplay = 1010,
+        kDigit1 = 1000,
+        kDigit2 = 1001,
+        kDigit3 = 1002,
+        kDigit4 = 1003,
+        kDigit5 = 1004,
+        kDigit6 = 1005,
+        kDigit7 = 1006,
+        kDigit8 = 1007,
+        kDigit9 = 1008,
+        kDigit0 = 1009,
+        kSign = 1011,
+        kPoint = 1012,
+        kPlus = 1023,
+        kMinus = 1024,
+        kTimes = 1025,
+        kDividedBy = 1026,
+        kClear = 1027,
+        kBack = 1043,
+        kEquals = 1030,
+    };
+    static const DialogTemplate kTemplate;
+
     SimpleCalc();
 
     static std::span<const MessageEntry<SimpleCalc>> messageMap();

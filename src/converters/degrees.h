@@ -9,6 +9,20 @@
 // the text fields beside them.
 class Degrees : public UnitConverter<Degrees, 2, 2> {
 public:
+    // The window's controls, in template order.
+    enum Control : int {
+        kInput = 1010,
+        kClearData = 1000,
+        kCelsiusUnit = 1022,
+        kFahrenheitUnit = 1023,
+        kKelvinUnit = 1024,
+        kFirstResult = 1011,
+        kSecondResult = 1012,
+        kFirstName = 1013,
+        kSecondName = 1014,
+    };
+    static const DialogTemplate kTemplate;
+
     Degrees();
 
     static std::span<const MessageEntry<Degrees>> messageMap();

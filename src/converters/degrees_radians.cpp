@@ -2,16 +2,37 @@
 
 #include <array>
 
+namespace {
+
+using enum DegreesRadians::Control;
+using K = ControlKind;
+
+constexpr auto kControls = std::to_array<ControlTemplate>({
+    {kNoId, K::GroupBox, "Degrees...", 7, 7, 112, 34, 0},
+    {kNoId, K::GroupBox, "Radians...", 196, 7, 112, 34, 0},
+    {kDegrees, K::Edit, "", 13, 19, 100, 14, style::kInputField, "Degrees"},
+    {kRadians, K::Edit, "", 202, 19, 100, 14, style::kInputField, "Radians"},
+    {kConvert, K::PushButton, "<<< Convert >>>", 124, 19, 67, 14, style::kDefaultButton, "<<< Convert >>>"},
+    {kClearData, K::PushButton, "Clear Data", 7, 82, 301, 14, style::kButton, "Clear Data"},
+    {kNoId, K::GroupBox, "Revolutions...", 7, 44, 301, 34, 0},
+    {kRevolutions, K::Edit, "", 13, 57, 289, 14, style::kOutputField, "Revolutions"},
+});
+
+}  // namespace
+
+const DialogTemplate DegreesRadians::kTemplate{145, "Degrees/Radians Converter", 315,
+                                               103, DialogStyle::Tool,           kControls};
+
 DegreesRadians::DegreesRadians() {
-    bind(1010, m_degrees);
-    bind(1011, m_radians);
-    bind(1012, m_revolutions);
+    bind(kDegrees, m_degrees);
+    bind(kRadians, m_radians);
+    bind(kRevolutions, m_revolutions);
 }
 
 std::span<const MessageEntry<DegreesRadians>> DegreesRadians::messageMap() {
     static constexpr std::array<MessageEntry<DegreesRadians>, 2> kMap{{
-        {1000, &DegreesRadians::OnConvert},
-        {1001, &DegreesRadians::OnClearData},
+        {kConvert, &DegreesRadians::OnConvert},
+        {kClearData, &DegreesRadians::OnClearData},
     }};
     return kMap;
 }

@@ -8,6 +8,16 @@
 // revolutions of the angle beside them.
 class DegreesRadians : public DialogTool<DegreesRadians> {
 public:
+    // The window's controls, in template order.
+    enum Control : int {
+        kDegrees = 1010,
+        kRadians = 1011,
+        kConvert = 1000,
+        kClearData = 1001,
+        kRevolutions = 1012,
+    };
+    static const DialogTemplate kTemplate;
+
     DegreesRadians();
 
     static std::span<const MessageEntry<DegreesRadians>> messageMap();

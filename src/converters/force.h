@@ -6,6 +6,21 @@
 
 class Force : public UnitConverter<Force, 4> {
 public:
+    // The window's controls, in template order.
+    enum Control : int {
+        kInput = 1010,
+        kNewtonsUnit = 1022,
+        kDynesUnit = 1023,
+        kPoundsUnit = 1024,
+        kTonsUnit = 1025,
+        kNewtons = 1011,
+        kDynes = 1012,
+        kPounds = 1013,
+        kTons = 1014,
+        kClearData = 1001,
+    };
+    static const DialogTemplate kTemplate;
+
     Force();
 
     static std::span<const MessageEntry<Force>> messageMap();

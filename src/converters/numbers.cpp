@@ -5,16 +5,38 @@
 #include "converters/roman.h"
 #include "dialog/number_text.h"
 
+namespace {
+
+using enum Numbers::Control;
+using K = ControlKind;
+
+constexpr auto kControls = std::to_array<ControlTemplate>({
+    {kNoId, K::GroupBox, "Numbers Conversion...", 7, 7, 186, 44, 0},
+    {kNoId, K::Label, "Roman:", 30, 19, 26, 8, 0},
+    {kRoman, K::Edit, "", 14, 29, 57, 12, style::kInputField, "Roman numeral"},
+    {kNoId, K::Label, "Arabic:", 147, 19, 23, 8, 0},
+    {kArabic, K::Edit, "", 130, 29, 57, 12, style::kInputField, "Arabic number"},
+    {kToArabic, K::PushButton, ">>", 76, 28, 20, 14, style::kButton, ">>"},
+    {kClearData, K::PushButton, "Clear Data", 7, 55, 186, 14, style::kDefaultButton, "Clear Data"},
+    {kToRoman, K::PushButton, "<<", 105, 28, 20, 14, style::kButton, "<<"},
+});
+
+}  // namespace
+
+// The Roman numeral window has the modal dialog frame; DialogStyle has no
+// value for that yet, and the difference is only the frame's look.
+const DialogTemplate Numbers::kTemplate{154, "Dialog", 200, 76, DialogStyle::Tool, kControls};
+
 Numbers::Numbers() {
-    bind(1010, m_roman);
-    bind(1011, m_arabic);
+    bind(kRoman, m_roman);
+    bind(kArabic, m_arabic);
 }
 
 std::span<const MessageEntry<Numbers>> Numbers::messageMap() {
     static constexpr std::array<MessageEntry<Numbers>, 3> kMap{{
-        {1000, &Numbers::OnToArabic},
-        {1001, &Numbers::OnClearData},
-        {1002, &Numbers::OnToRoman},
+        {kToArabic, &Numbers::OnToArabic},
+        {kClearData, &Numbers::OnClearData},
+        {kToRoman, &Numbers::OnToRoman},
     }};
     return kMap;
 }

@@ -9,6 +9,16 @@
 // field, back (">>").
 class Numbers : public DialogTool<Numbers> {
 public:
+    // The window's controls, in template order.
+    enum Control : int {
+        kRoman = 1010,
+        kArabic = 1011,
+        kToArabic = 1000,
+        kClearData = 1001,
+        kToRoman = 1002,
+    };
+    static const DialogTemplate kTemplate;
+
     Numbers();
 
     static std::span<const MessageEntry<Numbers>> messageMap();

@@ -6,6 +6,19 @@
 
 class Power : public UnitConverter<Power, 3> {
 public:
+    // The window's controls, in template order.
+    enum Control : int {
+        kInput = 1010,
+        kHorsepowerUnit = 1022,
+        kWattsUnit = 1023,
+        kFootPoundsPerSecondUnit = 1024,
+        kHorsepower = 1011,
+        kWatts = 1012,
+        kFootPoundsPerSecond = 1013,
+        kClearData = 1001,
+    };
+    static const DialogTemplate kTemplate;
+
     Power();
 
     static std::span<const MessageEntry<Power>> messageMap();

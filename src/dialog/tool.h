@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dialog/field_exchange.h"
+#include "resources/dialog_template.h"
 
 class FieldHost;
 

@@ -10,10 +10,15 @@
 // empty.
 class Periodic : public DialogTool<Periodic> {
 public:
-    static constexpr int kSymbolField = 1010;
-    static constexpr int kNameField = 1052;
-    static constexpr int kAtomicWeightField = 1122;
-    static constexpr int kAtomicNumberField = 1123;
+    // The data fields, in template order; the element buttons are the cells
+    // of periodic::kGrid.
+    enum Control : int {
+        kSymbolField = 1010,
+        kNameField = 1052,
+        kAtomicWeightField = 1122,
+        kAtomicNumberField = 1123,
+    };
+    static const DialogTemplate kTemplate;
 
     Periodic();
 

@@ -4,6 +4,48 @@
 
 namespace {
 
+using enum Planets::Control;
+using K = ControlKind;
+
+constexpr auto kControls = std::to_array<ControlTemplate>({
+    {kNoId, K::GroupBox, "Choose a planet...", 7, 7, 335, 35, 0},
+    {kMercury, K::PushButton, "Mercury", 14, 20, 34, 14, style::kButton, "Mercury"},
+    {kVenus, K::PushButton, "Venus", 50, 20, 34, 14, style::kButton, "Venus"},
+    {kEarth, K::PushButton, "Earth", 86, 20, 34, 14, style::kButton, "Earth"},
+    {kMars, K::PushButton, "Mars", 122, 20, 34, 14, style::kButton, "Mars"},
+    {kJupiter, K::PushButton, "Jupiter", 158, 20, 34, 14, style::kButton, "Jupiter"},
+    {kSaturn, K::PushButton, "Saturn", 194, 20, 34, 14, style::kButton, "Saturn"},
+    {kUranus, K::PushButton, "Uranus", 230, 20, 34, 14, style::kButton, "Uranus"},
+    {kNeptune, K::PushButton, "Neptune", 266, 20, 34, 14, style::kButton, "Neptune"},
+    {kPluto, K::PushButton, "Pluto", 302, 20, 34, 14, style::kButton, "Pluto"},
+    {kNoId, K::GroupBox, "Planet's Stats...", 7, 45, 335, 98, 0},
+    // The figures can be typed over but are no stop on the way through with Tab.
+    {kNoId, K::Label, "Mean distance from Sun, 10^6 km:", 14, 60, 115, 8, 0},
+    {kMeanDistance, K::Edit, "", 132, 58, 40, 12, style::kOutputField, "Mean distance from Sun, 10^6 km"},
+    {kNoId, K::Label, "Period of revolution, years:", 14, 75, 115, 8, 0},
+    {kRevolutionPeriod, K::Edit, "", 132, 73, 40, 12, style::kOutputField, "Period of revolution, years"},
+    {kNoId, K::Label, "Period of rotation, days:", 14, 91, 115, 8, 0},
+    {kRotationPeriod, K::Edit, "", 132, 89, 40, 12, style::kOutputField, "Period of rotation, days"},
+    {kNoId, K::Label, "Orbital speed, km/s:", 14, 107, 115, 8, 0},
+    {kOrbitalSpeed, K::Edit, "", 132, 105, 40, 12, style::kOutputField, "Orbital speed, km/s"},
+    {kNoId, K::Label, "Equatorial diameter, km:", 14, 124, 115, 8, 0},
+    {kDiameter, K::Edit, "", 132, 122, 40, 12, style::kOutputField, "Equatorial diameter, km"},
+    {kNoId, K::Label, "Mass (Earth=1):", 184, 60, 106, 8, 0},
+    {kMass, K::Edit, "", 294, 58, 40, 12, style::kOutputField, "Mass (Earth=1)"},
+    {kNoId, K::Label, "Density (Water=1):", 184, 75, 106, 8, 0},
+    {kDensity, K::Edit, "", 294, 73, 40, 12, style::kOutputField, "Density (Water=1)"},
+    {kNoId, K::Label, "Acceleration (g):", 184, 91, 106, 8, 0},
+    {kGravity, K::Edit, "", 294, 89, 40, 12, style::kOutputField, "Acceleration (g)"},
+    {kNoId, K::Label, "Escape velocity, km/s:", 184, 107, 106, 8, 0},
+    {kEscapeVelocity, K::Edit, "", 294, 105, 40, 12, style::kOutputField, "Escape velocity, km/s"},
+    {kNoId, K::Label, "Known satellites (moons):", 184, 124, 106, 8, 0},
+    {kMoons, K::Edit, "", 294, 122, 40, 12, style::kOutputField, "Known satellites (moons)"},
+    {kNoId, K::GroupBox, "NOTES:", 7, 146, 335, 39, 0},
+    {kNoId, K::Label, "1.  Venus and Uranus rotate opposite their orbital motion.", 13, 160, 320, 8, 0},
+    {kNoId, K::Label, "2.  Gravitational acceleration (g) measured at the planet's equator.", 13, 170, 320, 8,
+     0},
+});
+
 // The figures as the sheet stores them, in the fields' exchange order: mean
 // distance, revolution, rotation, orbital speed, diameter, mass, density,
 // gravity, escape velocity, moons. They are texts, never numbers: the
@@ -23,22 +65,25 @@ constexpr std::array<PlanetRow, 9> kPlanetTable{{
 }};
 
 constexpr std::array kMessageMap{
-    MessageEntry<Planets>{Planets::kFirstPlanet, Planets::kLastPlanet, &Planets::OnPlanet},
+    MessageEntry<Planets>{kMercury, kPluto, &Planets::OnPlanet},
 };
 
 }  // namespace
 
+const DialogTemplate Planets::kTemplate{153, "Some Planets' Properties", 349,
+                                        193, DialogStyle::Tool,          kControls};
+
 Planets::Planets() {
-    bind(1010, m_meanDistance);
-    bind(1011, m_revolutionPeriod);
-    bind(1012, m_rotationPeriod);
-    bind(1013, m_orbitalSpeed);
-    bind(1014, m_diameter);
-    bind(1017, m_mass);
-    bind(1016, m_density);
-    bind(1018, m_gravity);
-    bind(1019, m_escapeVelocity);
-    bind(1020, m_moons);
+    bind(kMeanDistance, m_meanDistance);
+    bind(kRevolutionPeriod, m_revolutionPeriod);
+    bind(kRotationPeriod, m_rotationPeriod);
+    bind(kOrbitalSpeed, m_orbitalSpeed);
+    bind(kDiameter, m_diameter);
+    bind(kMass, m_mass);
+    bind(kDensity, m_density);
+    bind(kGravity, m_gravity);
+    bind(kEscapeVelocity, m_escapeVelocity);
+    bind(kMoons, m_moons);
 }
 
 std::span<const MessageEntry<Planets>> Planets::messageMap() {
@@ -46,7 +91,7 @@ std::span<const MessageEntry<Planets>> Planets::messageMap() {
 }
 
 void Planets::OnPlanet(int id) {
-    const PlanetRow& row = kPlanetTable.at(static_cast<std::size_t>(id - kFirstPlanet));
+    const PlanetRow& row = kPlanetTable.at(static_cast<std::size_t>(id - kMercury));
     readAllFields();
     m_meanDistance = row[0];
     m_revolutionPeriod = row[1];

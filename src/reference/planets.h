@@ -9,8 +9,30 @@
 // fields with that planet's figures, as stored texts.
 class Planets : public DialogTool<Planets> {
 public:
-    static constexpr int kFirstPlanet = 1000;  // "Mercury"
-    static constexpr int kLastPlanet = 1008;   // "Pluto"
+    // The window's controls, in template order. A planet button's row of the
+    // data sheet is its distance from kMercury.
+    enum Control : int {
+        kMercury = 1000,
+        kVenus = 1001,
+        kEarth = 1002,
+        kMars = 1003,
+        kJupiter = 1004,
+        kSaturn = 1005,
+        kUranus = 1006,
+        kNeptune = 1007,
+        kPluto = 1008,
+        kMeanDistance = 1010,
+        kRevolutionPeriod = 1011,
+        kRotationPeriod = 1012,
+        kOrbitalSpeed = 1013,
+        kDiameter = 1014,
+        kMass = 1017,
+        kDensity = 1016,
+        kGravity = 1018,
+        kEscapeVelocity = 1019,
+        kMoons = 1020,
+    };
+    static const DialogTemplate kTemplate;
 
     Planets();
 

@@ -28,6 +28,14 @@ enum : unsigned {
 };
 }
 
+// The flag sets that most controls share.
+namespace style {
+inline constexpr unsigned kInputField = cf::TabStop | cf::AutoHScroll;  // an edit that Tab stops at
+inline constexpr unsigned kOutputField = cf::AutoHScroll;               // an edit that Tab passes by
+inline constexpr unsigned kButton = cf::TabStop | cf::Flat;
+inline constexpr unsigned kDefaultButton = cf::Default | cf::TabStop | cf::Flat;
+}  // namespace style
+
 inline constexpr int kNoId = -1;  // static decoration: group box or label
 
 struct ControlTemplate {

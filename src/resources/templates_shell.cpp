@@ -19,24 +19,38 @@ constexpr std::array kAbout{
 
 // Part of the resource set but opened by no command. Only its contents are
 // known, so the layout follows the other solver windows.
+enum Trigonometry : int {
+    kDegrees = 1010,
+    kCalculate = 1000,
+    kClearData = 1001,
+    kSin = 1011,
+    kCos = 1012,
+    kTan = 1013,
+    kCsc = 1014,
+    kSec = 1015,
+    kCot = 1016,
+};
+
 constexpr std::array kTrigonometry{
     ControlTemplate{kNoId, ControlKind::GroupBox, "Enter Degree...", 7, 7, 130, 34, 0},
-    ControlTemplate{1010, ControlKind::Edit, "", 14, 20, 117, 12, cf::TabStop | cf::AutoHScroll, "Degrees"},
-    ControlTemplate{1000, ControlKind::PushButton, "Calculate", 7, 46, 62, 14, cf::Default | cf::TabStop,
-                    "Calculate"},
-    ControlTemplate{1001, ControlKind::PushButton, "Clear Data", 75, 46, 62, 14, cf::TabStop, "Clear Data"},
+    ControlTemplate{kDegrees, ControlKind::Edit, "", 14, 20, 117, 12, cf::TabStop | cf::AutoHScroll,
+                    "Degrees"},
+    ControlTemplate{kCalculate, ControlKind::PushButton, "Calculate", 7, 46, 62, 14,
+                    cf::Default | cf::TabStop, "Calculate"},
+    ControlTemplate{kClearData, ControlKind::PushButton, "Clear Data", 75, 46, 62, 14, cf::TabStop,
+                    "Clear Data"},
     ControlTemplate{kNoId, ControlKind::Label, "Sin =", 150, 10, 22, 8, 0},
-    ControlTemplate{1011, ControlKind::Edit, "", 175, 8, 80, 12, cf::AutoHScroll, "Sin ="},
+    ControlTemplate{kSin, ControlKind::Edit, "", 175, 8, 80, 12, cf::AutoHScroll, "Sin ="},
     ControlTemplate{kNoId, ControlKind::Label, "Cos =", 150, 26, 22, 8, 0},
-    ControlTemplate{1012, ControlKind::Edit, "", 175, 24, 80, 12, cf::AutoHScroll, "Cos ="},
+    ControlTemplate{kCos, ControlKind::Edit, "", 175, 24, 80, 12, cf::AutoHScroll, "Cos ="},
     ControlTemplate{kNoId, ControlKind::Label, "Tan =", 150, 42, 22, 8, 0},
-    ControlTemplate{1013, ControlKind::Edit, "", 175, 40, 80, 12, cf::AutoHScroll, "Tan ="},
+    ControlTemplate{kTan, ControlKind::Edit, "", 175, 40, 80, 12, cf::AutoHScroll, "Tan ="},
     ControlTemplate{kNoId, ControlKind::Label, "Csc =", 150, 58, 22, 8, 0},
-    ControlTemplate{1014, ControlKind::Edit, "", 175, 56, 80, 12, cf::AutoHScroll, "Csc ="},
+    ControlTemplate{kCsc, ControlKind::Edit, "", 175, 56, 80, 12, cf::AutoHScroll, "Csc ="},
     ControlTemplate{kNoId, ControlKind::Label, "Sec =", 150, 74, 22, 8, 0},
-    ControlTemplate{1015, ControlKind::Edit, "", 175, 72, 80, 12, cf::AutoHScroll, "Sec ="},
+    ControlTemplate{kSec, ControlKind::Edit, "", 175, 72, 80, 12, cf::AutoHScroll, "Sec ="},
     ControlTemplate{kNoId, ControlKind::Label, "Cot =", 150, 90, 22, 8, 0},
-    ControlTemplate{1016, ControlKind::Edit, "", 175, 88, 80, 12, cf::AutoHScroll, "Cot ="},
+    ControlTemplate{kCot, ControlKind::Edit, "", 175, 88, 80, 12, cf::AutoHScroll, "Cot ="},
 };
 
 }  // namespace

@@ -7,6 +7,20 @@
 // Sheet-metal bend allowance with the intermediate neutral-axis figures.
 class Bend : public DialogTool<Bend> {
 public:
+    // The window's controls, in template order.
+    enum Control : int {
+        kRadius = 1010,
+        kThickness = 1011,
+        kAngle = 1012,
+        kCalculate = 1000,
+        kClearData = 1001,
+        kBendAllowance = 1019,
+        kNeutralAxis = 1020,
+        kRightAngleBend = 1021,
+        kPerDegree = 1022,
+    };
+    static const DialogTemplate kTemplate;
+
     Bend();
 
     static std::span<const MessageEntry<Bend>> messageMap();

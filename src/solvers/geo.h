@@ -7,6 +7,23 @@
 // Slope, both y-intercepts, distance and midpoint of the line through two points.
 class Geo : public DialogTool<Geo> {
 public:
+    // The window's controls, in template order.
+    enum Control : int {
+        kX1 = 1010,
+        kY1 = 1011,
+        kX2 = 1012,
+        kY2 = 1013,
+        kSlope = 1014,
+        kIntercept1 = 1017,
+        kIntercept2 = 1016,
+        kDistance = 1018,
+        kMidX = 1019,
+        kMidY = 1020,
+        kCalculate = 1000,
+        kClearData = 1001,
+    };
+    static const DialogTemplate kTemplate;
+
     Geo();
 
     static std::span<const MessageEntry<Geo>> messageMap();

@@ -8,6 +8,16 @@
 // of a counter from r down while it is above 1 (a fractional r counts up).
 class Permutation : public DialogTool<Permutation> {
 public:
+    // The window's controls, in template order.
+    enum Control : int {
+        kN = 1010,
+        kR = 1011,
+        kResult = 1012,
+        kCalculate = 1000,
+        kClear = 1001,
+    };
+    static const DialogTemplate kTemplate;
+
     Permutation();
 
     static std::span<const MessageEntry<Permutation>> messageMap();

@@ -4,6 +4,27 @@
 
 #include "solvers/falling_product.h"
 
+namespace {
+
+using enum TheCombination::Control;
+using K = ControlKind;
+
+constexpr auto kControls = std::to_array<ControlTemplate>({
+    {kNoId, K::GroupBox, "Enter Data From C(n, r):", 7, 7, 163, 30, cf::Flat},
+    {kNoId, K::GroupBox, "Combination Result:", 7, 40, 163, 31, cf::Flat},
+    {kN, K::Edit, "", 23, 19, 60, 12, style::kInputField, "n"},
+    {kR, K::Edit, "", 103, 19, 60, 12, style::kInputField, "r"},
+    {kNoId, K::Label, "n:", 13, 21, 8, 8, 0},
+    {kNoId, K::Label, "r:", 95, 21, 8, 8, 0},
+    {kResult, K::Edit, "", 13, 52, 150, 12, style::kOutputField, "Result"},
+    {kCalculate, K::PushButton, "Calculate", 7, 75, 163, 14, style::kDefaultButton, "Calculate"},
+    {kClear, K::PushButton, "Clear", 7, 92, 163, 14, style::kButton, "Clear"},
+});
+
+}  // namespace
+
+const DialogTemplate TheCombination::kTemplate{175, "Combination", 177, 113, DialogStyle::Tool, kControls};
+
 double Factorial(double x) {
     if (!(x > 1)) {
         return x;
@@ -14,15 +35,15 @@ double Factorial(double x) {
 }
 
 TheCombination::TheCombination() {
-    bind(1010, m_n);
-    bind(1011, m_r);
-    bind(1012, m_result);
+    bind(kN, m_n);
+    bind(kR, m_r);
+    bind(kResult, m_result);
 }
 
 std::span<const MessageEntry<TheCombination>> TheCombination::messageMap() {
     static constexpr std::array<MessageEntry<TheCombination>, 2> kMap{{
-        {1000, &TheCombination::OnCalculate},
-        {1001, &TheCombination::OnClearData},
+        {kCalculate, &TheCombination::OnCalculate},
+        {kClear, &TheCombination::OnClearData},
     }};
     return kMap;
 }

@@ -13,6 +13,16 @@ double Factorial(double x);
 // C(n, r) from three factorials, with no guard against zero divisors.
 class TheCombination : public DialogTool<TheCombination> {
 public:
+    // The window's controls, in template order.
+    enum Control : int {
+        kN = 1010,
+        kR = 1011,
+        kResult = 1012,
+        kCalculate = 1000,
+        kClear = 1001,
+    };
+    static const DialogTemplate kTemplate;
+
     TheCombination();
 
     static std::span<const MessageEntry<TheCombination>> messageMap();

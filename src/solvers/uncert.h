@@ -7,6 +7,19 @@
 // Percent to absolute uncertainty (row 1) and absolute to percent (row 2), one shared result.
 class Uncert : public DialogTool<Uncert> {
 public:
+    // The window's controls, in template order.
+    enum Control : int {
+        kValue1 = 1010,
+        kPercent1 = 1011,
+        kValue2 = 1012,
+        kAbsUncertainty2 = 1013,
+        kResult = 1014,
+        kCalcAbsUncertainty = 1000,
+        kCalcPercentUncertainty = 1001,
+        kClearData = 1002,
+    };
+    static const DialogTemplate kTemplate;
+
     Uncert();
 
     static std::span<const MessageEntry<Uncert>> messageMap();

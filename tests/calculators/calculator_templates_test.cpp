@@ -6,7 +6,6 @@
 
 #include "calculators/my_calculator.h"
 #include "calculators/simple_calc.h"
-#include "resources/templates.h"
 
 namespace {
 
@@ -37,8 +36,8 @@ std::unique_ptr<Tool> make() {
 }
 
 const Face kFaces[] = {
-    {"Advanced", &kTemplate172, &make<MyCalculator>, 62, 47},
-    {"Basic", &kTemplate133, &make<SimpleCalc>, 21, 19},
+    {"Advanced", &MyCalculator::kTemplate, &make<MyCalculator>, 62, 47},
+    {"Basic", &SimpleCalc::kTemplate, &make<SimpleCalc>, 21, 19},
 };
 
 class CalculatorFace : public testing::TestWithParam<Face> {};
@@ -98,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Templates, CalculatorFace, testing::ValuesIn(kFaces),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AdvancedCalculatorFace, MemoryButtonsAndHistoryAreSkippedByTab) {
-    for (const ControlTemplate& c : kTemplate172.controls) {
+    for (const ControlTemplate& c : MyCalculator::kTemplate.controls) {
         const bool skipped = (c.id >= 1016 && c.id <= 1021) || c.id == 1052 || c.id == kNoId;
         EXPECT_EQ((c.flags & cf::TabStop) == 0, skipped) << c.id;
     }
@@ -106,11 +105,11 @@ TEST(AdvancedCalculatorFace, MemoryButtonsAndHistoryAreSkippedByTab) {
 
 TEST(AdvancedCalculatorFace, MemoriesAreEditableWithoutBorderAndHistoryIsReadOnly) {
     for (const int id : {1013, 1014, 1015}) {
-        const ControlTemplate* memory = control(kTemplate172, id);
+        const ControlTemplate* memory = control(MyCalculator::kTemplate, id);
         ASSERT_NE(memory, nullptr);
         EXPECT_EQ(memory->flags & (cf::ReadOnly | cf::NoBorder), cf::NoBorder) << id;
     }
-    const ControlTemplate* history = control(kTemplate172, 1052);
+    const ControlTemplate* history = control(MyCalculator::kTemplate, 1052);
     ASSERT_NE(history, nullptr);
     EXPECT_EQ(history->flags & (cf::ReadOnly | cf::MultiLine | cf::HScrollBar | cf::NoBorder),
               cf::ReadOnly | cf::MultiLine | cf::HScrollBar);

@@ -14,7 +14,6 @@
 #include "converters/speed.h"
 #include "converters/time.h"
 #include "converters/weight.h"
-#include "resources/templates.h"
 #include "tool_session.h"
 
 namespace {
@@ -35,22 +34,22 @@ void PrintTo(const ConverterCase& c, std::ostream* os) {
 }
 
 const ConverterCase kConverters[] = {
-    {"Degrees", makeTool<Degrees>, &kTemplate141, 1000, false, {1010, 1011, 1012, 1013, 1014}},
+    {"Degrees", makeTool<Degrees>, &Degrees::kTemplate, 1000, false, {1010, 1011, 1012, 1013, 1014}},
     {"Length",
      makeTool<Length>,
-     &kTemplate146,
+     &Length::kTemplate,
      1001,
      false,
      {1010, 1011, 1012, 1013, 1014, 1017, 1016, 1018}},
-    {"Speed", makeTool<Speed>, &kTemplate148, 1001, false, {1010, 1011, 1012, 1013, 1014}},
-    {"Time", makeTool<Time>, &kTemplate147, 1001, false, {1010, 1011, 1012, 1013, 1014, 1017, 1016}},
-    {"Energy", makeTool<Energy>, &kTemplate152, 1001, false, {1010, 1011, 1012, 1013, 1014, 1017}},
-    {"Force", makeTool<Force>, &kTemplate150, 1001, false, {1010, 1011, 1012, 1013, 1014}},
-    {"Power", makeTool<Power>, &kTemplate151, 1001, false, {1010, 1011, 1012, 1013}},
-    {"Weight", makeTool<Weight>, &kTemplate178, 1000, true, {1010, 1011, 1012, 1013, 1014}},
+    {"Speed", makeTool<Speed>, &Speed::kTemplate, 1001, false, {1010, 1011, 1012, 1013, 1014}},
+    {"Time", makeTool<Time>, &Time::kTemplate, 1001, false, {1010, 1011, 1012, 1013, 1014, 1017, 1016}},
+    {"Energy", makeTool<Energy>, &Energy::kTemplate, 1001, false, {1010, 1011, 1012, 1013, 1014, 1017}},
+    {"Force", makeTool<Force>, &Force::kTemplate, 1001, false, {1010, 1011, 1012, 1013, 1014}},
+    {"Power", makeTool<Power>, &Power::kTemplate, 1001, false, {1010, 1011, 1012, 1013}},
+    {"Weight", makeTool<Weight>, &Weight::kTemplate, 1000, true, {1010, 1011, 1012, 1013, 1014}},
     {"Pressures",
      makeTool<Pressures>,
-     &kTemplate136,
+     &Pressures::kTemplate,
      1000,
      false,
      {1010, 1011, 1012, 1013, 1014, 1017, 1016}},
@@ -158,7 +157,8 @@ TEST_P(Converter, EveryUnitButtonOfTheRowConvertsItsOwnRow) {
     for (std::size_t a = 0; a < rows.size(); ++a) {
         for (std::size_t b = a + 1; b < rows.size(); ++b) {
             // Pressure's mm Hg and torr, and Pa and N/m^2, are one unit each.
-            const bool sameUnit = c.dialog == &kTemplate136 && ((a == 1 && b == 2) || (a == 3 && b == 5));
+            const bool sameUnit =
+                c.dialog == &Pressures::kTemplate && ((a == 1 && b == 2) || (a == 3 && b == 5));
             if (sameUnit) {
                 EXPECT_EQ(rows[a], rows[b]);
             } else {

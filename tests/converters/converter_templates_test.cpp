@@ -15,7 +15,6 @@
 #include "converters/speed.h"
 #include "converters/time.h"
 #include "converters/weight.h"
-#include "resources/templates.h"
 #include "tool_session.h"
 
 namespace {
@@ -33,17 +32,17 @@ void PrintTo(const WindowCase& c, std::ostream* os) {
 }
 
 const WindowCase kWindows[] = {
-    {"Pressures", makeTool<Pressures>, &kTemplate136, 1000, 1010},
-    {"Degrees", makeTool<Degrees>, &kTemplate141, 1000, 1010},
-    {"DegreesRadians", makeTool<DegreesRadians>, &kTemplate145, 1000, 1010},
-    {"Length", makeTool<Length>, &kTemplate146, 1001, 1010},
-    {"Time", makeTool<Time>, &kTemplate147, 1001, 1010},
-    {"Speed", makeTool<Speed>, &kTemplate148, 1001, 1010},
-    {"Force", makeTool<Force>, &kTemplate150, 1001, 1010},
-    {"Power", makeTool<Power>, &kTemplate151, 1001, 1010},
-    {"Energy", makeTool<Energy>, &kTemplate152, 1001, 1010},
-    {"Numbers", makeTool<Numbers>, &kTemplate154, 1001, 1010},
-    {"Weight", makeTool<Weight>, &kTemplate178, 1000, 1010},
+    {"Pressures", makeTool<Pressures>, &Pressures::kTemplate, 1000, 1010},
+    {"Degrees", makeTool<Degrees>, &Degrees::kTemplate, 1000, 1010},
+    {"DegreesRadians", makeTool<DegreesRadians>, &DegreesRadians::kTemplate, 1000, 1010},
+    {"Length", makeTool<Length>, &Length::kTemplate, 1001, 1010},
+    {"Time", makeTool<Time>, &Time::kTemplate, 1001, 1010},
+    {"Speed", makeTool<Speed>, &Speed::kTemplate, 1001, 1010},
+    {"Force", makeTool<Force>, &Force::kTemplate, 1001, 1010},
+    {"Power", makeTool<Power>, &Power::kTemplate, 1001, 1010},
+    {"Energy", makeTool<Energy>, &Energy::kTemplate, 1001, 1010},
+    {"Numbers", makeTool<Numbers>, &Numbers::kTemplate, 1001, 1010},
+    {"Weight", makeTool<Weight>, &Weight::kTemplate, 1000, 1010},
 };
 
 const ControlTemplate* control(const DialogTemplate& dialog, int id) {
@@ -139,15 +138,15 @@ void PrintTo(const PatternCase& c, std::ostream* os) {
 }
 
 const PatternCase kPatterns[] = {
-    {"Pressures", &kTemplate136, {1022, 1023, 1024, 1025, 1026, 1027}, true},
-    {"Degrees", &kTemplate141, {1022, 1023, 1024}, true},
-    {"Length", &kTemplate146, {1022, 1023, 1024, 1025, 1026, 1027, 1053}, true},
-    {"Time", &kTemplate147, {1022, 1023, 1024, 1025, 1026, 1027}, true},
-    {"Speed", &kTemplate148, {1022, 1023, 1024, 1025}, true},
-    {"Force", &kTemplate150, {1022, 1023, 1024, 1025}, true},
-    {"Power", &kTemplate151, {1022, 1023, 1024}, true},
-    {"Energy", &kTemplate152, {1022, 1023, 1024, 1025, 1026}, true},
-    {"Weight", &kTemplate178, {1022, 1023, 1024, 1025}, false},
+    {"Pressures", &Pressures::kTemplate, {1022, 1023, 1024, 1025, 1026, 1027}, true},
+    {"Degrees", &Degrees::kTemplate, {1022, 1023, 1024}, true},
+    {"Length", &Length::kTemplate, {1022, 1023, 1024, 1025, 1026, 1027, 1053}, true},
+    {"Time", &Time::kTemplate, {1022, 1023, 1024, 1025, 1026, 1027}, true},
+    {"Speed", &Speed::kTemplate, {1022, 1023, 1024, 1025}, true},
+    {"Force", &Force::kTemplate, {1022, 1023, 1024, 1025}, true},
+    {"Power", &Power::kTemplate, {1022, 1023, 1024}, true},
+    {"Energy", &Energy::kTemplate, {1022, 1023, 1024, 1025, 1026}, true},
+    {"Weight", &Weight::kTemplate, {1022, 1023, 1024, 1025}, false},
 };
 
 class PatternWindow : public testing::TestWithParam<PatternCase> {};

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "reference/periodic.h"
-#include "resources/templates.h"
 #include "support/fake_host.h"
 
 namespace {
@@ -141,7 +140,7 @@ constexpr std::array<Blank, 9> kBlanks{{
 }};
 
 const ControlTemplate* control(int id) {
-    for (const ControlTemplate& c : kTemplate177.controls) {
+    for (const ControlTemplate& c : Periodic::kTemplate.controls) {
         if (c.id == id) {
             return &c;
         }
@@ -151,7 +150,7 @@ const ControlTemplate* control(int id) {
 
 std::vector<const ControlTemplate*> buttons() {
     std::vector<const ControlTemplate*> result;
-    for (const ControlTemplate& c : kTemplate177.controls) {
+    for (const ControlTemplate& c : Periodic::kTemplate.controls) {
         if (c.kind == ControlKind::PushButton) {
             result.push_back(&c);
         }
@@ -196,7 +195,7 @@ TEST(PeriodicTemplate, ButtonsAreFlatTabStopsOfOneSizeThatNeverOverlap) {
         EXPECT_EQ(b->w, 21);
         EXPECT_EQ(b->h, 18);
         EXPECT_EQ(b->flags, cf::Flat | cf::TabStop);
-        EXPECT_LE(b->x + b->w, kTemplate177.width);
+        EXPECT_LE(b->x + b->w, Periodic::kTemplate.width);
         for (const ControlTemplate* other : all) {
             if (other != b) {
                 const bool apart = b->x + b->w <= other->x || other->x + other->w <= b->x ||
@@ -211,7 +210,7 @@ TEST(PeriodicTemplate, ButtonsAreFlatTabStopsOfOneSizeThatNeverOverlap) {
 TEST(PeriodicTemplate, ButtonsComeFirstInReadingOrder) {
     const std::vector<const ControlTemplate*> all = buttons();
     ASSERT_EQ(all.size(), 118u);
-    EXPECT_EQ(&kTemplate177.controls[0], all.front());
+    EXPECT_EQ(&Periodic::kTemplate.controls[0], all.front());
     EXPECT_STREQ(all.front()->caption, "H");
     for (std::size_t i = 1; i < all.size(); ++i) {
         const ControlTemplate& before = *all[i - 1];
@@ -225,11 +224,11 @@ TEST(PeriodicTemplate, ButtonsComeFirstInReadingOrder) {
 }
 
 TEST(PeriodicTemplate, DataBoxAndRowLabels) {
-    EXPECT_EQ(kTemplate177.id, 177);
-    EXPECT_STREQ(kTemplate177.caption, "Periodic Table of Elements");
-    EXPECT_EQ(kTemplate177.width, 444);
-    EXPECT_EQ(kTemplate177.height, 254);
-    EXPECT_EQ(kTemplate177.style, DialogStyle::Tool);
+    EXPECT_EQ(Periodic::kTemplate.id, 177);
+    EXPECT_STREQ(Periodic::kTemplate.caption, "Periodic Table of Elements");
+    EXPECT_EQ(Periodic::kTemplate.width, 444);
+    EXPECT_EQ(Periodic::kTemplate.height, 254);
+    EXPECT_EQ(Periodic::kTemplate.style, DialogStyle::Tool);
 
     struct Static {
         ControlKind kind;
@@ -248,7 +247,7 @@ TEST(PeriodicTemplate, DataBoxAndRowLabels) {
     for (const Static& expected : statics) {
         SCOPED_TRACE(expected.caption);
         int found = 0;
-        for (const ControlTemplate& c : kTemplate177.controls) {
+        for (const ControlTemplate& c : Periodic::kTemplate.controls) {
             if (std::string(c.caption) == expected.caption) {
                 ++found;
                 EXPECT_EQ(c.id, kNoId);
@@ -263,7 +262,7 @@ TEST(PeriodicTemplate, DataBoxAndRowLabels) {
         }
         EXPECT_EQ(found, 1);
     }
-    EXPECT_EQ(kTemplate177.controls.size(), 118u + 11u);
+    EXPECT_EQ(Periodic::kTemplate.controls.size(), 118u + 11u);
 }
 
 TEST(PeriodicTemplate, FourReadOnlyFieldsInExchangeOrder) {
@@ -290,7 +289,7 @@ TEST(PeriodicTemplate, FourReadOnlyFieldsInExchangeOrder) {
 }
 
 TEST(PeriodicTemplate, NoDefaultButtonSoEnterConfirms) {
-    for (const ControlTemplate& c : kTemplate177.controls) {
+    for (const ControlTemplate& c : Periodic::kTemplate.controls) {
         EXPECT_EQ(c.flags & cf::Default, 0u) << c.id;
     }
 }
@@ -327,7 +326,7 @@ TEST(Periodic, BlankButtonsShowTheirPlaceholder) {
 
 TEST(Periodic, EveryTemplateButtonHasAHandlerAndNothingElseDoes) {
     Periodic tool;
-    for (const ControlTemplate& c : kTemplate177.controls) {
+    for (const ControlTemplate& c : Periodic::kTemplate.controls) {
         SCOPED_TRACE(c.id);
         EXPECT_EQ(tool.hasHandler(c.id), c.kind == ControlKind::PushButton);
     }

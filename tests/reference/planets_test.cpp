@@ -5,7 +5,6 @@
 #include <string>
 
 #include "reference/planets.h"
-#include "resources/templates.h"
 #include "support/fake_host.h"
 
 namespace {
@@ -50,7 +49,7 @@ void expectPlanet(OpenTool<Planets>& window, const PlanetCase& planet) {
 }
 
 const ControlTemplate* control(int id) {
-    for (const ControlTemplate& c : kTemplate153.controls) {
+    for (const ControlTemplate& c : Planets::kTemplate.controls) {
         if (c.id == id) {
             return &c;
         }
@@ -130,7 +129,7 @@ TEST(Planets, BindingsInExchangeOrderAreTextFields) {
 
 TEST(Planets, OnlyThePlanetButtonsHaveHandlers) {
     Planets tool;
-    for (const ControlTemplate& c : kTemplate153.controls) {
+    for (const ControlTemplate& c : Planets::kTemplate.controls) {
         EXPECT_EQ(tool.hasHandler(c.id), c.kind == ControlKind::PushButton) << c.id;
     }
     for (const int id : {999, 1009}) {
@@ -139,15 +138,15 @@ TEST(Planets, OnlyThePlanetButtonsHaveHandlers) {
 }
 
 TEST(PlanetsTemplate, Window) {
-    EXPECT_EQ(kTemplate153.id, 153);
-    EXPECT_STREQ(kTemplate153.caption, "Some Planets' Properties");
-    EXPECT_EQ(kTemplate153.width, 349);
-    EXPECT_EQ(kTemplate153.height, 193);
-    EXPECT_EQ(kTemplate153.style, DialogStyle::Tool);
-    for (const ControlTemplate& c : kTemplate153.controls) {
+    EXPECT_EQ(Planets::kTemplate.id, 153);
+    EXPECT_STREQ(Planets::kTemplate.caption, "Some Planets' Properties");
+    EXPECT_EQ(Planets::kTemplate.width, 349);
+    EXPECT_EQ(Planets::kTemplate.height, 193);
+    EXPECT_EQ(Planets::kTemplate.style, DialogStyle::Tool);
+    for (const ControlTemplate& c : Planets::kTemplate.controls) {
         EXPECT_EQ(c.flags & cf::Default, 0u) << c.id;
-        EXPECT_LE(c.x + c.w, kTemplate153.width) << c.caption;
-        EXPECT_LE(c.y + c.h, kTemplate153.height) << c.caption;
+        EXPECT_LE(c.x + c.w, Planets::kTemplate.width) << c.caption;
+        EXPECT_LE(c.y + c.h, Planets::kTemplate.height) << c.caption;
     }
 }
 
@@ -179,7 +178,7 @@ TEST(PlanetsTemplate, FieldsAreEditableWithoutTabStopAndLabelled) {
         EXPECT_EQ(field->h, 12);
         EXPECT_EQ(field->flags, cf::AutoHScroll);
         // The label stands just before its field, left of it on the same line.
-        ASSERT_GT(field, kTemplate153.controls.data());
+        ASSERT_GT(field, Planets::kTemplate.controls.data());
         const ControlTemplate& label = *(field - 1);
         EXPECT_EQ(label.kind, ControlKind::Label);
         EXPECT_STREQ(label.caption, expected.label);
@@ -203,8 +202,8 @@ TEST(PlanetsTemplate, GroupBoxesHoldTheirControls) {
     std::size_t index = 0;
     for (const Box& box : boxes) {
         SCOPED_TRACE(box.caption);
-        ASSERT_LT(index, kTemplate153.controls.size());
-        const ControlTemplate& group = kTemplate153.controls[index];
+        ASSERT_LT(index, Planets::kTemplate.controls.size());
+        const ControlTemplate& group = Planets::kTemplate.controls[index];
         EXPECT_EQ(group.kind, ControlKind::GroupBox);
         EXPECT_EQ(group.id, kNoId);
         EXPECT_STREQ(group.caption, box.caption);
@@ -213,8 +212,8 @@ TEST(PlanetsTemplate, GroupBoxesHoldTheirControls) {
         EXPECT_EQ(group.w, box.w);
         EXPECT_EQ(group.h, box.h);
         for (std::size_t i = 1; i <= box.members; ++i) {
-            ASSERT_LT(index + i, kTemplate153.controls.size());
-            const ControlTemplate& c = kTemplate153.controls[index + i];
+            ASSERT_LT(index + i, Planets::kTemplate.controls.size());
+            const ControlTemplate& c = Planets::kTemplate.controls[index + i];
             SCOPED_TRACE(c.caption);
             EXPECT_NE(c.kind, ControlKind::GroupBox);
             EXPECT_GT(c.x, group.x);
@@ -224,11 +223,11 @@ TEST(PlanetsTemplate, GroupBoxesHoldTheirControls) {
         }
         index += box.members + 1;
     }
-    EXPECT_EQ(index, kTemplate153.controls.size());
+    EXPECT_EQ(index, Planets::kTemplate.controls.size());
 }
 
 TEST(PlanetsTemplate, NoteLines) {
-    const auto controls = kTemplate153.controls;
+    const auto controls = Planets::kTemplate.controls;
     ASSERT_GE(controls.size(), 2u);
     const ControlTemplate& first = controls[controls.size() - 2];
     const ControlTemplate& second = controls[controls.size() - 1];

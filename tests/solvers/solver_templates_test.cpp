@@ -5,7 +5,6 @@
 #include <set>
 #include <string>
 
-#include "resources/templates.h"
 #include "solvers/bend.h"
 #include "solvers/geo.h"
 #include "solvers/permutation.h"
@@ -31,14 +30,14 @@ std::unique_ptr<Tool> make() {
 }
 
 const Window kWindows[] = {
-    {"Uncert", &kTemplate132, make<Uncert>, 1002, 13},
-    {"Geo", &kTemplate137, make<Geo>, 1000, 26},
-    {"Pythegor", &kTemplate142, make<Pythegor>, kNoId, 13},
-    {"Quad", &kTemplate143, make<Quad>, 1000, 14},
-    {"Prefixes", &kTemplate149, make<Prefixes>, 1000, 25},
-    {"Bend", &kTemplate157, make<Bend>, 1000, 19},
-    {"TheCombination", &kTemplate175, make<TheCombination>, 1000, 9},
-    {"Permutation", &kTemplate176, make<Permutation>, 1000, 9},
+    {"Uncert", &Uncert::kTemplate, make<Uncert>, 1002, 13},
+    {"Geo", &Geo::kTemplate, make<Geo>, 1000, 26},
+    {"Pythegor", &Pythegor::kTemplate, make<Pythegor>, kNoId, 13},
+    {"Quad", &Quad::kTemplate, make<Quad>, 1000, 14},
+    {"Prefixes", &Prefixes::kTemplate, make<Prefixes>, 1000, 25},
+    {"Bend", &Bend::kTemplate, make<Bend>, 1000, 19},
+    {"TheCombination", &TheCombination::kTemplate, make<TheCombination>, 1000, 9},
+    {"Permutation", &Permutation::kTemplate, make<Permutation>, 1000, 9},
 };
 
 class SolverWindow : public ::testing::TestWithParam<Window> {};
