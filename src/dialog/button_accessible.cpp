@@ -11,7 +11,7 @@ namespace {
 
 QAccessibleInterface* checkableButtonFactory(const QString&, QObject* object) {
     // Every flat button gets this interface, whether or not it is checkable yet.
-    if (auto* button = dynamic_cast<FlatButton*>(object)) {
+    if (auto* button = qobject_cast<FlatButton*>(object)) {
         return new CheckableButtonAccessible(button);
     }
     return nullptr;

@@ -45,7 +45,7 @@ void GroupFrame::paintEvent(QPaintEvent*) {
     for (const QObject* sibling : parentWidget()->children()) {
         const auto* control = qobject_cast<const QWidget*>(sibling);
         if (control != nullptr && control != this && !control->isWindow() && control->isVisible() &&
-            dynamic_cast<const GroupFrame*>(control) == nullptr) {
+            qobject_cast<const GroupFrame*>(control) == nullptr) {
             visible -= QRegion(control->geometry().translated(-pos()));
         }
     }

@@ -8,6 +8,8 @@
 // controls 10 to 13 dialog units below a box's top, inside such a frame. A
 // flat box draws one dark line, any other the etched two-tone line.
 class GroupFrame : public QGroupBox {
+    Q_OBJECT
+
 public:
     GroupFrame(const QString& caption, bool flat, QWidget* parent);
 

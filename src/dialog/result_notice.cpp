@@ -7,7 +7,7 @@
 namespace {
 
 QAccessibleInterface* noticeFactory(const QString&, QObject* object) {
-    if (auto* notice = dynamic_cast<ResultNotice*>(object)) {
+    if (auto* notice = qobject_cast<ResultNotice*>(object)) {
         return new QAccessibleWidget(notice, QAccessible::Notification);
     }
     return nullptr;

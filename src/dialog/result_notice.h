@@ -7,6 +7,8 @@
 // keyboard never visits; a notification that shows is spoken wherever the
 // focus is. The widget draws nothing and takes no input.
 class ResultNotice : public QWidget {
+    Q_OBJECT
+
 public:
     explicit ResultNotice(QWidget* window);
 

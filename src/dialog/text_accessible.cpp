@@ -208,7 +208,7 @@ QAccessibleInterface* textFactory(const QString&, QObject* object) {
         adapter = std::make_unique<LineEditAdapter>(line);
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(object)) {
         adapter = std::make_unique<PlainTextAdapter>(plain);
-    } else if (auto* view = dynamic_cast<LongTextView*>(object)) {
+    } else if (auto* view = qobject_cast<LongTextView*>(object)) {
         adapter = std::make_unique<LongTextAdapter>(view);
     } else {
         return nullptr;

@@ -66,7 +66,7 @@ QString controlText(const QWidget* widget) {
     if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget)) {
         return plain->toPlainText();
     }
-    if (const auto* view = dynamic_cast<const LongTextView*>(widget)) {
+    if (const auto* view = qobject_cast<const LongTextView*>(widget)) {
         return view->text();
     }
     return {};
