@@ -23,14 +23,14 @@ class BendAllowance : public ::testing::TestWithParam<BendCase> {};
 TEST_P(BendAllowance, ShowsTheChain) {
     const BendCase& c = GetParam();
     OpenTool<Bend> bend;
-    bend.type(1010, c.radius);
-    bend.type(1011, c.thickness);
-    bend.type(1012, c.angle);
-    ASSERT_TRUE(bend.click(1000));
-    EXPECT_EQ(c.allowance, bend.field(1019));
-    EXPECT_EQ(c.neutralAxis, bend.field(1020));
-    EXPECT_EQ(c.rightAngle, bend.field(1021));
-    EXPECT_EQ(c.perDegree, bend.field(1022));
+    bend.type(Bend::kRadius, c.radius);
+    bend.type(Bend::kThickness, c.thickness);
+    bend.type(Bend::kAngle, c.angle);
+    ASSERT_TRUE(bend.click(Bend::kCalculate));
+    EXPECT_EQ(c.allowance, bend.field(Bend::kBendAllowance));
+    EXPECT_EQ(c.neutralAxis, bend.field(Bend::kNeutralAxis));
+    EXPECT_EQ(c.rightAngle, bend.field(Bend::kRightAngleBend));
+    EXPECT_EQ(c.perDegree, bend.field(Bend::kPerDegree));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -45,28 +45,28 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Bend, UsesTheRoundedConstants) {
     OpenTool<Bend> bend;
-    bend.type(1010, "0");
-    bend.type(1011, "1");
-    bend.type(1012, "90");
-    bend.click(1000);
+    bend.type(Bend::kRadius, "0");
+    bend.type(Bend::kThickness, "1");
+    bend.type(Bend::kAngle, "90");
+    bend.click(Bend::kCalculate);
     EXPECT_EQ(1.0 / 3.0, bend.tool.m_neutralAxis);
     EXPECT_EQ((1.0 / 3.0) * 1.5708, bend.tool.m_rightAngleBend);
 
-    bend.type(1010, "1");
-    bend.type(1011, "0");
-    bend.click(1000);
+    bend.type(Bend::kRadius, "1");
+    bend.type(Bend::kThickness, "0");
+    bend.click(Bend::kCalculate);
     EXPECT_EQ(1.5708, bend.tool.m_rightAngleBend);  // not pi / 2
     EXPECT_EQ(1.5708 / 90 * 90, bend.tool.m_bendAllowance);
 }
 
 TEST(Bend, ClearDataReadsAndZeroes) {
     OpenTool<Bend> bend;
-    bend.type(1010, "2");
-    bend.type(1011, "3");
-    bend.type(1012, "90");
-    bend.click(1000);
-    bend.type(1011, "thick");
-    bend.click(1001);
+    bend.type(Bend::kRadius, "2");
+    bend.type(Bend::kThickness, "3");
+    bend.type(Bend::kAngle, "90");
+    bend.click(Bend::kCalculate);
+    bend.type(Bend::kThickness, "thick");
+    bend.click(Bend::kClearData);
     EXPECT_EQ(std::vector<std::string>{"Please enter a number."}, bend.host.messages);
     EXPECT_EQ(std::vector<int>{1011}, bend.host.focused);
     for (const int id : {1010, 1011, 1012, 1019, 1020, 1021, 1022}) {

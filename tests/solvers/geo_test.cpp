@@ -27,7 +27,7 @@ TEST_P(GeoCalculate, ShowsEveryResult) {
     for (std::size_t i = 0; i < kInputs.size(); ++i) {
         geo.type(kInputs[i], c.points[i]);
     }
-    ASSERT_TRUE(geo.click(1000));
+    ASSERT_TRUE(geo.click(Geo::kCalculate));
     for (std::size_t i = 0; i < kOutputs.size(); ++i) {
         SCOPED_TRACE(kOutputs[i]);
         EXPECT_EQ(c.shown[i], geo.field(kOutputs[i]));
@@ -56,25 +56,25 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Geo, SlopeIsStoredExactly) {
     OpenTool<Geo> geo;
-    geo.type(1010, "1");
-    geo.type(1011, "3");
-    geo.type(1012, "4");
-    geo.type(1013, "3");
-    geo.click(1000);
+    geo.type(Geo::kX1, "1");
+    geo.type(Geo::kY1, "3");
+    geo.type(Geo::kX2, "4");
+    geo.type(Geo::kY2, "3");
+    geo.click(Geo::kCalculate);
     EXPECT_EQ(0.0, geo.tool.m_slope);
     EXPECT_FALSE(std::signbit(geo.tool.m_slope));
 
-    geo.type(1012, "1");
-    geo.click(1000);
+    geo.type(Geo::kX2, "1");
+    geo.click(Geo::kCalculate);
     EXPECT_EQ(Geo::kUndefinedSlope, geo.tool.m_slope);
     EXPECT_EQ(-9999999999.0, geo.tool.m_slope);
 }
 
 TEST(Geo, CalculateRightAfterOpening) {
     OpenTool<Geo> geo;
-    EXPECT_EQ("0", geo.field(1014));
-    geo.click(1000);
-    EXPECT_EQ("-9999999999", geo.field(1014));
+    EXPECT_EQ("0", geo.field(Geo::kSlope));
+    geo.click(Geo::kCalculate);
+    EXPECT_EQ("-9999999999", geo.field(Geo::kSlope));
     for (const int id : {1010, 1011, 1012, 1013, 1017, 1016, 1018, 1019, 1020}) {
         EXPECT_EQ("0", geo.field(id)) << id;
     }
@@ -82,30 +82,30 @@ TEST(Geo, CalculateRightAfterOpening) {
 
 TEST(Geo, RefusedFieldStillComputesWithEarlierValues) {
     OpenTool<Geo> geo;
-    geo.type(1010, "1");
-    geo.type(1011, "2");
-    geo.type(1012, "x");  // refused: it and every later field keep their values (0)
-    geo.type(1013, "6");
-    geo.click(1000);
+    geo.type(Geo::kX1, "1");
+    geo.type(Geo::kY1, "2");
+    geo.type(Geo::kX2, "x");  // refused: it and every later field keep their values (0)
+    geo.type(Geo::kY2, "6");
+    geo.click(Geo::kCalculate);
     ASSERT_EQ(1u, geo.host.messages.size());
     EXPECT_EQ("Please enter a number.", geo.host.messages[0]);
     EXPECT_EQ(std::vector<int>{1012}, geo.host.focused);
     // Computed from (1, 2) and (0, 0).
-    EXPECT_EQ("0", geo.field(1012));
-    EXPECT_EQ("0", geo.field(1013));
-    EXPECT_EQ("2", geo.field(1014));
-    EXPECT_EQ("2.23606797749979", geo.field(1018));
+    EXPECT_EQ("0", geo.field(Geo::kX2));
+    EXPECT_EQ("0", geo.field(Geo::kY2));
+    EXPECT_EQ("2", geo.field(Geo::kSlope));
+    EXPECT_EQ("2.23606797749979", geo.field(Geo::kDistance));
 }
 
 TEST(Geo, ClearDataReadsThenZeroesEverything) {
     OpenTool<Geo> geo;
-    geo.type(1010, "1");
-    geo.type(1011, "2");
-    geo.type(1012, "3");
-    geo.type(1013, "6");
-    geo.click(1000);
-    geo.type(1018, "abc");
-    geo.click(1001);
+    geo.type(Geo::kX1, "1");
+    geo.type(Geo::kY1, "2");
+    geo.type(Geo::kX2, "3");
+    geo.type(Geo::kY2, "6");
+    geo.click(Geo::kCalculate);
+    geo.type(Geo::kDistance, "abc");
+    geo.click(Geo::kClearData);
     ASSERT_EQ(1u, geo.host.messages.size());
     EXPECT_EQ("Please enter a number.", geo.host.messages[0]);
     for (const int id : {1010, 1011, 1012, 1013, 1014, 1017, 1016, 1018, 1019, 1020}) {

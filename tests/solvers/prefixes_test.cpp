@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Buttons, PrefixKeypad,
 
 TEST(Prefixes, KeypadSignLookUp) {
     OpenTool<Prefixes> tool;
-    tool.click(1006);
+    tool.click(Prefixes::kKeyE6);
     tool.click(kSign);
     tool.click(kLookUp);
     EXPECT_EQ("-6", tool.field(kPower));
@@ -116,7 +116,7 @@ TEST(Prefixes, BothSignKeysNegate) {
 
 TEST(Prefixes, ClearEmptiesTheDialog) {
     OpenTool<Prefixes> tool;
-    tool.click(1017);
+    tool.click(Prefixes::kKeyE24);
     tool.click(kLookUp);
     ASSERT_EQ("yotta", tool.field(kPrefix));
     tool.click(kClear);
@@ -128,7 +128,7 @@ TEST(Prefixes, ClearEmptiesTheDialog) {
 
 TEST(Prefixes, RefusedExponentKeepsTheOldOne) {
     OpenTool<Prefixes> tool;
-    tool.click(1005);
+    tool.click(Prefixes::kKeyE3);
     tool.type(kPower, "kilo");
     tool.click(kLookUp);
     EXPECT_EQ(std::vector<std::string>{"Please enter an integer."}, tool.host.messages);

@@ -21,12 +21,12 @@ class QuadRoots : public ::testing::TestWithParam<QuadCase> {};
 TEST_P(QuadRoots, PlusSolutionGoesLeft) {
     const QuadCase& c = GetParam();
     OpenTool<Quad> quad;
-    quad.type(1010, c.a);
-    quad.type(1011, c.b);
-    quad.type(1012, c.c);
-    ASSERT_TRUE(quad.click(1000));
-    EXPECT_EQ(c.plus, quad.field(1017));
-    EXPECT_EQ(c.minus, quad.field(1018));
+    quad.type(Quad::kA, c.a);
+    quad.type(Quad::kB, c.b);
+    quad.type(Quad::kC, c.c);
+    ASSERT_TRUE(quad.click(Quad::kFindRoots));
+    EXPECT_EQ(c.plus, quad.field(Quad::kRoot1));
+    EXPECT_EQ(c.minus, quad.field(Quad::kRoot2));
     EXPECT_TRUE(quad.host.messages.empty());
 }
 
@@ -45,21 +45,21 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Quad, DiscriminantTakesFourTimesAFirst) {
     // (a * 4) * c overflows where a * (4 * c) would not.
     OpenTool<Quad> quad;
-    quad.type(1010, "5e307");
-    quad.type(1011, "0");
-    quad.type(1012, "-0.25");
-    quad.click(1000);
-    EXPECT_EQ("1.#INF", quad.field(1017));
-    EXPECT_EQ("-1.#INF", quad.field(1018));
+    quad.type(Quad::kA, "5e307");
+    quad.type(Quad::kB, "0");
+    quad.type(Quad::kC, "-0.25");
+    quad.click(Quad::kFindRoots);
+    EXPECT_EQ("1.#INF", quad.field(Quad::kRoot1));
+    EXPECT_EQ("-1.#INF", quad.field(Quad::kRoot2));
 }
 
 TEST(Quad, ClearDataZeroesAllFive) {
     OpenTool<Quad> quad;
-    quad.type(1010, "1");
-    quad.type(1011, "-3");
-    quad.type(1012, "2");
-    quad.click(1000);
-    quad.click(1001);
+    quad.type(Quad::kA, "1");
+    quad.type(Quad::kB, "-3");
+    quad.type(Quad::kC, "2");
+    quad.click(Quad::kFindRoots);
+    quad.click(Quad::kClearData);
     for (const int id : {1010, 1011, 1012, 1017, 1018}) {
         EXPECT_EQ("0", quad.field(id)) << id;
     }

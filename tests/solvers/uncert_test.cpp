@@ -22,18 +22,18 @@ TEST_P(UncertResult, IsShownInTheSharedField) {
     OpenTool<Uncert> tool;
     // Each button reads only its own row; the other row holds decoys.
     if (c.button == 1000) {
-        tool.type(1010, c.value);
-        tool.type(1011, c.uncertainty);
-        tool.type(1012, "7");
-        tool.type(1013, "9");
+        tool.type(Uncert::kValue1, c.value);
+        tool.type(Uncert::kPercent1, c.uncertainty);
+        tool.type(Uncert::kValue2, "7");
+        tool.type(Uncert::kAbsUncertainty2, "9");
     } else {
-        tool.type(1010, "7");
-        tool.type(1011, "9");
-        tool.type(1012, c.value);
-        tool.type(1013, c.uncertainty);
+        tool.type(Uncert::kValue1, "7");
+        tool.type(Uncert::kPercent1, "9");
+        tool.type(Uncert::kValue2, c.value);
+        tool.type(Uncert::kAbsUncertainty2, c.uncertainty);
     }
     ASSERT_TRUE(tool.click(c.button));
-    EXPECT_EQ(c.result, tool.field(1014));
+    EXPECT_EQ(c.result, tool.field(Uncert::kResult));
     EXPECT_TRUE(tool.host.messages.empty());
 }
 
@@ -50,36 +50,36 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Uncert, LastButtonDecidesTheResult) {
     OpenTool<Uncert> tool;
-    tool.type(1010, "200");
-    tool.type(1011, "50");
-    tool.type(1012, "40");
-    tool.type(1013, "2");
-    tool.click(1000);
-    EXPECT_EQ("100", tool.field(1014));
-    tool.click(1001);
-    EXPECT_EQ("5", tool.field(1014));
-    tool.click(1000);
-    EXPECT_EQ("100", tool.field(1014));
+    tool.type(Uncert::kValue1, "200");
+    tool.type(Uncert::kPercent1, "50");
+    tool.type(Uncert::kValue2, "40");
+    tool.type(Uncert::kAbsUncertainty2, "2");
+    tool.click(Uncert::kCalcAbsUncertainty);
+    EXPECT_EQ("100", tool.field(Uncert::kResult));
+    tool.click(Uncert::kCalcPercentUncertainty);
+    EXPECT_EQ("5", tool.field(Uncert::kResult));
+    tool.click(Uncert::kCalcAbsUncertainty);
+    EXPECT_EQ("100", tool.field(Uncert::kResult));
 }
 
 TEST(Uncert, PercentIsDividedBeforeMultiplying) {
     OpenTool<Uncert> tool;
-    tool.type(1010, "3");
-    tool.type(1011, "10");
-    tool.click(1000);
+    tool.type(Uncert::kValue1, "3");
+    tool.type(Uncert::kPercent1, "10");
+    tool.click(Uncert::kCalcAbsUncertainty);
     // (10 / 100) * 3, not 10 * 3 / 100 = 0.3
     EXPECT_EQ(0.1 * 3, tool.tool.m_result);
-    EXPECT_EQ("0.3", tool.field(1014));
+    EXPECT_EQ("0.3", tool.field(Uncert::kResult));
 }
 
 TEST(Uncert, ClearDataDoesNotRead) {
     OpenTool<Uncert> tool;
-    tool.type(1010, "abc");
-    tool.type(1011, "12");
-    tool.type(1012, "");
-    tool.type(1013, "-");
-    tool.type(1014, "result?");
-    ASSERT_TRUE(tool.click(1002));
+    tool.type(Uncert::kValue1, "abc");
+    tool.type(Uncert::kPercent1, "12");
+    tool.type(Uncert::kValue2, "");
+    tool.type(Uncert::kAbsUncertainty2, "-");
+    tool.type(Uncert::kResult, "result?");
+    ASSERT_TRUE(tool.click(Uncert::kClearData));
     EXPECT_TRUE(tool.host.messages.empty());
     EXPECT_TRUE(tool.host.focused.empty());
     for (const int id : {1010, 1011, 1012, 1013, 1014}) {
@@ -89,17 +89,17 @@ TEST(Uncert, ClearDataDoesNotRead) {
 
 TEST(Uncert, RefusedValueShowsTheMessageAndKeepsTheOldValue) {
     OpenTool<Uncert> tool;
-    tool.type(1010, "200");
-    tool.type(1011, "50");
-    tool.click(1000);
-    tool.type(1010, "x");
-    tool.type(1011, "10");
-    tool.click(1000);
+    tool.type(Uncert::kValue1, "200");
+    tool.type(Uncert::kPercent1, "50");
+    tool.click(Uncert::kCalcAbsUncertainty);
+    tool.type(Uncert::kValue1, "x");
+    tool.type(Uncert::kPercent1, "10");
+    tool.click(Uncert::kCalcAbsUncertainty);
     ASSERT_EQ(std::vector<std::string>{"Please enter a number."}, tool.host.messages);
     // 1010 was refused, so 1011 was never read either: same result as before.
-    EXPECT_EQ("200", tool.field(1010));
-    EXPECT_EQ("50", tool.field(1011));
-    EXPECT_EQ("100", tool.field(1014));
+    EXPECT_EQ("200", tool.field(Uncert::kValue1));
+    EXPECT_EQ("50", tool.field(Uncert::kPercent1));
+    EXPECT_EQ("100", tool.field(Uncert::kResult));
 }
 
 }  // namespace
