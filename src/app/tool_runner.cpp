@@ -306,7 +306,7 @@ private:
         return nullptr;
     }
 
-    // The control a user means by name ("#1010" for an id), or why there is none.
+    // The control a user means by name (or by "#" and its id), or why there is none.
     const Control& find(const std::vector<Control>& controls, std::string_view name, const char* what) const {
         std::vector<const Control*> found;
         if (name.starts_with('#')) {
