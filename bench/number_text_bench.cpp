@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dialog/number_text.h"
+#include "core/dialog/number_text.h"
 
 namespace {
 

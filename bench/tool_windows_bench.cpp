@@ -15,12 +15,12 @@
 #include <string>
 #include <vector>
 
-#include "app/brimlet_app.h"
-#include "app/command_table.h"
-#include "app/main_frame.h"
-#include "dialog/tool.h"
-#include "dialog/tool_window.h"
-#include "resources/dialog_template.h"
+#include "core/app/command_table.h"
+#include "core/dialog/tool.h"
+#include "core/resources/dialog_template.h"
+#include "ui/app/brimlet_app.h"
+#include "ui/app/main_frame.h"
+#include "ui/dialog/tool_window.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 
 #include "c_reference.h"
 #include "calculator_fuzz.h"
-#include "calculators/my_calculator.h"
-#include "dialog/number_text.h"
+#include "core/calculators/my_calculator.h"
+#include "core/dialog/number_text.h"
 #include "fuzz_check.h"
 #include "support/fake_host.h"
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "c_reference.h"
-#include "dialog/number_text.h"
+#include "core/dialog/number_text.h"
 #include "fuzz_check.h"
 
 namespace {

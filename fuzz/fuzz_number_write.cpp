@@ -11,7 +11,7 @@
 #include <string>
 
 #include "c_reference.h"
-#include "dialog/number_text.h"
+#include "core/dialog/number_text.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {

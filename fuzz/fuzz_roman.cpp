@@ -13,8 +13,8 @@
 #include <string_view>
 
 #include "c_reference.h"
-#include "converters/numbers.h"
-#include "converters/roman.h"
+#include "core/converters/numbers.h"
+#include "core/converters/roman.h"
 #include "fuzz_check.h"
 #include "support/fake_host.h"
 

@@ -12,8 +12,8 @@
 #include <string_view>
 
 #include "calculator_fuzz.h"
-#include "calculators/simple_calc.h"
-#include "dialog/number_text.h"
+#include "core/calculators/simple_calc.h"
+#include "core/dialog/number_text.h"
 #include "fuzz_check.h"
 #include "support/fake_host.h"
 

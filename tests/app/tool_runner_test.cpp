@@ -1,4 +1,4 @@
-#include "app/tool_runner.h"
+#include "core/app/tool_runner.h"
 
 #include <sstream>
 #include <string>

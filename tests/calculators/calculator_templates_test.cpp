@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "calculators/my_calculator.h"
-#include "calculators/simple_calc.h"
+#include "core/calculators/my_calculator.h"
+#include "core/calculators/simple_calc.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "calculators/my_calculator.h"
+#include "core/calculators/my_calculator.h"
 
 #include <string>
 #include <vector>

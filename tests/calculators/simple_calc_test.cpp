@@ -1,4 +1,4 @@
-#include "calculators/simple_calc.h"
+#include "core/calculators/simple_calc.h"
 
 #include <string>
 

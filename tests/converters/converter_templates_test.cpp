@@ -4,17 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include "converters/degrees.h"
-#include "converters/degrees_radians.h"
-#include "converters/energy.h"
-#include "converters/force.h"
-#include "converters/length.h"
-#include "converters/numbers.h"
-#include "converters/power.h"
-#include "converters/pressures.h"
-#include "converters/speed.h"
-#include "converters/time.h"
-#include "converters/weight.h"
+#include "core/converters/degrees.h"
+#include "core/converters/degrees_radians.h"
+#include "core/converters/energy.h"
+#include "core/converters/force.h"
+#include "core/converters/length.h"
+#include "core/converters/numbers.h"
+#include "core/converters/power.h"
+#include "core/converters/pressures.h"
+#include "core/converters/speed.h"
+#include "core/converters/time.h"
+#include "core/converters/weight.h"
 #include "tool_session.h"
 
 namespace {

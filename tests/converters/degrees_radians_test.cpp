@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "converters/degrees_radians.h"
+#include "core/converters/degrees_radians.h"
 #include "tool_session.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "converters/numbers.h"
+#include "core/converters/numbers.h"
 #include "tool_session.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "converters/roman.h"
+#include "core/converters/roman.h"
 
 namespace {
 

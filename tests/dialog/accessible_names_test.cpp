@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "resources/dialog_template.h"
+#include "core/resources/dialog_template.h"
 
 namespace {
 

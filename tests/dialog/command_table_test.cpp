@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/command_table.h"
+#include "core/app/command_table.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "dialog/field_exchange.h"
+#include "core/dialog/field_exchange.h"
 #include "support/fake_host.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "dialog/number_text.h"
+#include "core/dialog/number_text.h"
 
 #include <gtest/gtest.h>
 

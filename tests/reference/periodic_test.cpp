@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "reference/periodic.h"
+#include "core/reference/periodic.h"
 #include "support/fake_host.h"
 
 namespace {

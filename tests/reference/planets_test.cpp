@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "reference/planets.h"
+#include "core/reference/planets.h"
 #include "support/fake_host.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "solvers/bend.h"
+#include "core/solvers/bend.h"
 #include "support/fake_host.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "solvers/permutation.h"
-#include "solvers/the_combination.h"
+#include "core/solvers/permutation.h"
+#include "core/solvers/the_combination.h"
 #include "support/fake_host.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "solvers/falling_product.h"
-#include "solvers/the_combination.h"
+#include "core/solvers/falling_product.h"
+#include "core/solvers/the_combination.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "solvers/geo.h"
+#include "core/solvers/geo.h"
 #include "support/fake_host.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "solvers/prefixes.h"
+#include "core/solvers/prefixes.h"
 #include "support/fake_host.h"
 
 namespace {

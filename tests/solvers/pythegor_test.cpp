@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "solvers/pythegor.h"
+#include "core/solvers/pythegor.h"
 #include "support/fake_host.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "solvers/quad.h"
+#include "core/solvers/quad.h"
 #include "support/fake_host.h"
 
 namespace {

@@ -5,14 +5,14 @@
 #include <set>
 #include <string>
 
-#include "solvers/bend.h"
-#include "solvers/geo.h"
-#include "solvers/permutation.h"
-#include "solvers/prefixes.h"
-#include "solvers/pythegor.h"
-#include "solvers/quad.h"
-#include "solvers/the_combination.h"
-#include "solvers/uncert.h"
+#include "core/solvers/bend.h"
+#include "core/solvers/geo.h"
+#include "core/solvers/permutation.h"
+#include "core/solvers/prefixes.h"
+#include "core/solvers/pythegor.h"
+#include "core/solvers/quad.h"
+#include "core/solvers/the_combination.h"
+#include "core/solvers/uncert.h"
 
 namespace {
 

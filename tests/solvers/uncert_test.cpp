@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "solvers/uncert.h"
+#include "core/solvers/uncert.h"
 #include "support/fake_host.h"
 
 namespace {

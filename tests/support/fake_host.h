@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "dialog/field_host.h"
-#include "dialog/tool.h"
+#include "core/dialog/field_host.h"
+#include "core/dialog/tool.h"
 
 // A window made of a map of texts: what the core tests drive tools through.
 class FakeHost : public FieldHost {

@@ -2,9 +2,9 @@
 #include <QAccessibleActionInterface>
 #include <QTest>
 
-#include "app/command_table.h"
-#include "dialog/long_text_view.h"
-#include "dialog/text_accessible.h"
+#include "core/app/command_table.h"
+#include "ui/dialog/long_text_view.h"
+#include "ui/dialog/text_accessible.h"
 #include "window/window_harness.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <QPointer>
 #include <QTest>
-#include "dialog/long_text_view.h"
+#include "ui/dialog/long_text_view.h"
 
 #include <algorithm>
 #include <string>

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/command_table.h"
-#include "app/tool_runner.h"
+#include "core/app/command_table.h"
+#include "core/app/tool_runner.h"
 #include "window/window_harness.h"
 
 namespace {

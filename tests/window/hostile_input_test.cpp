@@ -14,10 +14,10 @@
 #include <algorithm>
 #include <map>
 
-#include "app/command_table.h"
-#include "dialog/message_box.h"
-#include "dialog/tool.h"
-#include "resources/dialog_template.h"
+#include "core/app/command_table.h"
+#include "core/dialog/tool.h"
+#include "core/resources/dialog_template.h"
+#include "ui/dialog/message_box.h"
 #include "window/window_harness.h"
 
 namespace {

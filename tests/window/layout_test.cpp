@@ -2,10 +2,10 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include "app/command_table.h"
-#include "dialog/dialog_units.h"
-#include "dialog/group_frame.h"
-#include "resources/resource_ids.h"
+#include "core/app/command_table.h"
+#include "core/resources/resource_ids.h"
+#include "ui/dialog/dialog_units.h"
+#include "ui/dialog/group_frame.h"
 #include "window/window_harness.h"
 
 namespace {

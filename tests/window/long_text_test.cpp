@@ -4,7 +4,7 @@
 #include <QTest>
 #include <climits>
 
-#include "dialog/long_text_view.h"
+#include "ui/dialog/long_text_view.h"
 #include "window/window_harness.h"
 
 namespace {

@@ -26,9 +26,9 @@
 #include <functional>
 #include <vector>
 
-#include "app/command_table.h"
-#include "dialog/message_box.h"
-#include "resources/dialog_template.h"
+#include "core/app/command_table.h"
+#include "core/resources/dialog_template.h"
+#include "ui/dialog/message_box.h"
 #include "window/window_harness.h"
 
 namespace {

@@ -15,12 +15,12 @@
 #include <QTest>
 #include <cstring>
 
-#include "app/brimlet_app.h"
-#include "app/command_table.h"
-#include "dialog/modal_loop.h"
-#include "dialog/number_text.h"
-#include "dialog/tool.h"
-#include "resources/templates.h"
+#include "core/app/command_table.h"
+#include "core/dialog/number_text.h"
+#include "core/dialog/tool.h"
+#include "core/resources/templates.h"
+#include "ui/app/brimlet_app.h"
+#include "ui/dialog/modal_loop.h"
 #include "window/window_harness.h"
 
 using harness::mainFrame;

@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QDir>
 
-#include "app/about_dlg.h"
-#include "app/command_table.h"
-#include "app/main_frame.h"
-#include "dialog/tool_window.h"
+#include "core/app/command_table.h"
+#include "ui/app/about_dlg.h"
+#include "ui/app/main_frame.h"
+#include "ui/dialog/tool_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -14,7 +14,7 @@
 
 #include <vector>
 
-#include "app/command_table.h"
+#include "core/app/command_table.h"
 #include "window/window_harness.h"
 
 namespace {

@@ -11,8 +11,8 @@
 #include <QTest>
 #include <ctime>
 
-#include "dialog/long_text_view.h"
-#include "dialog/message_box.h"
+#include "ui/dialog/long_text_view.h"
+#include "ui/dialog/message_box.h"
 
 namespace harness {
 

@@ -15,8 +15,8 @@
 #include <functional>
 #include <string>
 
-#include "app/main_frame.h"
-#include "dialog/tool_window.h"
+#include "ui/app/main_frame.h"
+#include "ui/dialog/tool_window.h"
 
 namespace harness {
 

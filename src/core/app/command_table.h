@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "core/dialog/tool.h"
+#include "core/resources/dialog_template.h"
+
+// One menu command that opens a tool: which class, from which template.
+struct ToolCommand {
+    const char* popup;  // menu popup title, '&' marks the mnemonic
+    const char* item;   // item text
+    int commandId;
+    const char* className;
+    const DialogTemplate* dialogTemplate;
+    std::unique_ptr<Tool> (*create)();
+};
+
+// Every tool command, in menu order within each popup. This table is the
+// program's one list of tools: the menus and the list of templates come from it.
+std::span<const ToolCommand> toolCommands();
+const ToolCommand* findToolCommand(int commandId);
+
+// A menu popup and its commands, in table order.
+struct MenuPopup {
+    std::string_view title;
+    std::vector<const ToolCommand*> commands;
+};
+
+// The popups in the order their titles first appear: a row joins its popup
+// wherever it stands in the table, so no popup is ever made twice.
+std::vector<MenuPopup> menuPopups(std::span<const ToolCommand> commands);

@@ -1,0 +1,227 @@
+#include "core/calculators/simple_calc.h"
+
+#include <array>
+#include <cmath>
+
+#include "core/dialog/number_text.h"
+#include "core/dialog/utf8.h"
+
+namespace {
+
+using enum SimpleCalc::Control;
+using K = ControlKind;
+
+constexpr unsigned kDisplayStyle = cf::TabStop | cf::ReadOnly | cf::RightAlign | cf::AutoHScroll;
+
+constexpr auto kControls = std::to_array<ControlTemplate>({
+    {kDisplay, K::Edit, "", 7, 7, 105, 14, kDisplayStyle, "Display"},
+    {kDigit1, K::PushButton, "1", 14, 31, 19, 17, style::kButton, "1"},
+    {kDigit2, K::PushButton, "2", 38, 31, 19, 17, style::kButton, "2"},
+    {kDigit3, K::PushButton, "3", 62, 31, 19, 17, style::kButton, "3"},
+    {kDigit4, K::PushButton, "4", 14, 51, 19, 17, style::kButton, "4"},
+    {kDigit5, K::PushButton, "5", 38, 51, 19, 17, style::kButton, "5"},
+    {kDigit6, K::PushButton, "6", 62, 51, 19, 17, style::kButton, "6"},
+    {kDigit7, K::PushButton, "7", 14, 72, 19, 17, style::kButton, "7"},
+    {kDigit8, K::PushButton, "8", 38, 72, 19, 17, style::kButton, "8"},
+    {kDigit9, K::PushButton, "9", 62, 72, 19, 17, style::kButton, "9"},
+    {kDigit0, K::PushButton, "0", 14, 93, 19, 17, style::kButton, "0"},
+    {kSign, K::PushButton, "+/-", 38, 93, 19, 17, style::kButton, "+/-"},
+    {kPoint, K::PushButton, ".", 62, 93, 19, 17, style::kButton, "."},
+    {kNoId, K::GroupBox, "", 7, 22, 105, 95, cf::Flat},
+    {kPlus, K::PushButton, "+", 86, 31, 19, 17, style::kButton, "+"},
+    {kMinus, K::PushButton, "-", 86, 51, 19, 17, style::kButton, "-"},
+    {kTimes, K::PushButton, "*", 86, 72, 19, 17, style::kButton, "*"},
+    {kDividedBy, K::PushButton, "/", 86, 93, 19, 17, style::kButton, "/"},
+    {kClear, K::PushButton, "Clear", 43, 120, 34, 16, style::kButton, "Clear"},
+    {kBack, K::PushButton, "Back", 7, 120, 34, 16, style::kButton, "Back"},
+    {kEquals, K::PushButton, "=", 79, 120, 34, 16, style::kDefaultButton, "="},
+});
+
+struct OperatorKey {
+    int id;
+    char key;
+};
+
+// In operation-code order: Add, Subtract, Multiply, Divide.
+constexpr std::array kOperators{
+    OperatorKey{kPlus, '+'},
+    OperatorKey{kMinus, '-'},
+    OperatorKey{kTimes, '*'},
+    OperatorKey{kDividedBy, '/'},
+};
+
+int digitId(char digit) {
+    return digit == '0' ? kDigit0 : kDigit1 + (digit - '1');
+}
+
+double apply(int operation, double first, double second) {
+    switch (operation) {
+        case SimpleCalc::Add:
+            return first + second;
+        case SimpleCalc::Subtract:
+            return first - second;
+        case SimpleCalc::Multiply:
+            return first * second;
+        default:
+            return first / second;
+    }
+}
+
+}  // namespace
+
+const DialogTemplate SimpleCalc::kTemplate{133, "Calculator", 120, 143, DialogStyle::Tool, kControls};
+
+SimpleCalc::SimpleCalc() {
+    bind(kDisplay, m_display);
+}
+
+std::span<const MessageEntry<SimpleCalc>> SimpleCalc::messageMap() {
+    using C = SimpleCalc;
+    static const MessageEntry<C> map[]{
+        {kDigit1, kDigit0, &C::OnDigit}, {kSign, &C::OnSign},
+        {kPoint, &C::OnPoint},           {kPlus, kDividedBy, &C::OnOperator},
+        {kClear, &C::OnClear},           {kBack, &C::OnBack},
+        {kEquals, &C::OnEquals},
+    };
+    return map;
+}
+
+bool SimpleCalc::handleKey(ToolKey key, char character) {
+    switch (key) {
+        case ToolKey::Character:
+            break;
+        case ToolKey::Backspace:
+            return handle(kBack);
+        case ToolKey::Delete:
+            return handle(kClear);
+        case ToolKey::Enter:
+            // On a calculator Enter means "=", also after a click has left the
+            // focus on a key (Space still presses the focused key).
+            return handle(kEquals);
+    }
+    if (character >= '0' && character <= '9') {
+        return handle(digitId(character));
+    }
+    if (character == '.') {
+        return handle(kPoint);
+    }
+    if (character == '=') {
+        return handle(kEquals);
+    }
+    for (const OperatorKey& op : kOperators) {
+        if (op.key == character) {
+            return handle(op.id);
+        }
+    }
+    return false;
+}
+
+std::size_t SimpleCalc::entryLength() const {
+    return m_display.size() - (!m_display.empty() && m_display.front() == '-' ? 1 : 0);
+}
+
+void SimpleCalc::beginEntry() {
+    if (!m_entering) {
+        m_display.clear();
+        m_entering = true;
+    }
+}
+
+void SimpleCalc::showValue() {
+    m_display = numtext::formatDouble(m_value);
+    m_entering = false;
+}
+
+void SimpleCalc::OnDigit(int id) {
+    readAllFields();
+    const char digit = id == kDigit0 ? '0' : static_cast<char>('1' + (id - kDigit1));
+    beginEntry();
+    const std::size_t sign = m_display.size() - entryLength();
+    if (m_display.size() == sign + 1 && m_display.back() == '0') {
+        m_display.back() = digit;  // no leading zeros
+    } else if (entryLength() < kMaxEntry) {
+        m_display += digit;
+    }
+    writeAllFields();
+}
+
+void SimpleCalc::OnPoint() {
+    readAllFields();
+    beginEntry();
+    // A point needs room for a digit after it.
+    if (m_display.find('.') == std::string::npos && entryLength() + 1 < kMaxEntry) {
+        if (entryLength() == 0) {
+            m_display += '0';
+        }
+        m_display += '.';
+    }
+    writeAllFields();
+}
+
+void SimpleCalc::OnSign() {
+    readAllFields();
+    if (m_entering) {
+        if (!m_display.empty() && m_display.front() == '-') {
+            m_display.erase(0, 1);
+        } else {
+            m_display.insert(0, 1, '-');
+        }
+    } else if (m_pendingOp == NoOperation && !m_display.empty()) {
+        // A result is negated in place and stays a result.
+        if (!std::isnan(m_value)) {
+            m_value = -m_value;
+            showValue();
+        }
+    } else {
+        // Nothing typed yet: the number about to be typed is negative.
+        beginEntry();
+        m_display = "-";
+    }
+    writeAllFields();
+}
+
+void SimpleCalc::OnBack() {
+    readAllFields();
+    if (m_entering && !m_display.empty()) {
+        utf8::dropLast(m_display);
+    }
+    writeAllFields();
+}
+
+void SimpleCalc::OnClear() {
+    readAllFields();
+    m_display.clear();
+    m_value = 0;
+    m_pendingOp = NoOperation;
+    m_entering = false;
+    writeAllFields();
+}
+
+void SimpleCalc::OnOperator(int id) {
+    readAllFields();
+    if (m_entering) {
+        const double entry = numtext::readNumber(m_display);
+        m_value = m_pendingOp == NoOperation ? entry : apply(m_pendingOp, m_value, entry);
+        showValue();
+    }
+    // Without a new number the operator replaces the pending one, or starts
+    // from the result (or from 0 on a cleared calculator).
+    m_pendingOp = Add + (id - kOperators.front().id);
+    writeAllFields();
+}
+
+void SimpleCalc::OnEquals() {
+    readAllFields();
+    if (m_pendingOp != NoOperation && m_entering) {
+        m_value = apply(m_pendingOp, m_value, numtext::readNumber(m_display));
+        showValue();
+    } else if (m_pendingOp != NoOperation) {
+        // "=" straight after an operator drops the operator; the first number stands.
+        showValue();
+    } else if (m_entering) {
+        m_value = numtext::readNumber(m_display);
+        showValue();
+    }
+    m_pendingOp = NoOperation;
+    writeAllFields();
+}

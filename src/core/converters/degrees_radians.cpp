@@ -1,0 +1,62 @@
+#include "core/converters/degrees_radians.h"
+
+#include <array>
+
+namespace {
+
+using enum DegreesRadians::Control;
+using K = ControlKind;
+
+constexpr auto kControls = std::to_array<ControlTemplate>({
+    {kNoId, K::GroupBox, "Degrees...", 7, 7, 112, 34, 0},
+    {kNoId, K::GroupBox, "Radians...", 196, 7, 112, 34, 0},
+    {kDegrees, K::Edit, "", 13, 19, 100, 14, style::kInputField, "Degrees"},
+    {kRadians, K::Edit, "", 202, 19, 100, 14, style::kInputField, "Radians"},
+    {kConvert, K::PushButton, "<<< Convert >>>", 124, 19, 67, 14, style::kDefaultButton, "<<< Convert >>>"},
+    {kClearData, K::PushButton, "Clear Data", 7, 82, 301, 14, style::kButton, "Clear Data"},
+    {kNoId, K::GroupBox, "Revolutions...", 7, 44, 301, 34, 0},
+    {kRevolutions, K::Edit, "", 13, 57, 289, 14, style::kOutputField, "Revolutions"},
+});
+
+}  // namespace
+
+const DialogTemplate DegreesRadians::kTemplate{145, "Degrees/Radians Converter", 315,
+                                               103, DialogStyle::Tool,           kControls};
+
+DegreesRadians::DegreesRadians() {
+    bind(kDegrees, m_degrees);
+    bind(kRadians, m_radians);
+    bind(kRevolutions, m_revolutions);
+}
+
+std::span<const MessageEntry<DegreesRadians>> DegreesRadians::messageMap() {
+    static constexpr std::array<MessageEntry<DegreesRadians>, 2> kMap{{
+        {kConvert, &DegreesRadians::OnConvert},
+        {kClearData, &DegreesRadians::OnClearData},
+    }};
+    return kMap;
+}
+
+// Pi is 3.14 and a radian 0.159 revolutions here, so 360 degrees make 0.99852
+// revolutions. Only a value above zero converts, and degrees win over radians.
+void DegreesRadians::OnConvert() {
+    readAllFields();
+    if (m_degrees > 0) {
+        m_radians = m_degrees * 3.14 / 180;
+    } else if (m_radians > 0) {
+        m_degrees = m_radians * 180 / 3.14;
+    } else {
+        writeAllFields();
+        return;
+    }
+    m_revolutions = m_radians * 0.159;
+    writeAllFields();
+}
+
+void DegreesRadians::OnClearData() {
+    readAllFields();
+    m_degrees = 0;
+    m_radians = 0;
+    m_revolutions = 0;
+    writeAllFields();
+}

@@ -1,0 +1,75 @@
+#include "core/converters/numbers.h"
+
+#include <array>
+
+#include "core/converters/roman.h"
+#include "core/dialog/number_text.h"
+
+namespace {
+
+using enum Numbers::Control;
+using K = ControlKind;
+
+constexpr auto kControls = std::to_array<ControlTemplate>({
+    {kNoId, K::GroupBox, "Numbers Conversion...", 7, 7, 186, 44, 0},
+    {kNoId, K::Label, "Roman:", 30, 19, 26, 8, 0},
+    {kRoman, K::Edit, "", 14, 29, 57, 12, style::kInputField, "Roman numeral"},
+    {kNoId, K::Label, "Arabic:", 147, 19, 23, 8, 0},
+    {kArabic, K::Edit, "", 130, 29, 57, 12, style::kInputField, "Arabic number"},
+    {kToArabic, K::PushButton, ">>", 76, 28, 20, 14, style::kButton, ">>"},
+    {kClearData, K::PushButton, "Clear Data", 7, 55, 186, 14, style::kDefaultButton, "Clear Data"},
+    {kToRoman, K::PushButton, "<<", 105, 28, 20, 14, style::kButton, "<<"},
+});
+
+}  // namespace
+
+// The Roman numeral window has the modal dialog frame; DialogStyle has no
+// value for that yet, and the difference is only the frame's look.
+const DialogTemplate Numbers::kTemplate{154, "Dialog", 200, 76, DialogStyle::Tool, kControls};
+
+Numbers::Numbers() {
+    bind(kRoman, m_roman);
+    bind(kArabic, m_arabic);
+}
+
+std::span<const MessageEntry<Numbers>> Numbers::messageMap() {
+    static constexpr std::array<MessageEntry<Numbers>, 3> kMap{{
+        {kToArabic, &Numbers::OnToArabic},
+        {kClearData, &Numbers::OnClearData},
+        {kToRoman, &Numbers::OnToRoman},
+    }};
+    return kMap;
+}
+
+void Numbers::OnToRoman() {
+    readAllFields();
+    m_roman.clear();
+    // atoi's reading: the leading number only, saturated to 32 bits, so
+    // '12abc' is 12, '3999.9' is 3999 and '99999999999' is out of range.
+    const int n = numtext::readInteger(m_arabic);
+    if (n < roman::kSmallest || n > roman::kLargest) {
+        message(kOutOfRange);
+        m_arabic.clear();
+    } else {
+        m_roman = roman::write(n);
+    }
+    writeAllFields();
+}
+
+void Numbers::OnToArabic() {
+    readAllFields();
+    const std::optional<int> value = roman::read(m_roman);
+    if (!value) {
+        message(kNotANumeral);
+        return;
+    }
+    m_arabic = numtext::formatInt(*value);
+    writeAllFields();
+}
+
+void Numbers::OnClearData() {
+    readAllFields();
+    m_roman.clear();
+    m_arabic.clear();
+    writeAllFields();
+}

@@ -1,0 +1,89 @@
+#include "core/converters/roman.h"
+
+#include <array>
+
+namespace roman {
+
+namespace {
+
+struct Numeral {
+    int value;
+    std::string_view letters;
+};
+
+// Largest first: each step takes the largest value that does not exceed what
+// is left, which yields the subtractive forms.
+constexpr std::array<Numeral, 13> kNumerals{{
+    {1000, "M"},
+    {900, "CM"},
+    {500, "D"},
+    {400, "CD"},
+    {100, "C"},
+    {90, "XC"},
+    {50, "L"},
+    {40, "XL"},
+    {10, "X"},
+    {9, "IX"},
+    {5, "V"},
+    {4, "IV"},
+    {1, "I"},
+}};
+
+constexpr bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+constexpr char upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+}  // namespace
+
+std::string write(int n) {
+    std::string numeral;
+    if (n < kSmallest || n > kLargest) {
+        return numeral;
+    }
+    for (const Numeral& row : kNumerals) {
+        while (n >= row.value) {
+            numeral += row.letters;
+            n -= row.value;
+        }
+    }
+    return numeral;
+}
+
+std::optional<int> read(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    // No standard numeral is longer than 'MMMDCCCLXXXVIII'; the bound also keeps
+    // the sum below from overflowing on absurd input.
+    constexpr std::size_t kLongest = 15;
+    if (text.empty() || text.size() > kLongest) {
+        return std::nullopt;
+    }
+    std::string numeral;
+    for (const char c : text) {
+        numeral += upper(c);
+    }
+    int value = 0;
+    std::string_view rest = numeral;
+    for (const Numeral& row : kNumerals) {
+        while (rest.starts_with(row.letters)) {
+            value += row.value;
+            rest.remove_prefix(row.letters.size());
+        }
+    }
+    // Reading greedily accepts non-standard spellings such as 'IIII' or 'VX';
+    // only the one spelling that write gives back is a numeral.
+    if (!rest.empty() || write(value) != numeral) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace roman

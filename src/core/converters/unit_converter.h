@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string>
+
+#include "core/converters/conversion.h"
+#include "core/dialog/tool.h"
+
+// What the nine unit converters share: one input, a row of unit buttons and
+// every unit of the quantity shown at once. A unit button computes its row of
+// the converter's table; Clear Data zeroes the converter's Clear Data list.
+// The derived class owns the values, binds them in its exchange order and maps
+// its buttons to OnUnitButton and OnClearData.
+template <class T, std::size_t Values, std::size_t Names = 0>
+class UnitConverter : public DialogTool<T> {
+public:
+    using Row = conversion::Row<Values, Names>;
+
+protected:
+    enum class ClearList {
+        Everything,   // the input too
+        ResultsOnly,  // the input keeps the number the read took from it
+    };
+
+    // The values a row fills, in the order of the row's formulas and names.
+    struct Targets {
+        double* input;
+        std::array<double*, Values> results;
+        std::array<std::string*, Names> names;
+    };
+
+    UnitConverter(std::span<const Row> rows, const Targets& targets, ClearList clearList)
+        : rows_(rows), targets_(targets), clearList_(clearList) {}
+
+    void OnUnitButton(int buttonId) {
+        // The read's outcome is deliberately ignored: after a refused field the
+        // row is computed from the values the read left, and the write below
+        // replaces the refused text.
+        this->readAllFields();
+        if (const Row* row = find(buttonId)) {
+            std::array<double, Values> computed{};
+            conversion::computeRow(row->values, *targets_.input, computed);
+            for (std::size_t i = 0; i < Values; ++i) {
+                *targets_.results[i] = computed[i];
+            }
+            for (std::size_t i = 0; i < Names; ++i) {
+                *targets_.names[i] = row->names[i];
+            }
+        }
+        this->writeAllFields();
+    }
+
+    void OnClearData() {
+        this->readAllFields();
+        if (clearList_ == ClearList::Everything) {
+            *targets_.input = 0;
+        }
+        for (double* value : targets_.results) {
+            *value = 0;
+        }
+        for (std::string* name : targets_.names) {
+            name->clear();
+        }
+        this->writeAllFields();
+    }
+
+private:
+    const Row* find(int buttonId) const {
+        for (const Row& row : rows_) {
+            if (row.buttonId == buttonId) {
+                return &row;
+            }
+        }
+        return nullptr;
+    }
+
+    std::span<const Row> rows_;
+    Targets targets_;
+    ClearList clearList_;
+};

@@ -1,0 +1,26 @@
+#include "core/dialog/tool.h"
+
+#include "core/dialog/field_host.h"
+
+bool Tool::readAllFields() {
+    if (host_ == nullptr) {
+        return true;
+    }
+    return exchange::readAll(*host_, bindings_);
+}
+
+void Tool::writeAllFields() {
+    if (host_ != nullptr) {
+        exchange::writeAll(*host_, bindings_);
+    }
+}
+
+bool Tool::handleKey(ToolKey, char) {
+    return false;
+}
+
+void Tool::message(const std::string& text) {
+    if (host_ != nullptr) {
+        host_->showMessage(text);
+    }
+}

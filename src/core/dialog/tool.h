@@ -1,0 +1,105 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/dialog/field_exchange.h"
+#include "core/resources/dialog_template.h"
+
+class FieldHost;
+
+// Keys that a tool may take for itself before the window's own Enter/Esc/Tab
+// handling. Only the basic calculator uses them.
+enum class ToolKey { Character, Enter, Backspace, Delete };
+
+// The values' owner: a tool lists its bindings once, in exchange order, and
+// maps control ids to handlers in a static table. It sees its window only
+// through FieldHost.
+class Tool {
+public:
+    Tool(const Tool&) = delete;
+    Tool& operator=(const Tool&) = delete;
+    virtual ~Tool() = default;
+
+    void attach(FieldHost* host) { host_ = host; }
+    FieldHost* host() const { return host_; }
+
+    std::span<const Binding> bindings() const { return bindings_; }
+
+    // Field exchange with the attached window.
+    bool readAllFields();
+    void writeAllFields();
+
+    // Runs the handler that the control's click is mapped to; false when the
+    // control has none.
+    bool handle(int controlId) { return dispatch(controlId); }
+    virtual bool hasHandler(int controlId) const = 0;
+
+    // A key typed while the window has the focus; true when the tool used it.
+    virtual bool handleKey(ToolKey key, char character);
+
+protected:
+    Tool() = default;
+
+    void bind(int controlId, double& value) { bindings_.push_back({controlId, &value}); }
+    void bind(int controlId, int& value) { bindings_.push_back({controlId, &value}); }
+    void bind(int controlId, std::string& value) { bindings_.push_back({controlId, &value}); }
+
+    // Shows a message box through the window (no-op when detached).
+    void message(const std::string& text);
+
+    virtual bool dispatch(int controlId) = 0;
+
+private:
+    FieldHost* host_ = nullptr;
+    std::vector<Binding> bindings_;
+};
+
+// One row of a tool's handler table: a control id (or a range of ids) and the
+// member function its click runs. Handlers that serve a range get the id.
+template <class T>
+struct MessageEntry {
+    int first;
+    int last;
+    void (T::*handler)() = nullptr;
+    void (T::*handlerWithId)(int) = nullptr;
+
+    constexpr MessageEntry(int id, void (T::*fn)()) : first(id), last(id), handler(fn) {}
+    constexpr MessageEntry(int id, void (T::*fn)(int)) : first(id), last(id), handlerWithId(fn) {}
+    constexpr MessageEntry(int from, int to, void (T::*fn)(int)) : first(from), last(to), handlerWithId(fn) {}
+};
+
+// Base of every tool class T. T provides
+//     static std::span<const MessageEntry<T>> messageMap();
+// listing its handlers; the first entry that covers a control id wins.
+template <class T>
+class DialogTool : public Tool {
+public:
+    bool hasHandler(int controlId) const override { return find(controlId) != nullptr; }
+
+protected:
+    bool dispatch(int controlId) override {
+        const MessageEntry<T>* entry = find(controlId);
+        if (entry == nullptr) {
+            return false;
+        }
+        T* self = static_cast<T*>(this);
+        if (entry->handler != nullptr) {
+            (self->*(entry->handler))();
+        } else {
+            (self->*(entry->handlerWithId))(controlId);
+        }
+        return true;
+    }
+
+private:
+    static const MessageEntry<T>* find(int controlId) {
+        for (const MessageEntry<T>& entry : T::messageMap()) {
+            if (controlId >= entry.first && controlId <= entry.last) {
+                return &entry;
+            }
+        }
+        return nullptr;
+    }
+};

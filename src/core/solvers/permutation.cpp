@@ -1,0 +1,52 @@
+#include "core/solvers/permutation.h"
+
+#include <array>
+
+#include "core/solvers/falling_product.h"
+
+namespace {
+
+using enum Permutation::Control;
+using K = ControlKind;
+
+constexpr auto kControls = std::to_array<ControlTemplate>({
+    {kNoId, K::GroupBox, "Enter Data From P(n, r):", 7, 7, 182, 30, cf::Flat},
+    {kNoId, K::GroupBox, "Permutation Result:", 7, 40, 182, 31, cf::Flat},
+    {kN, K::Edit, "", 22, 17, 70, 12, style::kInputField, "n"},
+    {kR, K::Edit, "", 112, 17, 70, 12, style::kInputField, "r"},
+    {kNoId, K::Label, "n:", 13, 19, 8, 8, 0},
+    {kNoId, K::Label, "r:", 105, 19, 8, 8, 0},
+    {kResult, K::Edit, "", 13, 52, 169, 12, style::kOutputField, "Result"},
+    {kCalculate, K::PushButton, "Calculate", 7, 74, 182, 14, style::kDefaultButton, "Calculate"},
+    {kClear, K::PushButton, "Clear", 7, 90, 182, 14, style::kButton, "Clear"},
+});
+
+}  // namespace
+
+const DialogTemplate Permutation::kTemplate{176, "Permutation", 196, 111, DialogStyle::Tool, kControls};
+
+Permutation::Permutation() {
+    bind(kN, m_n);
+    bind(kR, m_r);
+    bind(kResult, m_result);
+}
+
+std::span<const MessageEntry<Permutation>> Permutation::messageMap() {
+    static constexpr std::array<MessageEntry<Permutation>, 2> kMap{{
+        {kCalculate, &Permutation::OnCalculate},
+        {kClear, &Permutation::OnClearData},
+    }};
+    return kMap;
+}
+
+void Permutation::OnCalculate() {
+    readAllFields();
+    m_result = fallingProduct(m_n, m_r);
+    writeAllFields();
+}
+
+void Permutation::OnClearData() {
+    readAllFields();
+    m_n = m_r = m_result = 0;
+    writeAllFields();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <span>
+
+#include "core/dialog/tool.h"
+
+// P(n, r) as the falling product n * (n - 1) * ..., one factor for each pass
+// of a counter from r down while it is above 1 (a fractional r counts up).
+class Permutation : public DialogTool<Permutation> {
+public:
+    // The window's controls, in template order.
+    enum Control : int {
+        kN = 1010,
+        kR = 1011,
+        kResult = 1012,
+        kCalculate = 1000,
+        kClear = 1001,
+    };
+    static const DialogTemplate kTemplate;
+
+    Permutation();
+
+    static std::span<const MessageEntry<Permutation>> messageMap();
+
+    void OnCalculate();
+    void OnClearData();
+
+    double m_n = 0;
+    double m_r = 0;
+    double m_result = 0;
+};

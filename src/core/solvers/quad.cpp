@@ -1,0 +1,63 @@
+#include "core/solvers/quad.h"
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+using enum Quad::Control;
+using K = ControlKind;
+
+constexpr auto kControls = std::to_array<ControlTemplate>({
+    {kNoId, K::GroupBox, "Enter the coefficients from your equation...", 7, 7, 159, 40, 0},
+    {kA, K::Edit, "", 13, 22, 22, 12, style::kInputField, "Coefficient a"},
+    {kB, K::Edit, "", 59, 22, 22, 12, style::kInputField, "Coefficient b"},
+    {kC, K::Edit, "", 102, 22, 22, 12, style::kInputField, "Coefficient c"},
+    {kNoId, K::Label, "X \u00B2", 38, 24, 10, 8, 0},
+    {kNoId, K::Label, "X", 84, 24, 8, 8, 0},
+    {kNoId, K::GroupBox, "Results...", 7, 51, 159, 37, 0},
+    {kNoId, K::Label, "X =", 14, 67, 12, 8, 0},
+    {kRoot1, K::Edit, "", 28, 66, 40, 12, style::kOutputField, "First x-value"},
+    {kNoId, K::Label, "and     X =", 74, 67, 34, 8, 0},
+    {kRoot2, K::Edit, "", 110, 66, 40, 12, style::kOutputField, "Second x-value"},
+    {kFindRoots, K::PushButton, "Find  x-value(s)", 175, 10, 53, 37, style::kDefaultButton,
+     "Find  x-value(s)"},
+    {kClearData, K::PushButton, "Clear Data", 175, 64, 53, 14, cf::Flat, "Clear Data"},
+    {kNoId, K::Label, "= 0", 136, 24, 11, 8, 0},
+});
+
+}  // namespace
+
+const DialogTemplate Quad::kTemplate{143, "Quadratic Formula", 235, 95, DialogStyle::Tool, kControls};
+
+Quad::Quad() {
+    bind(kA, m_a);
+    bind(kB, m_b);
+    bind(kC, m_c);
+    bind(kRoot1, m_root1);
+    bind(kRoot2, m_root2);
+}
+
+std::span<const MessageEntry<Quad>> Quad::messageMap() {
+    static constexpr std::array<MessageEntry<Quad>, 2> kMap{{
+        {kFindRoots, &Quad::OnFindRoots},
+        {kClearData, &Quad::OnClearData},
+    }};
+    return kMap;
+}
+
+void Quad::OnFindRoots() {
+    readAllFields();
+    const double discriminant = m_b * m_b - (m_a * 4) * m_c;
+    const double root = std::sqrt(discriminant);
+    // The plus-sign solution always goes to the left field.
+    m_root1 = (-m_b + root) / (m_a + m_a);
+    m_root2 = (-m_b - root) / (m_a + m_a);
+    writeAllFields();
+}
+
+void Quad::OnClearData() {
+    readAllFields();
+    m_a = m_b = m_c = m_root1 = m_root2 = 0;
+    writeAllFields();
+}

@@ -1,0 +1,68 @@
+#include "core/solvers/uncert.h"
+
+#include <array>
+
+namespace {
+
+using enum Uncert::Control;
+using K = ControlKind;
+
+constexpr auto kControls = std::to_array<ControlTemplate>({
+    {kValue1, K::Edit, "", 13, 18, 85, 14, style::kInputField, "First value"},
+    {kPercent1, K::Edit, "", 119, 18, 85, 14, style::kInputField, "Percent uncertainty of the first value"},
+    {kValue2, K::Edit, "", 13, 35, 85, 14, style::kInputField, "Second value"},
+    {kAbsUncertainty2, K::Edit, "", 119, 35, 85, 14, style::kInputField,
+     "Absolute uncertainty of the second value"},
+    {kResult, K::Edit, "", 13, 70, 184, 14, style::kOutputField, "Result"},
+    {kCalcAbsUncertainty, K::PushButton, "Calculate Abs. Uncertainty", 223, 18, 107, 14, style::kButton,
+     "Calculate Abs. Uncertainty"},
+    {kCalcPercentUncertainty, K::PushButton, "Calculate % Abs. Uncertainty", 223, 35, 107, 14, style::kButton,
+     "Calculate % Abs. Uncertainty"},
+    {kClearData, K::PushButton, "Clear Data", 223, 70, 107, 14, cf::Default | cf::Flat, "Clear Data"},
+    {kNoId, K::Label, "+/-", 103, 21, 10, 8, 0},
+    {kNoId, K::Label, "+/-", 103, 38, 10, 8, 0},
+    {kNoId, K::Label, "%", 208, 22, 8, 8, 0},
+    {kNoId, K::GroupBox, "Input Data...", 7, 7, 329, 49, 0},
+    {kNoId, K::GroupBox, "Results...", 7, 57, 197, 36, 0},
+});
+
+}  // namespace
+
+const DialogTemplate Uncert::kTemplate{
+    132, "Absolute Uncertainty Calculator", 343, 100, DialogStyle::Tool, kControls};
+
+Uncert::Uncert() {
+    bind(kValue1, m_value1);
+    bind(kPercent1, m_percent1);
+    bind(kValue2, m_value2);
+    bind(kAbsUncertainty2, m_absUncert2);
+    bind(kResult, m_result);
+}
+
+std::span<const MessageEntry<Uncert>> Uncert::messageMap() {
+    static constexpr std::array<MessageEntry<Uncert>, 3> kMap{{
+        {kCalcAbsUncertainty, &Uncert::OnCalcAbsUncertainty},
+        {kCalcPercentUncertainty, &Uncert::OnCalcPercentUncertainty},
+        {kClearData, &Uncert::OnClearData},
+    }};
+    return kMap;
+}
+
+void Uncert::OnCalcAbsUncertainty() {
+    readAllFields();
+    m_result = (m_percent1 / 100) * m_value1;
+    writeAllFields();
+}
+
+void Uncert::OnCalcPercentUncertainty() {
+    readAllFields();
+    m_result = (m_absUncert2 / m_value2) * 100;
+    writeAllFields();
+}
+
+void Uncert::OnClearData() {
+    // Deliberately no read: Clear is the default button, so Enter must empty
+    // the window without a message even over text that is not a number.
+    m_value1 = m_percent1 = m_value2 = m_absUncert2 = m_result = 0;
+    writeAllFields();
+}

@@ -1,7 +1,0 @@
-#pragma once
-
-#include "resources/dialog_template.h"
-
-// The two templates that belong to no tool; every tool declares its own.
-extern const DialogTemplate kTemplate100;  // About box
-extern const DialogTemplate kTemplate144;  // Trigonometry Functions, never opened

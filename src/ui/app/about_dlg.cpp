@@ -1,0 +1,27 @@
+#include "ui/app/about_dlg.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+
+#include "core/resources/templates.h"
+#include "ui/dialog/dialog_units.h"
+#include "ui/dialog/template_builder.h"
+
+CAboutDlg::CAboutDlg(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("100"));
+    setWindowTitle(QString::fromUtf8(kTemplate100.caption));
+    const BuiltControls built = buildTemplate(this, kTemplate100);
+    setFixedSize(built.size);
+
+    // The thin border of a popup without caption bar.
+    auto* border = new QFrame(this);
+    border->setFrameStyle(QFrame::Box | QFrame::Plain);
+    border->setGeometry(rect());
+    border->setAttribute(Qt::WA_TransparentForMouseEvents);
+    border->lower();
+
+    if (built.defaultButton != nullptr) {
+        connect(built.defaultButton, &QAbstractButton::clicked, this, &QDialog::accept);
+        built.defaultButton->setFocus();
+    }
+}

@@ -1,0 +1,370 @@
+#include "ui/app/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QTimer>
+#include <algorithm>
+#include <cstdlib>
+
+#include "core/app/command_table.h"
+#include "core/resources/resource_ids.h"
+#include "ui/app/about_dlg.h"
+#include "ui/app/brimlet_view.h"
+#include "ui/app/lock_keys.h"
+#include "ui/dialog/app_icon.h"
+#include "ui/dialog/message_box.h"
+#include "ui/dialog/modal_loop.h"
+#include "ui/dialog/tool_window.h"
+
+namespace {
+
+constexpr const char* kFilter = "All Files (*.*) (*)";  // shown as "All Files (*.*)", matching every file
+
+QAction* commandAction(QObject* parent, const QString& text, int commandId) {
+    auto* action = new QAction(text, parent);
+    action->setObjectName(QString::number(commandId));
+    action->setData(commandId);
+    return action;
+}
+
+// Every copy of a tool opens at the one spot the platform gives it, each
+// hiding the one before. A copy that would open on another is stepped down
+// and right by a caption bar's height, wrapping back inside the screen, until
+// it stands clear. Copies of other tools keep the platform's spot.
+void placeClearOfCopies(ToolWindow& window, QWidget& owner) {
+    QList<const ToolWindow*> copies;
+    for (const ToolWindow* other : owner.findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) {
+        if (other != &window && other->isVisible() &&
+            other->dialogTemplate().id == window.dialogTemplate().id) {
+            copies << other;
+        }
+    }
+    if (copies.isEmpty()) {
+        return;
+    }
+    // The spot is asked of the platform window as showing it would ask:
+    // whether a position means the frame or the inside depends on what the
+    // platform knows of the frame by then.
+    window.winId();
+    window.adjustPosition(&owner);
+
+    const ToolWindow& shown = *copies.constFirst();
+    const QPoint inset = shown.geometry().topLeft() - shown.frameGeometry().topLeft();
+    const QSize frame = shown.frameGeometry().size();
+    // A frame deeper at the top than at the sides tells the caption bar's
+    // height; without one, the style's caption bar stands in. A step less
+    // than a line of text would leave the copy's caption hidden.
+    const int caption = inset.y() > inset.x()
+                            ? inset.y()
+                            : window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    const int step = std::max(caption, window.fontMetrics().height());
+    const QRect screen = owner.screen()->availableGeometry();
+    const auto covered = [&copies, step](QPoint spot) {
+        return std::any_of(copies.cbegin(), copies.cend(), [spot, step](const ToolWindow* copy) {
+            const QPoint apart = copy->geometry().topLeft() - spot;
+            return std::abs(apart.x()) < step / 2 && std::abs(apart.y()) < step / 2;
+        });
+    };
+    const QPoint opening = window.geometry().topLeft();
+    QPoint spot = opening;
+    for (qsizetype tries = 0; tries < copies.size() && covered(spot); ++tries) {
+        spot += QPoint(step, step);
+        if (spot.x() - inset.x() + frame.width() > screen.right() + 1) {
+            spot.setX(screen.left() + inset.x());
+        }
+        if (spot.y() - inset.y() + frame.height() > screen.bottom() + 1) {
+            spot.setY(screen.top() + inset.y());
+        }
+    }
+    window.move(window.pos() + (spot - opening));
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowIcon(appIcon());
+    setCentralWidget(new CBrimletView(this));
+    buildMenus();
+    buildAccelerators();
+    buildStatusBar();
+    updateTitle();
+    // The desktop's usual size for a new document window; the window manager places it.
+    resize(640, 440);
+    qApp->installEventFilter(this);
+}
+
+void CMainFrame::buildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QAction* exit = commandAction(file, QStringLiteral("E&xit"), ids::kAppExit);
+    exit->setStatusTip(QStringLiteral("Quit the application; prompts to save documents"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    file->addAction(exit);
+
+    for (const MenuPopup& popup : menuPopups(toolCommands())) {
+        QMenu* menu =
+            bar->addMenu(QString::fromUtf8(popup.title.data(), static_cast<qsizetype>(popup.title.size())));
+        for (const ToolCommand* command : popup.commands) {
+            QAction* action = commandAction(menu, QString::fromUtf8(command->item), command->commandId);
+            const int id = command->commandId;
+            connect(action, &QAction::triggered, this, [this, id] { launchTool(id); });
+            menu->addAction(action);
+        }
+    }
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QAction* about = commandAction(help, QStringLiteral("&About Brimlet 5"), ids::kAppAbout);
+    about->setStatusTip(QStringLiteral("Display program information, version number and copyright"));
+    connect(about, &QAction::triggered, this, &CMainFrame::showAbout);
+    help->addAction(about);
+
+    for (QMenu* menu : bar->findChildren<QMenu*>()) {
+        menu->setObjectName(menu->title());
+        // A popup title has no prompt: the pane is blank while its menu is open.
+        connect(menu, &QMenu::aboutToShow, this, [this] { showMessagePane(QString()); });
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, this, [this] {
+                if (qobject_cast<QMenu*>(QApplication::activePopupWidget()) == nullptr) {
+                    showMessagePane(QStringLiteral("Ready"));
+                }
+            });
+        });
+    }
+}
+
+void CMainFrame::buildAccelerators() {
+    struct Accelerator {
+        QKeySequence keys;
+        int commandId;
+    };
+    const Accelerator table[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), ids::kFileNew},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), ids::kFileOpen},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), ids::kFileSave},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), ids::kEditUndo},
+        {QKeySequence(Qt::ALT | Qt::Key_Backspace), ids::kEditUndo},
+        {QKeySequence(Qt::CTRL | Qt::Key_X), ids::kEditCut},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Delete), ids::kEditCut},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), ids::kEditCopy},
+        {QKeySequence(Qt::CTRL | Qt::Key_Insert), ids::kEditCopy},
+        {QKeySequence(Qt::CTRL | Qt::Key_V), ids::kEditPaste},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Insert), ids::kEditPaste},
+        {QKeySequence(Qt::Key_F6), ids::kNextPane},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F6), ids::kPrevPane},
+    };
+    for (const Accelerator& accelerator : table) {
+        auto* action = new QAction(this);
+        action->setObjectName(QStringLiteral("accel%1").arg(accelerator.commandId));
+        action->setShortcut(accelerator.keys);
+        // Keys typed in a tool window belong to that tool.
+        action->setShortcutContext(Qt::WindowShortcut);
+        const int id = accelerator.commandId;
+        connect(action, &QAction::triggered, this, [this, id] {
+            switch (id) {
+                case ids::kFileNew:
+                    newDocument();
+                    break;
+                case ids::kFileOpen:
+                    onFileOpen();
+                    break;
+                case ids::kFileSave:
+                    onFileSave();
+                    break;
+                default:
+                    break;  // the edit and pane keys have nothing to act on
+            }
+        });
+        addAction(action);
+    }
+}
+
+void CMainFrame::buildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QString::number(ids::kStatusBar));
+    bar->setSizeGripEnabled(true);
+    messagePane_ = new QLabel(QStringLiteral("Ready"), bar);
+    messagePane_->setObjectName(QStringLiteral("messagePane"));
+    bar->addWidget(messagePane_, 1);
+    for (LockIndicator& lock : locks_) {
+        lock.label = new QLabel(bar);
+        lock.label->setObjectName(QString::fromLatin1(lock.text));
+        lock.label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        lock.label->setAlignment(Qt::AlignCenter);
+        lock.label->setMinimumWidth(
+            lock.label->fontMetrics().horizontalAdvance(QString::fromLatin1(lock.text)) + 8);
+        bar->addPermanentWidget(lock.label);
+    }
+    bool caps = false;
+    bool num = false;
+    bool scroll = false;
+    systemLocks_ = lock_keys::query(caps, num, scroll);
+    setLockState(caps, num, scroll);
+    if (systemLocks_) {
+        // The display server knows the lock states; follow changes from any window.
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, &CMainFrame::refreshLocks);
+        poll->start(250);
+    }
+}
+
+void CMainFrame::refreshLocks() {
+    bool caps = false;
+    bool num = false;
+    bool scroll = false;
+    if (lock_keys::query(caps, num, scroll)) {
+        setLockState(caps, num, scroll);
+    }
+}
+
+void CMainFrame::setLockState(bool caps, bool num, bool scroll) {
+    const std::array<bool, 3> states{caps, num, scroll};
+    for (std::size_t i = 0; i < locks_.size(); ++i) {
+        locks_[i].on = states[i];
+        locks_[i].label->setText(states[i] ? QString::fromLatin1(locks_[i].text) : QString());
+    }
+}
+
+QString CMainFrame::indicatorText(Lock lock) const {
+    return locks_[static_cast<std::size_t>(lock)].label->text();
+}
+
+QString CMainFrame::statusMessage() const {
+    return messagePane_->text();
+}
+
+void CMainFrame::showMessagePane(const QString& text) {
+    messagePane_->setText(text);
+}
+
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        const bool inMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr;
+        showMessagePane(tip.isEmpty() && !inMenu ? QStringLiteral("Ready") : tip);
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // Application filters see a key event again at every widget it propagates
+    // to: act on it only at its first receiver.
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        const bool propagated = event == lastKeyEvent_ && lastKeyReceiver_ != nullptr &&
+                                widget != lastKeyReceiver_ && widget->isAncestorOf(lastKeyReceiver_);
+        lastKeyEvent_ = event;
+        lastKeyReceiver_ = widget;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!propagated && !key->isAutoRepeat()) {
+            if (systemLocks_) {
+                QTimer::singleShot(0, this, &CMainFrame::refreshLocks);
+            } else {
+                // Without a display server to ask, the indicators follow the lock keys pressed.
+                std::array<bool, 3> states{};
+                bool toggled = false;
+                for (std::size_t i = 0; i < locks_.size(); ++i) {
+                    const bool hit = locks_[i].key == key->key();
+                    states[i] = locks_[i].on != hit;
+                    toggled = toggled || hit;
+                }
+                if (toggled) {
+                    setLockState(states[0], states[1], states[2]);
+                }
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+ToolWindow* CMainFrame::launchTool(int commandId) {
+    const ToolCommand* command = findToolCommand(commandId);
+    if (command == nullptr) {
+        return nullptr;
+    }
+    auto* window = new ToolWindow(*command->dialogTemplate, command->create(), this);
+    placeClearOfCopies(*window, *this);
+    window->show();
+    return window;
+}
+
+void CMainFrame::showAbout() {
+    // The main window waits for it; the tool windows stay usable.
+    CAboutDlg about(this);
+    modal::run(about, this);
+}
+
+void CMainFrame::updateTitle() {
+    setWindowTitle(document_.title() + QStringLiteral(" - Brimlet 5"));
+}
+
+void CMainFrame::newDocument() {
+    document_.newDocument();
+    updateTitle();
+}
+
+bool CMainFrame::openDocument(const QString& path) {
+    return openDocument(QFile::encodeName(path));
+}
+
+bool CMainFrame::openDocument(const QByteArray& fileName) {
+    if (document_.open(fileName) != CBrimletDoc::Result::Done) {
+        message_box::warn(this, QStringLiteral("Failed to open document."));
+        return false;
+    }
+    updateTitle();
+    return true;
+}
+
+bool CMainFrame::saveDocumentAs(const QString& path) {
+    if (document_.saveAs(QFile::encodeName(path)) != CBrimletDoc::Result::Done) {
+        message_box::warn(this, QStringLiteral("Failed to save document."));
+        return false;
+    }
+    updateTitle();
+    return true;
+}
+
+void CMainFrame::onFileOpen() {
+    QFileDialog dialog(this, QStringLiteral("Open"));
+    dialog.setObjectName(QStringLiteral("openDialog"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilter(QString::fromLatin1(kFilter));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    if (modal::run(dialog, this) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        openDocument(dialog.selectedFiles().constFirst());
+    }
+}
+
+void CMainFrame::onFileSave() {
+    if (!document_.fileName().isEmpty()) {
+        if (document_.save() != CBrimletDoc::Result::Done) {
+            message_box::warn(this, QStringLiteral("Failed to save document."));
+        }
+        return;
+    }
+    QFileDialog dialog(this, QStringLiteral("Save As"));
+    dialog.setObjectName(QStringLiteral("saveAsDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QString::fromLatin1(kFilter));
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    // Saving writes nothing, so choosing an existing file needs no warning.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(QStringLiteral("Untitled"));
+    if (modal::run(dialog, this) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        saveDocumentAs(dialog.selectedFiles().constFirst());
+    }
+}

@@ -1,0 +1,19 @@
+#include "ui/dialog/message_box.h"
+
+#include <QMessageBox>
+
+#include "ui/dialog/modal_loop.h"
+
+namespace message_box {
+
+void warn(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Brimlet 5"), text, QMessageBox::Ok, parent);
+    box.setObjectName(QLatin1String(kObjectName));
+    box.setTextFormat(Qt::PlainText);
+    // A box has a caption and a close box, nothing to minimise or maximise.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint);
+    modal::run(box, parent);
+}
+
+}  // namespace message_box

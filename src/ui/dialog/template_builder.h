@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QSize>
+
+#include "core/resources/dialog_template.h"
+
+class QAbstractButton;
+class QWidget;
+class FlatButton;
+
+// The most characters a user can type or paste into an edit field.
+inline constexpr int kUserTextLimit = 32767;
+
+// The controls that a template laid into a dialog.
+struct BuiltControls {
+    struct Entry {
+        const ControlTemplate* control;
+        QWidget* widget;
+    };
+    QList<Entry> entries;  // template order
+    QAbstractButton* defaultButton = nullptr;
+    QList<QAbstractButton*> unitButtons;  // one exclusive group, in template order
+    QSize size;                           // the dialog's client size in pixels
+
+    QWidget* widget(int controlId) const;
+    const ControlTemplate* control(const QWidget* widget) const;
+    QWidget* firstTabStop() const;
+};
+
+// Creates every control of the template as a direct child of the dialog, in
+// template order (which is the tab order), named by its control id. Group
+// boxes let clicks through to the controls they frame.
+BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplate);

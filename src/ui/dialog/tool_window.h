@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+
+#include "core/dialog/field_host.h"
+#include "ui/dialog/template_builder.h"
+
+class QAction;
+class ResultNotice;
+class Tool;
+struct DialogTemplate;
+
+// The one window class of every tool: built from the tool's template, it
+// forwards button clicks to the tool's handlers and lends the tool its edit
+// controls for field exchange.
+class ToolWindow : public QDialog, public FieldHost {
+    Q_OBJECT
+
+public:
+    ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Tool> tool, QWidget* owner);
+    ~ToolWindow() override;
+
+    Tool& tool() { return *tool_; }
+    const DialogTemplate& dialogTemplate() const { return template_; }
+    QWidget* control(int controlId) const { return controls_.widget(controlId); }
+    QAbstractButton* defaultButton() const { return controls_.defaultButton; }
+
+    // FieldHost
+    std::string text(int controlId, std::size_t maxChars) const override;
+    void setText(int controlId, std::string_view text) override;
+    void focusAndSelectAll(int controlId) override;
+    void showMessage(std::string_view text) override;
+
+    // Where the platform opens the window, centred on its owner and inside
+    // the screen: the launcher asks before it shows the window.
+    using QDialog::adjustPosition;
+
+    // Every edit field as "name<TAB>text" lines, in template order, and that
+    // table put on the clipboard.
+    QString allFields() const;
+    void copyAllFields() const;
+
+    // Esc and the close box: hide without reading, then release the window.
+    void reject() override;
+    // Enter without a default button: read all fields, hide only when that succeeds.
+    void accept() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Runs one handler of the tool at a time; false when another one runs.
+    template <class Handler>
+    bool runHandler(Handler handler);
+    QStringList fieldTexts() const;
+    void announceChanges(const QStringList& before);
+    void click(int controlId);
+    // Arrow keys on a unit button press its neighbour in the row; true when taken.
+    bool moveInUnitRow(QObject* watched, const QKeyEvent& event);
+    // Gives the tool the first look at a typed key; true when it took it.
+    bool offerKey(QKeyEvent* event);
+    void dismiss();
+
+    const DialogTemplate& template_;
+    std::unique_ptr<Tool> tool_;
+    BuiltControls controls_;
+    bool busy_ = false;
+    bool focusedOnce_ = false;
+    bool releasePending_ = false;
+    QAction* copyAll_ = nullptr;
+    ResultNotice* notice_ = nullptr;  // made when a screen reader first listens
+    QWidget* arriving_ = nullptr;     // the control a press moves the focus to
+    QPointer<QWidget> introduced_;    // the control whose description holds the last results
+};
