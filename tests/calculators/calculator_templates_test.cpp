@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fake_host.h"
+
 #include "core/calculators/my_calculator.h"
 #include "core/calculators/simple_calc.h"
 
@@ -30,14 +32,9 @@ std::ostream& operator<<(std::ostream& out, const Face& f) {
     return out << f.name;
 }
 
-template <class T>
-std::unique_ptr<Tool> make() {
-    return std::make_unique<T>();
-}
-
 const Face kFaces[] = {
-    {"Advanced", &MyCalculator::kTemplate, &make<MyCalculator>, 62, 47},
-    {"Basic", &SimpleCalc::kTemplate, &make<SimpleCalc>, 21, 19},
+    {"Advanced", &MyCalculator::kTemplate, &makeTool<MyCalculator>, 62, 47},
+    {"Basic", &SimpleCalc::kTemplate, &makeTool<SimpleCalc>, 21, 19},
 };
 
 class CalculatorFace : public testing::TestWithParam<Face> {};

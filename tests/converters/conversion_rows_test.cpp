@@ -12,7 +12,7 @@
 #include "core/converters/speed.h"
 #include "core/converters/time.h"
 #include "core/converters/weight.h"
-#include "tool_session.h"
+#include "support/fake_host.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "core/converters/speed.h"
 #include "core/converters/time.h"
 #include "core/converters/weight.h"
-#include "tool_session.h"
+#include "support/fake_host.h"
 
 namespace {
 
@@ -98,13 +98,13 @@ class Converter : public testing::TestWithParam<ConverterCase> {};
 TEST_P(Converter, BindsItsFieldsInExchangeOrder) {
     const ConverterCase& c = GetParam();
     ToolSession session(c.factory);
-    EXPECT_EQ(boundIds(*session.tool), c.exchangeOrder);
+    EXPECT_EQ(boundIds(session.tool), c.exchangeOrder);
 }
 
 TEST_P(Converter, OpensWithZerosAndEmptyNames) {
     const ConverterCase& c = GetParam();
     ToolSession session(c.factory);
-    for (const Binding& binding : session.tool->bindings()) {
+    for (const Binding& binding : session.tool.bindings()) {
         const std::string expected = binding.kind() == FieldKind::Text ? "" : "0";
         EXPECT_EQ(session.field(binding.controlId), expected) << "field " << binding.controlId;
     }
@@ -117,11 +117,11 @@ TEST_P(Converter, EveryUnitButtonAndClearDataHasAHandler) {
     const std::vector<int> units = unitButtons(*c.dialog);
     ASSERT_GE(units.size(), 3u);
     for (const int id : units) {
-        EXPECT_TRUE(session.tool->hasHandler(id)) << "unit button " << id;
+        EXPECT_TRUE(session.tool.hasHandler(id)) << "unit button " << id;
     }
-    EXPECT_TRUE(session.tool->hasHandler(c.clearId));
+    EXPECT_TRUE(session.tool.hasHandler(c.clearId));
     for (const int id : c.exchangeOrder) {
-        EXPECT_FALSE(session.tool->hasHandler(id)) << "typing into field " << id << " must convert nothing";
+        EXPECT_FALSE(session.tool.hasHandler(id)) << "typing into field " << id << " must convert nothing";
     }
 }
 
@@ -136,7 +136,7 @@ TEST_P(Converter, ClearDataZeroesItsListAfterAConversion) {
 
     EXPECT_EQ(session.field(1010), c.clearKeepsInput ? "8" : "0");
     EXPECT_EQ(session.value(1010), c.clearKeepsInput ? 8.0 : 0.0);
-    for (const Binding& binding : session.tool->bindings()) {
+    for (const Binding& binding : session.tool.bindings()) {
         if (binding.controlId == 1010) {
             continue;
         }
@@ -189,7 +189,7 @@ TEST_P(Converter, WordInTheLastResultIsRefusedAndReplaced) {
     // The last double field: in the temperature converter the name fields follow.
     ToolSession session(c.factory);
     int last = 0;
-    for (const Binding& binding : session.tool->bindings()) {
+    for (const Binding& binding : session.tool.bindings()) {
         if (binding.kind() == FieldKind::Double) {
             last = binding.controlId;
         }
@@ -308,9 +308,9 @@ class FieldKinds : public testing::TestWithParam<BoundCase> {};
 TEST_P(FieldKinds, MatchTheDialog) {
     const BoundCase& c = GetParam();
     ToolSession session(c.factory);
-    EXPECT_EQ(boundIds(*session.tool), c.exchangeOrder);
+    EXPECT_EQ(boundIds(session.tool), c.exchangeOrder);
     std::vector<FieldKind> kinds;
-    for (const Binding& binding : session.tool->bindings()) {
+    for (const Binding& binding : session.tool.bindings()) {
         kinds.push_back(binding.kind());
     }
     EXPECT_EQ(kinds, c.kinds);

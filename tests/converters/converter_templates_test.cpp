@@ -15,7 +15,7 @@
 #include "core/converters/speed.h"
 #include "core/converters/time.h"
 #include "core/converters/weight.h"
-#include "tool_session.h"
+#include "support/fake_host.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ class Window : public testing::TestWithParam<WindowCase> {};
 TEST_P(Window, EveryBoundFieldIsAnEditOfTheTemplate) {
     const WindowCase& c = GetParam();
     ToolSession session(c.factory);
-    for (const Binding& binding : session.tool->bindings()) {
+    for (const Binding& binding : session.tool.bindings()) {
         const ControlTemplate* edit = control(*c.dialog, binding.controlId);
         ASSERT_NE(edit, nullptr) << "field " << binding.controlId;
         EXPECT_EQ(edit->kind, ControlKind::Edit) << "field " << binding.controlId;
@@ -79,7 +79,7 @@ TEST_P(Window, EveryButtonHasAHandlerAndNothingElseHas) {
         if (item.id == kNoId) {
             continue;
         }
-        EXPECT_EQ(session.tool->hasHandler(item.id), isButton(item.kind)) << "control " << item.id;
+        EXPECT_EQ(session.tool.hasHandler(item.id), isButton(item.kind)) << "control " << item.id;
     }
 }
 

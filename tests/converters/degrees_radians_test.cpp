@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/converters/degrees_radians.h"
-#include "tool_session.h"
+#include "support/fake_host.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/converters/numbers.h"
-#include "tool_session.h"
+#include "support/fake_host.h"
 
 namespace {
 

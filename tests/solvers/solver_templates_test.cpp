@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/fake_host.h"
+
 #include <functional>
 #include <memory>
 #include <set>
@@ -24,20 +26,15 @@ struct Window {
     std::size_t controls;
 };
 
-template <class T>
-std::unique_ptr<Tool> make() {
-    return std::make_unique<T>();
-}
-
 const Window kWindows[] = {
-    {"Uncert", &Uncert::kTemplate, make<Uncert>, 1002, 13},
-    {"Geo", &Geo::kTemplate, make<Geo>, 1000, 26},
-    {"Pythegor", &Pythegor::kTemplate, make<Pythegor>, kNoId, 13},
-    {"Quad", &Quad::kTemplate, make<Quad>, 1000, 14},
-    {"Prefixes", &Prefixes::kTemplate, make<Prefixes>, 1000, 25},
-    {"Bend", &Bend::kTemplate, make<Bend>, 1000, 19},
-    {"TheCombination", &TheCombination::kTemplate, make<TheCombination>, 1000, 9},
-    {"Permutation", &Permutation::kTemplate, make<Permutation>, 1000, 9},
+    {"Uncert", &Uncert::kTemplate, &makeTool<Uncert>, 1002, 13},
+    {"Geo", &Geo::kTemplate, &makeTool<Geo>, 1000, 26},
+    {"Pythegor", &Pythegor::kTemplate, &makeTool<Pythegor>, kNoId, 13},
+    {"Quad", &Quad::kTemplate, &makeTool<Quad>, 1000, 14},
+    {"Prefixes", &Prefixes::kTemplate, &makeTool<Prefixes>, 1000, 25},
+    {"Bend", &Bend::kTemplate, &makeTool<Bend>, 1000, 19},
+    {"TheCombination", &TheCombination::kTemplate, &makeTool<TheCombination>, 1000, 9},
+    {"Permutation", &Permutation::kTemplate, &makeTool<Permutation>, 1000, 9},
 };
 
 class SolverWindow : public ::testing::TestWithParam<Window> {};

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/dialog/field_host.h"
 #include "core/dialog/tool.h"
@@ -33,18 +37,48 @@ public:
     const std::string& operator[](int controlId) { return texts[controlId]; }
 };
 
-// Opens a tool as its window does: attach, then the opening write of all fields.
+// Makes a tool of class T, for tables that drive several tools.
+using ToolFactory = std::unique_ptr<Tool> (*)();
 template <class T>
+std::unique_ptr<Tool> makeTool() {
+    return std::make_unique<T>();
+}
+
+// Opens a tool as its window does: attach, then the opening write of all
+// fields. OpenTool<Length> gives the tool as its own class; OpenTool<> (a
+// ToolSession) opens any tool from a factory.
+template <class T = Tool>
 struct OpenTool {
     FakeHost host;
-    T tool;
-    OpenTool() {
+    std::unique_ptr<T> owned;
+    T& tool;
+
+    OpenTool() : OpenTool(std::make_unique<T>()) {}
+    explicit OpenTool(ToolFactory factory) : OpenTool(factory()) {}
+    explicit OpenTool(std::unique_ptr<T> made) : owned(std::move(made)), tool(*owned) {
         tool.attach(&host);
         tool.writeAllFields();
     }
+
     // Types a text into a field.
     void type(int controlId, std::string_view text) { host.texts[controlId] = std::string(text); }
-    // Clicks a button; fails the caller's expectations if it has no handler.
+    // Clicks a button; false when it has no handler.
     bool click(int controlId) { return tool.handle(controlId); }
     const std::string& field(int controlId) { return host[controlId]; }
+
+    // The exact double bound to a field, as the last handler left it.
+    double value(int controlId) const {
+        for (const Binding& binding : tool.bindings()) {
+            if (binding.controlId == controlId) {
+                if (double* const* pointer = std::get_if<double*>(&binding.value)) {
+                    return **pointer;
+                }
+                ADD_FAILURE() << "field " << controlId << " is not a double field";
+                return 0;
+            }
+        }
+        ADD_FAILURE() << "field " << controlId << " is not bound";
+        return 0;
+    }
 };
+using ToolSession = OpenTool<>;

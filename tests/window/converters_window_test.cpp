@@ -24,13 +24,6 @@ constexpr int kWeight = 32781;
 
 constexpr int kInput = 1010;
 
-void closeAllTools() {
-    for (ToolWindow* window : harness::mainFrame().findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) {
-        window->reject();
-    }
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // The ids of the buttons that are checked, in the order given.
 QList<int> checkedAmong(ToolWindow* window, const QList<int>& ids) {
     QList<int> checked;
@@ -49,8 +42,8 @@ class ConvertersWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { closeAllTools(); }
-    void cleanupTestCase() { closeAllTools(); }
+    void init() { harness::closeAllTools(); }
+    void cleanupTestCase() { harness::closeAllTools(); }
 
     void unitButtonsShowThePressedOne_data() {
         QTest::addColumn<int>("command");

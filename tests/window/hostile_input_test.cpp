@@ -91,13 +91,6 @@ QList<QLineEdit*> onePerKind(const QList<QLineEdit*>& fields, const std::map<int
     return chosen;
 }
 
-void closeAllTools() {
-    for (ToolWindow* window : harness::mainFrame().findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) {
-        window->reject();
-    }
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 bool hasEditableField(const DialogTemplate& dialogTemplate) {
     return std::ranges::any_of(dialogTemplate.controls, [](const ControlTemplate& row) {
         return row.kind == ControlKind::Edit && row.id != kNoId && (row.flags & cf::ReadOnly) == 0;
@@ -115,8 +108,8 @@ class HostileInputTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { closeAllTools(); }
-    void cleanupTestCase() { closeAllTools(); }
+    void init() { harness::closeAllTools(); }
+    void cleanupTestCase() { harness::closeAllTools(); }
 
     void pasteCutAtTheLimitKeepsWholeCharacters() {
         ToolWindow* window = harness::openTool(32773);

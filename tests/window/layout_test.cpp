@@ -130,7 +130,7 @@ QStringList inspect(int commandId, QStringList (*check)(QWidget*)) {
             about->close();
         }
     });
-    harness::mainFrame().menuBar()->findChild<QAction*>(QString::number(commandId))->trigger();
+    harness::menuItem(commandId)->trigger();
     return problems;
 }
 

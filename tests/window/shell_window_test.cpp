@@ -110,21 +110,13 @@ bool openKeptDocument(const QTemporaryDir& dir) {
     return file.open(QIODevice::WriteOnly) && mainFrame().openDocument(file.fileName());
 }
 
-void closeAllTools() {
-    for (ToolWindow* window : mainFrame().findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) {
-        window->reject();
-    }
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 }  // namespace
 
 class ShellWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { closeAllTools(); }
+    void init() { harness::closeAllTools(); }
 
     void captionAndStatusBar() {
         QCOMPARE(mainFrame().windowTitle(), QStringLiteral("Untitled - Brimlet 5"));

@@ -74,10 +74,6 @@ struct Census {
     }
 };
 
-QAction* menuItem(int commandId) {
-    return harness::mainFrame().menuBar()->findChild<QAction*>(QString::number(commandId));
-}
-
 enum class Closing { Reject, CloseBox, Escape };
 
 // Chooses every tool's menu item once, so that all 23 windows are open side by
@@ -86,7 +82,7 @@ bool openAndCloseAll(Closing closing) {
     std::vector<QPointer<ToolWindow>> opened;
     for (const ToolCommand& command : toolCommands()) {
         const qsizetype before = liveToolWindows();
-        QAction* item = menuItem(command.commandId);
+        QAction* item = harness::menuItem(command.commandId);
         if (item == nullptr) {
             return false;
         }

@@ -26,9 +26,13 @@ CMainFrame& mainFrame() {
     return *frame;
 }
 
+QAction* menuItem(int commandId) {
+    return mainFrame().menuBar()->findChild<QAction*>(QString::number(commandId));
+}
+
 ToolWindow* openTool(int commandId) {
     CMainFrame& frame = mainFrame();
-    QAction* action = frame.menuBar()->findChild<QAction*>(QString::number(commandId));
+    QAction* action = menuItem(commandId);
     if (action == nullptr) {
         return nullptr;
     }
@@ -174,6 +178,14 @@ void runSteps(ToolWindow* window, const std::string& steps) {
         runStep(window, std::string_view(steps).substr(start, end - start));
         start = end + 1;
     }
+}
+
+void closeAllTools() {
+    for (ToolWindow* window : mainFrame().findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) {
+        window->reject();
+    }
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 bool released(QPointer<ToolWindow>& window) {

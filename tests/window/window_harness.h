@@ -23,6 +23,9 @@ namespace harness {
 // The one main window of the test program, created on first use.
 CMainFrame& mainFrame();
 
+// The main window's menu item with this command id, or nullptr.
+QAction* menuItem(int commandId);
+
 // Triggers the menu item with this command id (as the user choosing it does)
 // and returns the tool window it opened, or nullptr.
 ToolWindow* openTool(int commandId);
@@ -49,6 +52,9 @@ void key(ToolWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::
 // "k12+3R" types keys (R Return, B Backspace, D Delete, ',' the keypad's
 // decimal key of a decimal-comma layout, anything else its own character).
 void runSteps(ToolWindow* window, const std::string& steps);
+
+// Closes every tool window and releases them, so a test starts from the main window alone.
+void closeAllTools();
 
 // True once the window has been hidden and released (waits for the deferred delete).
 bool released(QPointer<ToolWindow>& window);
