@@ -242,7 +242,6 @@ void LongTextView::paintEvent(QPaintEvent* event) {
         painter.setPen(pal.color(QPalette::Text));
         painter.drawLine(x, top, x, top + height - 1);
     }
-    (void)event;
 }
 
 void LongTextView::copy() const {
