@@ -1,6 +1,7 @@
 #include "ui/dialog/result_notice.h"
 
 #include <QAccessibleWidget>
+#include <QTimer>
 
 #include "ui/dialog/accessible_adoption.h"
 
@@ -28,4 +29,7 @@ void ResultNotice::announce(const QString& text) {
     hide();
     setAccessibleName(text);
     show();
+    // Its showing is what is spoken; hidden again at once, it adds nothing to
+    // what assistive tools see of the window between presses.
+    QTimer::singleShot(0, this, &QWidget::hide);
 }
