@@ -113,8 +113,7 @@ QStringList crossings(QWidget* window) {
     return problems;
 }
 
-// Opens the window of a menu command, checks it and closes it. The About box
-// runs its own event loop, so it is checked from within.
+// Opens the window of a menu command, checks it and closes it.
 QStringList inspect(int commandId, QStringList (*check)(QWidget*)) {
     QStringList problems{QStringLiteral("the window did not open")};
     if (commandId != ids::kAppAbout) {
@@ -124,13 +123,12 @@ QStringList inspect(int commandId, QStringList (*check)(QWidget*)) {
         }
         return problems;
     }
-    QTimer::singleShot(0, [&problems, check] {
-        if (auto* about = harness::mainFrame().findChild<QDialog*>(QStringLiteral("100"))) {
-            problems = check(about);
-            about->close();
-        }
-    });
     harness::menuItem(commandId)->trigger();
+    if (auto* about = harness::mainFrame().findChild<QDialog*>(QStringLiteral("100"))) {
+        problems = check(about);
+        about->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
     return problems;
 }
 

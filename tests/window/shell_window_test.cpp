@@ -11,13 +11,20 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstring>
+#include <map>
 
 #include "core/app/command_table.h"
+#include "core/converters/degrees.h"
+#include "core/converters/length.h"
+#include "core/converters/speed.h"
 #include "core/dialog/number_text.h"
 #include "core/dialog/tool.h"
+#include "core/resources/resource_ids.h"
 #include "core/resources/templates.h"
 #include "ui/app/brimlet_app.h"
 #include "ui/dialog/modal_loop.h"
@@ -26,6 +33,51 @@
 using harness::mainFrame;
 
 namespace {
+
+// Three tools, each with a handler that refuses "x" with a box and then
+// clears the field; the boxes are left open.
+struct Asking {
+    const char* item;
+    int button;
+};
+const Asking kAsking[] = {
+    {"Length", Length::kFeetUnit},
+    {"Speed", Speed::kMetersPerSecondUnit},
+    {"Temperature", Degrees::kCelsiusUnit},
+};
+
+QList<QPointer<ToolWindow>> raiseBoxes(harness::MessageCatcher& catcher) {
+    catcher.onShow = [](QMessageBox*) {};  // the test answers
+    QList<QPointer<ToolWindow>> windows;
+    for (const Asking& asking : kAsking) {
+        ToolWindow* window = harness::openTool(harness::commandOf(asking.item));
+        harness::type(window, Length::kInput, QStringLiteral("x"));
+        harness::click(window, asking.button);
+        windows << window;
+    }
+    return windows;
+}
+
+// The ways a box goes: its button, Esc, the window manager's close box, and
+// its window destroyed by someone else than the program.
+enum class Answer { Ok, Escape, CloseBox, Destroyed };
+
+void answer(QDialog* box, Answer way) {
+    switch (way) {
+        case Answer::Ok:
+            static_cast<QMessageBox*>(box)->button(QMessageBox::Ok)->click();
+            break;
+        case Answer::Escape:
+            QTest::keyClick(box, Qt::Key_Escape);
+            break;
+        case Answer::CloseBox:
+            box->close();
+            break;
+        case Answer::Destroyed:
+            delete box;
+            break;
+    }
+}
 
 struct MenuItem {
     const char* popup;
@@ -567,12 +619,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lock");      // what its lock file is
         QTest::addColumn<bool>("used");
         QTest::addColumn<bool>("written");
+        QTest::addColumn<QByteArray>("after");  // the settings file then, when it is written
         struct Row {
             const char* name;
             const char* settings;
             const char* lock;
             bool used;
             bool written;
+            const char* after = "";
         };
         const Row rows[] = {
             {"settings a FIFO", "fifo", "", false, false},
@@ -585,10 +639,17 @@ private Q_SLOTS:
             {"key missing, lock unreadable", "other key", "unreadable", false, false},
             {"key there, lock a FIFO", "key", "fifo", true, false},  // nothing to write, nothing locked
             {"garbage but regular", "garbage", "", true, true},
+            {"key missing, lock of a running other program", "other key", "running other", false, false},
+            {"key missing, lock of an ended process", "other key", "ended", true, true,
+             "[Other]\nx=1\n\n[Settings]\nPreviewPages=0\n"},
+            {"comments and line ends kept", "comments", "", true, true,
+             "; the user's note\r\n[Other]\r\nx=1\r\n# kept too\r\n\r\n[Settings]\r\nPreviewPages=0\r\n"},
+            {"added to its section", "section", "", true, true,
+             "[Settings]\nPreviewPages=0\n; pages\nOther=1\n"},
         };
         for (const Row& row : rows) {
             QTest::newRow(row.name) << QString::fromLatin1(row.settings) << QString::fromLatin1(row.lock)
-                                    << row.used << row.written;
+                                    << row.used << row.written << QByteArray(row.after);
         }
     }
 
@@ -597,6 +658,7 @@ private Q_SLOTS:
         QFETCH(QString, lock);
         QFETCH(bool, used);
         QFETCH(bool, written);
+        QFETCH(QByteArray, after);
         if (settings == QLatin1String("unreadable") && ::geteuid() == 0) {
             QSKIP("root reads any file");
         }
@@ -621,10 +683,19 @@ private Q_SLOTS:
             if (kind == QLatin1String("huge")) {
                 return regular.resize((1 << 20) + 1);
             }
-            regular.write(kind == QLatin1String("key")         ? "[Settings]\nPreviewPages=3\n"
-                          : kind == QLatin1String("other key") ? "[Other]\nx=1\n"
-                          : kind == QLatin1String("garbage")   ? "\x01\xff[[=\n[Settings\n"
-                                                               : "");
+            // A lock names its process, program and host; process 1 runs and is not this program.
+            const QByteArray host = QSysInfo::machineHostName().toUtf8();
+            const std::map<QString, QByteArray> contents{
+                {QStringLiteral("key"), "[Settings]\nPreviewPages=3\n"},
+                {QStringLiteral("other key"), "[Other]\nx=1\n"},
+                {QStringLiteral("garbage"), "\x01\xff[[=\n[Settings\n"},
+                {QStringLiteral("comments"), "; the user's note\r\n[Other]\r\nx=1\r\n# kept too"},
+                {QStringLiteral("section"), "[Settings]\n; pages\nOther=1\n"},
+                {QStringLiteral("running other"), "1\ninit\n" + host + "\n"},
+                {QStringLiteral("ended"), "2147483646\nbrimlet\n" + host + "\n"},
+            };
+            const auto content = contents.find(kind);
+            regular.write(content != contents.end() ? content->second : QByteArray());
             return kind != QLatin1String("unreadable") || regular.setPermissions(QFileDevice::Permissions());
         };
         QVERIFY(make(file, settings));
@@ -648,6 +719,11 @@ private Q_SLOTS:
         QCOMPARE(listing() != before, written);
         if (used) {
             QVERIFY(QSettings(file, QSettings::IniFormat).contains(QStringLiteral("Settings/PreviewPages")));
+            QFile kept(file);
+            QVERIFY(kept.open(QIODevice::ReadOnly));
+            if (!after.isEmpty()) {
+                QCOMPARE(kept.readAll(), after);
+            }
         } else {
             QVERIFY2(why.contains(file), qPrintable(why));
         }
@@ -657,41 +733,37 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QVERIFY(openKeptDocument(dir));
         ToolWindow* temperature = harness::openTool(32779);
-        bool checked = false;
-        QTimer::singleShot(0, [&checked, temperature] {
-            auto* about = mainFrame().findChild<QDialog*>(QStringLiteral("100"));
-            QVERIFY(about != nullptr && about->isVisible());
-            QStringList labels;
-            bool icon = false;
-            for (QLabel* label : about->findChildren<QLabel*>()) {
-                labels << label->text();
-                icon = icon || !label->pixmap().isNull();
-            }
-            QVERIFY(labels.contains(QStringLiteral("Brimlet Version 5.0")));
-            QVERIFY2(icon, "the About box shows the program icon");
+        QAction* item = harness::menuItem(57664);
+        QVERIFY(item != nullptr);
+        // The item returns at once, the box open.
+        item->trigger();
+        QPointer<QDialog> about = mainFrame().findChild<QDialog*>(QStringLiteral("100"));
+        QVERIFY(about != nullptr && about->isVisible());
+        QStringList labels;
+        bool icon = false;
+        for (QLabel* label : about->findChildren<QLabel*>()) {
+            labels << label->text();
+            icon = icon || !label->pixmap().isNull();
+        }
+        QVERIFY(labels.contains(QStringLiteral("Brimlet Version 5.0")));
+        QVERIFY2(icon, "the About box shows the program icon");
 
-            // An open tool window stays fully usable.
-            harness::type(temperature, 1010, QStringLiteral("77"));
-            harness::click(temperature, 1024);
-            QCOMPARE(harness::text(temperature, 1011), QStringLiteral("-196.15"));
-            // The main window takes neither its accelerators nor its menu.
-            QTest::keyClick(&mainFrame(), Qt::Key_N, Qt::ControlModifier);
-            QCOMPARE(mainFrame().windowTitle(), QStringLiteral("kept.txt - Brimlet 5"));
-            QMenuBar* bar = mainFrame().menuBar();
-            QTest::mouseClick(bar, Qt::LeftButton, {},
-                              bar->actionGeometry(bar->actions().constFirst()).center());
-            QVERIFY(QApplication::activePopupWidget() == nullptr);
+        // An open tool window stays fully usable.
+        harness::type(temperature, 1010, QStringLiteral("77"));
+        harness::click(temperature, 1024);
+        QCOMPARE(harness::text(temperature, 1011), QStringLiteral("-196.15"));
+        // The main window takes neither its accelerators nor its menu.
+        QTest::keyClick(&mainFrame(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(mainFrame().windowTitle(), QStringLiteral("kept.txt - Brimlet 5"));
+        QMenuBar* bar = mainFrame().menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().constFirst()).center());
+        QVERIFY(QApplication::activePopupWidget() == nullptr);
 
-            QTest::keyClick(about, Qt::Key_Escape);
-            checked = true;
-        });
-        QAction* about = mainFrame().menuBar()->findChild<QAction*>(QStringLiteral("57664"));
-        QVERIFY(about != nullptr);
-        about->trigger();
-        QVERIFY(checked);
+        QTest::keyClick(about, Qt::Key_Escape);
         QApplication::setActiveWindow(&mainFrame());
         QTest::keyClick(&mainFrame(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(mainFrame().windowTitle(), QStringLiteral("Untitled - Brimlet 5"));
+        QTRY_VERIFY(about.isNull());
     }
 
     // While one tool's box waits inside its handler, the other tools are used,
@@ -740,6 +812,102 @@ private Q_SLOTS:
         QCOMPARE(harness::text(length, 1011), QStringLiteral("0.609756097560976"));
     }
 
+    // Boxes of three tools open at once, answered in every order and every
+    // way: each answer frees its own window at once, and its handler goes on.
+    void boxesAnsweredInAnyOrderFreeTheirOwnWindows_data() {
+        QTest::addColumn<QList<int>>("order");
+        QTest::addColumn<QList<Answer>>("ways");
+        QList<int> order{0, 1, 2};
+        const Answer all[] = {Answer::Ok, Answer::Escape, Answer::CloseBox, Answer::Destroyed};
+        int row = 0;
+        do {
+            QList<Answer> ways;
+            for (int i = 0; i < 3; ++i) {
+                ways << all[(row + i) % 4];
+            }
+            QTest::addRow("order %d%d%d", order[0], order[1], order[2]) << order << ways;
+            ++row;
+        } while (std::next_permutation(order.begin(), order.end()));
+    }
+
+    void boxesAnsweredInAnyOrderFreeTheirOwnWindows() {
+        QFETCH(QList<int>, order);
+        QFETCH(QList<Answer>, ways);
+        harness::MessageCatcher catcher;
+        const QList<QPointer<ToolWindow>> windows = raiseBoxes(catcher);
+        QCOMPARE(catcher.messages.size(), 3);
+        for (const QPointer<ToolWindow>& window : windows) {
+            QVERIFY(window->handlerWaiting() && modal::isBlocked(window));
+        }
+        QVERIFY(modal::isBlocked(&mainFrame()));
+
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            ToolWindow* window = windows[order[i]];
+            answer(window->waitingBox(), ways[i]);
+            // Free at once; the others stay blocked, and the main window with them.
+            QVERIFY(!modal::isBlocked(window));
+            for (qsizetype later = i + 1; later < order.size(); ++later) {
+                QVERIFY(modal::isBlocked(windows[order[later]]));
+            }
+            QCOMPARE(modal::isBlocked(&mainFrame()), i + 1 < order.size());
+            // The handler goes on where it stood on the next pass of the event loop.
+            harness::settle();
+            QVERIFY(!window->handlerWaiting());
+            QCOMPARE(harness::text(window, Length::kInput), QStringLiteral("0"));
+        }
+        QCOMPARE(catcher.messages.size(), 3);
+        // Each window works again.
+        harness::type(windows[0], Length::kInput, QStringLiteral("2"));
+        harness::click(windows[0], Length::kFeetUnit);
+        QCOMPARE(harness::text(windows[0], Length::kMeters), QStringLiteral("0.609756097560976"));
+        harness::closeAllTools();
+    }
+
+    // Choosing a menu item through the accessibility interface answers at
+    // once and acts on the next pass; a blocked window's items offer nothing.
+    void menuItemsActForAssistiveToolsAsForTheMouse() {
+        const QString press = QAccessibleActionInterface::pressAction();
+        QAccessibleInterface* about =
+            QAccessible::queryAccessibleInterface(harness::menuItem(ids::kAppAbout));
+        QAccessibleInterface* exit = QAccessible::queryAccessibleInterface(harness::menuItem(ids::kAppExit));
+        QAccessibleInterface* length =
+            QAccessible::queryAccessibleInterface(harness::menuItem(harness::commandOf("Length")));
+        QVERIFY(about != nullptr && exit != nullptr && length != nullptr);
+        QCOMPARE(about->text(QAccessible::Name), QStringLiteral("About Brimlet 5"));
+        QCOMPARE(about->actionInterface()->actionNames(), QStringList{press});
+
+        about->actionInterface()->doAction(press);
+        QVERIFY(mainFrame().findChild<QDialog*>(QStringLiteral("100")) == nullptr);
+        QTRY_VERIFY(mainFrame().findChild<QDialog*>(QStringLiteral("100")) != nullptr);
+        QPointer<QDialog> box = mainFrame().findChild<QDialog*>(QStringLiteral("100"));
+        QVERIFY(box->isVisible() && modal::isBlocked(&mainFrame()));
+        // Blocked: nothing to do, and the items say so.
+        for (QAccessibleInterface* item : {about, exit, length}) {
+            QVERIFY(item->actionInterface()->actionNames().isEmpty());
+            QVERIFY(item->state().disabled);
+            item->actionInterface()->doAction(press);
+        }
+        const qsizetype tools = mainFrame().findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly).size();
+        harness::settle();
+        QApplication::processEvents();
+        QCOMPARE(mainFrame().findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly).size(), tools);
+        QCOMPARE(mainFrame().findChildren<QDialog*>(QStringLiteral("100")).size(), 1);
+        QVERIFY(mainFrame().isVisible());
+
+        QTest::keyClick(box, Qt::Key_Escape);
+        QVERIFY(!modal::isBlocked(&mainFrame()));
+        QCOMPARE(length->actionInterface()->actionNames(), QStringList{press});
+        QTRY_VERIFY(box.isNull());
+
+        // A tool's box blocks the main window's menu just as well.
+        harness::MessageCatcher catcher;
+        QList<QPointer<ToolWindow>> windows = raiseBoxes(catcher);
+        QVERIFY(length->actionInterface()->actionNames().isEmpty());
+        harness::closeAllTools();
+        QVERIFY(harness::released(windows[0]));
+        QCOMPARE(length->actionInterface()->actionNames(), QStringList{press});
+    }
+
     void statusPaneShowsItemPrompts() {
         QMenu* file = mainFrame().menuBar()->findChild<QMenu*>(QStringLiteral("&File"));
         QMenu* physics = mainFrame().menuBar()->findChild<QMenu*>(QStringLiteral("&Physics"));
@@ -782,17 +950,19 @@ private Q_SLOTS:
     }
 
     // Last: the quit closes every window.
-    void quitWhileABoxIsShownEndsTheProgram() {
-        QPointer<ToolWindow> window = harness::openTool(32773);
+    void quitWhileBoxesAreShownEndsTheProgram() {
         harness::MessageCatcher catcher;
-        catcher.onShow = [](QMessageBox*) { QCoreApplication::quit(); };
-        QTimer::singleShot(0, [window] {
-            harness::type(window, 1010, QStringLiteral("x"));
-            harness::click(window, 1025);
+        QList<QPointer<ToolWindow>> windows;
+        QTimer::singleShot(0, [&catcher, &windows] {
+            windows = raiseBoxes(catcher);
+            QCoreApplication::quit();
         });
         QCOMPARE(QApplication::exec(), 0);
-        QCOMPARE(catcher.messages.size(), 1);
-        QVERIFY(harness::released(window));
+        QCOMPARE(catcher.messages.size(), 3);
+        for (QPointer<ToolWindow>& window : windows) {
+            QVERIFY(harness::released(window));
+        }
+        QVERIFY(!modal::isBlocked(&mainFrame()));
     }
 };
 

@@ -9,8 +9,11 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
+#include <algorithm>
+#include <cstring>
 #include <ctime>
 
+#include "core/app/command_table.h"
 #include "ui/dialog/long_text_view.h"
 #include "ui/dialog/message_box.h"
 
@@ -24,6 +27,15 @@ CMainFrame& mainFrame() {
         return created;
     }();
     return *frame;
+}
+
+int commandOf(const char* item) {
+    for (const ToolCommand& command : toolCommands()) {
+        if (std::strcmp(command.item, item) == 0) {
+            return command.commandId;
+        }
+    }
+    return 0;
 }
 
 QAction* menuItem(int commandId) {
@@ -99,17 +111,40 @@ void type(ToolWindow* window, int controlId, const QString& text) {
         }
         i += length;
     }
+    settle();
+}
+
+namespace {
+
+int answersDue = 0;  // boxes shown whose MessageCatcher has not yet had its turn
+
+bool resumeDue() {
+    const QList<ToolWindow*> windows = mainFrame().findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly);
+    return std::any_of(windows.cbegin(), windows.cend(), [](const ToolWindow* window) {
+        return window->handlerWaiting() &&
+               (window->waitingBox() == nullptr || !window->waitingBox()->isVisible());
+    });
+}
+
+}  // namespace
+
+void settle() {
+    while (answersDue > 0 || resumeDue()) {
+        QApplication::processEvents();
+    }
 }
 
 void click(ToolWindow* window, int controlId) {
     if (QAbstractButton* target = button(window, controlId)) {
         QTest::mouseClick(target, Qt::LeftButton);
     }
+    settle();
 }
 
 void key(ToolWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = window->focusWidget() != nullptr ? window->focusWidget() : window;
     QTest::keyClick(target, key, modifiers);
+    settle();
 }
 
 namespace {
@@ -204,6 +239,9 @@ MessageCatcher::MessageCatcher() {
 }
 
 MessageCatcher::~MessageCatcher() {
+    // A box shown last is answered still, as the catcher promised.
+    settle();
+    answersDue -= due_;
     qApp->removeEventFilter(this);
 }
 
@@ -219,9 +257,16 @@ bool MessageCatcher::eventFilter(QObject* watched, QEvent* event) {
         messages.append(box->text());
         open_.start();
         cpuAtShow_ = threadCpuNs();
+        ++answersDue;
+        ++due_;
         QMetaObject::invokeMethod(
-            box,
-            [this, box] {
+            this,
+            [this, box = QPointer<QMessageBox>(box)] {
+                --answersDue;
+                --due_;
+                if (box == nullptr) {
+                    return;
+                }
                 if (onShow) {
                     onShow(box);
                 } else {

@@ -23,6 +23,9 @@ namespace harness {
 // The one main window of the test program, created on first use.
 CMainFrame& mainFrame();
 
+// The command id of the tool whose menu item reads so ("Length"), or 0.
+int commandOf(const char* item);
+
 // The main window's menu item with this command id, or nullptr.
 QAction* menuItem(int commandId);
 
@@ -40,6 +43,11 @@ QString text(ToolWindow* window, int controlId);
 
 // Replaces an edit control's text as typing would: select all, then type.
 void type(ToolWindow* window, int controlId, const QString& text);
+
+// Lets the event loop run until every message box that a MessageCatcher
+// answers has been answered and every handler waiting for such an answer has
+// gone on: what a user sees after a click. click, key and type end with it.
+void settle();
 
 // A left click in the middle of a button.
 void click(ToolWindow* window, int controlId);
@@ -59,8 +67,8 @@ void closeAllTools();
 // True once the window has been hidden and released (waits for the deferred delete).
 bool released(QPointer<ToolWindow>& window);
 
-// Answers every message box of the program while it lives, on the first turn
-// of the box's event loop as a quick user would, recording the texts in order
+// Answers every message box of the program while it lives, on the first pass
+// of the event loop after the box shows, as a quick user would, recording the texts in order
 // and how long (wall and thread CPU time) the boxes were open. Create it
 // before the action that may show a message.
 class MessageCatcher : public QObject {
@@ -70,8 +78,8 @@ public:
     MessageCatcher(const MessageCatcher&) = delete;
     MessageCatcher& operator=(const MessageCatcher&) = delete;
 
-    // When set, called with each box on the first turn of its event loop
-    // instead of answering it: the test answers when it is done.
+    // When set, called with each box on the first pass of the event loop
+    // after it shows, instead of answering it: the test answers when it is done.
     std::function<void(QMessageBox*)> onShow;
 
     QStringList messages;
@@ -85,6 +93,7 @@ protected:
 private:
     QElapsedTimer open_;
     qint64 cpuAtShow_ = 0;
+    int due_ = 0;  // boxes shown that this catcher has not yet had its turn with
 };
 
 // Switches on Qt's accessibility events while it lives, as a screen reader

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-// The About box, built from its template and run modally.
+// The About box, built from its template; the main window opens it modal to itself.
 class CAboutDlg : public QDialog {
 public:
     explicit CAboutDlg(QWidget* owner);

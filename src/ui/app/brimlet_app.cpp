@@ -7,14 +7,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "ui/app/main_frame.h"
 #include "ui/dialog/app_icon.h"
+#include "ui/dialog/atspi_guard.h"
 #include "ui/dialog/text_accessible.h"
 
 namespace {
@@ -62,24 +67,105 @@ QString unusable(const QString& path) {
     return {};
 }
 
-// QSettings takes its lock (the file name and ".lock") before writing and
-// waits for it for ever, and it removes lock files it thinks stale. The lock
-// is tried here first, briefly, and a lock file that names no ended process
-// of this machine is never removed.
-QString unlockable(const QString& fileName) {
+// Whether the process is this program: the same executable, or the one it
+// was started from before that file was replaced (an update).
+bool isThisProgram(qint64 pid) {
+    const auto target = [](const QString& link) {
+        QString path = QFile::symLinkTarget(link);
+        path.remove(QStringLiteral(" (deleted)"));
+        return path;
+    };
+    const QString mine = target(QStringLiteral("/proc/self/exe"));
+    return !mine.isEmpty() && target(QStringLiteral("/proc/%1/exe").arg(pid)) == mine;
+}
+
+// Why a lock file that QLockFile would take for stale must be left alone:
+// it names a process of this machine that still runs and is not this
+// program. QLockFile removes such a lock when that process's name differs
+// from the one written in the lock (it takes the number for reused).
+QString heldByOther(const QString& lockName) {
+    QFile file(lockName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    // QLockFile writes the process number, the program and the host, a line each.
+    const QList<QByteArray> lines = file.read(4096).split('\n');
+    bool number = false;
+    const qint64 pid = lines.value(0).trimmed().toLongLong(&number);
+    const QByteArray host = lines.value(2).trimmed();
+    if (!number || pid <= 0 || pid > std::numeric_limits<pid_t>::max() ||
+        (!host.isEmpty() && host != QSysInfo::machineHostName().toUtf8())) {
+        return {};
+    }
+    const bool lives = ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+    if (!lives || isThisProgram(pid)) {
+        return {};
+    }
+    return quoted(lockName) + QStringLiteral(" is held by process %1, which is not this program").arg(pid);
+}
+
+// Adds "PreviewPages=0" to the [Settings] section, every other byte of the
+// file as it was (comments, order, spacing): after the first "[Settings]"
+// line, or as a new section at the end. QSettings would rewrite the whole
+// file in its own form, dropping comments.
+//
+// QSettings would also wait for the lock for ever, and remove lock files it
+// takes for stale. The lock is taken here, briefly; a lock file is removed
+// only when it names an ended process of this machine, and one that names
+// a running process which is not this program is never removed.
+QString addPreviewPages(const QString& fileName) {
     const QString lockName = fileName + QStringLiteral(".lock");
     QString why = unusable(lockName);
-    if (!why.isEmpty()) {
-        return why;
+    if (why.isEmpty()) {
+        why = heldByOther(lockName);
     }
-    QDir().mkpath(QFileInfo(fileName).absolutePath());  // as QSettings would, to lock
+    if (!why.isEmpty()) {
+        return quoted(fileName) + QStringLiteral(" cannot be locked (") + why + QLatin1Char(')');
+    }
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
     QLockFile lock(lockName);
     lock.setStaleLockTime(0);
     if (!lock.tryLock(kLockWaitMs)) {
         return quoted(fileName) +
                QStringLiteral(" cannot be locked (%1 is held or damaged)").arg(quoted(lockName));
     }
-    lock.unlock();
+    QByteArray text;
+    QFile in(fileName);
+    if (in.exists()) {
+        if (!in.open(QIODevice::ReadOnly)) {
+            return quoted(fileName) + QStringLiteral(" cannot be read (%1)").arg(in.errorString());
+        }
+        text = in.read(kMaxSettingsBytes);
+        in.close();
+    }
+    const QByteArray end = text.contains("\r\n") ? QByteArray("\r\n") : QByteArray("\n");
+    const QByteArray key = "PreviewPages=0" + end;
+    qsizetype line = 0;
+    qsizetype after = -1;
+    while (line < text.size() && after < 0) {
+        qsizetype next = text.indexOf('\n', line);
+        next = next < 0 ? text.size() : next + 1;
+        if (text.mid(line, next - line).trimmed() == "[Settings]") {
+            after = next;
+        }
+        line = next;
+    }
+    if (after >= 0) {
+        if (after == text.size() && !text.endsWith('\n')) {
+            text += end;
+            after = text.size();
+        }
+        text.insert(after, key);
+    } else {
+        if (!text.isEmpty()) {
+            text += text.endsWith('\n') ? end : end + end;
+        }
+        text += "[Settings]" + end + key;
+    }
+    QSaveFile out(fileName);
+    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit()) {
+        return quoted(fileName) + QStringLiteral(" cannot be written (%1)").arg(out.errorString());
+    }
     return {};
 }
 
@@ -92,6 +178,7 @@ CBrimletApp::CBrimletApp(int& argc, char** argv) : QApplication(argc, argv) {
     setWindowIcon(appIcon());
     // Before any window: the file dialogs' fields answer as the tools' do.
     TextAccessible::install();
+    atspi_guard::install();
 }
 
 CBrimletApp::~CBrimletApp() = default;
@@ -107,13 +194,8 @@ QString CBrimletApp::loadProfileSettings() {
     QSettings settings(fileName, QSettings::IniFormat);
     const QString key = QStringLiteral("Settings/PreviewPages");
     if (!settings.contains(key)) {
-        why = unlockable(fileName);
-        if (!why.isEmpty()) {
-            return why;
-        }
-        settings.setValue(key, 0);
+        return addPreviewPages(fileName);
     }
-    settings.sync();
     return {};
 }
 

@@ -21,6 +21,7 @@
 #include "ui/app/about_dlg.h"
 #include "ui/app/brimlet_view.h"
 #include "ui/app/lock_keys.h"
+#include "ui/app/menu_accessible.h"
 #include "ui/dialog/app_icon.h"
 #include "ui/dialog/message_box.h"
 #include "ui/dialog/modal_loop.h"
@@ -93,6 +94,8 @@ void placeClearOfCopies(ToolWindow& window, QWidget& owner) {
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainFrame"));
+    // Before the menus: assistive tools choose their items as the mouse does.
+    MenuItemAccessible::install();
     setWindowIcon(appIcon());
     setCentralWidget(new CBrimletView(this));
     buildMenus();
@@ -301,8 +304,7 @@ ToolWindow* CMainFrame::launchTool(int commandId) {
 
 void CMainFrame::showAbout() {
     // The main window waits for it; the tool windows stay usable.
-    CAboutDlg about(this);
-    modal::run(about, this);
+    modal::open(new CAboutDlg(this), this);
 }
 
 void CMainFrame::updateTitle() {
@@ -337,15 +339,18 @@ bool CMainFrame::saveDocumentAs(const QString& path) {
 }
 
 void CMainFrame::onFileOpen() {
-    QFileDialog dialog(this, QStringLiteral("Open"));
-    dialog.setObjectName(QStringLiteral("openDialog"));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilter(QString::fromLatin1(kFilter));
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    if (modal::run(dialog, this) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        openDocument(dialog.selectedFiles().constFirst());
-    }
+    auto* dialog = new QFileDialog(this, QStringLiteral("Open"));
+    dialog->setObjectName(QStringLiteral("openDialog"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setNameFilter(QString::fromLatin1(kFilter));
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    connect(dialog, &QDialog::finished, this, [this, dialog](int result) {
+        if (result == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
+            openDocument(dialog->selectedFiles().constFirst());
+        }
+    });
+    modal::open(dialog, this);
 }
 
 void CMainFrame::onFileSave() {
@@ -355,16 +360,19 @@ void CMainFrame::onFileSave() {
         }
         return;
     }
-    QFileDialog dialog(this, QStringLiteral("Save As"));
-    dialog.setObjectName(QStringLiteral("saveAsDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QString::fromLatin1(kFilter));
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    auto* dialog = new QFileDialog(this, QStringLiteral("Save As"));
+    dialog->setObjectName(QStringLiteral("saveAsDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilter(QString::fromLatin1(kFilter));
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
     // Saving writes nothing, so choosing an existing file needs no warning.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.selectFile(QStringLiteral("Untitled"));
-    if (modal::run(dialog, this) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        saveDocumentAs(dialog.selectedFiles().constFirst());
-    }
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->selectFile(QStringLiteral("Untitled"));
+    connect(dialog, &QDialog::finished, this, [this, dialog](int result) {
+        if (result == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
+            saveDocumentAs(dialog->selectedFiles().constFirst());
+        }
+    });
+    modal::open(dialog, this);
 }

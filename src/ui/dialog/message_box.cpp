@@ -6,14 +6,16 @@
 
 namespace message_box {
 
-void warn(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Brimlet 5"), text, QMessageBox::Ok, parent);
-    box.setObjectName(QLatin1String(kObjectName));
-    box.setTextFormat(Qt::PlainText);
+QMessageBox* warn(QWidget* parent, const QString& text) {
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("Brimlet 5"), text, QMessageBox::Ok, parent);
+    box->setObjectName(QLatin1String(kObjectName));
+    box->setTextFormat(Qt::PlainText);
     // A box has a caption and a close box, nothing to minimise or maximise.
-    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                       Qt::WindowCloseButtonHint);
-    modal::run(box, parent);
+    box->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    modal::open(box, parent);
+    return box;
 }
 
 }  // namespace message_box

@@ -1,10 +1,13 @@
 #include "ui/dialog/modal_loop.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QDialog>
-#include <QEventLoop>
 #include <QPointer>
 #include <QWindow>
+#include <algorithm>
+
+#include <xcb/xcb.h>
 
 namespace modal {
 
@@ -46,30 +49,36 @@ bool isInput(QEvent::Type type) {
     }
 }
 
-// One box's hold on the windows it blocks, for as long as the box runs. It
-// filters the application's events, so it sees input on its way to a window
-// (QWindow) and to each of its widgets alike.
+// One box's hold on the windows it blocks, for as long as the box is open.
+// It filters the application's events, so it sees input on its way to a
+// window (QWindow) and to each of its widgets alike. It is a child of the
+// box, and goes when the box finishes.
 class Blocker : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr const char* kName = "modalBlocker";
-
-    Blocker(QDialog& box, QWidget* owner) : box_(&box) {
+    Blocker(QDialog& box, QWidget* owner) : QObject(&box), box_(&box) {
         for (QWidget* window = owner != nullptr ? owner->window() : nullptr; window != nullptr;
              window = window->parentWidget() != nullptr ? window->parentWidget()->window() : nullptr) {
             windows_.append(window);
         }
-        // A child of the application, so that isBlocked() finds every box running.
-        setObjectName(QLatin1String(kName));
-        setParent(qApp);
+        all().append(this);
         qApp->installEventFilter(this);
     }
 
-    ~Blocker() override { qApp->removeEventFilter(this); }
+    ~Blocker() override {
+        qApp->removeEventFilter(this);
+        all().removeOne(this);
+    }
 
     Blocker(const Blocker&) = delete;
     Blocker& operator=(const Blocker&) = delete;
+
+    // Every box open now, in the order they were opened.
+    static QList<Blocker*>& all() {
+        static QList<Blocker*> blockers;
+        return blockers;
+    }
 
     bool blocks(const QWidget* window) const {
         for (const QPointer<QWidget>& blocked : windows_) {
@@ -79,6 +88,8 @@ public:
         }
         return false;
     }
+
+    QDialog* box() const { return box_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -134,42 +145,74 @@ private:
     bool quitting_ = false;
 };
 
+// Another client of the display may destroy a box's window (xdotool
+// windowclose does). Qt only sees the window unmapped and keeps the widget
+// "visible" for ever; the box is finished here instead, as if closed.
+class ForeignDestruction : public QAbstractNativeEventFilter {
+public:
+    static void watch() {
+        static ForeignDestruction filter;
+        static const bool installed = [] {
+            qApp->installNativeEventFilter(&filter);
+            return true;
+        }();
+        (void)installed;
+    }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t") {
+            return false;
+        }
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_DESTROY_NOTIFY) {
+            return false;
+        }
+        const auto window = static_cast<const xcb_destroy_notify_event_t*>(message)->window;
+        for (Blocker* blocker : Blocker::all()) {
+            QDialog* box = blocker->box();
+            if (box != nullptr && box->testAttribute(Qt::WA_WState_Created) &&
+                box->internalWinId() == window) {
+                // Not now: the toolkit is still reading this event.
+                QMetaObject::invokeMethod(
+                    box, [box] { box->done(QDialog::Rejected); }, Qt::QueuedConnection);
+            }
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
-int run(QDialog& dialog, QWidget* owner) {
-    const Blocker blocker(dialog, owner);
-    dialog.setWindowModality(Qt::NonModal);
-    QEventLoop loop;
-    QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
-    dialog.show();
-    dialog.raise();
-    dialog.activateWindow();
-    if (dialog.isVisible()) {
-        loop.exec(QEventLoop::DialogExec);
-    }
-    // The keyboard goes back to the window that asked, unless the user has
-    // meanwhile gone on in another window.
-    QWidget* active = QApplication::activeWindow();
-    if (owner != nullptr && owner->isVisible() && (active == nullptr || active == &dialog)) {
-        owner->window()->activateWindow();
-    }
-    return dialog.result();
+void open(QDialog* dialog, QWidget* owner) {
+    ForeignDestruction::watch();
+    auto* blocker = new Blocker(*dialog, owner);
+    dialog->setWindowModality(Qt::NonModal);
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [dialog, blocker = QPointer<Blocker>(blocker), owner = QPointer<QWidget>(owner)] {
+                         // The windows are free at once; the dialog goes after its answer has been read.
+                         delete blocker;
+                         dialog->deleteLater();
+                         // The keyboard goes back to the window that asked, unless the user has
+                         // meanwhile gone on in another window.
+                         QWidget* active = QApplication::activeWindow();
+                         if (owner != nullptr && owner->isVisible() && !isBlocked(owner) &&
+                             (active == nullptr || active == dialog)) {
+                             owner->window()->activateWindow();
+                         }
+                     });
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 bool isBlocked(const QWidget* widget) {
-    if (widget == nullptr || qApp == nullptr) {
+    if (widget == nullptr) {
         return false;
     }
     const QWidget* window = widget->window();
-    const QList<QObject*> children =
-        qApp->findChildren<QObject*>(QLatin1String(Blocker::kName), Qt::FindDirectChildrenOnly);
-    for (const QObject* child : children) {
-        const auto* blocker = qobject_cast<const Blocker*>(child);
-        if (blocker != nullptr && blocker->blocks(window)) {
-            return true;
-        }
-    }
-    return false;
+    const QList<Blocker*>& blockers = Blocker::all();
+    return std::any_of(blockers.cbegin(), blockers.cend(),
+                       [window](const Blocker* blocker) { return blocker->blocks(window); });
 }
 
 }  // namespace modal

@@ -9,12 +9,19 @@ class QWidget;
 // own modality cannot say this: an application-modal box blocks every window,
 // and a window-modal one every window that shares an owner with its parent,
 // which is every tool window.
+//
+// No box runs an event loop of its own: the program's one loop runs on while
+// boxes are open, so any number can be open at once and each is answered on
+// its own.
 namespace modal {
 
-// Shows the dialog and waits in a local event loop until it is finished,
-// while the owner's window and the windows above it take no input. Returns
-// the dialog's result; Rejected when the application quits meanwhile.
-int run(QDialog& dialog, QWidget* owner);
+// Shows the dialog and returns at once. While it is open, the owner's window
+// and the windows above it take no input; they are free again the moment the
+// dialog finishes (answered, or closed in any way) or is destroyed, whoever
+// destroys it, the program or another client of the display. A finished
+// dialog is released (deleteLater): read its answer in a slot of its
+// finished() signal.
+void open(QDialog* dialog, QWidget* owner);
 
 // True while a box blocks the window of this widget.
 bool isBlocked(const QWidget* widget);

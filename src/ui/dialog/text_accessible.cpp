@@ -53,6 +53,11 @@ public:
     void replace(int start, int end, const QString& text) override {
         QString changed = edit_->text();
         changed.replace(start, end - start, text);
+        // A text the field cannot hold whole is refused, not cut: what
+        // would be left is not what the user asked for.
+        if (changed.size() > edit_->maxLength()) {
+            return;
+        }
         if (const QValidator* validator = edit_->validator()) {
             int position = 0;
             if (validator->validate(changed, position) != QValidator::Acceptable) {

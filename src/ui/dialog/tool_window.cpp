@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <limits>
@@ -16,6 +17,7 @@
 #include "core/dialog/tool.h"
 #include "core/resources/dialog_template.h"
 #include "ui/dialog/dialog_units.h"
+#include "ui/dialog/fiber.h"
 #include "ui/dialog/long_text_view.h"
 #include "ui/dialog/message_box.h"
 #include "ui/dialog/result_notice.h"
@@ -106,6 +108,8 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
 
     tool_->attach(this);
     tool_->writeAllFields();
+    // Quitting ends the event loop that would have delivered the answers.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { finishHandler(false); });
 }
 
 QString ToolWindow::allFields() const {
@@ -133,30 +137,56 @@ void ToolWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 ToolWindow::~ToolWindow() {
+    finishHandler(true);
     tool_->attach(nullptr);
 }
 
 template <class Handler>
 bool ToolWindow::runHandler(Handler handler) {
-    // A message box of a handler runs its own event loop, in which the user
-    // goes on with other windows and the desktop may close this one: nothing
-    // of this window may start another handler meanwhile, and the window is
-    // freed only once the handler has returned.
+    // While a handler waits for its message box, the user goes on with other
+    // windows and the desktop may close this one: nothing of this window may
+    // start another handler meanwhile, and the window is freed only once the
+    // handler has ended.
     if (busy_) {
         return false;
     }
     busy_ = true;
     // What the handler changes is spoken to a listening screen reader.
-    const QStringList before = QAccessible::isActive() ? fieldTexts() : QStringList();
-    const bool result = handler();
-    if (!before.isEmpty()) {
-        announceChanges(before);
+    before_ = QAccessible::isActive() ? fieldTexts() : QStringList();
+    handlerResult_ = false;
+    handler_ = std::make_unique<Fiber>([this, handler] { handlerResult_ = handler(); });
+    resumeHandler();
+    return busy_ || handlerResult_;
+}
+
+bool ToolWindow::handlerWaiting() const {
+    return handler_ != nullptr && handler_->suspended();
+}
+
+void ToolWindow::resumeHandler() {
+    handler_->resume();
+    if (!handler_->finished()) {
+        return;
     }
+    handler_.reset();
+    if (!before_.isEmpty() && !ending_) {
+        announceChanges(before_);
+    }
+    before_.clear();
     busy_ = false;
     if (releasePending_) {
         deleteLater();
     }
-    return result;
+}
+
+void ToolWindow::finishHandler(bool destroying) {
+    ending_ = true;
+    releasePending_ = releasePending_ && !destroying;
+    while (handler_ != nullptr && handler_->suspended()) {
+        delete box_;
+        resumeHandler();
+    }
+    ending_ = destroying;
 }
 
 QStringList ToolWindow::fieldTexts() const {
@@ -259,7 +289,32 @@ void ToolWindow::focusAndSelectAll(int controlId) {
 }
 
 void ToolWindow::showMessage(std::string_view text) {
-    message_box::warn(this, toQString(text));
+    if (ending_) {
+        return;
+    }
+    QMessageBox* box = message_box::warn(this, toQString(text));
+    if (handler_ == nullptr || Fiber::current() != handler_.get()) {
+        return;  // no handler of this window asks: nothing waits for the answer
+    }
+    // Closing the box in any way counts as its answer. The handler goes on
+    // at the next pass of the event loop, not inside the box's own signal.
+    const unsigned wait = ++waits_;
+    const auto answered = [this, wait] {
+        QMetaObject::invokeMethod(
+            this,
+            [this, wait] {
+                if (wait == waits_ && handler_ != nullptr && handler_->suspended()) {
+                    resumeHandler();
+                }
+            },
+            Qt::QueuedConnection);
+    };
+    connect(box, &QDialog::finished, this, answered);
+    connect(box, &QObject::destroyed, this, answered);
+    box_ = box;
+    Fiber::suspend();
+    box_ = nullptr;
+    ++waits_;
 }
 
 void ToolWindow::showEvent(QShowEvent* event) {
@@ -389,9 +444,13 @@ void ToolWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void ToolWindow::accept() {
-    if (runHandler([this] { return tool_->readAllFields(); })) {
-        dismiss();
-    }
+    runHandler([this] {
+        const bool read = tool_->readAllFields();
+        if (read) {
+            dismiss();
+        }
+        return read;
+    });
 }
 
 void ToolWindow::reject() {
@@ -400,9 +459,13 @@ void ToolWindow::reject() {
 
 void ToolWindow::dismiss() {
     // A hidden tool window is never shown again, so it is released: at once,
-    // or when the handler that is waiting for its message box returns.
+    // or when the handler that is waiting for its message box returns. That
+    // box has nothing left to say: it is closed, which answers it.
     hide();
     setResult(QDialog::Rejected);
+    if (box_ != nullptr) {
+        box_->done(QDialog::Rejected);
+    }
     if (busy_) {
         releasePending_ = true;
     } else {

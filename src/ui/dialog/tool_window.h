@@ -8,6 +8,7 @@
 #include "core/dialog/field_host.h"
 #include "ui/dialog/template_builder.h"
 
+class Fiber;
 class QAction;
 class ResultNotice;
 class Tool;
@@ -34,6 +35,11 @@ public:
     void focusAndSelectAll(int controlId) override;
     void showMessage(std::string_view text) override;
 
+    // True while a handler waits for the answer to its message box.
+    bool handlerWaiting() const;
+    // The box it waits for; nullptr once that box is gone.
+    QDialog* waitingBox() const { return box_; }
+
     // Where the platform opens the window, centred on its owner and inside
     // the screen: the launcher asks before it shows the window.
     using QDialog::adjustPosition;
@@ -55,9 +61,18 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Runs one handler of the tool at a time; false when another one runs.
+    // Runs one handler of the tool at a time, on a fiber of its own, so that
+    // it can wait for a message box while the program's one event loop runs
+    // on. False when another handler is under way, or when the handler ran
+    // to its end and returned false; a handler waiting for its box counts as
+    // having taken the click or key.
     template <class Handler>
     bool runHandler(Handler handler);
+    // Takes the waiting handler up again; what follows its end.
+    void resumeHandler();
+    // Lets a waiting handler run to its end at once, its box counted as
+    // answered and any further message dropped: the window or the program ends.
+    void finishHandler(bool destroying);
     QStringList fieldTexts() const;
     void announceChanges(const QStringList& before);
     void click(int controlId);
@@ -70,7 +85,13 @@ private:
     const DialogTemplate& template_;
     std::unique_ptr<Tool> tool_;
     BuiltControls controls_;
-    bool busy_ = false;
+    bool busy_ = false;  // a handler is under way, running or waiting for its box
+    std::unique_ptr<Fiber> handler_;
+    bool handlerResult_ = false;
+    QStringList before_;     // the fields as the handler found them
+    QPointer<QDialog> box_;  // the box the handler waits for
+    unsigned waits_ = 0;     // counts the waits, so a late answer to an earlier box resumes nothing
+    bool ending_ = false;
     bool focusedOnce_ = false;
     bool releasePending_ = false;
     QAction* copyAll_ = nullptr;

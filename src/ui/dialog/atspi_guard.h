@@ -1,0 +1,34 @@
+#pragma once
+
+// Stands in front of Qt's bridge to the desktop's accessibility bus (AT-SPI)
+// for the few requests the bridge itself mishandles, whatever our
+// accessibility interfaces answer:
+// - GetRangeExtents: the bridge adds one character's rectangle at a time from
+//   the start offset to the end offset it is given, so a range of two billion
+//   characters keeps the program busy for ever. The range is clamped to the
+//   text before the bridge sees it.
+// - GetBoundedRanges: the bridge never answers it; the caller waits for its
+//   time-out. It is answered here.
+// - SetTextContents and InsertText: the bridge reports success whatever the
+//   field did. Here the reply says whether the field holds the new text.
+// Every other request goes to the bridge unchanged.
+class QAccessibleInterface;
+class QDBusMessage;
+class QString;
+
+namespace atspi_guard {
+
+// What the guard answers itself to a request of the bridge's: an invalid
+// message when the bridge is to answer it (a GetRangeExtents request gets
+// its range clamped first, in place).
+QDBusMessage answer(const QDBusMessage& request);
+
+// The object path under which the bridge serves this accessible object.
+QString pathOf(QAccessibleInterface* iface);
+
+// Puts the guard in place as soon as the bridge is (when an assistive tool
+// starts listening), and at once if it is already there. Called once at
+// start-up; does nothing where there is no such bus.
+void install();
+
+}  // namespace atspi_guard
