@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDBusMessage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,6 +28,7 @@
 #include "core/resources/resource_ids.h"
 #include "core/resources/templates.h"
 #include "ui/app/brimlet_app.h"
+#include "ui/dialog/atspi_guard.h"
 #include "ui/dialog/modal_loop.h"
 #include "window/window_harness.h"
 
@@ -903,6 +905,14 @@ private Q_SLOTS:
         harness::MessageCatcher catcher;
         QList<QPointer<ToolWindow>> windows = raiseBoxes(catcher);
         QVERIFY(length->actionInterface()->actionNames().isEmpty());
+        // The blocked tool's buttons too, for a client of the accessibility bus.
+        QDBusMessage click = QDBusMessage::createMethodCall(
+            QStringLiteral("org.a11y.atspi.Registry"),
+            atspi_guard::pathOf(
+                QAccessible::queryAccessibleInterface(harness::button(windows[0], Length::kMetersUnit))),
+            QStringLiteral("org.a11y.atspi.Action"), QStringLiteral("DoAction"));
+        click << 0;
+        QCOMPARE(atspi_guard::answer(click).arguments(), QList<QVariant>{false});
         harness::closeAllTools();
         QVERIFY(harness::released(windows[0]));
         QCOMPARE(length->actionInterface()->actionNames(), QStringList{press});

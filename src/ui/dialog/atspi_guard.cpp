@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "ui/dialog/modal_loop.h"
+
 namespace {
 
 // Where the bridge serves the accessible objects, one path per object
@@ -20,6 +22,7 @@ constexpr const char* kConnection = "a11y";
 constexpr const char* kRoot = "/org/a11y/atspi/accessible";
 constexpr const char* kText = "org.a11y.atspi.Text";
 constexpr const char* kEditableText = "org.a11y.atspi.EditableText";
+constexpr const char* kAction = "org.a11y.atspi.Action";
 constexpr uint kCoordScreen = 0;
 
 // One entry of GetBoundedRanges' answer: a run of text and where it is.
@@ -206,11 +209,20 @@ namespace atspi_guard {
 
 QDBusMessage answer(const QDBusMessage& request) {
     QAccessibleInterface* iface = interfaceAt(request.path());
-    QAccessibleTextInterface* text = iface != nullptr ? iface->textInterface() : nullptr;
-    if (text == nullptr) {
+    if (iface == nullptr) {
         return {};
     }
     const QString member = request.member();
+    if (request.interface() == QLatin1String(kAction) && member == QLatin1String("DoAction")) {
+        // A control of a window that a box blocks takes no click from anyone.
+        const auto* widget = qobject_cast<const QWidget*>(iface->object());
+        return widget != nullptr && modal::isBlocked(widget) ? request.createReply(QVariant(false))
+                                                             : QDBusMessage();
+    }
+    QAccessibleTextInterface* text = iface->textInterface();
+    if (text == nullptr) {
+        return {};
+    }
     if (request.interface() == QLatin1String(kText)) {
         if (member == QLatin1String("GetRangeExtents")) {
             clampRange(request, *text);

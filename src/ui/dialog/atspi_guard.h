@@ -11,6 +11,8 @@
 //   time-out. It is answered here.
 // - SetTextContents and InsertText: the bridge reports success whatever the
 //   field did. Here the reply says whether the field holds the new text.
+// - DoAction on a control of a window that a box blocks: the control does
+//   nothing, and the reply says so.
 // Every other request goes to the bridge unchanged.
 class QAccessibleInterface;
 class QDBusMessage;
