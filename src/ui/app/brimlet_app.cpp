@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,6 +21,7 @@
 #include "ui/app/main_frame.h"
 #include "ui/dialog/app_icon.h"
 #include "ui/dialog/atspi_guard.h"
+#include "ui/dialog/message_box.h"
 #include "ui/dialog/text_accessible.h"
 
 namespace {
@@ -208,7 +210,14 @@ bool CBrimletApp::initInstance(const QByteArray& fileName) {
     }
     mainFrame_ = std::make_unique<CMainFrame>();
     if (!fileName.isEmpty() && !mainFrame_->openDocument(fileName)) {
-        return false;
+        // The program ends with status 1 once the user has read why, as the
+        // box says it; without a box there is nothing to wait for.
+        auto* box = mainFrame_->findChild<QDialog*>(QLatin1String(message_box::kObjectName));
+        if (box == nullptr) {
+            return false;
+        }
+        connect(box, &QDialog::finished, this, [] { QCoreApplication::exit(1); });
+        return true;
     }
     mainFrame_->show();
     return true;

@@ -11,8 +11,10 @@ public:
     CBrimletApp(int& argc, char** argv);
     ~CBrimletApp() override;
 
-    // Start-up: settings key, main window, command line, show. False when the
-    // program must end (a file named on the command line cannot be opened).
+    // Start-up: settings key, main window, command line, show. When a file
+    // named on the command line cannot be opened, the box that says so is
+    // shown alone and the event loop ends with status 1 once it is answered.
+    // False when the program must end at once.
     // The file name is the command line's bytes, which need not be valid text.
     bool initInstance(const QByteArray& fileName);
 
