@@ -216,6 +216,7 @@ private Q_SLOTS:
 
                 harness::MessageCatcher answerer;
                 QTest::mouseClick(button, Qt::LeftButton);
+                harness::settle();
                 ++presses;
                 QVERIFY2(window != nullptr && window->isVisible(), qPrintable("the window closed: " + what));
                 QVERIFY2(QApplication::activeModalWidget() == nullptr, qPrintable(what));
