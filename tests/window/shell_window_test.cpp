@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDBusMessage>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -812,6 +813,33 @@ private Q_SLOTS:
         harness::type(length, 1010, QStringLiteral("2"));
         harness::click(length, 1025);
         QCOMPARE(harness::text(length, 1011), QStringLiteral("0.609756097560976"));
+    }
+
+    // The file dialogs open and return at once; the main window waits for
+    // their answer, and acts on it when it comes.
+    void fileDialogsActOnTheirAnswer() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("notes.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        mainFrame().newDocument();
+        mainFrame().onFileOpen();
+        QPointer<QFileDialog> open = mainFrame().findChild<QFileDialog*>(QStringLiteral("openDialog"));
+        QVERIFY(open != nullptr && open->isVisible() && modal::isBlocked(&mainFrame()));
+        open->selectFile(path);
+        QTest::keyClick(open, Qt::Key_Return);
+        QVERIFY(!modal::isBlocked(&mainFrame()));
+        QCOMPARE(mainFrame().windowTitle(), QStringLiteral("notes.txt - Brimlet 5"));
+
+        mainFrame().newDocument();
+        mainFrame().onFileSave();
+        QPointer<QFileDialog> save = mainFrame().findChild<QFileDialog*>(QStringLiteral("saveAsDialog"));
+        QVERIFY(save != nullptr && save->isVisible() && modal::isBlocked(&mainFrame()));
+        QTest::keyClick(save, Qt::Key_Escape);
+        QVERIFY(!modal::isBlocked(&mainFrame()));
+        QCOMPARE(mainFrame().windowTitle(), QStringLiteral("Untitled - Brimlet 5"));
+        QTRY_VERIFY(open.isNull() && save.isNull());
     }
 
     // Boxes of three tools open at once, answered in every order and every

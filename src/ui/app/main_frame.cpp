@@ -339,17 +339,10 @@ bool CMainFrame::saveDocumentAs(const QString& path) {
 }
 
 void CMainFrame::onFileOpen() {
-    auto* dialog = new QFileDialog(this, QStringLiteral("Open"));
+    QFileDialog* dialog = makeFileDialog(QStringLiteral("Open"), QFileDialog::AcceptOpen,
+                                         [this](const QString& path) { openDocument(path); });
     dialog->setObjectName(QStringLiteral("openDialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog->setNameFilter(QString::fromLatin1(kFilter));
-    dialog->setOption(QFileDialog::HideNameFilterDetails);
-    connect(dialog, &QDialog::finished, this, [this, dialog](int result) {
-        if (result == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
-            openDocument(dialog->selectedFiles().constFirst());
-        }
-    });
     modal::open(dialog, this);
 }
 
@@ -360,19 +353,26 @@ void CMainFrame::onFileSave() {
         }
         return;
     }
-    auto* dialog = new QFileDialog(this, QStringLiteral("Save As"));
+    QFileDialog* dialog = makeFileDialog(QStringLiteral("Save As"), QFileDialog::AcceptSave,
+                                         [this](const QString& path) { saveDocumentAs(path); });
     dialog->setObjectName(QStringLiteral("saveAsDialog"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilter(QString::fromLatin1(kFilter));
-    dialog->setOption(QFileDialog::HideNameFilterDetails);
     // Saving writes nothing, so choosing an existing file needs no warning.
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
     dialog->selectFile(QStringLiteral("Untitled"));
-    connect(dialog, &QDialog::finished, this, [this, dialog](int result) {
+    modal::open(dialog, this);
+}
+
+QFileDialog* CMainFrame::makeFileDialog(const QString& caption, QFileDialog::AcceptMode mode,
+                                        const std::function<void(const QString&)>& chosen) {
+    auto* dialog = new QFileDialog(this, caption);
+    dialog->setAcceptMode(mode);
+    dialog->setNameFilter(QString::fromLatin1(kFilter));
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    connect(dialog, &QDialog::finished, this, [dialog, chosen](int result) {
         if (result == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
-            saveDocumentAs(dialog->selectedFiles().constFirst());
+            chosen(dialog->selectedFiles().constFirst());
         }
     });
-    modal::open(dialog, this);
+    return dialog;
 }

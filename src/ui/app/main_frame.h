@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QFileDialog>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 
 #include "ui/app/brimlet_doc.h"
 
@@ -50,6 +52,10 @@ private:
     void updateTitle();
     void refreshLocks();
     void showMessagePane(const QString& text);
+    // A file dialog of the document commands, not yet shown: chosen gets the
+    // file the user picks.
+    QFileDialog* makeFileDialog(const QString& caption, QFileDialog::AcceptMode mode,
+                                const std::function<void(const QString&)>& chosen);
 
     CBrimletDoc document_;
     QLabel* messagePane_ = nullptr;
