@@ -41,6 +41,15 @@ sed -i 's/PreviewPages=0/PreviewPages=3/' "$home/$expected"
 run_until_started
 grep -qx 'PreviewPages=3' "$home/$expected" || { echo "PreviewPages was overwritten"; exit 1; }
 
+# Adding the key keeps the file's other lines, comments included, as they were.
+printf '; the user'"'"'s note\n[Other]\nx=1\n' >"$home/$expected"
+run_until_started
+if [ "$(cat "$home/$expected")" != "$(printf '; the user'"'"'s note\n[Other]\nx=1\n\n[Settings]\nPreviewPages=0')" ]; then
+    echo "the settings file was rewritten:"
+    cat "$home/$expected"
+    exit 1
+fi
+
 # --help and --version answer without a display and write nothing.
 rm -rf "${home:?}"/.config
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" "$program" --version | grep -q '^brimlet 5\.'
