@@ -135,6 +135,10 @@ struct Pinned {
     std::vector<int> ids;
 };
 
+void PrintTo(const Pinned& pinned, std::ostream* os) {
+    *os << "command " << pinned.commandId;
+}
+
 const Pinned kPinned[] = {
     {32782, 137, 26, 1000, {1010, 1011, 1012, 1013, 1014, 1017, 1016, 1018, 1019, 1020, 1000, 1001}},
     {32783, 142, 13, kNoId, {1010, 1011, 1012, 1000, 1001, 1002, 1013, 1003}},
