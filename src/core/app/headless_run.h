@@ -1,0 +1,86 @@
+#pragma once
+
+#include <iosfwd>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/app/command_table.h"
+#include "core/app/tool_arguments.h"
+#include "core/dialog/field_host.h"
+
+namespace tool_runner {
+
+// The window's four platform operations, on texts alone. A message goes to
+// err as it is shown, and the run goes on as if OK had been clicked.
+class HeadlessHost : public FieldHost {
+public:
+    explicit HeadlessHost(std::ostream& err) : err_(err) {}
+
+    std::string text(int controlId, std::size_t maxChars) const override;
+    void setText(int controlId, std::string_view text) override;
+    void focusAndSelectAll(int) override {}
+    void showMessage(std::string_view text) override;
+
+    std::vector<std::string> messages;
+
+private:
+    std::map<int, std::string> texts_;
+    std::ostream& err_;
+};
+
+// A control as a user names it: the field's accessible name, the button's caption.
+struct NamedControl {
+    const ControlTemplate* row;
+    std::string name;
+};
+
+// One tool, run without a window: its fields and buttons by name, and the
+// steps acting on it as a user acts in its window.
+class HeadlessRun : public ControlNames {
+public:
+    HeadlessRun(const ToolCommand& command, std::ostream& err);
+    ~HeadlessRun();
+    HeadlessRun(const HeadlessRun&) = delete;
+    HeadlessRun& operator=(const HeadlessRun&) = delete;
+
+    int fieldId(std::string_view name) const override { return find(fields_, name, "field").row->id; }
+    int buttonId(std::string_view name) const override { return find(buttons_, name, "button").row->id; }
+
+    void set(int fieldId, std::string_view text) { host_.setText(fieldId, text); }
+    void press(int buttonId);
+    // Each character as a key typed into the window: what the tool takes it
+    // takes; Enter ("\n" or "\r") presses the default button, or confirms the
+    // window where it has none; everything else goes nowhere.
+    void keys(std::string_view text);
+    void run(const Step& step);
+
+    // The fields and buttons: name, id and kind.
+    void list(std::ostream& out) const;
+    // Every field in template order, as name<TAB>text lines or one JSON object.
+    void print(std::ostream& out, bool json) const;
+
+    bool showedMessages() const { return !host_.messages.empty(); }
+
+private:
+    const NamedControl& find(const std::vector<NamedControl>& controls, std::string_view name,
+                             const char* what) const;
+    const ControlTemplate* defaultButton() const;
+
+    const ToolCommand& command_;
+    HeadlessHost host_;
+    std::unique_ptr<Tool> tool_;
+    std::vector<NamedControl> fields_;
+    std::vector<NamedControl> buttons_;
+};
+
+// The tool a user means by its menu item (any case, '&' and repeated blanks
+// not counting) or its class name; throws Refused when none fits.
+const ToolCommand& findTool(std::string_view name);
+
+// Every tool: class name, menu and item, one line each.
+void listTools(std::ostream& out);
+
+}  // namespace tool_runner

@@ -1,0 +1,58 @@
+#include "core/app/json_writer.h"
+
+#include <ostream>
+
+namespace json_writer {
+
+std::string quoted(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    static constexpr char kHex[] = "0123456789abcdef";
+                    out += "\\u00";
+                    out += kHex[(c >> 4) & 0xF];
+                    out += kHex[c & 0xF];
+                } else {
+                    out += c;
+                }
+        }
+    }
+    return out + '"';
+}
+
+void writeResult(std::ostream& out, std::string_view tool, std::span<const Field> fields,
+                 std::span<const std::string> messages) {
+    out << "{\"tool\": " << quoted(tool) << ", \"fields\": [";
+    const char* separator = "";
+    for (const Field& field : fields) {
+        out << separator << "{\"id\": " << field.id << ", \"name\": " << quoted(field.name)
+            << ", \"text\": " << quoted(field.text) << '}';
+        separator = ", ";
+    }
+    out << "], \"messages\": [";
+    separator = "";
+    for (const std::string& message : messages) {
+        out << separator << quoted(message);
+        separator = ", ";
+    }
+    out << "]}\n";
+}
+
+}  // namespace json_writer

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The command line's JSON: texts are written as they are, escaping only what
+// JSON requires, so a reader gets back every byte a field holds.
+namespace json_writer {
+
+// text as a JSON string, quotes included.
+std::string quoted(std::string_view text);
+
+struct Field {
+    int id;
+    std::string_view name;
+    std::string_view text;
+};
+
+// One line: {"tool": ..., "fields": [{"id", "name", "text"}...], "messages": [...]}.
+void writeResult(std::ostream& out, std::string_view tool, std::span<const Field> fields,
+                 std::span<const std::string> messages);
+
+}  // namespace json_writer
