@@ -2,7 +2,9 @@
 
 #include <ostream>
 
+#include "core/app/field_table.h"
 #include "core/app/json_writer.h"
+#include "core/dialog/field_exchange.h"
 #include "core/dialog/tool.h"
 #include "core/dialog/utf8.h"
 
@@ -93,21 +95,39 @@ std::string HeadlessHost::text(int controlId, std::size_t maxChars) const {
 }
 
 void HeadlessHost::setText(int controlId, std::string_view text) {
-    texts_[controlId] = utf8::replaceInvalid(text);
+    // A running log (the advanced calculator's history) is written back whole
+    // at every press, having grown at its end if at all: only what is new is
+    // looked at, or a long run of presses would take time in their square.
+    std::string& stored = texts_[controlId];
+    if (text.size() >= stored.size() && text.starts_with(stored)) {
+        stored += utf8::replaceInvalid(text.substr(stored.size()));
+    } else {
+        stored = utf8::replaceInvalid(text);
+    }
 }
 
 void HeadlessHost::showMessage(std::string_view text) {
     messages.emplace_back(text);
-    err_ << "brimlet: " << oneLine(std::string(text)) << '\n';
+    err_ << "brimlet: ";
+    if (line_ != 0) {
+        err_ << "line " << line_ << ": ";
+    }
+    err_ << oneLine(std::string(text)) << '\n';
+}
+
+void HeadlessHost::clear(std::size_t line) {
+    texts_.clear();
+    messages.clear();
+    line_ = line;
 }
 
 HeadlessRun::HeadlessRun(const ToolCommand& command, std::ostream& err)
     : command_(command), host_(err), tool_(command.create()) {
     for (const ControlTemplate& row : command.dialogTemplate->controls) {
         if (isField(row)) {
-            fields_.push_back({&row, nameOf(row)});
+            fields_.push_back({&row, nameOf(row), plain(nameOf(row))});
         } else if (isButton(row)) {
-            buttons_.push_back({&row, nameOf(row)});
+            buttons_.push_back({&row, nameOf(row), plain(nameOf(row))});
         }
     }
     tool_->attach(&host_);
@@ -116,6 +136,71 @@ HeadlessRun::HeadlessRun(const ToolCommand& command, std::ostream& err)
 
 HeadlessRun::~HeadlessRun() {
     tool_->attach(nullptr);
+}
+
+void HeadlessRun::restart(std::size_t line) {
+    tool_->attach(nullptr);
+    host_.clear(line);
+    tool_ = command_.create();
+    tool_->attach(&host_);
+    tool_->writeAllFields();
+}
+
+void HeadlessRun::chooseFields(std::span<const int> fieldIds) {
+    rowFields_.clear();
+    for (const NamedControl& field : fields_) {
+        if (fieldIds.empty()) {
+            rowFields_.push_back(&field);
+        }
+    }
+    for (const int id : fieldIds) {
+        for (const NamedControl& field : fields_) {
+            if (field.row->id == id) {
+                rowFields_.push_back(&field);
+            }
+        }
+    }
+}
+
+std::size_t HeadlessRun::enteredLimit(int fieldId) const {
+    for (const Binding& binding : tool_->bindings()) {
+        if (binding.controlId == fieldId) {
+            return exchange::enteredLimit(binding.kind());
+        }
+    }
+    return exchange::kUserTextLimit;
+}
+
+void HeadlessRun::printHeader(std::ostream& out) const {
+    const char* separator = "";
+    for (const NamedControl* field : rowFields_) {
+        out << separator << field_table::cell(field->name);
+        separator = "\t";
+    }
+    out << '\n';
+}
+
+void HeadlessRun::printRow(std::ostream& out, bool json, std::size_t line, bool blank) const {
+    std::vector<std::string> texts;
+    texts.reserve(rowFields_.size());
+    for (const NamedControl* field : rowFields_) {
+        texts.push_back(blank ? std::string() : host_.text(field->row->id, std::string::npos));
+    }
+    if (json) {
+        std::vector<json_writer::Field> fields;
+        fields.reserve(rowFields_.size());
+        for (std::size_t i = 0; i < rowFields_.size(); ++i) {
+            fields.push_back({rowFields_[i]->row->id, rowFields_[i]->name, texts[i]});
+        }
+        json_writer::writeResult(out, command_.className, fields, host_.messages, line);
+        return;
+    }
+    const char* separator = "";
+    for (const std::string& text : texts) {
+        out << separator << field_table::cell(text);
+        separator = "\t";
+    }
+    out << '\n';
 }
 
 void HeadlessRun::press(int buttonId) {
@@ -160,18 +245,29 @@ void HeadlessRun::run(const Step& step) {
     }
 }
 
-void HeadlessRun::list(std::ostream& out) const {
+void HeadlessRun::list(std::ostream& out, bool json) const {
+    std::vector<std::string> names;
+    std::vector<json_writer::Control> controls;
+    names.reserve(command_.dialogTemplate->controls.size());
     for (const ControlTemplate& row : command_.dialogTemplate->controls) {
         if (isField(row) || isButton(row)) {
-            out << nameOf(row) << '\t' << row.id << '\t' << kindName(row) << '\n';
+            names.push_back(nameOf(row));
+            controls.push_back({row.id, names.back(), kindName(row)});
         }
+    }
+    if (json) {
+        json_writer::writeControls(out, command_.className, controls);
+        return;
+    }
+    for (const json_writer::Control& control : controls) {
+        out << control.name << '\t' << control.id << '\t' << control.kind << '\n';
     }
 }
 
 void HeadlessRun::print(std::ostream& out, bool json) const {
     if (!json) {
         for (const NamedControl& field : fields_) {
-            out << field.name << '\t' << host_.text(field.row->id, std::string::npos) << '\n';
+            out << field_table::line(field.name, host_.text(field.row->id, std::string::npos));
         }
         return;
     }
@@ -207,7 +303,7 @@ const NamedControl& HeadlessRun::find(const std::vector<NamedControl>& controls,
     } else {
         const std::string wanted = plain(name);
         for (const NamedControl& control : controls) {
-            if (!wanted.empty() && plain(control.name) == wanted) {
+            if (!wanted.empty() && control.key == wanted) {
                 found.push_back(&control);
             }
         }
@@ -216,14 +312,14 @@ const NamedControl& HeadlessRun::find(const std::vector<NamedControl>& controls,
         return *found.front();
     }
     if (found.empty()) {
-        throw Refused{std::string(command_.className) + " has no " + what + " '" + std::string(name) +
+        throw Refused{std::string(command_.className) + " has no " + what + " '" + utf8::escaped(name) +
                       "'; its " + what + "s are: " + listOf(controls)};
     }
     std::string ids;
     for (const NamedControl* control : found) {
         ids += (ids.empty() ? "#" : " and #") + std::to_string(control->row->id);
     }
-    throw Refused{"'" + std::string(name) + "' fits more than one " + what + " of " + command_.className +
+    throw Refused{"'" + utf8::escaped(name) + "' fits more than one " + what + " of " + command_.className +
                   ": " + ids};
 }
 
@@ -238,7 +334,7 @@ const ToolCommand& findTool(std::string_view name) {
     for (const ToolCommand& command : toolCommands()) {
         names += (names.empty() ? "" : ", ") + withoutMnemonic(command.item);
     }
-    throw Refused{"unknown tool '" + std::string(name) + "'; the tools are: " + names};
+    throw Refused{"unknown tool '" + utf8::escaped(name) + "'; the tools are: " + names};
 }
 
 void listTools(std::ostream& out) {

@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,17 +25,23 @@ public:
     void focusAndSelectAll(int) override {}
     void showMessage(std::string_view text) override;
 
+    // Forgets every text and message, for a fresh tool on the given input line
+    // (0: no input line), whose number then goes with each message.
+    void clear(std::size_t line);
+
     std::vector<std::string> messages;
 
 private:
     std::map<int, std::string> texts_;
     std::ostream& err_;
+    std::size_t line_ = 0;
 };
 
 // A control as a user names it: the field's accessible name, the button's caption.
 struct NamedControl {
     const ControlTemplate* row;
     std::string name;
+    std::string key;  // the name without '&', extra blanks and case, as steps are matched
 };
 
 // One tool, run without a window: its fields and buttons by name, and the
@@ -57,8 +64,20 @@ public:
     void keys(std::string_view text);
     void run(const Step& step);
 
-    // The fields and buttons: name, id and kind.
-    void list(std::ostream& out) const;
+    // Pipeline mode: a fresh tool for the given input line; the fields of each
+    // row (none: all, in template order); how much of a line the field takes.
+    void restart(std::size_t line);
+    void chooseFields(std::span<const int> fieldIds);
+    std::size_t enteredLimit(int fieldId) const;
+    // A message of the run's own about the current line, as the tool's are shown.
+    void refuseLine(const std::string& why) { host_.showMessage(why); }
+    // The chosen fields' names, or their texts (blank: empty texts) as one row
+    // of tab-separated cells or one JSON object.
+    void printHeader(std::ostream& out) const;
+    void printRow(std::ostream& out, bool json, std::size_t line, bool blank) const;
+
+    // The fields and buttons: name, id and kind, as lines or one JSON object.
+    void list(std::ostream& out, bool json) const;
     // Every field in template order, as name<TAB>text lines or one JSON object.
     void print(std::ostream& out, bool json) const;
 
@@ -74,6 +93,7 @@ private:
     std::unique_ptr<Tool> tool_;
     std::vector<NamedControl> fields_;
     std::vector<NamedControl> buttons_;
+    std::vector<const NamedControl*> rowFields_;
 };
 
 // The tool a user means by its menu item (any case, '&' and repeated blanks

@@ -38,8 +38,12 @@ std::string quoted(std::string_view text) {
 }
 
 void writeResult(std::ostream& out, std::string_view tool, std::span<const Field> fields,
-                 std::span<const std::string> messages) {
-    out << "{\"tool\": " << quoted(tool) << ", \"fields\": [";
+                 std::span<const std::string> messages, std::size_t line) {
+    out << '{';
+    if (line != 0) {
+        out << "\"line\": " << line << ", ";
+    }
+    out << "\"tool\": " << quoted(tool) << ", \"fields\": [";
     const char* separator = "";
     for (const Field& field : fields) {
         out << separator << "{\"id\": " << field.id << ", \"name\": " << quoted(field.name)
@@ -50,6 +54,17 @@ void writeResult(std::ostream& out, std::string_view tool, std::span<const Field
     separator = "";
     for (const std::string& message : messages) {
         out << separator << quoted(message);
+        separator = ", ";
+    }
+    out << "]}\n";
+}
+
+void writeControls(std::ostream& out, std::string_view tool, std::span<const Control> controls) {
+    out << "{\"tool\": " << quoted(tool) << ", \"controls\": [";
+    const char* separator = "";
+    for (const Control& control : controls) {
+        out << separator << "{\"id\": " << control.id << ", \"name\": " << quoted(control.name)
+            << ", \"kind\": " << quoted(control.kind) << '}';
         separator = ", ";
     }
     out << "]}\n";

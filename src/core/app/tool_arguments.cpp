@@ -1,5 +1,9 @@
 #include "core/app/tool_arguments.h"
 
+#include <algorithm>
+
+#include "core/dialog/utf8.h"
+
 namespace tool_runner {
 
 Invocation parseInvocation(std::span<const std::string_view> args) {
@@ -17,7 +21,7 @@ Invocation parseInvocation(std::span<const std::string_view> args) {
         return {true, {}, {}};
     }
     if (start != 0) {
-        throw Refused{"--tool comes first, not after '" + std::string(args.front()) + "'"};
+        throw Refused{"--tool comes first, not after '" + utf8::escaped(args.front()) + "'"};
     }
     if (args.size() < 2) {
         throw Refused{"--tool needs the name of a tool; 'brimlet --tools' lists them"};
@@ -25,37 +29,87 @@ Invocation parseInvocation(std::span<const std::string_view> args) {
     return {false, args[1], args.subspan(2)};
 }
 
+namespace {
+
+// One word of a tool's command line: a step or a switch, and what it does to
+// the parsed steps. A new option is one more row.
+struct Option {
+    std::string_view word;
+    bool takesValue;
+    void (*apply)(Steps& parsed, std::string_view value, const ControlNames& names);
+};
+
+constexpr Option kOptions[] = {
+    {"--set", true,
+     [](Steps& parsed, std::string_view value, const ControlNames& names) {
+         const std::size_t equals = value.find('=');
+         if (equals == std::string_view::npos) {
+             throw Refused{"--set needs FIELD=TEXT, not '" + utf8::escaped(value) + "'"};
+         }
+         parsed.steps.push_back(
+             {Verb::Set, value.substr(equals + 1), names.fieldId(value.substr(0, equals))});
+     }},
+    {"--press", true,
+     [](Steps& parsed, std::string_view value, const ControlNames& names) {
+         parsed.steps.push_back({Verb::Press, {}, names.buttonId(value)});
+     }},
+    {"--keys", true,
+     [](Steps& parsed, std::string_view value, const ControlNames&) {
+         parsed.steps.push_back({Verb::Keys, value});
+     }},
+    {"--json", false, [](Steps& parsed, std::string_view, const ControlNames&) { parsed.json = true; }},
+    {"--list", false, [](Steps& parsed, std::string_view, const ControlNames&) { parsed.list = true; }},
+    {"--each", true,
+     [](Steps& parsed, std::string_view value, const ControlNames& names) {
+         parsed.each = names.fieldId(value);
+     }},
+    {"--fields", true,
+     [](Steps& parsed, std::string_view value, const ControlNames& names) {
+         parsed.fields.clear();
+         for (std::size_t start = 0; start <= value.size();) {
+             const std::size_t comma = std::min(value.find(',', start), value.size());
+             parsed.fields.push_back(names.fieldId(value.substr(start, comma - start)));
+             start = comma + 1;
+         }
+     }},
+    {"--header", false, [](Steps& parsed, std::string_view, const ControlNames&) { parsed.header = true; }},
+};
+
+}  // namespace
+
 Steps parseSteps(std::span<const std::string_view> words, const ControlNames& names) {
     Steps parsed;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string_view word = words[i];
-        if (word == "--json") {
-            parsed.json = true;
-        } else if (word == "--list") {
-            parsed.list = true;
-        } else if (word == "--set" || word == "--press" || word == "--keys") {
+        const Option* option = nullptr;
+        for (const Option& candidate : kOptions) {
+            if (candidate.word == word) {
+                option = &candidate;
+            }
+        }
+        if (option == nullptr) {
+            throw Refused{"unknown step '" + utf8::escaped(word) +
+                          "'; the steps are --set FIELD=TEXT, --press BUTTON and --keys TEXT, "
+                          "with --json or --list; --each FIELD [--fields FIELD,...] [--header] "
+                          "runs them on each line of standard input"};
+        }
+        std::string_view value;
+        if (option->takesValue) {
             if (++i == words.size()) {
                 throw Refused{std::string(word) + " needs a value"};
             }
-            Step step{Verb::Keys, words[i]};
-            if (word == "--set") {
-                const std::size_t equals = step.value.find('=');
-                if (equals == std::string_view::npos) {
-                    throw Refused{"--set needs FIELD=TEXT, not '" + std::string(step.value) + "'"};
-                }
-                step.verb = Verb::Set;
-                step.id = names.fieldId(step.value.substr(0, equals));
-                step.value.remove_prefix(equals + 1);
-            } else if (word == "--press") {
-                step.verb = Verb::Press;
-                step.id = names.buttonId(step.value);
-            }
-            parsed.steps.push_back(step);
-        } else {
-            throw Refused{"unknown step '" + std::string(word) +
-                          "'; the steps are --set FIELD=TEXT, --press BUTTON and --keys TEXT, "
-                          "with --json or --list"};
+            value = words[i];
         }
+        option->apply(parsed, value, names);
+    }
+    if (parsed.list && (!parsed.steps.empty() || parsed.each != kNoId)) {
+        throw Refused{"--list takes no steps; it lists the fields and buttons that steps name"};
+    }
+    if (parsed.each == kNoId && (!parsed.fields.empty() || parsed.header)) {
+        throw Refused{"--fields and --header go with --each FIELD"};
+    }
+    if (parsed.header && parsed.json) {
+        throw Refused{"--header goes with tab-separated rows, not with --json"};
     }
     return parsed;
 }

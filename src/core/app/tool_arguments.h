@@ -50,6 +50,11 @@ struct Steps {
     std::vector<Step> steps;
     bool json = false;
     bool list = false;
+    // Pipeline mode: the field that each line of the input is set into, the
+    // fields of each output row (none: every field) and a row of their names first.
+    int each = kNoId;
+    std::vector<int> fields;
+    bool header = false;
 };
 
 // Every step is checked before any runs, so a command line that cannot run

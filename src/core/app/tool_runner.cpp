@@ -1,26 +1,121 @@
 #include "core/app/tool_runner.h"
 
-#include <ostream>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <iostream>
+#include <sstream>
+#include <string>
 
 #include "core/app/headless_run.h"
 #include "core/app/tool_arguments.h"
+#include "core/dialog/utf8.h"
 
 namespace tool_runner {
 
 namespace {
 
-int runTool(const Invocation& invocation, std::ostream& out, std::ostream& err) {
-    HeadlessRun run(findTool(invocation.tool), err);
+// Reads one line without its line break (nor a carriage return before it),
+// keeping at most maxBytes of it: however long a line, memory stays flat.
+// False at the end of the input.
+bool readLine(std::streambuf& in, std::string& line, std::size_t maxBytes, bool& tooLong) {
+    line.clear();
+    tooLong = false;
+    bool any = false;
+    for (int c = in.sbumpc(); c != std::char_traits<char>::eof(); c = in.sbumpc()) {
+        any = true;
+        if (c == '\n') {
+            break;
+        }
+        if (line.size() < maxBytes) {
+            line += static_cast<char>(c);
+        } else {
+            tooLong = true;
+        }
+    }
+    if (!tooLong && line.ends_with('\r')) {
+        line.pop_back();
+    }
+    return any;
+}
+
+// Every line of the input on a fresh tool: the line set into the field, then
+// the steps, then one row. A line's messages go to err with its number, and
+// the run goes on.
+int runEach(HeadlessRun& run, const Steps& parsed, const Streams& streams) {
+    run.chooseFields(parsed.fields);
+    if (parsed.header) {
+        run.printHeader(streams.out);
+    }
+    const std::size_t limit = run.enteredLimit(parsed.each);
+    // A character is at most four bytes: beyond that, the line is too long whatever it holds.
+    const std::size_t maxBytes = limit * 4 + 4;
+    std::streambuf& in = *streams.in.rdbuf();
+    std::string line;
+    bool tooLong = false;
+    bool anyMessage = false;
+    for (std::size_t number = 1; streams.out && readLine(in, line, maxBytes, tooLong); ++number) {
+        run.restart(number);
+        const std::string entered = utf8::replaceInvalid(line);
+        tooLong = tooLong || utf8::firstUnits(entered, limit).size() < entered.size();
+        if (tooLong) {
+            run.refuseLine("the line is longer than the field takes (" + std::to_string(limit) +
+                           " characters)");
+        } else {
+            run.set(parsed.each, entered);
+            for (const Step& step : parsed.steps) {
+                run.run(step);
+            }
+        }
+        run.printRow(streams.out, parsed.json, number, tooLong);
+        anyMessage = anyMessage || run.showedMessages();
+        // Rows are flushed when someone may be waiting for them: out is a
+        // terminal, or the input has nothing more ready (a person or a
+        // program that writes a line and waits for its row).
+        if (streams.interactive || in.in_avail() <= 0) {
+            streams.out.flush();
+        }
+    }
+    return anyMessage ? 1 : 0;
+}
+
+int runTool(const Invocation& invocation, const Streams& streams) {
+    HeadlessRun run(findTool(invocation.tool), streams.err);
     const Steps parsed = parseSteps(invocation.rest, run);
     if (parsed.list) {
-        run.list(out);
+        run.list(streams.out, parsed.json);
         return 0;
+    }
+    if (parsed.each != kNoId) {
+        return runEach(run, parsed, streams);
     }
     for (const Step& step : parsed.steps) {
         run.run(step);
     }
-    run.print(out, parsed.json);
+    run.print(streams.out, parsed.json);
     return run.showedMessages() ? 1 : 0;
+}
+
+// A run whose output is lost has not done its job, whatever it computed.
+int delivered(int status, std::ostream& out, std::ostream& err) {
+    errno = 0;
+    if (!out.flush()) {
+        const int error = errno;
+        err << "brimlet: the output could not be written" << (error != 0 ? ": " : "")
+            << (error != 0 ? std::strerror(error) : "") << '\n';
+        err.flush();
+        return 1;
+    }
+    return err.flush() ? status : 1;
+}
+
+// A reader that goes away (`brimlet ... | head -1`) makes the next write fail
+// with EPIPE, reported as any other lost output, instead of ending the
+// process silently by a signal.
+void writesReportBrokenPipes() {
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 }  // namespace
@@ -37,18 +132,84 @@ bool wanted(std::span<const std::string_view> args) {
     return false;
 }
 
-int run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+int run(std::span<const std::string_view> args, const Streams& streams) {
+    int status = 0;
     try {
         const Invocation invocation = parseInvocation(args);
         if (invocation.tools) {
-            listTools(out);
-            return 0;
+            listTools(streams.out);
+        } else {
+            status = runTool(invocation, streams);
         }
-        return runTool(invocation, out, err);
     } catch (const Refused& refused) {
-        err << "brimlet: " << refused.why << '\n';
-        return 2;
+        streams.err << "brimlet: " << refused.why << '\n';
+        status = 2;
     }
+    return delivered(status, streams.out, streams.err);
+}
+
+int run(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    std::istringstream nothing;
+    return run(args, Streams{nothing, out, err});
+}
+
+int runProcess(std::span<const std::string_view> args) {
+    writesReportBrokenPipes();
+    // The streams buffer on their own rather than through stdio's: a line
+    // read is then a scan of a buffer, not a call per character.
+    std::ios::sync_with_stdio(false);
+    return run(args, Streams{std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1});
+}
+
+int print(std::string_view text) {
+    writesReportBrokenPipes();
+    std::cout << text;
+    return delivered(0, std::cout, std::cerr);
+}
+
+std::string usage(std::string_view program) {
+    const std::string p(program);
+    return "Running one tool without a window (no display needed):\n"
+           "  " +
+           p +
+           " --tools                       list the tools\n"
+           "  " +
+           p +
+           " --tool TOOL --list [--json]   list a tool's fields and buttons\n"
+           "  " +
+           p +
+           " --tool TOOL [STEP]... [--json]\n"
+           "  " +
+           p +
+           " --tool TOOL --each FIELD [STEP]... [--fields FIELD,...] [--header | --json]\n"
+           "TOOL is a menu item (\"Quadratic Formula\", length) or a class name (Degrees).\n"
+           "Steps run in order, as a user acts in the window:\n"
+           "  --set FIELD=TEXT  writes TEXT into the field (its name, or #ID)\n"
+           "  --press BUTTON    clicks the button (its caption without '&', or #ID)\n"
+           "  --keys TEXT       types the characters as keys (a newline is Enter)\n"
+           "Then every field is printed as NAME<TAB>TEXT, or all as one JSON object with\n"
+           "--json. A text with a tab, line break or leading '\"' is quoted as spreadsheets\n"
+           "read it (\"1<TAB>2\"). A message of the tool goes to standard error; the status\n"
+           "is 0, 1 when the tool showed a message or the output could not be written, 2\n"
+           "for a command line that cannot run.\n"
+           "With --each FIELD, each line of standard input is set into FIELD of a fresh\n"
+           "tool, the steps run, and one row is written: the fields (or those --fields\n"
+           "names, in its order) tab-separated, their names first with --header, or one\n"
+           "JSON object per line with --json. A line's message goes to standard error\n"
+           "with its number, the line still gets its row, and the status is 1.\n"
+           "Examples:\n"
+           "  " +
+           p +
+           " --tool length --set Input=2 --press ft\n"
+           "  " +
+           p +
+           " --tool 'pythagorean theorem' --set 'Side 1=3' --set 'Side 2=4' --press 'Find "
+           "Hypothenuse'\n"
+           "  " +
+           p +
+           " --tool 'basic calculator' --keys '12+3=' --json | jq -r '.fields[0].text'\n"
+           "  cut -f3 data.tsv | " +
+           p + " --tool length --each Input --press ft --fields Meters\n";
 }
 
 }  // namespace tool_runner

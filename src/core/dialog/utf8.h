@@ -34,4 +34,10 @@ std::string replaceInvalid(std::string_view text);
 // a character: what a window's field hands to the exchange.
 std::string firstUnits(std::string_view text, std::size_t maxUnits);
 
+// A user's text inside a one-line message: control characters, backslashes
+// and bytes that are no UTF-8 become escapes ("\n", "\t", "\\", "\x1b", and
+// "\u009b" for the C1 controls), so the message stays one line and sends the
+// terminal nothing it would act on; every other character stays as it is.
+std::string escaped(std::string_view text);
+
 }  // namespace utf8

@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,39 +12,25 @@
 
 namespace {
 
-void printHelp() {
-    std::printf(
-        "Usage: brimlet [OPTION]... [FILE]\n"
-        "Brimlet 5: an engineering toolbox of unit converters, equation solvers,\n"
-        "reference tables and calculators.\n"
-        "\n"
-        "FILE is adopted as the (empty) document; it is never read or changed.\n"
-        "\n"
-        "Options:\n"
-        "  -h, --help       show this help and exit\n"
-        "  -v, --version    show the version and exit\n"
-        "\n"
-        "Running one tool without a window (no display needed):\n"
-        "  brimlet --tools                       list the tools\n"
-        "  brimlet --tool TOOL --list            list a tool's fields and buttons\n"
-        "  brimlet --tool TOOL [STEP]... [--json]\n"
-        "TOOL is a menu item (\"Quadratic Formula\", length) or a class name (Degrees).\n"
-        "Steps run in order, as a user acts in the window:\n"
-        "  --set FIELD=TEXT  writes TEXT into the field (its name, or #ID)\n"
-        "  --press BUTTON    clicks the button (its caption without '&', or #ID)\n"
-        "  --keys TEXT       types the characters as keys (a newline is Enter)\n"
-        "Then every field is printed as NAME<TAB>TEXT, or all as one JSON object with\n"
-        "--json. A message of the tool goes to standard error; the status is 0, 1 when\n"
-        "the tool showed a message, 2 for a command line that cannot run. Examples:\n"
-        "  brimlet --tool length --set Input=2 --press ft\n"
-        "  brimlet --tool 'pythagorean theorem' --set 'Side 1=3' --set 'Side 2=4' --press 'Find "
-        "Hypothenuse'\n"
-        "  brimlet --tool 'basic calculator' --keys '12+3=' --json | jq -r '.fields[0].text'\n"
-        "\n"
-        "Qt's own options (such as -platform offscreen) are also understood.\n"
-        "\n"
-        "A display is needed: DISPLAY (X11) or WAYLAND_DISPLAY, or a platform given\n"
-        "with -platform or QT_QPA_PLATFORM (offscreen needs none).\n");
+// The options without a window are the core's, shared with brimlet-tool.
+std::string help() {
+    return std::string(
+               "Usage: brimlet [OPTION]... [FILE]\n"
+               "Brimlet 5: an engineering toolbox of unit converters, equation solvers,\n"
+               "reference tables and calculators.\n"
+               "\n"
+               "FILE is adopted as the (empty) document; it is never read or changed.\n"
+               "\n"
+               "Options:\n"
+               "  -h, --help       show this help and exit\n"
+               "  -v, --version    show the version and exit\n"
+               "\n") +
+           tool_runner::usage("brimlet") +
+           "\n"
+           "Qt's own options (such as -platform offscreen) are also understood.\n"
+           "\n"
+           "A display is needed: DISPLAY (X11) or WAYLAND_DISPLAY, or a platform given\n"
+           "with -platform or QT_QPA_PLATFORM (offscreen needs none).\n";
 }
 
 bool isSet(const char* variable) {
@@ -96,7 +81,7 @@ int main(int argc, char** argv) {
     // A tool run from the command line makes no window and needs no display.
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (tool_runner::wanted(args)) {
-        return tool_runner::run(args, std::cout, std::cerr);
+        return tool_runner::runProcess(args);
     }
     // Help and version need no display, so they are answered before the
     // windowing system is started.
@@ -105,12 +90,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
-            printHelp();
-            return 0;
+            return tool_runner::print(help());
         }
         if (std::strcmp(arg, "--version") == 0 || std::strcmp(arg, "-v") == 0) {
-            std::printf("brimlet %s\n", kVersion);
-            return 0;
+            return tool_runner::print(std::string("brimlet ") + kVersion + "\n");
         }
     }
 

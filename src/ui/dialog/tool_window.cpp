@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <limits>
 
+#include "core/app/field_table.h"
 #include "core/dialog/tool.h"
 #include "core/resources/dialog_template.h"
 #include "ui/dialog/dialog_units.h"
@@ -112,8 +113,8 @@ QString ToolWindow::allFields() const {
     QString table;
     for (const BuiltControls::Entry& entry : controls_.entries) {
         if (entry.control->kind == ControlKind::Edit) {
-            table += entry.widget->accessibleName() + QLatin1Char('\t') + controlText(entry.widget) +
-                     QLatin1Char('\n');
+            table += QString::fromStdString(field_table::line(entry.widget->accessibleName().toStdString(),
+                                                              controlText(entry.widget).toStdString()));
         }
     }
     return table;
