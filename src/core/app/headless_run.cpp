@@ -90,15 +90,25 @@ std::string listOf(const std::vector<NamedControl>& controls) {
 }  // namespace
 
 std::string HeadlessHost::text(int controlId, std::size_t maxChars) const {
-    const auto it = texts_.find(controlId);
-    return it == texts_.end() ? std::string() : utf8::firstUnits(it->second, maxChars);
+    for (const auto& [id, text] : texts_) {
+        if (id == controlId) {
+            return utf8::firstUnits(text, maxChars);
+        }
+    }
+    return {};
 }
 
 void HeadlessHost::setText(int controlId, std::string_view text) {
     // A running log (the advanced calculator's history) is written back whole
     // at every press, having grown at its end if at all: only what is new is
     // looked at, or a long run of presses would take time in their square.
-    std::string& stored = texts_[controlId];
+    std::string* found = nullptr;
+    for (auto& [id, text] : texts_) {
+        if (id == controlId) {
+            found = &text;
+        }
+    }
+    std::string& stored = found != nullptr ? *found : texts_.emplace_back(controlId, std::string()).second;
     if (text.size() >= stored.size() && text.starts_with(stored)) {
         stored += utf8::replaceInvalid(text.substr(stored.size()));
     } else {
@@ -116,7 +126,10 @@ void HeadlessHost::showMessage(std::string_view text) {
 }
 
 void HeadlessHost::clear(std::size_t line) {
-    texts_.clear();
+    // Emptied, not dropped: a line's texts reuse the last line's memory.
+    for (auto& entry : texts_) {
+        entry.second.clear();
+    }
     messages.clear();
     line_ = line;
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <iosfwd>
-#include <map>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/app/command_table.h"
@@ -32,7 +32,8 @@ public:
     std::vector<std::string> messages;
 
 private:
-    std::map<int, std::string> texts_;
+    // By control id; a tool has a few dozen fields at most.
+    std::vector<std::pair<int, std::string>> texts_;
     std::ostream& err_;
     std::size_t line_ = 0;
 };
