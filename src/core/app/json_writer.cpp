@@ -37,37 +37,46 @@ std::string quoted(std::string_view text) {
     return out + '"';
 }
 
+namespace {
+
+// [item, item, ...], each written by write.
+template <class Item, class Write>
+void writeArray(std::ostream& out, std::span<const Item> items, Write write) {
+    out << '[';
+    const char* separator = "";
+    for (const Item& item : items) {
+        out << separator;
+        write(item);
+        separator = ", ";
+    }
+    out << ']';
+}
+
+}  // namespace
+
 void writeResult(std::ostream& out, std::string_view tool, std::span<const Field> fields,
                  std::span<const std::string> messages, std::size_t line) {
     out << '{';
     if (line != 0) {
         out << "\"line\": " << line << ", ";
     }
-    out << "\"tool\": " << quoted(tool) << ", \"fields\": [";
-    const char* separator = "";
-    for (const Field& field : fields) {
-        out << separator << "{\"id\": " << field.id << ", \"name\": " << quoted(field.name)
+    out << "\"tool\": " << quoted(tool) << ", \"fields\": ";
+    writeArray(out, fields, [&](const Field& field) {
+        out << "{\"id\": " << field.id << ", \"name\": " << quoted(field.name)
             << ", \"text\": " << quoted(field.text) << '}';
-        separator = ", ";
-    }
-    out << "], \"messages\": [";
-    separator = "";
-    for (const std::string& message : messages) {
-        out << separator << quoted(message);
-        separator = ", ";
-    }
-    out << "]}\n";
+    });
+    out << ", \"messages\": ";
+    writeArray(out, messages, [&](const std::string& message) { out << quoted(message); });
+    out << "}\n";
 }
 
 void writeControls(std::ostream& out, std::string_view tool, std::span<const Control> controls) {
-    out << "{\"tool\": " << quoted(tool) << ", \"controls\": [";
-    const char* separator = "";
-    for (const Control& control : controls) {
-        out << separator << "{\"id\": " << control.id << ", \"name\": " << quoted(control.name)
+    out << "{\"tool\": " << quoted(tool) << ", \"controls\": ";
+    writeArray(out, controls, [&](const Control& control) {
+        out << "{\"id\": " << control.id << ", \"name\": " << quoted(control.name)
             << ", \"kind\": " << quoted(control.kind) << '}';
-        separator = ", ";
-    }
-    out << "]}\n";
+    });
+    out << "}\n";
 }
 
 }  // namespace json_writer
