@@ -118,11 +118,14 @@ void HeadlessHost::setText(int controlId, std::string_view text) {
 
 void HeadlessHost::showMessage(std::string_view text) {
     messages.emplace_back(text);
-    err_ << "brimlet: ";
+    // One write per message, so that lines from several runs sharing the
+    // terminal never mix.
+    std::string shown = "brimlet: ";
     if (line_ != 0) {
-        err_ << "line " << line_ << ": ";
+        shown += "line " + std::to_string(line_) + ": ";
     }
-    err_ << oneLine(std::string(text)) << '\n';
+    shown += oneLine(std::string(text)) + '\n';
+    err_ << shown;
 }
 
 void HeadlessHost::clear(std::size_t line) {
