@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, NameOf,
                                          Expected{172, 1052, "History"},   //
                                          Expected{172, 1013, "Memory 1"},  //
                                          Expected{172, 1051, "Unused key"},  // blank calculator key
-                                         Expected{177, 1062, "Empty element, group 13"},
+                                         Expected{177, 1062, "Nh"},         // a new element speaks its symbol
                                          Expected{141, 1022, "Celcius"}));  // a button speaks its caption
 
 }  // namespace
