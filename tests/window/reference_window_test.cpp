@@ -162,6 +162,9 @@ private Q_SLOTS:
                                 letter.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
             }
         }
+        // A move by the keyboard shows the focus mark, whichever key made it.
+        QCOMPARE(window->testAttribute(Qt::WA_KeyboardFocusChange),
+                 window->focusWidget() != harness::control(window, 1000));
         harness::key(window, Qt::Key_Return);
         QVERIFY(window != nullptr && window->isVisible());
         QCOMPARE(fieldTexts(window, kElementFields), shown);

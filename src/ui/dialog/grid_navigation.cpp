@@ -81,7 +81,9 @@ bool GridNavigation::eventFilter(QObject* watched, QEvent* event) {
 
 void GridNavigation::moveTo(int id) {
     if (QAbstractButton* button = buttons_.value(id)) {
-        // As Tab moves: the focus mark shows, and a screen reader follows.
+        // A move by the keyboard, as Tab's: the focus mark shows. Qt marks it
+        // by itself for Tab and the arrow keys only, not for typed letters.
+        button->window()->setAttribute(Qt::WA_KeyboardFocusChange);
         button->setFocus(Qt::TabFocusReason);
     }
 }
