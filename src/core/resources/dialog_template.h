@@ -65,9 +65,3 @@ struct DialogTemplate {
     // Buttons that stand as a table and are walked as one; none in most templates.
     const ButtonGrid* grid = nullptr;
 };
-
-// Every template of the resource set: the tools' templates as the command
-// table names them, the About box and one that no command opens; by id.
-// findTemplate gives nullptr for an unknown id.
-const DialogTemplate* findTemplate(int templateId);
-std::span<const DialogTemplate* const> allTemplates();
