@@ -2,6 +2,8 @@
 
 #include <span>
 
+class ButtonGrid;
+
 enum class ControlKind {
     Edit,        // single- or multi-line edit control
     PushButton,  // ordinary push button
@@ -60,4 +62,6 @@ struct DialogTemplate {
     int width, height;  // dialog units
     DialogStyle style;
     std::span<const ControlTemplate> controls;  // in template order = tab order
+    // Buttons that stand as a table and are walked as one; none in most templates.
+    const ButtonGrid* grid = nullptr;
 };

@@ -17,6 +17,7 @@
 #include "core/dialog/tool.h"
 #include "core/resources/dialog_template.h"
 #include "ui/dialog/dialog_units.h"
+#include "ui/dialog/grid_navigation.h"
 #include "ui/dialog/long_text_view.h"
 #include "ui/dialog/message_box.h"
 #include "ui/dialog/result_notice.h"
@@ -96,6 +97,7 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
             connect(button, &QAbstractButton::clicked, this, [this, id] { click(id); });
         }
     }
+    GridNavigation::attach(this, dialogTemplate);
     // Every result at once, for a spreadsheet or a report: Ctrl+Shift+C, or
     // the window's own context menu. Ctrl+C in a field still copies its selection.
     copyAll_ = new QAction(QStringLiteral("Copy All Fields"), this);
