@@ -1,0 +1,128 @@
+#include "ui/dialog/figure_view.h"
+
+#include <QAccessible>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include "core/figures/scene.h"
+
+namespace {
+
+QPointF toQt(figure::Point p) {
+    return {p.x, p.y};
+}
+
+QPolygonF polygonOf(const std::vector<figure::Point>& points) {
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const figure::Point& p : points) {
+        polygon << toQt(p);
+    }
+    return polygon;
+}
+
+// The palette's roles for the figure's: the object in the text colour, what
+// the solver found in the highlight, dimensions in the link colour. Dark
+// themes bring their own.
+QColor colourOf(const QPalette& palette, figure::Role role) {
+    switch (role) {
+        case figure::Role::Axis:
+        case figure::Role::Guide:
+            return palette.color(QPalette::PlaceholderText);
+        case figure::Role::Result:
+            return palette.color(QPalette::Highlight);
+        case figure::Role::Dimension:
+            return palette.color(QPalette::Link);
+        case figure::Role::Shape:
+            break;
+    }
+    return palette.color(QPalette::Text);
+}
+
+}  // namespace
+
+FigureView::FigureView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("picture"));
+    setAccessibleName(QStringLiteral("Picture"));
+    setFocusPolicy(Qt::StrongFocus);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    setMinimumSize(160, 120);
+}
+
+void FigureView::setFigure(figure::Figure figure) {
+    figure_ = std::move(figure);
+    // Qt tells a listening screen reader of the new description.
+    setAccessibleDescription(QString::fromStdString(figure_.description));
+    update();
+}
+
+QSize FigureView::sizeHint() const {
+    const int line = fontMetrics().height();
+    return {line * 40, line * 30};
+}
+
+QImage FigureView::image(qreal devicePixelRatio) const {
+    QImage image((QSizeF(size()) * devicePixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(palette().color(QPalette::Base));
+    QPainter painter(&image);
+    paint(painter, QSizeF(size()));
+    return image;
+}
+
+void FigureView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paint(painter, QSizeF(size()));
+}
+
+void FigureView::paint(QPainter& painter, QSizeF size) const {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(font());
+    const QFontMetricsF metrics(font());
+    const figure::Scene scene =
+        figure::layOut(figure_, size.width(), size.height(), QFontInfo(font()).pixelSize());
+    const QPalette& colours = palette();
+    for (const figure::Stroke& stroke : scene.strokes) {
+        QPen pen(colourOf(colours, stroke.role), stroke.role == figure::Role::Shape ? 1.6 : 1.0);
+        pen.setCosmetic(false);
+        pen.setJoinStyle(Qt::RoundJoin);
+        if (stroke.dashed) {
+            pen.setStyle(Qt::DashLine);
+        }
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        const QPolygonF polygon = polygonOf(stroke.points);
+        if (stroke.closed) {
+            painter.drawPolygon(polygon);
+        } else {
+            painter.drawPolyline(polygon);
+        }
+    }
+    painter.setPen(Qt::NoPen);
+    for (const figure::Fill& fill : scene.fills) {
+        painter.setBrush(colourOf(colours, fill.role));
+        painter.drawPolygon(polygonOf(fill.polygon));
+    }
+    for (const figure::Dot& dot : scene.dots) {
+        painter.setBrush(colourOf(colours, dot.role));
+        painter.drawEllipse(toQt(dot.centre), dot.radius, dot.radius);
+    }
+    for (const figure::Text& text : scene.texts) {
+        const QString words = QString::fromStdString(text.text);
+        const qreal width = metrics.horizontalAdvance(words);
+        QPointF at = toQt(text.at);
+        if (text.anchor == figure::Anchor::Middle) {
+            at.rx() -= width / 2;
+        } else if (text.anchor == figure::Anchor::End) {
+            at.rx() -= width;
+        }
+        painter.setPen(text.role == figure::Role::Axis || text.role == figure::Role::Guide
+                           ? colours.color(QPalette::Text)
+                           : colourOf(colours, text.role));
+        painter.drawText(at, words);
+    }
+}
