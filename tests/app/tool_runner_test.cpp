@@ -104,6 +104,14 @@ const CommandLine kCommandLines[] = {
      "",
      "no button 'nope'"},
     {"NoTool", {"--tool"}, 2, "", "--tool needs the name of a tool"},
+    {"SvgToStandardOutput",
+     {"--tool", "Quad", "--set", "Coefficient a=1", "--press", "Find x-value(s)", "--svg", "-"},
+     0,
+     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg ",
+     ""},
+    {"SvgOnlyFromSolversThatDraw", {"--tool", "Length", "--svg", "-"}, 2, "", "Length draws no picture"},
+    {"SvgWithoutFile", {"--tool", "Quad", "--svg"}, 2, "", "--svg needs a file name"},
+    {"SvgUnwritable", {"--tool", "Geo", "--svg", "/nonexistent/line.svg"}, 2, "", "cannot write"},
 };
 INSTANTIATE_TEST_SUITE_P(CommandLines, ToolRunner, testing::ValuesIn(kCommandLines),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -1,6 +1,7 @@
 #include "core/app/tool_runner.h"
 
 #include <cstdint>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <optional>
@@ -11,6 +12,8 @@
 #include "core/app/command_table.h"
 #include "core/dialog/field_host.h"
 #include "core/dialog/tool.h"
+#include "core/figures/solver_figures.h"
+#include "core/figures/svg_writer.h"
 #include "core/resources/dialog_template.h"
 
 namespace tool_runner {
@@ -288,6 +291,9 @@ public:
 
     bool showedMessages() const { return !host_.messages.empty(); }
 
+    // The tool's picture as SVG, from the fields as they stand.
+    std::string svg() const { return figure::toSvg(*figure::figureOf(dialog_, host_)); }
+
 private:
     // A field by its accessible name, a button by its caption without '&'.
     std::string nameOf(const ControlTemplate& row) const {
@@ -380,6 +386,7 @@ int runTool(std::span<const std::string_view> args, std::ostream& out, std::ostr
     std::vector<Step> steps;
     bool json = false;
     bool list = false;
+    std::optional<std::string_view> svgFile;
     // Every step is checked before any runs, so a command line that cannot
     // run shows no message and prints no fields.
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -388,6 +395,14 @@ int runTool(std::span<const std::string_view> args, std::ostream& out, std::ostr
             json = true;
         } else if (arg == "--list") {
             list = true;
+        } else if (arg == "--svg") {
+            if (++i == args.size()) {
+                throw Refused{"--svg needs a file name, or - for standard output"};
+            }
+            if (!figure::hasFigure(*command.dialogTemplate)) {
+                throw Refused{std::string(command.className) + " draws no picture"};
+            }
+            svgFile = args[i];
         } else if (arg == "--set" || arg == "--press" || arg == "--keys") {
             if (++i == args.size()) {
                 throw Refused{std::string(arg) + " needs a value"};
@@ -407,7 +422,7 @@ int runTool(std::span<const std::string_view> args, std::ostream& out, std::ostr
         } else {
             throw Refused{"unknown step '" + std::string(arg) +
                           "'; the steps are --set FIELD=TEXT, --press BUTTON and --keys TEXT, "
-                          "with --json or --list"};
+                          "with --json, --list or --svg FILE"};
         }
     }
     if (list) {
@@ -423,7 +438,18 @@ int runTool(std::span<const std::string_view> args, std::ostream& out, std::ostr
             run.keys(step.value);
         }
     }
-    run.print(out, json);
+    if (svgFile == "-") {
+        out << run.svg();
+    } else {
+        if (svgFile.has_value()) {
+            std::ofstream file{std::string(*svgFile), std::ios::binary | std::ios::trunc};
+            file << run.svg();
+            if (!file.flush()) {
+                throw Refused{"cannot write '" + std::string(*svgFile) + "'"};
+            }
+        }
+        run.print(out, json);
+    }
     return run.showedMessages() ? 1 : 0;
 }
 
