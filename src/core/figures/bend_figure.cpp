@@ -110,14 +110,14 @@ Figure bendFigure(const Fields& fields) {
     figure.labels.push_back({onCircle(outer, middle), "BA " + allowance, outward(middle), Role::Result});
     const double angleRadius = std::max(inner, outer * 0.25) * 0.5;
     figure.arcs.push_back({{0, 0}, angleRadius, start, angle.value, Role::Dimension});
-    figure.labels.push_back({onCircle(angleRadius, middle), "A " + angle.text + "\u00B0",
-                             outward(middle + 180), Role::Dimension});
+    // The angle is named at the bend's centre, on the side away from the sheet.
+    figure.labels.push_back({{0, 0}, "A " + angle.text + "\u00B0", outward(middle + 180), Role::Dimension});
     if (inner > 0) {
         figure.dimensions.push_back(
             {{0, 0}, onCircle(inner, start + angle.value * 0.25), 0, "R " + radius.text});
     }
     figure.dimensions.push_back({{-flange * 0.6, -outer}, {-flange * 0.6, -inner}, 0, "T " + thickness.text});
-    figure.labels.push_back({{-flange, -neutral}, "NA", Place::AboveRight, Role::Guide});
+    figure.labels.push_back({{-flange, -neutral}, "NA", Place::Left, Role::Guide});
 
     figure.notes.push_back("Bend allowance " + allowance + " along the neutral axis (dashed), radius " +
                            neutralField.text);

@@ -101,10 +101,13 @@ Figure lineFigure(const Fields& fields) {
     std::string midpoint = midX.text + ", " + midY.text;
     if (midX.whyNot().empty() && midY.whyNot().empty() && inside(figure.view, {midX.value, midY.value})) {
         figure.markers.push_back({{midX.value, midY.value}, Role::Result});
-        figure.labels.push_back({{midX.value, midY.value},
-                                 "midpoint (" + midpoint + ")",
-                                 firstLeft == (slope >= 0) ? Place::BelowRight : Place::AboveRight,
-                                 Role::Result});
+        // Across the line from the distance's dimension, which stands on its right.
+        const Place place = vertical    ? Place::Left
+                            : slope > 0 ? Place::AboveLeft
+                            : slope < 0 ? Place::AboveRight
+                                        : Place::Above;
+        figure.labels.push_back(
+            {{midX.value, midY.value}, "midpoint (" + midpoint + ")", place, Role::Result});
     } else {
         figure.notes.push_back("Midpoint " + midpoint + " is not on the picture.");
     }

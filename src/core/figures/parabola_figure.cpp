@@ -108,16 +108,18 @@ Figure parabolaFigure(const Fields& fields) {
     std::string xValues;
     for (std::size_t i = 0; i < roots.size(); ++i) {
         figure.markers.push_back({{roots[i].first, 0}, Role::Result});
-        // The two x-values stand on either side of the axis of symmetry.
-        const Place place = roots[i].first < vertexX ? (upward ? Place::AboveLeft : Place::BelowLeft)
-                                                     : (upward ? Place::AboveRight : Place::BelowRight);
+        // Outside the parabola, where the curve leaves room beside the axis.
+        const Place place = roots[i].first < vertexX ? (upward ? Place::BelowLeft : Place::AboveLeft)
+                                                     : (upward ? Place::BelowRight : Place::AboveRight);
         figure.labels.push_back({{roots[i].first, 0}, "x = " + roots[i].second, place, Role::Result});
         xValues += (i == 0 ? "" : " and ") + roots[i].second;
     }
     if (roots.empty()) {
         figure.notes.push_back("No real x-value: the parabola does not meet the x axis.");
     }
-    figure.notes.insert(figure.notes.begin(), a.text + " x\u00B2 + " + b.text + " x + " + c.text + " = 0");
+    const auto term = [](const std::string& text) { return text.starts_with('-') ? "(" + text + ")" : text; };
+    figure.notes.insert(figure.notes.begin(),
+                        term(a.text) + " x\u00B2 + " + term(b.text) + " x + " + term(c.text) + " = 0");
 
     figure.description = std::string("Parabola opening ") + (upward ? "upward" : "downward") + "; " +
                          (roots.empty()       ? std::string("no real x-value")

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <algorithm>
+#include <cmath>
 
 #include "core/figures/scene.h"
 
@@ -24,6 +26,33 @@ QPolygonF polygonOf(const std::vector<figure::Point>& points) {
     return polygon;
 }
 
+double luminance(const QColor& colour) {
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A palette's accent colour may be meant for another background (a dark
+// theme that keeps the light link colour): moved toward the text colour
+// until it stands out on the picture's background.
+QColor readable(QColor colour, const QPalette& palette) {
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    for (int step = 0; step < 4 && contrast(colour, base) < 3; ++step) {
+        colour = QColor::fromRgbF((colour.redF() + text.redF()) / 2, (colour.greenF() + text.greenF()) / 2,
+                                  (colour.blueF() + text.blueF()) / 2);
+    }
+    return colour;
+}
+
 // The palette's roles for the figure's: the object in the text colour, what
 // the solver found in the highlight, dimensions in the link colour. Dark
 // themes bring their own.
@@ -33,9 +62,9 @@ QColor colourOf(const QPalette& palette, figure::Role role) {
         case figure::Role::Guide:
             return palette.color(QPalette::PlaceholderText);
         case figure::Role::Result:
-            return palette.color(QPalette::Highlight);
+            return readable(palette.color(QPalette::Highlight), palette);
         case figure::Role::Dimension:
-            return palette.color(QPalette::Link);
+            return readable(palette.color(QPalette::Link), palette);
         case figure::Role::Shape:
             break;
     }

@@ -43,13 +43,20 @@ void PictureWindow::showFor(ToolWindow* toolWindow) {
     auto* window = toolWindow->findChild<PictureWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (window == nullptr) {
         window = new PictureWindow(toolWindow);
-        // Beside the tool window, where it does not hide the fields it is drawn from.
+        // Beside the tool window, where it does not hide the fields it is
+        // drawn from: to its right, else to its left, else below it.
         const QRect tool = toolWindow->frameGeometry();
+        const QSize size = window->frameGeometry().size().expandedTo(window->size());
         QPoint at(tool.right() + 8, tool.top());
         if (const QScreen* screen = toolWindow->screen()) {
             const QRect room = screen->availableGeometry();
-            at.setX(std::max(room.left(), std::min(at.x(), room.right() - window->width())));
-            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - window->height())));
+            if (at.x() + size.width() > room.right()) {
+                at = tool.left() - 8 - size.width() >= room.left()
+                         ? QPoint(tool.left() - 8 - size.width(), tool.top())
+                         : QPoint(tool.left(), tool.bottom() + 8);
+            }
+            at.setX(std::max(room.left(), std::min(at.x(), room.right() - size.width())));
+            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - size.height())));
         }
         window->move(at);
     }
