@@ -37,11 +37,8 @@ Figure bendFigure(const Fields& fields) {
     const FieldNumber radius = fields.number(Bend::kRadius);
     const FieldNumber thickness = fields.number(Bend::kThickness);
     const FieldNumber angle = fields.number(Bend::kAngle);
-    for (const FieldNumber* input : {&radius, &thickness, &angle}) {
-        if (std::string why = input->whyNot(); !why.empty()) {
-            figure.refusal = why;
-            return figure;
-        }
+    if (!allDrawable(figure, {&radius, &thickness, &angle})) {
+        return figure;
     }
     if (radius.value < 0) {
         figure.refusal = radius.name + " is " + radius.text + ": a radius cannot be negative.";

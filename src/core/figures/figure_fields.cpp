@@ -57,6 +57,16 @@ std::string FieldNumber::whyNot() const {
     return {};
 }
 
+bool allDrawable(Figure& figure, std::initializer_list<const FieldNumber*> fields) {
+    for (const FieldNumber* field : fields) {
+        if (std::string why = field->whyNot(); !why.empty()) {
+            figure.refusal = std::move(why);
+            return false;
+        }
+    }
+    return true;
+}
+
 FieldNumber Fields::number(int controlId) const {
     FieldNumber field;
     for (const ControlTemplate& row : template_.controls) {

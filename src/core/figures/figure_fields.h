@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "core/figures/figure.h"
@@ -41,6 +42,10 @@ private:
     const DialogTemplate& template_;
     const FieldHost& host_;
 };
+
+// True when every one of the fields can be drawn; otherwise the first that
+// cannot becomes the figure's refusal.
+bool allDrawable(Figure& figure, std::initializer_list<const FieldNumber*> fields);
 
 // The bounds of some points, and the view that frames them with room around.
 struct Bounds {

@@ -42,11 +42,8 @@ Figure lineFigure(const Fields& fields) {
     const FieldNumber y1 = fields.number(Geo::kY1);
     const FieldNumber x2 = fields.number(Geo::kX2);
     const FieldNumber y2 = fields.number(Geo::kY2);
-    for (const FieldNumber* input : {&x1, &y1, &x2, &y2}) {
-        if (std::string why = input->whyNot(); !why.empty()) {
-            figure.refusal = why;
-            return figure;
-        }
+    if (!allDrawable(figure, {&x1, &y1, &x2, &y2})) {
+        return figure;
     }
     const Point p1{x1.value, y1.value};
     const Point p2{x2.value, y2.value};

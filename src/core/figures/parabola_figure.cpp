@@ -29,11 +29,8 @@ Figure parabolaFigure(const Fields& fields) {
     const FieldNumber a = fields.number(Quad::kA);
     const FieldNumber b = fields.number(Quad::kB);
     const FieldNumber c = fields.number(Quad::kC);
-    for (const FieldNumber* coefficient : {&a, &b, &c}) {
-        if (std::string why = coefficient->whyNot(); !why.empty()) {
-            figure.refusal = why;
-            return figure;
-        }
+    if (!allDrawable(figure, {&a, &b, &c})) {
+        return figure;
     }
     if (a.value == 0) {
         figure.refusal =

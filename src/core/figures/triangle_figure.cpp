@@ -10,11 +10,10 @@ Figure triangleFigure(const Fields& fields) {
     Figure figure;
     const FieldNumber side1 = fields.number(Pythegor::kSide1);
     const FieldNumber side2 = fields.number(Pythegor::kSide2);
+    if (!allDrawable(figure, {&side1, &side2})) {
+        return figure;
+    }
     for (const FieldNumber* side : {&side1, &side2}) {
-        if (std::string why = side->whyNot(); !why.empty()) {
-            figure.refusal = why;
-            return figure;
-        }
         if (!(side->value > 0)) {
             figure.refusal =
                 side->name + " is " + side->text + ": a right triangle needs both sides greater than 0.";
