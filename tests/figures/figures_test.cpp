@@ -412,6 +412,23 @@ TEST(PictureSvg, ParabolaPointsLieOnTheCurveAndLabelsNameTheFields) {
     }
 }
 
+TEST(Pictures, LongRefusalsWrapWhateverTheirBytes) {
+    figure::Figure refused;
+    refused.refusal = "Coefficient a is \xE2" + std::string(60, '\x80') + " not a number";
+    const figure::Scene scene = figure::layOut(refused, 100, 300, 13);
+    ASSERT_GT(scene.texts.size(), 2u);
+    // Nothing lost but the blanks where the lines break.
+    std::string joined;
+    for (const figure::Text& line : scene.texts) {
+        EXPECT_FALSE(line.text.empty());
+        joined += line.text;
+    }
+    std::string whole = refused.refusal;
+    std::erase(whole, ' ');
+    std::erase(joined, ' ');
+    EXPECT_EQ(whole, joined);
+}
+
 TEST(PictureSvg, EscapesWhatTheUserTyped) {
     ToolSession pythegor(makeTool<Pythegor>);
     pythegor.type(Pythegor::kSide1, "3");

@@ -30,6 +30,9 @@ std::vector<std::string> wrapped(std::string_view text, std::size_t maxChars) {
             while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
                 --cut;
             }
+            if (cut == 0) {
+                cut = maxChars;  // no character starts here at all: cut the bytes anyway
+            }
         }
         lines.emplace_back(text.substr(0, cut));
         text.remove_prefix(cut);
