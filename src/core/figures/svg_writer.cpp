@@ -1,6 +1,7 @@
 #include "core/figures/svg_writer.h"
 
 #include <charconv>
+#include <cmath>
 #include <string_view>
 
 #include "core/figures/scene.h"
@@ -39,21 +40,25 @@ void appendEscaped(std::string& out, std::string_view text) {
     }
 }
 
-// Shortest round-trip form: device coordinates need no more, and the
-// problem's units lose nothing.
-void appendNumber(std::string& out, double value) {
+// Shortest round-trip form, so the problem's units lose nothing.
+void appendExact(std::string& out, double value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     out.append(buffer, result.ptr);
 }
 
-void appendPoints(std::string& out, const std::vector<Point>& points) {
+// Page coordinates to a thousandth of a pixel: finer than any screen shows.
+void appendNumber(std::string& out, double value) {
+    appendExact(out, std::round(value * 1000) / 1000 + 0.0);
+}
+
+void appendPoints(std::string& out, const std::vector<Point>& points, void (*append)(std::string&, double)) {
     const char* separator = "";
     for (const Point& p : points) {
         out += separator;
-        appendNumber(out, p.x);
+        append(out, p.x);
         out += ',';
-        appendNumber(out, p.y);
+        append(out, p.y);
         separator = " ";
     }
 }
@@ -125,10 +130,10 @@ std::string toSvg(const Figure& figure, double width, double height) {
         out += stroke.closed ? "<polygon class=\"" : "<polyline class=\"";
         out += roleName(stroke.role);
         out += "\" points=\"";
-        appendPoints(out, stroke.points);
+        appendPoints(out, stroke.points, appendNumber);
         if (!stroke.source.empty()) {
             out += "\" data-points=\"";
-            appendPoints(out, stroke.source);
+            appendPoints(out, stroke.source, appendExact);
         }
         out += "\"/>\n";
     }
@@ -136,7 +141,7 @@ std::string toSvg(const Figure& figure, double width, double height) {
         out += "<polygon class=\"";
         out += roleName(fill.role);
         out += "\" points=\"";
-        appendPoints(out, fill.polygon);
+        appendPoints(out, fill.polygon, appendNumber);
         out += "\"/>\n";
     }
     for (const Dot& dot : scene.dots) {
