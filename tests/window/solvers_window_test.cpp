@@ -1,6 +1,7 @@
 // The equation solvers driven through the real main window: menu commands
 // open them, clicks go to their real buttons, keys to the focused control.
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFile>
@@ -238,6 +239,10 @@ private Q_SLOTS:
         }
         harness::click(window, scenario.press);
         QTRY_COMPARE(picture->view()->accessibleDescription(), QString::fromUtf8(scenario.description));
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(picture->view());
+        QVERIFY(spoken != nullptr);
+        QCOMPARE(spoken->role(), QAccessible::Graphic);
+        QCOMPARE(spoken->text(QAccessible::Description), QString::fromUtf8(scenario.description));
         // Drawn, and drawn anew: the press changed the pixels.
         const QImage after = picture->view()->grab().toImage();
         QVERIFY(after != before);

@@ -1,6 +1,7 @@
 #include "ui/dialog/figure_view.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -10,8 +11,22 @@
 #include <cmath>
 
 #include "core/figures/scene.h"
+#include "ui/dialog/accessible_adoption.h"
 
 namespace {
+
+// A picture to assistive tools: its name, and what it shows in its description.
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(QWidget* view) : QAccessibleWidget(view, QAccessible::Graphic) {}
+};
+
+QAccessibleInterface* pictureFactory(const QString&, QObject* object) {
+    if (auto* view = qobject_cast<FigureView*>(object)) {
+        return new PictureAccessible(view);
+    }
+    return nullptr;
+}
 
 QPointF toQt(figure::Point p) {
     return {p.x, p.y};
@@ -80,6 +95,7 @@ FigureView::FigureView(QWidget* parent) : QWidget(parent) {
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     setMinimumSize(160, 120);
+    adoptAccessible<PictureAccessible>(this, pictureFactory);
 }
 
 void FigureView::setFigure(figure::Figure figure) {
