@@ -308,6 +308,10 @@ private Q_SLOTS:
         const QString png = dir.filePath(QStringLiteral("roots.png"));
         QVERIFY(picture->saveTo(png));
         QVERIFY(!QImage(png).isNull());
+        // Esc closes the picture and leaves the tool window open.
+        QTest::keyClick(picture->view(), Qt::Key_Escape);
+        QTRY_VERIFY(picture == nullptr);
+        QVERIFY(window->isVisible());
         window->close();
     }
 };

@@ -85,7 +85,11 @@ PictureWindow::PictureWindow(ToolWindow* toolWindow)
     save_->setObjectName(QStringLiteral("savePicture"));
     save_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(save_, &QAction::triggered, this, &PictureWindow::askFileName);
-    for (QAction* action : {copy_, save_}) {
+    // Esc closes the picture as it closes a tool window.
+    auto* close = new QAction(QStringLiteral("Close"), this);
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    for (QAction* action : {copy_, save_, close}) {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
