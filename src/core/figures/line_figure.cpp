@@ -126,7 +126,8 @@ Figure lineFigure(const Fields& fields) {
             if (field.whyNot().empty() && inside(figure.view, at)) {
                 figure.markers.push_back({at, Role::Result});
                 figure.labels.push_back({at, "y-intercept " + field.text,
-                                         id == Geo::kIntercept1 ? Place::Left : Place::Right, Role::Result});
+                                         id == Geo::kIntercept1 ? Place::AboveLeft : Place::BelowLeft,
+                                         Role::Result});
             } else {
                 figure.notes.push_back(field.name + " " + field.text + " is not on the picture.");
             }
