@@ -111,7 +111,10 @@ Figure parabolaFigure(const Fields& fields) {
         figure.labels.push_back({{roots[i].first, 0}, "x = " + roots[i].second, place, Role::Result});
         xValues += (i == 0 ? "" : " and ") + roots[i].second;
     }
-    if (roots.empty()) {
+    // Whether the parabola meets the axis is the coefficients' to say; the
+    // fields may not have been worked out for them yet.
+    const bool real = b.value * b.value - (a.value * 4) * c.value >= 0;
+    if (!real) {
         figure.notes.push_back("No real x-value: the parabola does not meet the x axis.");
     }
     const auto term = [](const std::string& text) { return text.starts_with('-') ? "(" + text + ")" : text; };
@@ -119,7 +122,8 @@ Figure parabolaFigure(const Fields& fields) {
                         term(a.text) + " x\u00B2 + " + term(b.text) + " x + " + term(c.text) + " = 0");
 
     figure.description = std::string("Parabola opening ") + (upward ? "upward" : "downward") + "; " +
-                         (roots.empty()       ? std::string("no real x-value")
+                         (!real               ? std::string("no real x-value")
+                          : roots.empty()     ? std::string("x-values not yet found")
                           : roots.size() == 1 ? "one x-value, " + xValues
                                               : "x-values " + xValues) +
                          "; vertex at " + vertex;
