@@ -174,6 +174,14 @@ const CommandLine kCommandLines[] = {
      "",
      "--header goes with tab-separated rows"},
     {"ListWithEach", {"--tool", "Length", "--list", "--each", "Input"}, 2, "", "--list takes no steps"},
+    {"SvgToStandardOutput",
+     {"--tool", "Quad", "--set", "Coefficient a=1", "--press", "Find x-value(s)", "--svg", "-"},
+     0,
+     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg ",
+     ""},
+    {"SvgOnlyFromSolversThatDraw", {"--tool", "Length", "--svg", "-"}, 2, "", "this tool draws no picture"},
+    {"SvgWithoutFile", {"--tool", "Quad", "--svg"}, 2, "", "--svg needs a value"},
+    {"SvgUnwritable", {"--tool", "Geo", "--svg", "/nonexistent/line.svg"}, 2, "", "cannot write"},
 };
 INSTANTIATE_TEST_SUITE_P(CommandLines, ToolRunner, testing::ValuesIn(kCommandLines),
                          [](const auto& info) { return std::string(info.param.name); });

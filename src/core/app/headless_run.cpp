@@ -7,6 +7,8 @@
 #include "core/dialog/field_exchange.h"
 #include "core/dialog/tool.h"
 #include "core/dialog/utf8.h"
+#include "core/figures/solver_figures.h"
+#include "core/figures/svg_writer.h"
 
 namespace tool_runner {
 
@@ -357,6 +359,14 @@ void listTools(std::ostream& out) {
     for (const ToolCommand& command : toolCommands()) {
         out << command.className << '\t' << withoutMnemonic(command.popup) << '\t' << command.item << '\n';
     }
+}
+
+bool HeadlessRun::drawsPicture() const {
+    return figure::hasFigure(*command_.dialogTemplate);
+}
+
+std::string HeadlessRun::svg() const {
+    return figure::toSvg(*figure::figureOf(*command_.dialogTemplate, host_));
 }
 
 }  // namespace tool_runner

@@ -56,6 +56,7 @@ public:
 
     int fieldId(std::string_view name) const override { return find(fields_, name, "field").row->id; }
     int buttonId(std::string_view name) const override { return find(buttons_, name, "button").row->id; }
+    bool drawsPicture() const override;
 
     void set(int fieldId, std::string_view text) { host_.setText(fieldId, text); }
     void press(int buttonId);
@@ -81,6 +82,9 @@ public:
     void list(std::ostream& out, bool json) const;
     // Every field in template order, as name<TAB>text lines or one JSON object.
     void print(std::ostream& out, bool json) const;
+
+    // The tool's picture as SVG, drawn from the fields as they stand.
+    std::string svg() const;
 
     bool showedMessages() const { return !host_.messages.empty(); }
 

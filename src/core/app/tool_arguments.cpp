@@ -73,6 +73,18 @@ constexpr Option kOptions[] = {
          }
      }},
     {"--header", false, [](Steps& parsed, std::string_view, const ControlNames&) { parsed.header = true; }},
+    {"--svg", true,
+     [](Steps& parsed, std::string_view value, const ControlNames& names) {
+         if (value.empty()) {
+             throw Refused{"--svg needs a file name, or - for standard output"};
+         }
+         if (!names.drawsPicture()) {
+             throw Refused{
+                 "this tool draws no picture; Line Functions, Pythagorean Theorem, "
+                 "Quadratic Formula, Absolute Uncertainty and Bend Allowance do"};
+         }
+         parsed.svg = value;
+     }},
 };
 
 }  // namespace
@@ -90,7 +102,7 @@ Steps parseSteps(std::span<const std::string_view> words, const ControlNames& na
         if (option == nullptr) {
             throw Refused{"unknown step '" + utf8::escaped(word) +
                           "'; the steps are --set FIELD=TEXT, --press BUTTON and --keys TEXT, "
-                          "with --json or --list; --each FIELD [--fields FIELD,...] [--header] "
+                          "with --json, --list or --svg FILE; --each FIELD [--fields FIELD,...] [--header] "
                           "runs them on each line of standard input"};
         }
         std::string_view value;
@@ -107,6 +119,9 @@ Steps parseSteps(std::span<const std::string_view> words, const ControlNames& na
     }
     if (parsed.each == kNoId && (!parsed.fields.empty() || parsed.header)) {
         throw Refused{"--fields and --header go with --each FIELD"};
+    }
+    if (!parsed.svg.empty() && (parsed.list || parsed.each != kNoId)) {
+        throw Refused{"--svg draws the picture of one run, not with --list or --each"};
     }
     if (parsed.header && parsed.json) {
         throw Refused{"--header goes with tab-separated rows, not with --json"};

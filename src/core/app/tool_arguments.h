@@ -33,6 +33,8 @@ class ControlNames {
 public:
     virtual int fieldId(std::string_view name) const = 0;
     virtual int buttonId(std::string_view name) const = 0;
+    // Whether the tool draws its answer as a picture (--svg).
+    virtual bool drawsPicture() const = 0;
 
 protected:
     ~ControlNames() = default;
@@ -55,6 +57,9 @@ struct Steps {
     int each = kNoId;
     std::vector<int> fields;
     bool header = false;
+    // Where the solver's picture is written as SVG ("-": standard output,
+    // instead of the fields); empty: no picture.
+    std::string_view svg;
 };
 
 // Every step is checked before any runs, so a command line that cannot run

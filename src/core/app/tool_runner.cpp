@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -94,6 +95,17 @@ int runTool(const Invocation& invocation, const Streams& streams) {
     for (const Step& step : parsed.steps) {
         run.run(step);
     }
+    if (parsed.svg == "-") {
+        streams.out << run.svg();
+        return run.showedMessages() ? 1 : 0;
+    }
+    if (!parsed.svg.empty()) {
+        std::ofstream file{std::string(parsed.svg), std::ios::binary | std::ios::trunc};
+        file << run.svg();
+        if (!file.flush()) {
+            throw Refused{"cannot write '" + utf8::escaped(parsed.svg) + "'"};
+        }
+    }
     run.print(streams.out, parsed.json);
     return run.showedMessages() ? 1 : 0;
 }
@@ -178,7 +190,7 @@ std::string usage(std::string_view program) {
            " --tool TOOL --list [--json]   list a tool's fields and buttons\n"
            "  " +
            p +
-           " --tool TOOL [STEP]... [--json]\n"
+           " --tool TOOL [STEP]... [--json] [--svg FILE]\n"
            "  " +
            p +
            " --tool TOOL --each FIELD [STEP]... [--fields FIELD,...] [--header | --json]\n"
@@ -191,7 +203,8 @@ std::string usage(std::string_view program) {
            "--json. A text with a tab, line break or leading '\"' is quoted as spreadsheets\n"
            "read it (\"1<TAB>2\"). A message of the tool goes to standard error; the status\n"
            "is 0, 1 when the tool showed a message or the output could not be written, 2\n"
-           "for a command line that cannot run.\n"
+           "for a command line that cannot run. --svg FILE also writes the picture of a\n"
+           "solver that draws one (- for standard output, instead of the fields).\n"
            "With --each FIELD, each line of standard input is set into FIELD of a fresh\n"
            "tool, the steps run, and one row is written: the fields (or those --fields\n"
            "names, in its order) tab-separated, their names first with --header, or one\n"

@@ -6,14 +6,15 @@
 #include <string_view>
 
 // Runs one tool without a window, for scripts: the command line's
-//     brimlet --tool TOOL [--set FIELD=TEXT | --press BUTTON | --keys TEXT]... [--json]
+//     brimlet --tool TOOL [--set FIELD=TEXT | --press BUTTON | --keys TEXT]... [--json] [--svg FILE]
 //     brimlet --tool TOOL --each FIELD [STEP]... [--fields FIELD,...] [--header | --json]
 //     brimlet --tool TOOL --list [--json]
 //     brimlet --tools
 // The steps act on the tool as a user acts in its window; at the end every
 // edit field is printed in template order. With --each, each line of the
 // input is set into the field on a fresh tool before the steps, and gives
-// one row. args are the words after the program name. Returns the exit
+// one row; --svg also writes a solver's picture to FILE ("-": to out, instead
+// of the fields). args are the words after the program name. Returns the exit
 // status: 0 when no message was shown, 1 when the tool showed one (each goes
 // to err as it is shown) or when out or err could not be written, 2 for a
 // command line that cannot run (one line on err says why).

@@ -20,6 +20,7 @@
 #include "ui/dialog/grid_navigation.h"
 #include "ui/dialog/long_text_view.h"
 #include "ui/dialog/message_box.h"
+#include "ui/dialog/picture_window.h"
 #include "ui/dialog/result_notice.h"
 
 namespace {
@@ -106,6 +107,7 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
     copyAll_->setShortcutContext(Qt::WindowShortcut);
     connect(copyAll_, &QAction::triggered, this, &ToolWindow::copyAllFields);
     addAction(copyAll_);
+    showPicture_ = PictureWindow::offerFor(this);
 
     tool_->attach(this);
     tool_->writeAllFields();
@@ -131,6 +133,9 @@ void ToolWindow::contextMenuEvent(QContextMenuEvent* event) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(copyAll_);
+    if (showPicture_ != nullptr) {
+        menu->addAction(showPicture_);
+    }
     menu->popup(event->globalPos());
     event->accept();
 }
@@ -244,6 +249,7 @@ void ToolWindow::setText(int controlId, std::string_view text) {
     } else if (auto* view = qobject_cast<LongTextView*>(widget)) {
         view->setText(value);
     }
+    Q_EMIT fieldWritten();
 }
 
 void ToolWindow::focusAndSelectAll(int controlId) {

@@ -48,6 +48,10 @@ public:
     // Enter without a default button: read all fields, hide only when that succeeds.
     void accept() override;
 
+Q_SIGNALS:
+    // The tool wrote a field (a press, a key the tool took, a clear).
+    void fieldWritten();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -74,6 +78,7 @@ private:
     bool focusedOnce_ = false;
     bool releasePending_ = false;
     QAction* copyAll_ = nullptr;
+    QAction* showPicture_ = nullptr;  // only the tools that draw have one
     ResultNotice* notice_ = nullptr;  // made when a screen reader first listens
     QWidget* arriving_ = nullptr;     // the control a press moves the focus to
     QPointer<QWidget> introduced_;    // the control whose description holds the last results
