@@ -38,6 +38,9 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_ALL desktop tool)
 set(CPACK_DEBIAN_DESKTOP_PACKAGE_NAME brimlet)
 set(CPACK_DEBIAN_DESKTOP_PACKAGE_DEPENDS "fonts-liberation2")
+# A Wayland desktop gets a native window only with Qt's Wayland plugin;
+# without it the program still runs there through XWayland.
+set(CPACK_DEBIAN_DESKTOP_PACKAGE_RECOMMENDS "qt6-wayland")
 # The desktop package depends on exactly this version of brimlet-tool.
 set(CPACK_COMPONENT_DESKTOP_DEPENDS tool)
 set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)

@@ -177,6 +177,7 @@ check_package() {
         libx11-6 libc6; do
         grep -qE "(^|, )${dependency//[()]/.}( |,|$)" <<<"$depends" || fail "Depends lacks $dependency: $depends"
     done
+    [[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] || fail "brimlet does not recommend qt6-wayland"
     depends=$(dpkg-deb -f "$tool" Depends)
     grep -qE "(^|, )libc6( |,|$)" <<<"$depends" || fail "brimlet-tool's Depends lacks libc6: $depends"
     if grep -qiE 'qt|x11|xcb|fonts' <<<"$depends"; then
