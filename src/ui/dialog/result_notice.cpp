@@ -16,11 +16,16 @@ QAccessibleInterface* noticeFactory(const QString&, QObject* object) {
 
 }  // namespace
 
-ResultNotice::ResultNotice(QWidget* window) : QWidget(window) {
+ResultNotice::ResultNotice(QWidget* window)
+    // Not a tooltip window, which Qt never shows to assistive tools.
+    : QWidget(window, Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
+                          Qt::WindowDoesNotAcceptFocus),
+      window_(window) {
     setObjectName(QStringLiteral("resultNotice"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
-    setGeometry(0, 0, 1, 1);
+    resize(1, 1);
     adoptAccessible<QAccessibleWidget>(this, noticeFactory);
     hide();
 }
@@ -28,6 +33,8 @@ ResultNotice::ResultNotice(QWidget* window) : QWidget(window) {
 void ResultNotice::announce(const QString& text) {
     hide();
     setAccessibleName(text);
+    // A pixel of the window's own background, in its corner.
+    move(window_->mapToGlobal(QPoint(0, 0)));
     show();
     // Its showing is what is spoken; hidden again at once, it adds nothing to
     // what assistive tools see of the window between presses.
