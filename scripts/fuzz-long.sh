@@ -10,15 +10,11 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-600}
 shift || true
+build=build-fuzz
+cmake --preset fuzz >/dev/null
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(fuzz_number_read fuzz_number_write fuzz_roman fuzz_my_calculator fuzz_simple_calc)
-fi
-
-build=build-fuzz
-if [[ ! -f $build/CMakeCache.txt ]]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DBRIMLET_FUZZ=ON -DBRIMLET_BUILD_TESTS=OFF
+    mapfile -t targets <"$build/fuzz/targets.txt"
 fi
 cmake --build "$build" --target "${targets[@]}" -j"$(nproc)"
 

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "core/resources/dialog_template.h"
+#include "core/app/template_registry.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/app/command_table.h"
+#include "core/app/template_registry.h"
 
 namespace {
 

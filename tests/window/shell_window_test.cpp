@@ -155,6 +155,27 @@ private Q_SLOTS:
                                           "Calc&ulators", "&Conversions", "&Help"}));
     }
 
+    // With a 12-point desktop font the default width once left "Conversions"
+    // and "Help" in the menu bar's overflow button.
+    void wholeMenuBarFitsAtALargeFont() {
+        const QFont before = QApplication::font();
+        QFont large = before;
+        large.setPointSize(12);
+        QApplication::setFont(large);
+        {
+            CMainFrame frame;
+            frame.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&frame));
+            const auto* overflow =
+                frame.menuBar()->findChild<QWidget*>(QStringLiteral("qt_menubar_ext_button"));
+            QVERIFY(overflow != nullptr);
+            QVERIFY(!overflow->isVisible());
+            const QList<QAction*> popups = frame.menuBar()->actions();
+            QVERIFY(frame.menuBar()->actionGeometry(popups.last()).right() < frame.menuBar()->width());
+        }
+        QApplication::setFont(before);
+    }
+
     void everyToolOpensFromItsTemplate_data() {
         QTest::addColumn<int>("commandId");
         QTest::addColumn<QString>("caption");

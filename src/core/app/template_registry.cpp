@@ -1,3 +1,5 @@
+#include "core/app/template_registry.h"
+
 #include <algorithm>
 #include <vector>
 

@@ -67,9 +67,3 @@ struct DialogTemplate {
     // (the Roman numeral window is captioned "Dialog"); none: the caption.
     const char* name = nullptr;
 };
-
-// Every template of the resource set: the tools' templates as the command
-// table names them, the About box and one that no command opens; by id.
-// findTemplate gives nullptr for an unknown id.
-const DialogTemplate* findTemplate(int templateId);
-std::span<const DialogTemplate* const> allTemplates();

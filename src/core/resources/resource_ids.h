@@ -3,14 +3,9 @@
 // Numeric ids shared by the code and the resource set.
 namespace ids {
 
-inline constexpr int kMainResource = 128;  // menu, accelerators, icon and title string
-inline constexpr int kAboutTemplate = 100;
-
 inline constexpr int kFileNew = 57600;
 inline constexpr int kFileOpen = 57601;
-inline constexpr int kFileClose = 57602;
 inline constexpr int kFileSave = 57603;
-inline constexpr int kFileSaveAs = 57604;
 inline constexpr int kEditCopy = 57634;
 inline constexpr int kEditCut = 57635;
 inline constexpr int kEditPaste = 57637;

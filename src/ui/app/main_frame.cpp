@@ -99,8 +99,11 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     buildAccelerators();
     buildStatusBar();
     updateTitle();
-    // The desktop's usual size for a new document window; the window manager places it.
-    resize(640, 440);
+    // The desktop's usual size for a new document window, widened where the
+    // desktop's font needs more for the whole menu bar: a menu that falls into
+    // the bar's overflow button is one more step to reach. The window manager
+    // places it.
+    resize(std::max(640, menuBar()->sizeHint().width()), 440);
     qApp->installEventFilter(this);
 }
 
