@@ -7,13 +7,9 @@
 
 namespace {
 
-// A blank button that Tab passes by is drawn only (the advanced calculator's
-// six blank keys): it is no control to speak of.
 bool speaks(const ControlTemplate& control) {
-    const bool blankKey = control.kind == ControlKind::PushButton && control.caption[0] == '\0' &&
-                          (control.flags & cf::TabStop) == 0;
-    return !blankKey && (control.kind == ControlKind::Edit || control.kind == ControlKind::PushButton ||
-                         control.kind == ControlKind::UnitButton);
+    return control.kind == ControlKind::Edit || control.kind == ControlKind::PushButton ||
+           control.kind == ControlKind::UnitButton;
 }
 
 std::string nameOf(const ControlTemplate& control) {
@@ -109,6 +105,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, NameOf,
                                          Expected{172, 1010, "Display"},   //
                                          Expected{172, 1052, "History"},   //
                                          Expected{172, 1013, "Memory 1"},  //
+                                         Expected{172, 1051, "Unused key"},  // blank calculator key
                                          Expected{177, 1062, "Empty element, group 13"},
                                          Expected{141, 1022, "Celcius"}));  // a button speaks its caption
 

@@ -76,12 +76,12 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kAbs, K::PushButton, "abs", 69, 110, 16, 13, style::kButton, "abs"},
     {kMod, K::PushButton, "mod", 88, 110, 16, 13, style::kButton, "mod"},
     {kReciprocal, K::PushButton, "1/x", 107, 110, 16, 13, style::kButton, "1/x"},
-    {kUnusedKey1, K::PushButton, "", 12, 126, 16, 13, kBlankKeyStyle},
-    {kUnusedKey2, K::PushButton, "", 31, 126, 16, 13, kBlankKeyStyle},
-    {kUnusedKey3, K::PushButton, "", 50, 126, 16, 13, kBlankKeyStyle},
-    {kUnusedKey4, K::PushButton, "", 69, 126, 16, 13, kBlankKeyStyle},
-    {kUnusedKey5, K::PushButton, "", 88, 126, 16, 13, kBlankKeyStyle},
-    {kUnusedKey6, K::PushButton, "", 107, 126, 16, 13, kBlankKeyStyle},
+    {kUnusedKey1, K::PushButton, "", 12, 126, 16, 13, kBlankKeyStyle, "Unused key"},
+    {kUnusedKey2, K::PushButton, "", 31, 126, 16, 13, kBlankKeyStyle, "Unused key"},
+    {kUnusedKey3, K::PushButton, "", 50, 126, 16, 13, kBlankKeyStyle, "Unused key"},
+    {kUnusedKey4, K::PushButton, "", 69, 126, 16, 13, kBlankKeyStyle, "Unused key"},
+    {kUnusedKey5, K::PushButton, "", 88, 126, 16, 13, kBlankKeyStyle, "Unused key"},
+    {kUnusedKey6, K::PushButton, "", 107, 126, 16, 13, kBlankKeyStyle, "Unused key"},
     {kCalculate, K::PushButton, "Calculate (=)", 174, 123, 104, 20, style::kDefaultButton, "Calculate (=)"},
 });
 
