@@ -317,6 +317,10 @@ private Q_SLOTS:
         const harness::AccessibleEvents events;
         harness::runSteps(window, steps.toStdString());
         QCOMPARE(events.notices.isEmpty() ? QString() : events.notices.constLast(), spoken);
+        // Outside the tool window's tree: a reader does not read the window again before it.
+        if (auto* notice = window->findChild<QWidget*>(QStringLiteral("resultNotice"))) {
+            QVERIFY(accessible(notice)->parent()->object() != window);
+        }
         window->reject();
     }
 
