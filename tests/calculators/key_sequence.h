@@ -1,31 +1,55 @@
 #pragma once
 
-#include <map>
+#include <algorithm>
+#include <cctype>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "support/fake_host.h"
 
-// Key sequences for the calculator tests, written as the button captions
-// separated by spaces ("1 . 5 +/- sto2"). The three memory buttons are
-// "sto1".."sto3" and "rec1".."rec3"; "calc" is "Calculate (=)"; "@1013=abc"
-// types 'abc' into field 1013 (an empty text after '=' empties it).
-inline int keyId(const std::string& key) {
-    static const std::map<std::string, int> ids{
-        {"1", 1000},    {"2", 1001},    {"3", 1002},    {"4", 1003},    {"5", 1004},    {"6", 1005},
-        {"7", 1006},    {"8", 1007},    {"9", 1008},    {"0", 1009},    {"+/-", 1011},  {".", 1012},
-        {"sto1", 1016}, {"sto2", 1017}, {"sto3", 1018}, {"rec1", 1019}, {"rec2", 1020}, {"rec3", 1021},
-        {"=", 1022},    {"+", 1023},    {"-", 1024},    {"*", 1025},    {"/", 1026},    {"clear", 1027},
-        {"x^2", 1028},  {"mc", 1029},   {"calc", 1030}, {"x^3", 1032},  {"x^y", 1033},  {"sqrt", 1034},
-        {"pi", 1035},   {"n!", 1036},   {"sin", 1037},  {"cos", 1038},  {"tan", 1039},  {"csc", 1040},
-        {"sec", 1041},  {"cot", 1042},  {"back", 1043}, {"ch", 1044},   {"log", 1045},  {"ceil", 1046},
-        {"flo", 1047},  {"abs", 1048},  {"mod", 1049},  {"1/x", 1050},  {"help", 1056},
-    };
-    const auto it = ids.find(key);
-    return it == ids.end() ? -1 : it->second;
+// Key sequences for the calculator tests, written as the buttons' captions in
+// any case, separated by spaces ("1 . 5 +/- sto2"). A caption that several
+// buttons share takes their number in template order ("sto2" is the second
+// "Sto"); "calc" is the default button. "@memory1=abc" types 'abc' into the
+// field named "Memory 1" (an empty text after '=' empties it).
+inline std::string folded(std::string_view text) {
+    std::string result;
+    for (const char c : text) {
+        if (c != ' ') {
+            result += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+    }
+    return result;
+}
+
+// The id of the key or field, or kNoId when the template has no such control.
+inline int controlNamed(const DialogTemplate& dialog, std::string_view key, bool field) {
+    std::vector<int> same;
+    std::vector<int> numbered;  // the key without its last character
+    for (const ControlTemplate& control : dialog.controls) {
+        if ((control.kind == ControlKind::Edit) != field || control.id == kNoId) {
+            continue;
+        }
+        if (!field && key == "calc" && (control.flags & cf::Default)) {
+            return control.id;
+        }
+        const std::string name =
+            folded(field ? (control.name != nullptr ? control.name : "") : control.caption);
+        if (name == key) {
+            same.push_back(control.id);
+        } else if (key.size() > 1 && name == key.substr(0, key.size() - 1)) {
+            numbered.push_back(control.id);
+        }
+    }
+    if (same.size() == 1) {
+        return same.front();
+    }
+    const std::size_t number = static_cast<std::size_t>(key.back() - '0');
+    return same.empty() && number >= 1 && number <= numbered.size() ? numbered[number - 1] : kNoId;
 }
 
 template <class T>
@@ -35,11 +59,13 @@ void press(OpenTool<T>& open, std::string_view keys) {
     while (stream >> key) {
         if (key.starts_with('@')) {
             const std::size_t equals = key.find('=');
-            open.type(std::stoi(key.substr(1, equals - 1)), key.substr(equals + 1));
+            const int id = controlNamed(T::kTemplate, key.substr(1, equals - 1), true);
+            ASSERT_NE(id, kNoId) << "unknown field " << key;
+            open.type(id, key.substr(equals + 1));
             continue;
         }
-        const int id = keyId(key);
-        ASSERT_NE(id, -1) << "unknown key " << key;
+        const int id = controlNamed(T::kTemplate, key, false);
+        ASSERT_NE(id, kNoId) << "unknown key " << key;
         ASSERT_TRUE(open.click(id)) << "no handler for " << key;
     }
 }

@@ -1,4 +1,5 @@
 #include "core/calculators/my_calculator.h"
+#include "core/calculators/simple_calc.h"
 
 #include <string>
 #include <vector>
@@ -9,11 +10,7 @@
 
 namespace {
 
-constexpr int kDisplay = 1010;
-constexpr int kMemory1 = 1013;
-constexpr int kMemory2 = 1014;
-constexpr int kMemory3 = 1015;
-constexpr int kHistory = 1052;
+using enum MyCalculator::Control;
 
 struct Sequence {
     const char* name;
@@ -45,8 +42,8 @@ const Sequence kEntry[] = {
     {"BackOnEmpty", "back", "", "[del]"},
     {"BackKeepsHistory", "1 2 back", "1", "12[del]"},
     {"BackAfterSign", "5 +/- back back back", "", "5(-)[del][del][del]"},
-    {"BackRemovesWholeCharacters", "@1013=5é€😀 rec1 back back", "5é", "5é€😀[del][del]"},
-    {"BackRemovesAStrayByteAlone", "@1013=5\xA9\xA9 rec1 back", "5\xA9", "5\xA9\xA9[del]"},
+    {"BackRemovesWholeCharacters", "@memory1=5é€😀 rec1 back back", "5é", "5é€😀[del][del]"},
+    {"BackRemovesAStrayByteAlone", "@memory1=5\xA9\xA9 rec1 back", "5\xA9", "5\xA9\xA9[del]"},
     {"TwoPoints", ". .", "..", ".."},
     {"PointsInsideNumber", "1 . . 2", "1..2", "1..2"},
     {"ClearKeepsPendingOperation", "5 + clear 3 =", "8", "5 + [clr]3 = 8;  "},
@@ -199,25 +196,25 @@ TEST(MyCalculator, StoresIntoEachMemory) {
 
 TEST(MyCalculator, StoringEmptyDisplayEmptiesMemory) {
     OpenTool<MyCalculator> calc;
-    press(calc, "@1014=old sto2");
+    press(calc, "@memory2=old sto2");
     EXPECT_EQ(calc.field(kMemory2), "");
 }
 
 TEST(MyCalculator, TypedMemoryTextCountsAtAnyNextPress) {
     OpenTool<MyCalculator> calc;
-    press(calc, "@1014=q 5");
+    press(calc, "@memory2=q 5");
     EXPECT_EQ(calc.field(kMemory2), "q");
     calc.type(kMemory2, "");  // the user erases it again after the press was read
     press(calc, "rec2");
     EXPECT_EQ(calc.field(kDisplay), "");
-    press(calc, "@1015=xyz ch rec3");
+    press(calc, "@memory3=xyz ch rec3");
     EXPECT_EQ(calc.field(kDisplay), "xyz");
     EXPECT_EQ(calc.field(kHistory), "xyz");
 }
 
 TEST(MyCalculator, OperatorStoresDisplayAsFirstOperand) {
     OpenTool<MyCalculator> calc;
-    press(calc, "@1013=abc 1 2 - rec1");
+    press(calc, "@memory1=abc 1 2 - rec1");
     EXPECT_EQ(calc.field(kDisplay), "abc");
     press(calc, "=");
     EXPECT_EQ(calc.field(kDisplay), "12");
@@ -264,7 +261,7 @@ TEST(MyCalculator, NoMessageOutsideFactorialAndHelp) {
 TEST(MyCalculator, BlankButtonsDoNothing) {
     OpenTool<MyCalculator> calc;
     press(calc, "5");
-    for (const int id : {1051, 1053, 1054, 1055, 1057, 1058}) {
+    for (const int id : {kUnusedKey1, kUnusedKey2, kUnusedKey3, kUnusedKey4, kUnusedKey5, kUnusedKey6}) {
         EXPECT_FALSE(calc.click(id)) << id;
         EXPECT_FALSE(calc.tool.hasHandler(id)) << id;
     }
@@ -332,6 +329,33 @@ TEST(MyCalculator, MillionDigitDisplayReadsAsInfinity) {
     press(calc, "rec1 + 1 =");
     EXPECT_EQ(calc.field(kDisplay), "1.#INF");
     EXPECT_EQ(calc.field(kHistory).size(), 1'000'001u + std::string(" + 1 = 1.#INF;  ").size());
+}
+
+// The displays show results the user cannot type over; the memories can be
+// typed into and the history cannot, and Tab passes the history and the six
+// blank keys by: every key that works is a stop.
+TEST(CalculatorFaces, DisplayMemoriesAndHistory) {
+    for (const auto& [face, display] : {std::pair{&MyCalculator::kTemplate, int{kDisplay}},
+                                        std::pair{&SimpleCalc::kTemplate, int{SimpleCalc::kDisplay}}}) {
+        ASSERT_NE(findControl(*face, display), nullptr);
+        EXPECT_EQ(findControl(*face, display)->flags & (cf::ReadOnly | cf::RightAlign | cf::NoBorder),
+                  cf::ReadOnly | cf::RightAlign);
+        EXPECT_STREQ(face->caption, "Calculator");
+    }
+    for (const int id : {kMemory1, kMemory2, kMemory3}) {
+        EXPECT_EQ(findControl(MyCalculator::kTemplate, id)->flags & (cf::ReadOnly | cf::NoBorder),
+                  cf::NoBorder)
+            << id;
+    }
+    EXPECT_EQ(findControl(MyCalculator::kTemplate, kHistory)->flags &
+                  (cf::ReadOnly | cf::MultiLine | cf::HScrollBar | cf::NoBorder),
+              cf::ReadOnly | cf::MultiLine | cf::HScrollBar);
+    const MyCalculator calculator;
+    for (const ControlTemplate& c : MyCalculator::kTemplate.controls) {
+        const bool blank = c.kind == ControlKind::PushButton && !calculator.hasHandler(c.id);
+        const bool skipped = blank || c.id == kHistory || c.id == kNoId;
+        EXPECT_EQ((c.flags & cf::TabStop) == 0, skipped) << c.id;
+    }
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ struct ConverterCase {
     const DialogTemplate* dialog;
     int clearId;
     bool clearKeepsInput;
+    bool unitsTabStop;
     std::vector<int> exchangeOrder;
 };
 
@@ -34,25 +35,74 @@ void PrintTo(const ConverterCase& c, std::ostream* os) {
 }
 
 const ConverterCase kConverters[] = {
-    {"Degrees", makeTool<Degrees>, &Degrees::kTemplate, 1000, false, {1010, 1011, 1012, 1013, 1014}},
+    {"Degrees",
+     makeTool<Degrees>,
+     &Degrees::kTemplate,
+     Degrees::kClearData,
+     false,
+     true,
+     {Degrees::kInput, Degrees::kFirstResult, Degrees::kSecondResult, Degrees::kFirstName,
+      Degrees::kSecondName}},
     {"Length",
      makeTool<Length>,
      &Length::kTemplate,
-     1001,
+     Length::kClearData,
      false,
-     {1010, 1011, 1012, 1013, 1014, 1017, 1016, 1018}},
-    {"Speed", makeTool<Speed>, &Speed::kTemplate, 1001, false, {1010, 1011, 1012, 1013, 1014}},
-    {"Time", makeTool<Time>, &Time::kTemplate, 1001, false, {1010, 1011, 1012, 1013, 1014, 1017, 1016}},
-    {"Energy", makeTool<Energy>, &Energy::kTemplate, 1001, false, {1010, 1011, 1012, 1013, 1014, 1017}},
-    {"Force", makeTool<Force>, &Force::kTemplate, 1001, false, {1010, 1011, 1012, 1013, 1014}},
-    {"Power", makeTool<Power>, &Power::kTemplate, 1001, false, {1010, 1011, 1012, 1013}},
-    {"Weight", makeTool<Weight>, &Weight::kTemplate, 1000, true, {1010, 1011, 1012, 1013, 1014}},
+     true,
+     {Length::kInput, Length::kMeters, Length::kCentimeters, Length::kInches, Length::kFeet, Length::kMiles,
+      Length::kKilometers, Length::kLightYears}},
+    {"Speed",
+     makeTool<Speed>,
+     &Speed::kTemplate,
+     Speed::kClearData,
+     false,
+     true,
+     {Speed::kInput, Speed::kMetersPerSecond, Speed::kFeetPerSecond, Speed::kMilesPerHour,
+      Speed::kKilometersPerHour}},
+    {"Time",
+     makeTool<Time>,
+     &Time::kTemplate,
+     Time::kClearData,
+     false,
+     true,
+     {Time::kInput, Time::kSeconds, Time::kMinutes, Time::kHours, Time::kDays, Time::kMonths, Time::kYears}},
+    {"Energy",
+     makeTool<Energy>,
+     &Energy::kTemplate,
+     Energy::kClearData,
+     false,
+     true,
+     {Energy::kInput, Energy::kJoules, Energy::kErgs, Energy::kCalories, Energy::kFootPounds,
+      Energy::kKilowattHours}},
+    {"Force",
+     makeTool<Force>,
+     &Force::kTemplate,
+     Force::kClearData,
+     false,
+     true,
+     {Force::kInput, Force::kNewtons, Force::kDynes, Force::kPounds, Force::kTons}},
+    {"Power",
+     makeTool<Power>,
+     &Power::kTemplate,
+     Power::kClearData,
+     false,
+     true,
+     {Power::kInput, Power::kHorsepower, Power::kWatts, Power::kFootPoundsPerSecond}},
+    {"Weight",
+     makeTool<Weight>,
+     &Weight::kTemplate,
+     Weight::kClearData,
+     true,
+     false,
+     {Weight::kInput, Weight::kGrams, Weight::kKilograms, Weight::kPounds, Weight::kOunces}},
     {"Pressures",
      makeTool<Pressures>,
      &Pressures::kTemplate,
-     1000,
+     Pressures::kClearData,
      false,
-     {1010, 1011, 1012, 1013, 1014, 1017, 1016}},
+     true,
+     {Pressures::kInput, Pressures::kAtm, Pressures::kMmHg, Pressures::kTorr, Pressures::kPa, Pressures::kKPa,
+      Pressures::kNm2}},
 };
 
 std::vector<int> unitButtons(const DialogTemplate& dialog) {
@@ -76,21 +126,9 @@ std::vector<int> boundIds(const Tool& tool) {
 // The field texts after typing input into a fresh converter and clicking button.
 std::vector<std::string> convertedFresh(const ConverterCase& c, const std::string& input, int button) {
     ToolSession fresh(c.factory);
-    fresh.type(1010, input);
+    fresh.type(c.exchangeOrder.front(), input);
     fresh.click(button);
-    std::vector<std::string> texts;
-    for (const int id : c.exchangeOrder) {
-        texts.push_back(fresh.field(id));
-    }
-    return texts;
-}
-
-std::vector<std::string> shown(ToolSession& session, const std::vector<int>& ids) {
-    std::vector<std::string> texts;
-    for (const int id : ids) {
-        texts.push_back(session.field(id));
-    }
-    return texts;
+    return fresh.fields();
 }
 
 class Converter : public testing::TestWithParam<ConverterCase> {};
@@ -111,33 +149,35 @@ TEST_P(Converter, OpensWithZerosAndEmptyNames) {
     EXPECT_TRUE(session.host.messages.empty());
 }
 
-TEST_P(Converter, EveryUnitButtonAndClearDataHasAHandler) {
+// Among the edits only the input is a tab stop; the unit buttons of a row are
+// tab stops all or none.
+TEST_P(Converter, UnitButtonsAndTabStops) {
     const ConverterCase& c = GetParam();
-    ToolSession session(c.factory);
-    const std::vector<int> units = unitButtons(*c.dialog);
-    ASSERT_GE(units.size(), 3u);
-    for (const int id : units) {
-        EXPECT_TRUE(session.tool.hasHandler(id)) << "unit button " << id;
-    }
-    EXPECT_TRUE(session.tool.hasHandler(c.clearId));
-    for (const int id : c.exchangeOrder) {
-        EXPECT_FALSE(session.tool.hasHandler(id)) << "typing into field " << id << " must convert nothing";
+    ASSERT_GE(unitButtons(*c.dialog).size(), 3u);
+    for (const ControlTemplate& item : c.dialog->controls) {
+        if (item.kind == ControlKind::UnitButton) {
+            EXPECT_EQ(static_cast<bool>(item.flags & cf::TabStop), c.unitsTabStop) << item.id;
+        }
+        if (item.kind == ControlKind::Edit) {
+            EXPECT_EQ(static_cast<bool>(item.flags & cf::TabStop), item.id == c.exchangeOrder.front())
+                << item.id;
+        }
     }
 }
 
 TEST_P(Converter, ClearDataZeroesItsListAfterAConversion) {
     const ConverterCase& c = GetParam();
     ToolSession session(c.factory);
-    session.type(1010, "5");
+    session.type(session.firstField(), "5");
     session.click(unitButtons(*c.dialog).front());
     // A number typed after the conversion is what the read takes for the input.
-    session.type(1010, "8");
+    session.type(session.firstField(), "8");
     ASSERT_TRUE(session.click(c.clearId));
 
-    EXPECT_EQ(session.field(1010), c.clearKeepsInput ? "8" : "0");
-    EXPECT_EQ(session.value(1010), c.clearKeepsInput ? 8.0 : 0.0);
+    EXPECT_EQ(session.field(session.firstField()), c.clearKeepsInput ? "8" : "0");
+    EXPECT_EQ(session.value(session.firstField()), c.clearKeepsInput ? 8.0 : 0.0);
     for (const Binding& binding : session.tool.bindings()) {
-        if (binding.controlId == 1010) {
+        if (binding.controlId == session.firstField()) {
             continue;
         }
         const std::string expected = binding.kind() == FieldKind::Text ? "" : "0";
@@ -172,15 +212,15 @@ TEST_P(Converter, WordInTheInputIsRefusedAndTheOldInputConverts) {
     const ConverterCase& c = GetParam();
     const std::vector<int> units = unitButtons(*c.dialog);
     ToolSession session(c.factory);
-    session.type(1010, "3");
+    session.type(session.firstField(), "3");
     session.click(units[0]);
-    session.type(1010, "abc");
+    session.type(session.firstField(), "abc");
     ASSERT_TRUE(session.click(units[1]));
 
     EXPECT_EQ(session.host.messages, std::vector<std::string>{kRefused});
-    EXPECT_EQ(session.host.focused, std::vector<int>{1010});
+    EXPECT_EQ(session.host.focused, std::vector<int>{session.firstField()});
     // The conversion still ran, on the input the field held before.
-    EXPECT_EQ(shown(session, c.exchangeOrder), convertedFresh(c, "3", units[1]));
+    EXPECT_EQ(session.fields(), convertedFresh(c, "3", units[1]));
 }
 
 TEST_P(Converter, WordInTheLastResultIsRefusedAndReplaced) {
@@ -194,29 +234,29 @@ TEST_P(Converter, WordInTheLastResultIsRefusedAndReplaced) {
             last = binding.controlId;
         }
     }
-    session.type(1010, "2");
+    session.type(session.firstField(), "2");
     session.click(units[0]);
-    session.type(1010, "7");
+    session.type(session.firstField(), "7");
     session.type(last, "word");
     ASSERT_TRUE(session.click(units[1]));
 
     EXPECT_EQ(session.host.messages, std::vector<std::string>{kRefused});
     EXPECT_EQ(session.host.focused, std::vector<int>{last});
     // The input before it was read, so the new number converts and the word is gone.
-    EXPECT_EQ(shown(session, c.exchangeOrder), convertedFresh(c, "7", units[1]));
+    EXPECT_EQ(session.fields(), convertedFresh(c, "7", units[1]));
 }
 
 TEST_P(Converter, ClearDataWithAWordInTheInput) {
     const ConverterCase& c = GetParam();
     ToolSession session(c.factory);
-    session.type(1010, "5");
+    session.type(session.firstField(), "5");
     session.click(unitButtons(*c.dialog).front());
-    session.type(1010, "abc");
+    session.type(session.firstField(), "abc");
     ASSERT_TRUE(session.click(c.clearId));
 
     EXPECT_EQ(session.host.messages, std::vector<std::string>{kRefused});
     // The word gives way to the number the input held before, or to 0.
-    EXPECT_EQ(session.field(1010), c.clearKeepsInput ? "5" : "0");
+    EXPECT_EQ(session.field(session.firstField()), c.clearKeepsInput ? "5" : "0");
     for (std::size_t i = 1; i < c.exchangeOrder.size(); ++i) {
         const std::string& text = session.field(c.exchangeOrder[i]);
         EXPECT_TRUE(text == "0" || text.empty()) << "field " << c.exchangeOrder[i] << " shows " << text;
@@ -227,18 +267,18 @@ TEST_P(Converter, ClickingTheSameButtonAgainConvertsTheNewInput) {
     const ConverterCase& c = GetParam();
     const int unit = unitButtons(*c.dialog).back();
     ToolSession session(c.factory);
-    session.type(1010, "4");
+    session.type(session.firstField(), "4");
     session.click(unit);
-    const std::vector<std::string> fromFour = shown(session, c.exchangeOrder);
+    const std::vector<std::string> fromFour = session.fields();
 
     // Typing converts nothing: the results still belong to 4.
-    session.type(1010, "9");
+    session.type(session.firstField(), "9");
     std::vector<std::string> typed = fromFour;
     typed[0] = "9";
-    EXPECT_EQ(shown(session, c.exchangeOrder), typed);
+    EXPECT_EQ(session.fields(), typed);
 
     session.click(unit);
-    EXPECT_EQ(shown(session, c.exchangeOrder), convertedFresh(c, "9", unit));
+    EXPECT_EQ(session.fields(), convertedFresh(c, "9", unit));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pattern, Converter, testing::ValuesIn(kConverters),
@@ -246,38 +286,35 @@ INSTANTIATE_TEST_SUITE_P(Pattern, Converter, testing::ValuesIn(kConverters),
 
 TEST(Degrees, WordInANameFieldIsTakenAsText) {
     ToolSession session(makeTool<Degrees>);
-    session.type(1010, "100");
-    session.type(1013, "hot");
-    session.click(1022);
+    session.type(Degrees::kInput, "100");
+    session.type(Degrees::kFirstName, "hot");
+    session.click(Degrees::kCelsiusUnit);
     EXPECT_TRUE(session.host.messages.empty());
-    EXPECT_EQ(session.field(1013), "Farengeit");
+    EXPECT_EQ(session.field(Degrees::kFirstName), "Farengeit");
 }
 
 TEST(Degrees, WordInTheFirstResultStopsTheReadBeforeLaterFields) {
-    // Exchange order 1010, 1011, 1012: with a word in 1011 the second result
+    // Exchange order input, first, second: with a word in the first result the second
     // keeps its earlier value, but the conversion overwrites both anyway.
     ToolSession session(makeTool<Degrees>);
-    session.type(1010, "100");
-    session.type(1011, "x");
-    session.type(1012, "y");
-    session.click(1024);
+    session.type(Degrees::kInput, "100");
+    session.type(Degrees::kFirstResult, "x");
+    session.type(Degrees::kSecondResult, "y");
+    session.click(Degrees::kKelvinUnit);
     EXPECT_EQ(session.host.messages, std::vector<std::string>{kRefused});
-    EXPECT_EQ(session.host.focused, std::vector<int>{1011});
-    EXPECT_EQ(session.value(1011), 100 - 273.15);
-    EXPECT_EQ(session.field(1012), "-279.67");
+    EXPECT_EQ(session.host.focused, std::vector<int>{Degrees::kFirstResult});
+    EXPECT_EQ(session.value(Degrees::kFirstResult), 100 - 273.15);
+    EXPECT_EQ(session.field(Degrees::kSecondResult), "-279.67");
 }
 
 TEST(Weight, ClearDataKeepsTheInputThatWasRead) {
     ToolSession session(makeTool<Weight>);
-    session.type(1010, "16");
-    session.click(1025);
-    session.type(1010, " 2.50 kg");
-    session.click(1000);
-    EXPECT_EQ(session.field(1010), "2.5");
-    EXPECT_EQ(session.value(1010), 2.5);
-    for (const int id : {1011, 1012, 1013, 1014}) {
-        EXPECT_EQ(session.field(id), "0") << "field " << id;
-    }
+    session.type(Weight::kInput, "16");
+    session.click(Weight::kOuncesUnit);
+    session.type(Weight::kInput, " 2.50 kg");
+    session.click(Weight::kClearData);
+    EXPECT_EQ(session.value(Weight::kInput), 2.5);
+    EXPECT_EQ(session.fields(), (std::vector<std::string>{"2.5", "0", "0", "0", "0"}));
 }
 
 struct BoundCase {
@@ -294,13 +331,14 @@ void PrintTo(const BoundCase& c, std::ostream* os) {
 const BoundCase kBound[] = {
     {"Degrees",
      makeTool<Degrees>,
-     {1010, 1011, 1012, 1013, 1014},
+     {Degrees::kInput, Degrees::kFirstResult, Degrees::kSecondResult, Degrees::kFirstName,
+      Degrees::kSecondName},
      {FieldKind::Double, FieldKind::Double, FieldKind::Double, FieldKind::Text, FieldKind::Text}},
     {"DegreesRadians",
      makeTool<DegreesRadians>,
-     {1010, 1011, 1012},
+     {DegreesRadians::kDegrees, DegreesRadians::kRadians, DegreesRadians::kRevolutions},
      {FieldKind::Double, FieldKind::Double, FieldKind::Double}},
-    {"Numbers", makeTool<Numbers>, {1010, 1011}, {FieldKind::Text, FieldKind::Text}},
+    {"Numbers", makeTool<Numbers>, {Numbers::kRoman, Numbers::kArabic}, {FieldKind::Text, FieldKind::Text}},
 };
 
 class FieldKinds : public testing::TestWithParam<BoundCase> {};

@@ -8,11 +8,7 @@
 
 namespace {
 
-constexpr int kDegrees = 1010;
-constexpr int kRadians = 1011;
-constexpr int kRevolutions = 1012;
-constexpr int kConvert = 1000;
-constexpr int kClear = 1001;
+using enum DegreesRadians::Control;
 
 struct AngleCase {
     const char* name;
@@ -64,9 +60,7 @@ INSTANTIATE_TEST_SUITE_P(DegreesRadians, AngleConversion, testing::ValuesIn(kCas
 
 TEST(DegreesRadians, OpensWithThreeZeros) {
     ToolSession session(makeTool<DegreesRadians>);
-    EXPECT_EQ(session.field(kDegrees), "0");
-    EXPECT_EQ(session.field(kRadians), "0");
-    EXPECT_EQ(session.field(kRevolutions), "0");
+    EXPECT_EQ(session.fields(), (std::vector<std::string>{"0", "0", "0"}));
 }
 
 TEST(DegreesRadians, ShowsFifteenDigitTexts) {
@@ -81,14 +75,12 @@ TEST(DegreesRadians, ClearDataZeroesAllThree) {
     ToolSession session(makeTool<DegreesRadians>);
     session.type(kDegrees, "90");
     session.click(kConvert);
-    ASSERT_TRUE(session.click(kClear));
-    EXPECT_EQ(session.field(kDegrees), "0");
-    EXPECT_EQ(session.field(kRadians), "0");
-    EXPECT_EQ(session.field(kRevolutions), "0");
+    ASSERT_TRUE(session.click(kClearData));
+    EXPECT_EQ(session.fields(), (std::vector<std::string>{"0", "0", "0"}));
 }
 
 TEST(DegreesRadians, WordInDegreesLeavesTheOldDegreesToConvert) {
-    // Exchange order 1010, 1011, 1012: the refusal in the degrees field stops
+    // Exchange order degrees, radians, revolutions: the refusal in the degrees field stops
     // the read, so the radians typed after it are not taken either.
     ToolSession session(makeTool<DegreesRadians>);
     session.type(kDegrees, "180");

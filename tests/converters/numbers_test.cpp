@@ -8,11 +8,7 @@
 
 namespace {
 
-constexpr int kRoman = 1010;
-constexpr int kArabic = 1011;
-constexpr int kToArabic = 1000;
-constexpr int kClear = 1001;
-constexpr int kToRoman = 1002;
+using enum Numbers::Control;
 
 constexpr const char* kOutOfRange = "Number must be between 1 and 3999!";
 constexpr const char* kNotANumeral = "Please enter a Roman numeral between I and MMMCMXCIX.";
@@ -103,7 +99,7 @@ TEST(Numbers, ClearDataEmptiesBothFields) {
     ToolSession session(makeTool<Numbers>);
     session.type(kArabic, "12");
     session.click(kToRoman);
-    ASSERT_TRUE(session.click(kClear));
+    ASSERT_TRUE(session.click(kClearData));
     EXPECT_EQ(session.field(kRoman), "");
     EXPECT_EQ(session.field(kArabic), "");
     EXPECT_TRUE(session.host.messages.empty());

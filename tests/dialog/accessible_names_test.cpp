@@ -4,6 +4,11 @@
 #include <string>
 
 #include "core/app/template_registry.h"
+#include "core/calculators/my_calculator.h"
+#include "core/converters/degrees.h"
+#include "core/converters/length.h"
+#include "core/reference/periodic.h"
+#include "core/reference/periodic_grid.h"
 
 namespace {
 
@@ -77,18 +82,26 @@ TEST(AccessibleNames, EditFieldsOfOneWindowHaveDistinctNames) {
 }
 
 struct Expected {
-    int templateId;
+    const DialogTemplate* dialogTemplate;
     int controlId;
     const char* name;
 };
+
+// The button in a cell of the periodic table; its blank ones have no name in code.
+int cellId(int row, int column) {
+    for (const periodic::Cell& cell : periodic::kGrid) {
+        if (cell.row == row && cell.column == column) {
+            return cell.id;
+        }
+    }
+    return kNoId;
+}
 
 class NameOf : public testing::TestWithParam<Expected> {};
 
 TEST_P(NameOf, Control) {
     const Expected& row = GetParam();
-    const DialogTemplate* dialogTemplate = findTemplate(row.templateId);
-    ASSERT_NE(dialogTemplate, nullptr);
-    for (const ControlTemplate& control : dialogTemplate->controls) {
+    for (const ControlTemplate& control : row.dialogTemplate->controls) {
         if (control.id == row.controlId) {
             EXPECT_EQ(nameOf(control), row.name);
             return;
@@ -97,16 +110,18 @@ TEST_P(NameOf, Control) {
     FAIL() << "no control " << row.controlId;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, NameOf,
-                         testing::Values(Expected{146, 1011, "Meters"},       // label to the right
-                                         Expected{146, 1018, "Light-years"},  //
-                                         Expected{146, 1010, "Input"},        // first tab stop, no label
-                                         Expected{177, 1010, "Symbol"},    // label to the left, colon dropped
-                                         Expected{172, 1010, "Display"},   //
-                                         Expected{172, 1052, "History"},   //
-                                         Expected{172, 1013, "Memory 1"},  //
-                                         Expected{172, 1051, "Unused key"},  // blank calculator key
-                                         Expected{177, 1062, "Empty element, group 13"},
-                                         Expected{141, 1022, "Celcius"}));  // a button speaks its caption
+INSTANTIATE_TEST_SUITE_P(
+    Cases, NameOf,
+    testing::Values(Expected{&Length::kTemplate, Length::kMeters, "Meters"},  // label to the right
+                    Expected{&Length::kTemplate, Length::kLightYears, "Light-years"},
+                    Expected{&Length::kTemplate, Length::kInput, "Input"},  // first tab stop, no label
+                    Expected{&Periodic::kTemplate, Periodic::kSymbolField, "Symbol"},  // label to the left
+                    Expected{&MyCalculator::kTemplate, MyCalculator::kDisplay, "Display"},
+                    Expected{&MyCalculator::kTemplate, MyCalculator::kHistory, "History"},
+                    Expected{&MyCalculator::kTemplate, MyCalculator::kMemory1, "Memory 1"},
+                    Expected{&MyCalculator::kTemplate, MyCalculator::kUnusedKey1, "Unused key"},  // blank key
+                    Expected{&Periodic::kTemplate, cellId(7, 13), "Empty element, group 13"},
+                    Expected{&Degrees::kTemplate, Degrees::kCelsiusUnit,
+                             "Celcius"}));  // a button speaks its caption
 
 }  // namespace

@@ -18,11 +18,11 @@ struct CountCase {
 template <class T>
 std::string calculate(const CountCase& c) {
     OpenTool<T> tool;
-    tool.type(1010, c.n);
-    tool.type(1011, c.r);
-    EXPECT_TRUE(tool.click(1000));
+    tool.type(T::kN, c.n);
+    tool.type(T::kR, c.r);
+    EXPECT_TRUE(tool.click(T::kCalculate));
     EXPECT_TRUE(tool.host.messages.empty());
-    return tool.field(1012);
+    return tool.field(T::kResult);
 }
 
 class Combination : public ::testing::TestWithParam<CountCase> {};
@@ -67,47 +67,47 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Permutation, ResultCarriedOverReadsBackAsOne) {
+    using enum Permutation::Control;
     OpenTool<Permutation> tool;
-    tool.type(1010, "1e300");
-    tool.type(1011, "3");
-    tool.click(1000);
-    ASSERT_EQ("1.#INF", tool.field(1012));
-    tool.type(1010, "1.#INF");
-    tool.click(1000);
-    EXPECT_EQ(1.0, tool.tool.m_n);
-    EXPECT_EQ("-0", tool.field(1012));  // 1 * 0 * -1
+    tool.type(kN, "1e300");
+    tool.type(kR, "3");
+    tool.click(kCalculate);
+    ASSERT_EQ("1.#INF", tool.field(kResult));
+    tool.type(kN, "1.#INF");
+    tool.click(kCalculate);
+    EXPECT_EQ("1", tool.field(kN));
+    EXPECT_EQ("-0", tool.field(kResult));  // 1 * 0 * -1
+}
+
+template <class T>
+void clearReadsThenZeroes() {
+    OpenTool<T> tool;
+    tool.type(T::kN, "5");
+    tool.type(T::kR, "2");
+    tool.type(T::kResult, "n/a");
+    ASSERT_TRUE(tool.click(T::kClear));
+    EXPECT_EQ(std::vector<std::string>{"Please enter a number."}, tool.host.messages);
+    EXPECT_EQ(std::vector<int>{T::kResult}, tool.host.focused);
+    EXPECT_EQ(std::vector<std::string>(3, "0"), tool.fields());
 }
 
 TEST(Counting, ClearReadsThenZeroes) {
-    OpenTool<TheCombination> combination;
-    OpenTool<Permutation> permutation;
-    for (FakeHost* host : {&combination.host, &permutation.host}) {
-        host->texts[1010] = "5";
-        host->texts[1011] = "2";
-        host->texts[1012] = "n/a";
-    }
-    ASSERT_TRUE(combination.click(1001));
-    ASSERT_TRUE(permutation.click(1001));
-    for (FakeHost* host : {&combination.host, &permutation.host}) {
-        EXPECT_EQ(std::vector<std::string>{"Please enter a number."}, host->messages);
-        EXPECT_EQ(std::vector<int>{1012}, host->focused);
-        for (const int id : {1010, 1011, 1012}) {
-            EXPECT_EQ("0", (*host)[id]) << id;
-        }
-    }
+    clearReadsThenZeroes<TheCombination>();
+    clearReadsThenZeroes<Permutation>();
 }
 
 TEST(Counting, RefusedRStillComputesWithTheOldR) {
+    using enum TheCombination::Control;
     OpenTool<TheCombination> tool;
-    tool.type(1010, "10");
-    tool.type(1011, "3");
-    tool.click(1000);
-    tool.type(1010, "52");
-    tool.type(1011, "five");
-    tool.click(1000);
+    tool.type(kN, "10");
+    tool.type(kR, "3");
+    tool.click(kCalculate);
+    tool.type(kN, "52");
+    tool.type(kR, "five");
+    tool.click(kCalculate);
     EXPECT_EQ(std::vector<std::string>{"Please enter a number."}, tool.host.messages);
-    EXPECT_EQ("3", tool.field(1011));
-    EXPECT_EQ("22100", tool.field(1012));  // C(52, 3)
+    EXPECT_EQ("3", tool.field(kR));
+    EXPECT_EQ("22100", tool.field(kResult));  // C(52, 3)
 }
 
 }  // namespace

@@ -16,8 +16,10 @@ struct LineCase {
     std::array<const char*, 6> shown;
 };
 
-constexpr std::array<int, 4> kInputs{1010, 1011, 1012, 1013};
-constexpr std::array<int, 6> kOutputs{1014, 1017, 1016, 1018, 1019, 1020};
+using enum Geo::Control;
+
+constexpr std::array<int, 4> kInputs{kX1, kY1, kX2, kY2};
+constexpr std::array<int, 6> kOutputs{kSlope, kIntercept1, kIntercept2, kDistance, kMidX, kMidY};
 
 class GeoCalculate : public ::testing::TestWithParam<LineCase> {};
 
@@ -27,7 +29,7 @@ TEST_P(GeoCalculate, ShowsEveryResult) {
     for (std::size_t i = 0; i < kInputs.size(); ++i) {
         geo.type(kInputs[i], c.points[i]);
     }
-    ASSERT_TRUE(geo.click(Geo::kCalculate));
+    ASSERT_TRUE(geo.click(kCalculate));
     for (std::size_t i = 0; i < kOutputs.size(); ++i) {
         SCOPED_TRACE(kOutputs[i]);
         EXPECT_EQ(c.shown[i], geo.field(kOutputs[i]));
@@ -56,61 +58,58 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Geo, SlopeIsStoredExactly) {
     OpenTool<Geo> geo;
-    geo.type(Geo::kX1, "1");
-    geo.type(Geo::kY1, "3");
-    geo.type(Geo::kX2, "4");
-    geo.type(Geo::kY2, "3");
-    geo.click(Geo::kCalculate);
-    EXPECT_EQ(0.0, geo.tool.m_slope);
-    EXPECT_FALSE(std::signbit(geo.tool.m_slope));
+    geo.type(kX1, "1");
+    geo.type(kY1, "3");
+    geo.type(kX2, "4");
+    geo.type(kY2, "3");
+    geo.click(kCalculate);
+    EXPECT_EQ(0.0, geo.value(kSlope));
+    EXPECT_FALSE(std::signbit(geo.value(kSlope)));
 
-    geo.type(Geo::kX2, "1");
-    geo.click(Geo::kCalculate);
-    EXPECT_EQ(Geo::kUndefinedSlope, geo.tool.m_slope);
-    EXPECT_EQ(-9999999999.0, geo.tool.m_slope);
+    geo.type(kX2, "1");
+    geo.click(kCalculate);
+    EXPECT_EQ(Geo::kUndefinedSlope, geo.value(kSlope));
+    EXPECT_EQ(-9999999999.0, geo.value(kSlope));
 }
 
 TEST(Geo, CalculateRightAfterOpening) {
     OpenTool<Geo> geo;
-    EXPECT_EQ("0", geo.field(Geo::kSlope));
-    geo.click(Geo::kCalculate);
-    EXPECT_EQ("-9999999999", geo.field(Geo::kSlope));
-    for (const int id : {1010, 1011, 1012, 1013, 1017, 1016, 1018, 1019, 1020}) {
-        EXPECT_EQ("0", geo.field(id)) << id;
-    }
+    EXPECT_EQ("0", geo.field(kSlope));
+    geo.click(kCalculate);
+    std::vector<std::string> expected(10, "0");
+    expected[4] = "-9999999999";  // the slope
+    EXPECT_EQ(expected, geo.fields());
 }
 
 TEST(Geo, RefusedFieldStillComputesWithEarlierValues) {
     OpenTool<Geo> geo;
-    geo.type(Geo::kX1, "1");
-    geo.type(Geo::kY1, "2");
-    geo.type(Geo::kX2, "x");  // refused: it and every later field keep their values (0)
-    geo.type(Geo::kY2, "6");
-    geo.click(Geo::kCalculate);
+    geo.type(kX1, "1");
+    geo.type(kY1, "2");
+    geo.type(kX2, "x");  // refused: it and every later field keep their values (0)
+    geo.type(kY2, "6");
+    geo.click(kCalculate);
     ASSERT_EQ(1u, geo.host.messages.size());
     EXPECT_EQ("Please enter a number.", geo.host.messages[0]);
-    EXPECT_EQ(std::vector<int>{1012}, geo.host.focused);
+    EXPECT_EQ(std::vector<int>{kX2}, geo.host.focused);
     // Computed from (1, 2) and (0, 0).
-    EXPECT_EQ("0", geo.field(Geo::kX2));
-    EXPECT_EQ("0", geo.field(Geo::kY2));
-    EXPECT_EQ("2", geo.field(Geo::kSlope));
-    EXPECT_EQ("2.23606797749979", geo.field(Geo::kDistance));
+    EXPECT_EQ("0", geo.field(kX2));
+    EXPECT_EQ("0", geo.field(kY2));
+    EXPECT_EQ("2", geo.field(kSlope));
+    EXPECT_EQ("2.23606797749979", geo.field(kDistance));
 }
 
 TEST(Geo, ClearDataReadsThenZeroesEverything) {
     OpenTool<Geo> geo;
-    geo.type(Geo::kX1, "1");
-    geo.type(Geo::kY1, "2");
-    geo.type(Geo::kX2, "3");
-    geo.type(Geo::kY2, "6");
-    geo.click(Geo::kCalculate);
-    geo.type(Geo::kDistance, "abc");
-    geo.click(Geo::kClearData);
+    geo.type(kX1, "1");
+    geo.type(kY1, "2");
+    geo.type(kX2, "3");
+    geo.type(kY2, "6");
+    geo.click(kCalculate);
+    geo.type(kDistance, "abc");
+    geo.click(kClearData);
     ASSERT_EQ(1u, geo.host.messages.size());
     EXPECT_EQ("Please enter a number.", geo.host.messages[0]);
-    for (const int id : {1010, 1011, 1012, 1013, 1014, 1017, 1016, 1018, 1019, 1020}) {
-        EXPECT_EQ("0", geo.field(id)) << id;
-    }
+    EXPECT_EQ(std::vector<std::string>(10, "0"), geo.fields());
 }
 
 TEST(Geo, ExchangesInTheListedOrder) {
@@ -120,7 +119,9 @@ TEST(Geo, ExchangesInTheListedOrder) {
         ids.push_back(binding.controlId);
         EXPECT_EQ(FieldKind::Double, binding.kind());
     }
-    EXPECT_EQ((std::vector<int>{1010, 1011, 1012, 1013, 1014, 1017, 1016, 1018, 1019, 1020}), ids);
+    EXPECT_EQ(
+        (std::vector<int>{kX1, kY1, kX2, kY2, kSlope, kIntercept1, kIntercept2, kDistance, kMidX, kMidY}),
+        ids);
 }
 
 }  // namespace

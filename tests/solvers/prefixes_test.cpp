@@ -8,8 +8,7 @@
 
 namespace {
 
-enum : int { kPower = 1010, kFactor = 1011, kPrefix = 1012, kSymbol = 1013 };
-enum : int { kLookUp = 1000, kClear = 1001, kSign = 1002, kSign2 = 1018, kLookUp2 = 1019 };
+using enum Prefixes::Control;
 
 struct LookUpCase {
     const char* typed;
@@ -22,7 +21,7 @@ class PrefixLookUp : public ::testing::TestWithParam<LookUpCase> {};
 
 TEST_P(PrefixLookUp, BothLookUpButtons) {
     const LookUpCase& c = GetParam();
-    for (const int button : {kLookUp, kLookUp2}) {
+    for (const int button : {kLookUp, kKeypadLookUp}) {
         SCOPED_TRACE(button);
         OpenTool<Prefixes> tool;
         tool.type(kPower, c.typed);
@@ -72,14 +71,15 @@ TEST_P(PrefixKeypad, SetsOnlyTheExponent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, PrefixKeypad,
-                         ::testing::Values(Key{1003, "1"}, Key{1004, "2"}, Key{1005, "3"}, Key{1006, "6"},
-                                           Key{1007, "9"}, Key{1008, "12"}, Key{1014, "15"}, Key{1015, "18"},
-                                           Key{1016, "21"}, Key{1017, "24"}));
+                         ::testing::Values(Key{kKeyE1, "1"}, Key{kKeyE2, "2"}, Key{kKeyE3, "3"},
+                                           Key{kKeyE6, "6"}, Key{kKeyE9, "9"}, Key{kKeyE12, "12"},
+                                           Key{kKeyE15, "15"}, Key{kKeyE18, "18"}, Key{kKeyE21, "21"},
+                                           Key{kKeyE24, "24"}));
 
 TEST(Prefixes, KeypadSignLookUp) {
     OpenTool<Prefixes> tool;
-    tool.click(Prefixes::kKeyE6);
-    tool.click(kSign);
+    tool.click(kKeyE6);
+    tool.click(kPlusMinus);
     tool.click(kLookUp);
     EXPECT_EQ("-6", tool.field(kPower));
     EXPECT_EQ("-6", tool.field(kFactor));
@@ -99,7 +99,7 @@ TEST(Prefixes, BothSignKeysNegate) {
         // Has no opposite: stays as two's-complement wrapping leaves it.
         {"-2147483648", "-2147483648"},
     };
-    for (const int key : {kSign, kSign2}) {
+    for (const int key : {kPlusMinus, kKeypadPlusMinus}) {
         for (const auto& c : cases) {
             SCOPED_TRACE(::testing::Message() << key << " on " << c.typed);
             OpenTool<Prefixes> tool;
@@ -116,10 +116,10 @@ TEST(Prefixes, BothSignKeysNegate) {
 
 TEST(Prefixes, ClearEmptiesTheDialog) {
     OpenTool<Prefixes> tool;
-    tool.click(Prefixes::kKeyE24);
+    tool.click(kKeyE24);
     tool.click(kLookUp);
     ASSERT_EQ("yotta", tool.field(kPrefix));
-    tool.click(kClear);
+    tool.click(kClearData);
     EXPECT_EQ("0", tool.field(kPower));
     EXPECT_EQ("0", tool.field(kFactor));
     EXPECT_EQ("", tool.field(kPrefix));
@@ -128,7 +128,7 @@ TEST(Prefixes, ClearEmptiesTheDialog) {
 
 TEST(Prefixes, RefusedExponentKeepsTheOldOne) {
     OpenTool<Prefixes> tool;
-    tool.click(Prefixes::kKeyE3);
+    tool.click(kKeyE3);
     tool.type(kPower, "kilo");
     tool.click(kLookUp);
     EXPECT_EQ(std::vector<std::string>{"Please enter an integer."}, tool.host.messages);

@@ -37,6 +37,16 @@ public:
     const std::string& operator[](int controlId) { return texts[controlId]; }
 };
 
+// A control of a template by its id; nullptr when it has none.
+inline const ControlTemplate* findControl(const DialogTemplate& dialog, int controlId) {
+    for (const ControlTemplate& control : dialog.controls) {
+        if (control.id == controlId) {
+            return &control;
+        }
+    }
+    return nullptr;
+}
+
 // Makes a tool of class T, for tables that drive several tools.
 using ToolFactory = std::unique_ptr<Tool> (*)();
 template <class T>
@@ -65,6 +75,16 @@ struct OpenTool {
     // Clicks a button; false when it has no handler.
     bool click(int controlId) { return tool.handle(controlId); }
     const std::string& field(int controlId) { return host[controlId]; }
+    // What every bound field shows, in exchange order.
+    std::vector<std::string> fields() {
+        std::vector<std::string> shown;
+        for (const Binding& binding : tool.bindings()) {
+            shown.push_back(host[binding.controlId]);
+        }
+        return shown;
+    }
+    // The field exchanged first: a converter's input.
+    int firstField() const { return tool.bindings().front().controlId; }
 
     // The exact double bound to a field, as the last handler left it.
     double value(int controlId) const {

@@ -55,8 +55,5 @@ void DegreesRadians::OnConvert() {
 
 void DegreesRadians::OnClearData() {
     readAllFields();
-    m_degrees = 0;
-    m_radians = 0;
-    m_revolutions = 0;
-    writeAllFields();
+    clearAllFields();
 }

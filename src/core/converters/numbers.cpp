@@ -70,7 +70,5 @@ void Numbers::OnToArabic() {
 
 void Numbers::OnClearData() {
     readAllFields();
-    m_roman.clear();
-    m_arabic.clear();
-    writeAllFields();
+    clearAllFields();
 }

@@ -1,5 +1,7 @@
 #include "core/dialog/tool.h"
 
+#include <variant>
+
 #include "core/dialog/field_host.h"
 
 bool Tool::readAllFields() {
@@ -13,6 +15,13 @@ void Tool::writeAllFields() {
     if (host_ != nullptr) {
         exchange::writeAll(*host_, bindings_);
     }
+}
+
+void Tool::clearAllFields() {
+    for (const Binding& binding : bindings_) {
+        std::visit([](auto* value) { *value = {}; }, binding.value);
+    }
+    writeAllFields();
 }
 
 bool Tool::handleKey(ToolKey key, char character) {

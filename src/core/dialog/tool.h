@@ -61,6 +61,10 @@ protected:
     void bind(int controlId, int& value) { bindings_.push_back({controlId, &value}); }
     void bind(int controlId, std::string& value) { bindings_.push_back({controlId, &value}); }
 
+    // Sets every bound value to 0, a text to empty, and writes all fields:
+    // what a Clear button does once it has read the fields (or chosen not to).
+    void clearAllFields();
+
     // Shows a message box through the window (no-op when detached).
     void message(const std::string& text);
 

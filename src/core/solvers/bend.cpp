@@ -68,7 +68,5 @@ void Bend::OnCalculate() {
 
 void Bend::OnClearData() {
     readAllFields();
-    m_radius = m_thickness = m_angle = 0;
-    m_bendAllowance = m_neutralAxis = m_rightAngleBend = m_perDegree = 0;
-    writeAllFields();
+    clearAllFields();
 }

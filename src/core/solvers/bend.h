@@ -25,6 +25,7 @@ public:
 
     static std::span<const MessageEntry<Bend>> messageMap();
 
+private:
     void OnCalculate();
     void OnClearData();
 

@@ -91,7 +91,5 @@ void Geo::OnCalculate() {
 
 void Geo::OnClearData() {
     readAllFields();
-    m_x1 = m_y1 = m_x2 = m_y2 = 0;
-    m_slope = m_intercept1 = m_intercept2 = m_distance = m_midX = m_midY = 0;
-    writeAllFields();
+    clearAllFields();
 }

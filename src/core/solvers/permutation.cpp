@@ -47,6 +47,5 @@ void Permutation::OnCalculate() {
 
 void Permutation::OnClearData() {
     readAllFields();
-    m_n = m_r = m_result = 0;
-    writeAllFields();
+    clearAllFields();
 }

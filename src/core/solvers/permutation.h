@@ -22,6 +22,7 @@ public:
 
     static std::span<const MessageEntry<Permutation>> messageMap();
 
+private:
     void OnCalculate();
     void OnClearData();
 

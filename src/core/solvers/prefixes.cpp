@@ -126,11 +126,7 @@ void Prefixes::OnLookUp() {
 
 void Prefixes::OnClearData() {
     readAllFields();
-    m_power = 0;
-    m_factor = 0;
-    m_prefix.clear();
-    m_symbol.clear();
-    writeAllFields();
+    clearAllFields();
 }
 
 void Prefixes::OnPlusMinus() {

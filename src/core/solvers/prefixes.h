@@ -36,6 +36,7 @@ public:
 
     static std::span<const MessageEntry<Prefixes>> messageMap();
 
+private:
     void OnLookUp();
     void OnClearData();
     void OnPlusMinus();

@@ -78,7 +78,5 @@ void Pythegor::OnCheckTriple() {
 
 void Pythegor::OnClearData() {
     readAllFields();
-    m_side1 = m_side2 = m_hypotenuse = 0;
-    m_message.clear();
-    writeAllFields();
+    clearAllFields();
 }

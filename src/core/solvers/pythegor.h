@@ -25,6 +25,7 @@ public:
 
     static std::span<const MessageEntry<Pythegor>> messageMap();
 
+private:
     void OnFindHypotenuse();
     void OnFindSide();
     void OnCheckTriple();

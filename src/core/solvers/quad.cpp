@@ -58,6 +58,5 @@ void Quad::OnFindRoots() {
 
 void Quad::OnClearData() {
     readAllFields();
-    m_a = m_b = m_c = m_root1 = m_root2 = 0;
-    writeAllFields();
+    clearAllFields();
 }

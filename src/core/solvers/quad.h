@@ -23,6 +23,7 @@ public:
 
     static std::span<const MessageEntry<Quad>> messageMap();
 
+private:
     void OnFindRoots();
     void OnClearData();
 

@@ -59,6 +59,5 @@ void TheCombination::OnCalculate() {
 
 void TheCombination::OnClearData() {
     readAllFields();
-    m_n = m_r = m_result = 0;
-    writeAllFields();
+    clearAllFields();
 }

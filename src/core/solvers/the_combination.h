@@ -27,6 +27,7 @@ public:
 
     static std::span<const MessageEntry<TheCombination>> messageMap();
 
+private:
     void OnCalculate();
     void OnClearData();
 

@@ -63,6 +63,5 @@ void Uncert::OnCalcPercentUncertainty() {
 void Uncert::OnClearData() {
     // Deliberately no read: Clear is the default button, so Enter must empty
     // the window without a message even over text that is not a number.
-    m_value1 = m_percent1 = m_value2 = m_absUncert2 = m_result = 0;
-    writeAllFields();
+    clearAllFields();
 }

@@ -24,6 +24,7 @@ public:
 
     static std::span<const MessageEntry<Uncert>> messageMap();
 
+private:
     void OnCalcAbsUncertainty();
     void OnCalcPercentUncertainty();
     void OnClearData();
