@@ -162,9 +162,8 @@ private Q_SLOTS:
                                 letter.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
             }
         }
-        // A move by the keyboard shows the focus mark, whichever key made it.
-        QCOMPARE(window->testAttribute(Qt::WA_KeyboardFocusChange),
-                 window->focusWidget() != harness::control(window, 1000));
+        // The focus mark shows from the start and stays, whichever key moved it.
+        QVERIFY(window->testAttribute(Qt::WA_KeyboardFocusChange));
         harness::key(window, Qt::Key_Return);
         QVERIFY(window != nullptr && window->isVisible());
         QCOMPARE(fieldTexts(window, kElementFields), shown);

@@ -62,13 +62,19 @@ private:
     // Runs one handler of the tool at a time; false when another one runs.
     template <class Handler>
     bool runHandler(Handler handler);
+    // Blank buttons without work become inert; buttons that a key presses
+    // name it in their tooltips.
+    void describeButtons();
     QStringList fieldTexts() const;
     void announceChanges(const QStringList& before);
+    // Takes the last results out of the description of the control they were spoken with.
+    void forgetIntroduction();
     void click(int controlId);
     // Arrow keys on a unit button press its neighbour in the row; true when taken.
     bool moveInUnitRow(QObject* watched, const QKeyEvent& event);
     // Gives the tool the first look at a typed key; true when it took it.
-    bool offerKey(QKeyEvent* event);
+    // Keys typed into a field the user may edit stay the field's.
+    bool offerKey(const QObject* target, QKeyEvent* event);
     void dismiss();
 
     const DialogTemplate& template_;
