@@ -1,5 +1,6 @@
 # Installs the program as a desktop application: the executable, its launcher
-# entry, AppStream metainfo, the icon in every hicolor size and the man page.
+# entry, AppStream metainfo, the icon in every hicolor size and the man page;
+# and beside it brimlet-tool with its own man page.
 include(GNUInstallDirs)
 
 # The desktop file id: the launcher entry's file name, the metainfo's id and the
@@ -8,29 +9,37 @@ set(BRIMLET_APP_ID io.github.brimlet.Brimlet)
 set(brimlet_data ${CMAKE_CURRENT_LIST_DIR}/../data)
 cmake_path(NORMAL_PATH brimlet_data)
 
-install(TARGETS brimlet RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Two parts, two Debian packages: brimlet-tool, the command line without Qt,
+# and the desktop program with everything else.
+install(TARGETS brimlet RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT desktop)
+install(TARGETS brimlet-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT tool)
 
 install(FILES ${brimlet_data}/${BRIMLET_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT desktop)
 # The metainfo's newest release is the project's version.
 configure_file(${brimlet_data}/${BRIMLET_APP_ID}.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/data/${BRIMLET_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/data/${BRIMLET_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT desktop)
 
 # The PNGs are rendered ahead of time (data/icons/render.sh), so the build needs
 # no SVG renderer.
 install(DIRECTORY ${brimlet_data}/icons/hicolor
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
+        COMPONENT desktop
         FILES_MATCHING PATTERN "brimlet.png" PATTERN "brimlet.svg")
 
-# The man page carries the version; it is installed compressed, as Debian wants.
-configure_file(${brimlet_data}/brimlet.1.in ${CMAKE_BINARY_DIR}/data/brimlet.1 @ONLY)
+# The man pages carry the version; they are installed compressed, as Debian wants.
 find_program(BRIMLET_GZIP gzip REQUIRED)
-add_custom_command(
-  OUTPUT ${CMAKE_BINARY_DIR}/data/brimlet.1.gz
-  COMMAND ${BRIMLET_GZIP} -9 -n -f -k ${CMAKE_BINARY_DIR}/data/brimlet.1
-  DEPENDS ${CMAKE_BINARY_DIR}/data/brimlet.1
-  COMMENT "Compressing the man page")
-add_custom_target(brimlet_man ALL DEPENDS ${CMAKE_BINARY_DIR}/data/brimlet.1.gz)
-install(FILES ${CMAKE_BINARY_DIR}/data/brimlet.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+foreach(page brimlet brimlet-tool)
+  configure_file(${brimlet_data}/${page}.1.in ${CMAKE_BINARY_DIR}/data/${page}.1 @ONLY)
+  add_custom_command(
+    OUTPUT ${CMAKE_BINARY_DIR}/data/${page}.1.gz
+    COMMAND ${BRIMLET_GZIP} -9 -n -f -k ${CMAKE_BINARY_DIR}/data/${page}.1
+    DEPENDS ${CMAKE_BINARY_DIR}/data/${page}.1
+    COMMENT "Compressing the man page ${page}(1)")
+  list(APPEND brimlet_man_pages ${CMAKE_BINARY_DIR}/data/${page}.1.gz)
+endforeach()
+add_custom_target(brimlet_man ALL DEPENDS ${brimlet_man_pages})
+install(FILES ${CMAKE_BINARY_DIR}/data/brimlet.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT desktop)
+install(FILES ${CMAKE_BINARY_DIR}/data/brimlet-tool.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT tool)

@@ -1,5 +1,7 @@
-# `cpack -G DEB` in a build directory makes a Debian package of what
-# cmake/install.cmake installs.
+# `cpack -G DEB` in a build directory makes two Debian packages of what
+# cmake/install.cmake installs: brimlet-tool (the command line, which needs no
+# Qt and no display) and brimlet (the desktop program), which depends on it so
+# that its man page's brimlet-tool(1) is there.
 set(CPACK_PACKAGE_NAME brimlet)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Brimlet developers")
@@ -32,6 +34,21 @@ engineers. Its main window opens small tool windows:
 # The libraries come from dpkg-shlibdeps (package dpkg-dev). The font is not a
 # library but the dialogs are laid out for its metrics.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL desktop tool)
+set(CPACK_DEBIAN_DESKTOP_PACKAGE_NAME brimlet)
+set(CPACK_DEBIAN_DESKTOP_PACKAGE_DEPENDS "fonts-liberation2")
+# A Wayland desktop gets a native window only with Qt's Wayland plugin;
+# without it the program still runs there through XWayland.
+set(CPACK_DEBIAN_DESKTOP_PACKAGE_RECOMMENDS "qt6-wayland")
+# The desktop package depends on exactly this version of brimlet-tool.
+set(CPACK_COMPONENT_DESKTOP_DEPENDS tool)
+set(CPACK_DEBIAN_ENABLE_COMPONENT_DEPENDS ON)
+set(CPACK_DEBIAN_TOOL_PACKAGE_NAME brimlet-tool)
+set(CPACK_DEBIAN_TOOL_DESCRIPTION
+    "brimlet-tool runs the tools of Brimlet 5 without a window or a display, for
+scripts and pipelines: the same texts as their windows, one run per call or
+one row per line of standard input (--each). It needs no graphical library.
+")
 
 include(CPack)

@@ -59,6 +59,17 @@ if env -u DISPLAY HOME="$home" QT_QPA_PLATFORM=offscreen "$program" --bogus >/de
     echo "an unknown option was accepted"
     exit 1
 fi
+# Option errors are the user's to mend, and said before any want of a display.
+for words in "--bogus" "-style fusion --bogus" "one two"; do
+    status=0
+    # shellcheck disable=SC2086
+    said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" "$program" $words 2>&1 >/dev/null) ||
+        status=$?
+    if [ "$status" -ne 2 ] || [[ $said == *display* ]]; then
+        echo "brimlet $words without a display: status $status, said: $said"
+        exit 1
+    fi
+done
 
 # A tool runs from the command line without a display, and writes nothing.
 ran=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" "$program" --tool length --set Input=2 \

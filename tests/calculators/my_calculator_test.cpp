@@ -269,11 +269,58 @@ TEST(MyCalculator, BlankButtonsDoNothing) {
     EXPECT_EQ(calc.field(kHistory), "5");
 }
 
-TEST(MyCalculator, HandlesNoKeys) {
+struct TypedKeys {
+    const char* name;
+    const char* typed;  // characters; 'B' is Backspace, 'D' is Delete
+    const char* pressed;
+};
+
+std::ostream& operator<<(std::ostream& out, const TypedKeys& t) {
+    return out << t.name;
+}
+
+class MyCalculatorKeys : public testing::TestWithParam<TypedKeys> {};
+
+// A typed key does what a click on its button does: display, memories,
+// pending operation and history alike.
+TEST_P(MyCalculatorKeys, TypedKeysPressTheirButtons) {
+    OpenTool<MyCalculator> typed;
+    OpenTool<MyCalculator> clicked;
+    press(typed, "5 sto1");
+    press(clicked, "5 sto1");
+    for (const char c : std::string_view(GetParam().typed)) {
+        const ToolKey key = c == 'B' ? ToolKey::Backspace : c == 'D' ? ToolKey::Delete : ToolKey::Character;
+        EXPECT_TRUE(typed.tool.handleKey(key, c)) << c;
+    }
+    press(clicked, GetParam().pressed);
+    press(typed, "* 2 =");
+    press(clicked, "* 2 =");
+    for (const int field : {kDisplay, kMemory1, kMemory2, kMemory3, kHistory}) {
+        EXPECT_EQ(typed.field(field), clicked.field(field)) << field;
+    }
+}
+
+const TypedKeys kTypedKeys[] = {
+    {"Add", "12+3=", "1 2 + 3 ="},
+    {"Subtract", "7.5-10=", "7 . 5 - 1 0 ="},
+    {"Divide", "1/8", "1 / 8"},
+    {"Multiply", "6*0", "6 * 0"},
+    {"Backspace", "123BB", "1 2 3 back back"},
+    {"Delete", "9+4D", "9 + 4 clear"},
+    {"Points", "1..2", "1 . . 2"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Keys, MyCalculatorKeys, testing::ValuesIn(kTypedKeys),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Enter is the window's (a focused button, else "Calculate (=)"); letters
+// press nothing.
+TEST(MyCalculator, LeavesEnterAndLettersAlone) {
     OpenTool<MyCalculator> calc;
-    EXPECT_FALSE(calc.tool.handleKey(ToolKey::Character, '5'));
-    EXPECT_FALSE(calc.tool.handleKey(ToolKey::Backspace, 0));
-    EXPECT_EQ(calc.field(kDisplay), "");
+    EXPECT_FALSE(calc.tool.handleKey(ToolKey::Enter, '\r'));
+    EXPECT_FALSE(calc.tool.handleKey(ToolKey::Character, 'x'));
+    EXPECT_FALSE(calc.tool.handleKey(ToolKey::Character, '%'));
+    EXPECT_EQ(calc.field(kHistory), "");
 }
 
 TEST(MyCalculator, MillionDigitDisplayReadsAsInfinity) {
@@ -285,8 +332,8 @@ TEST(MyCalculator, MillionDigitDisplayReadsAsInfinity) {
 }
 
 // The displays show results the user cannot type over; the memories can be
-// typed into and the history cannot, and Tab passes the memory keys and the
-// history by.
+// typed into and the history cannot, and Tab passes the history and the six
+// blank keys by: every key that works is a stop.
 TEST(CalculatorFaces, DisplayMemoriesAndHistory) {
     for (const auto& [face, display] : {std::pair{&MyCalculator::kTemplate, int{kDisplay}},
                                         std::pair{&SimpleCalc::kTemplate, int{SimpleCalc::kDisplay}}}) {
@@ -303,8 +350,10 @@ TEST(CalculatorFaces, DisplayMemoriesAndHistory) {
     EXPECT_EQ(findControl(MyCalculator::kTemplate, kHistory)->flags &
                   (cf::ReadOnly | cf::MultiLine | cf::HScrollBar | cf::NoBorder),
               cf::ReadOnly | cf::MultiLine | cf::HScrollBar);
+    const MyCalculator calculator;
     for (const ControlTemplate& c : MyCalculator::kTemplate.controls) {
-        const bool skipped = (c.id >= kStore1 && c.id <= kRecall3) || c.id == kHistory || c.id == kNoId;
+        const bool blank = c.kind == ControlKind::PushButton && !calculator.hasHandler(c.id);
+        const bool skipped = blank || c.id == kHistory || c.id == kNoId;
         EXPECT_EQ((c.flags & cf::TabStop) == 0, skipped) << c.id;
     }
 }

@@ -87,7 +87,7 @@ struct Expected {
     const char* name;
 };
 
-// The button in a cell of the periodic table; its blank ones have no name in code.
+// The button in a cell of the periodic table: element buttons have no names in code.
 int cellId(int row, int column) {
     for (const periodic::Cell& cell : periodic::kGrid) {
         if (cell.row == row && cell.column == column) {
@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Expected{&MyCalculator::kTemplate, MyCalculator::kHistory, "History"},
                     Expected{&MyCalculator::kTemplate, MyCalculator::kMemory1, "Memory 1"},
                     Expected{&MyCalculator::kTemplate, MyCalculator::kUnusedKey1, "Unused key"},  // blank key
-                    Expected{&Periodic::kTemplate, cellId(7, 13), "Empty element, group 13"},
+                    Expected{&Periodic::kTemplate, cellId(7, 13), "Nh"},  // an element speaks its symbol
                     Expected{&Degrees::kTemplate, Degrees::kCelsiusUnit,
                              "Celcius"}));  // a button speaks its caption
 

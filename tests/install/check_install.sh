@@ -82,22 +82,32 @@ check_layout() {
     extra=$(find "$prefix/share/icons" -type f ! -name brimlet.png ! -name brimlet.svg)
     [[ -z $extra ]] || fail "stray files among the icons: $extra"
 
-    local man=$prefix/share/man/man1/brimlet.1.gz
-    if [[ ! -f $man ]]; then
-        fail "no man page $man"
-    else
+    local program
+    for program in brimlet brimlet-tool; do
+        local man=$prefix/share/man/man1/$program.1.gz
+        if [[ ! -f $man ]]; then
+            fail "no man page $man"
+            continue
+        fi
         gzip -t "$man" || fail "$man is not valid gzip"
-        gzip -dc "$man" | grep -q "^\.TH BRIMLET 1 .*\"Brimlet $version\"" \
-            || fail "the man page does not name version $version"
-        # Every option the program lists must be described in the man page.
+        gzip -dc "$man" | grep -q "^\.TH ${program^^} 1 .*\"Brimlet $version\"" \
+            || fail "the man page of $program does not name version $version"
+        # Every option the program lists must be described in its man page.
         local page options
         page=$(gzip -dc "$man")
-        options=$("$exe" --help | grep -oE '(^|[ ,])--?[a-z]+' | tr -d ' ,' | sort -u)
-        [[ -n $options ]] || fail "brimlet --help lists no options"
+        options=$("$prefix/bin/$program" --help | grep -oE '(^|[ ,])--?[a-z]+' | tr -d ' ,' | sort -u)
+        [[ -n $options ]] || fail "$program --help lists no options"
         for option in $options; do
-            grep -qF -- "${option//-/\\-}" <<<"$page" || fail "the man page does not describe $option"
+            grep -qF -- "${option//-/\\-}" <<<"$page" || fail "the man page of $program does not describe $option"
         done
+    done
+    # The command line runs where no graphical library is installed.
+    local tool=$prefix/bin/brimlet-tool
+    [[ -x $tool ]] || fail "no executable $tool"
+    if ldd "$tool" | grep -iE 'libQt|libX|libxcb|libGL'; then
+        fail "brimlet-tool links a graphical library"
     fi
+    [[ $("$tool" --version) == "brimlet-tool $version" ]] || fail "installed brimlet-tool --version is wrong"
 
     if [[ -f $desktop ]]; then
         [[ $(desktop_key "$desktop" Exec) == "brimlet %f" ]] || fail "Exec is not 'brimlet %f'"
@@ -143,26 +153,36 @@ check_metainfo() {
 check_man_page() {
     need man
     install_tree
-    local warnings
-    warnings=$(man --warnings -E UTF-8 -l "$prefix/share/man/man1/brimlet.1.gz" 2>&1 >/dev/null) \
-        || fail "man could not format the page"
-    [[ -z $warnings ]] || fail "man page warnings: $warnings"
+    local warnings page
+    for page in brimlet brimlet-tool; do
+        warnings=$(man --warnings -E UTF-8 -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null) \
+            || fail "man could not format the page of $page"
+        [[ -z $warnings ]] || fail "man page warnings of $page: $warnings"
+    done
 }
 
 check_package() {
     need dpkg-deb dpkg-shlibdeps
     "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/pack" >"$scratch/cpack.log" \
         || { cat "$scratch/cpack.log" >&2; exit 1; }
-    local debs=("$scratch"/pack/*.deb)
-    [[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || { fail "cpack made no single .deb"; return; }
-    local deb=${debs[0]}
+    local deb=$scratch/pack/brimlet_${version}_amd64.deb tool=$scratch/pack/brimlet-tool_${version}_amd64.deb
+    [[ -f $deb && -f $tool ]] || { fail "cpack made not both packages: $(ls "$scratch/pack")"; return; }
     [[ $(dpkg-deb -f "$deb" Package) == brimlet ]] || fail "package name"
+    [[ $(dpkg-deb -f "$tool" Package) == brimlet-tool ]] || fail "package name of brimlet-tool"
     [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "package version"
+    [[ $(dpkg-deb -f "$tool" Version) == "$version" ]] || fail "package version of brimlet-tool"
     local depends
     depends=$(dpkg-deb -f "$deb" Depends)
-    for dependency in fonts-liberation2 libqt6widgets6 libqt6gui6 libqt6core6 libx11-6 libc6; do
-        grep -qE "(^|, )$dependency( |,|$)" <<<"$depends" || fail "Depends lacks $dependency: $depends"
+    for dependency in "brimlet-tool (= $version)" fonts-liberation2 libqt6widgets6 libqt6gui6 libqt6core6 \
+        libx11-6 libc6; do
+        grep -qE "(^|, )${dependency//[()]/.}( |,|$)" <<<"$depends" || fail "Depends lacks $dependency: $depends"
     done
+    [[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] || fail "brimlet does not recommend qt6-wayland"
+    depends=$(dpkg-deb -f "$tool" Depends)
+    grep -qE "(^|, )libc6( |,|$)" <<<"$depends" || fail "brimlet-tool's Depends lacks libc6: $depends"
+    if grep -qiE 'qt|x11|xcb|fonts' <<<"$depends"; then
+        fail "brimlet-tool depends on a graphical package: $depends"
+    fi
     local contents
     contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
     for path in ./usr/bin/brimlet ./usr/share/applications/$app_id.desktop \
@@ -171,6 +191,9 @@ check_package() {
         ./usr/share/icons/hicolor/48x48/apps/brimlet.png; do
         grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
     done
+    contents=$(dpkg-deb -c "$tool" | awk '{print $NF}' | grep -v '/$')
+    [[ $contents == "./usr/bin/brimlet-tool"$'\n'"./usr/share/man/man1/brimlet-tool.1.gz" ]] \
+        || fail "brimlet-tool's package holds: $contents"
 }
 
 case $check in

@@ -7,6 +7,11 @@
 
 #include "core/app/command_table.h"
 #include "core/converters/length.h"
+#include "core/converters/numbers.h"
+#include "core/converters/weight.h"
+#include "core/reference/planets.h"
+#include "core/solvers/geo.h"
+#include "core/solvers/quad.h"
 #include "ui/dialog/atspi_guard.h"
 #include "ui/dialog/long_text_view.h"
 #include "ui/dialog/text_accessible.h"
@@ -289,6 +294,8 @@ private Q_SLOTS:
         QVERIFY(actions != nullptr);
         QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
         QVERIFY(iface->state().checkable);
+        QCOMPARE(iface->role(), QAccessible::RadioButton);
+        QVERIFY(!iface->state().checked);
 
         actions->doAction(QAccessibleActionInterface::pressAction());
         QTRY_VERIFY(feet->isChecked());
@@ -372,6 +379,10 @@ private Q_SLOTS:
         const harness::AccessibleEvents events;
         harness::runSteps(window, steps.toStdString());
         QCOMPARE(events.notices.isEmpty() ? QString() : events.notices.constLast(), spoken);
+        // Outside the tool window's tree: a reader does not read the window again before it.
+        if (auto* notice = window->findChild<QWidget*>(QStringLiteral("resultNotice"))) {
+            QVERIFY(accessible(notice)->parent()->object() != window);
+        }
         window->reject();
     }
 
@@ -389,8 +400,61 @@ private Q_SLOTS:
             QStringList(QStringLiteral("1023=First result 37.7777777777778, Second result 310.927777777778, "
                                        "Unit of the first result Celcius")));
         QCOMPARE(window->focusWidget(), harness::button(window, 1023));
-        harness::key(window, Qt::Key_Tab);
+        // On to the next: the one left forgets its results, and the reader is told.
+        harness::key(window, Qt::Key_Right);
+        QCOMPARE(events.descriptions.mid(1, 1), QStringList(QStringLiteral("1023=")));
         QCOMPARE(harness::button(window, 1023)->accessibleDescription(), QString());
+        QVERIFY(harness::button(window, 1024)->accessibleDescription().startsWith(QStringLiteral("First")));
+        harness::key(window, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(window->focusWidget(), harness::button(window, 1023));
+        QCOMPARE(harness::button(window, 1024)->accessibleDescription(), QString());
+        window->reject();
+    }
+
+    // Each label is its field's: the field names it as its label, the label
+    // names the field as what it labels.
+    void labelsBelongToTheirFields_data() {
+        QTest::addColumn<int>("commandId");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("label left") << 32791 << int(Planets::kMeanDistance)
+                                    << QStringList{"Mean distance from Sun, 10^6 km:"};
+        QTest::newRow("right column") << 32791 << int(Planets::kMass) << QStringList{"Mass (Earth=1):"};
+        QTest::newRow("unit right") << 32781 << int(Weight::kGrams) << QStringList{"Grams"};
+        QTest::newRow("label above") << 32774 << int(Numbers::kArabic) << QStringList{"Arabic:"};
+        QTest::newRow("between two fields") << 32784 << int(Quad::kRoot2) << QStringList{"and     X ="};
+        QTest::newRow("input named by it") << 32782 << int(Geo::kX1) << QStringList{"Point 1:"};
+        QTest::newRow("nearer input not named") << 32782 << int(Geo::kSlope) << QStringList{"Slope:"};
+        QTest::newRow("equation term") << 32784 << int(Quad::kA) << QStringList{};
+    }
+
+    void labelsBelongToTheirFields() {
+        QFETCH(int, commandId);
+        QFETCH(int, field);
+        QFETCH(QStringList, labels);
+        ToolWindow* window = harness::openTool(commandId);
+        QAccessibleInterface* edit = accessible(harness::control(window, field));
+        QStringList found;
+        for (const auto& [label, relation] : edit->relations(QAccessible::Label)) {
+            found << label->text(QAccessible::Name);
+            const auto labelled = label->relations(QAccessible::Labelled);
+            QCOMPARE(labelled.size(), 1);
+            QCOMPARE(labelled.first().first->object(), edit->object());
+        }
+        QCOMPARE(found, labels);
+        window->reject();
+    }
+
+    // The Roman numeral window is named as its menu item, captioned as ever;
+    // its arrows say which way they convert.
+    void romanNumeralsSayWhatTheyAre() {
+        ToolWindow* window = harness::openTool(32774);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Dialog"));
+        QCOMPARE(accessible(window)->text(QAccessible::Name), harness::menuItem(32774)->text());
+        QCOMPARE(accessible(harness::control(window, Numbers::kToArabic))->text(QAccessible::Description),
+                 QStringLiteral("Roman to Arabic"));
+        QCOMPARE(accessible(harness::control(window, Numbers::kToRoman))->text(QAccessible::Description),
+                 QStringLiteral("Arabic to Roman"));
         window->reject();
     }
 

@@ -1,6 +1,8 @@
 // Both calculators driven through the real main window: menu commands open
 // them, clicks go to their real buttons, keys to the focused control.
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QLineEdit>
 
 #include <QPointer>
@@ -11,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/calculators/my_calculator.h"
+#include "core/calculators/simple_calc.h"
 #include "window/window_harness.h"
 
 namespace {
@@ -41,7 +45,12 @@ const Scenario kScenarios[] = {
     {"AdvancedTypedMemory", kAdvancedCalculator, "t1013=abc 1019 1006", "abc7", "abc7"},
     {"AdvancedEnterPressesCalculate", kAdvancedCalculator, "1001 1023 1002 f1013 kR", "5", "2 + 3 = 5;  "},
     {"AdvancedEnterPressesFocusedButton", kAdvancedCalculator, "1001 f1004 kR", "25", "25"},
-    {"AdvancedTakesNoKeys", kAdvancedCalculator, "1001 f1014 k5+", "2", "2"},
+    // Typed keys press their buttons; Enter is "Calculate (=)" but on a focused button.
+    {"AdvancedKeys", kAdvancedCalculator, "f1010 k12+3=", "15", "12 + 3 = 15;  "},
+    {"AdvancedKeysAfterClick", kAdvancedCalculator, "1000 k2*3=", "36", "12 * 3 = 36;  "},
+    {"AdvancedEnterKeyOnDisplay", kAdvancedCalculator, "f1010 k9/4R", "2.25", "9 / 4 = 2.25;  "},
+    {"AdvancedBackspaceKey", kAdvancedCalculator, "f1010 k123B", "12", "123[del]"},
+    {"AdvancedKeysInAMemoryStayThere", kAdvancedCalculator, "1001 f1014 k5+", "2", "2"},
     {"AdvancedBlankButton", kAdvancedCalculator, "1001 1051", "2", "2"},
     {"BasicButtons", kBasicCalculator, "1000 1001 1023 1002 1030", "15", nullptr},
     {"BasicFifteenDigits", kBasicCalculator, "1000 1026 1002 1030", "0.333333333333333", nullptr},
@@ -114,6 +123,48 @@ private Q_SLOTS:
             QCOMPARE(display->text(), QString());
             window->close();
         }
+    }
+
+    void keysAreNamedInTooltips_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("controlId");
+        QTest::addColumn<QString>("tooltip");
+        QTest::newRow("digit") << kAdvancedCalculator << int(MyCalculator::kDigit7) << "Key: 7";
+        QTest::newRow("operator") << kAdvancedCalculator << int(MyCalculator::kDividedBy) << "Key: /";
+        QTest::newRow("Back") << kAdvancedCalculator << int(MyCalculator::kBack) << "Key: Backspace";
+        QTest::newRow("Clear") << kAdvancedCalculator << int(MyCalculator::kClear) << "Key: Delete";
+        QTest::newRow("default button")
+            << kAdvancedCalculator << int(MyCalculator::kCalculate) << "Key: Enter";
+        QTest::newRow("no key") << kAdvancedCalculator << int(MyCalculator::kStore1) << "";
+        QTest::newRow("basic equals") << kBasicCalculator << int(SimpleCalc::kEquals) << "Keys: = or Enter";
+    }
+
+    void keysAreNamedInTooltips() {
+        QFETCH(int, command);
+        QFETCH(int, controlId);
+        QFETCH(QString, tooltip);
+        ToolWindow* window = harness::openTool(command);
+        QCOMPARE(harness::button(window, controlId)->toolTip(), tooltip);
+        window->close();
+    }
+
+    // The six blank keys are drawn, but neither Tab nor a screen reader
+    // offers them as controls.
+    void blankKeysAreInert() {
+        ToolWindow* window = harness::openTool(kAdvancedCalculator);
+        for (const int id :
+             {MyCalculator::kUnusedKey1, MyCalculator::kUnusedKey2, MyCalculator::kUnusedKey3,
+              MyCalculator::kUnusedKey4, MyCalculator::kUnusedKey5, MyCalculator::kUnusedKey6}) {
+            QWidget* key = harness::control(window, id);
+            QVERIFY(key->isVisible());
+            QCOMPARE(key->focusPolicy(), Qt::NoFocus);
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(key);
+            QCOMPARE(iface->role(), QAccessible::Whitespace);
+            QVERIFY(!iface->state().focusable);
+            QVERIFY(iface->text(QAccessible::Name).isEmpty());
+            QVERIFY(iface->actionInterface()->actionNames().isEmpty());
+        }
+        window->close();
     }
 
     void helpAndFactorialMessages() {

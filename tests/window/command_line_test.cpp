@@ -12,7 +12,11 @@
 #include <vector>
 
 #include "core/app/command_table.h"
+#include "core/app/field_table.h"
 #include "core/app/tool_runner.h"
+#include "core/converters/degrees.h"
+#include "core/converters/length.h"
+#include "core/converters/numbers.h"
 #include "window/window_harness.h"
 
 namespace {
@@ -33,7 +37,7 @@ const Case kCases[] = {
     {"TheCombination", 32785, "t1010=5 t1011=2 1000 t1010=200 1000"},
     {"Permutation", 32786, "t1010=6 t1011=3 1000 t1011=2.5 1000"},
     {"Prefixes", 32789, "t1010=6 1000 1018 1003 1002 1019"},
-    {"Periodic", 32790, "1000 1087 1054"},
+    {"Periodic", 32790, "1000 1087 1054 1093"},
     {"Planets", 32791, "1002 1008 1004"},
     {"MyCalculator", 32793, "1001 1023 1002 1022 1034 t1013=5é😀 1019 1043 1043 1056"},
     {"SimpleCalc", 32792, "k12+3= 1026 1002 1030 k7B9*2R"},
@@ -49,6 +53,37 @@ const Case kCases[] = {
     {"Time", 32780, "t1010=3600 1022 1025"},
     {"Weight", 32781, "t1010=5 1024 1000"},
 };
+
+// A column of values converted by --each, value by value by one-shot runs, and
+// in the window: the field the values go into and the button pressed.
+struct Column {
+    const char* className;
+    int field;
+    int button;
+};
+
+const Column kColumns[] = {
+    {"Length", Length::kInput, Length::kFeetUnit},
+    {"Degrees", Degrees::kInput, Degrees::kCelsiusUnit},
+    {"Numbers", Numbers::kArabic, Numbers::kToRoman},
+};
+
+// Plain numbers, the edges of reading and writing, and refused texts.
+const char* const kSample[] = {"2",    "3.5",  "-0",  "1e308", "0.1", "x",    "",
+                               "1987", "4000", "1,5", "é",     "-40", "1e-5", "12345678901234567890"};
+
+QJsonObject parsed(const std::string& line) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+}
+
+int commandIdOf(std::string_view className) {
+    for (const ToolCommand& command : toolCommands()) {
+        if (command.className == className) {
+            return command.commandId;
+        }
+    }
+    return 0;
+}
 
 // The same steps as command-line words.
 std::vector<std::string> commandLine(int commandId, const std::string& steps) {
@@ -117,11 +152,95 @@ private Q_SLOTS:
             const int id = object.value(QLatin1String("id")).toInt();
             QCOMPARE(object.value(QLatin1String("name")).toString(),
                      harness::control(window, id)->accessibleName());
-            table += object.value(QLatin1String("name")).toString() + QLatin1Char('\t') +
-                     object.value(QLatin1String("text")).toString() + QLatin1Char('\n');
+            table += QString::fromStdString(
+                field_table::line(object.value(QLatin1String("name")).toString().toStdString(),
+                                  object.value(QLatin1String("text")).toString().toStdString()));
         }
         // Every field, in the window's order, character for character.
         QCOMPARE(table, window->allFields());
+        window->reject();
+    }
+
+    void sameTextsByEachLineOneShotAndWindow_data() {
+        QTest::addColumn<int>("column");
+        for (std::size_t i = 0; i < std::size(kColumns); ++i) {
+            QTest::newRow(kColumns[i].className) << static_cast<int>(i);
+        }
+    }
+
+    void sameTextsByEachLineOneShotAndWindow() {
+        QFETCH(int, column);
+        const Column& c = kColumns[column];
+        const std::string field = "#" + std::to_string(c.field);
+        const std::string button = "#" + std::to_string(c.button);
+        std::string input;
+        for (const char* value : kSample) {
+            input += std::string(value) + "\n";
+        }
+        const std::vector<std::string> each{"--tool",  c.className, "--each", field,
+                                            "--press", button,      "--json"};
+        const std::vector<std::string_view> eachArgs(each.begin(), each.end());
+        std::istringstream in(input);
+        std::ostringstream rows;
+        std::ostringstream eachErr;
+        tool_runner::run(eachArgs, tool_runner::Streams{in, rows, eachErr});
+        std::istringstream rowLines(rows.str());
+
+        for (const char* value : kSample) {
+            std::string row;
+            QVERIFY(std::getline(rowLines, row));
+            QJsonObject fromEach = parsed(row);
+            fromEach.remove(QLatin1String("line"));
+
+            const std::vector<std::string> oneShot{"--tool",  c.className, "--set", field + "=" + value,
+                                                   "--press", button,      "--json"};
+            const std::vector<std::string_view> args(oneShot.begin(), oneShot.end());
+            std::ostringstream out;
+            std::ostringstream err;
+            tool_runner::run(args, out, err);
+            QCOMPARE(fromEach, parsed(out.str()));
+
+            ToolWindow* window = harness::openTool(commandIdOf(c.className));
+            QVERIFY(window != nullptr);
+            harness::MessageCatcher catcher;
+            harness::type(window, c.field, QString::fromUtf8(value));
+            harness::click(window, c.button);
+            QStringList messages;
+            for (const QJsonValue message : fromEach.value(QLatin1String("messages")).toArray()) {
+                messages << message.toString();
+            }
+            QCOMPARE(messages, catcher.messages);
+            for (const QJsonValue shown : fromEach.value(QLatin1String("fields")).toArray()) {
+                const QJsonObject object = shown.toObject();
+                QCOMPARE(object.value(QLatin1String("text")).toString(),
+                         harness::text(window, object.value(QLatin1String("id")).toInt()));
+            }
+            window->reject();
+        }
+    }
+
+    // A field's tab, line break or leading quote is quoted alike on the
+    // clipboard and on the command line, so neither makes a cell of its own.
+    void copyAllFieldsAsTheCommandLinePrints_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("tab and line break") << QStringLiteral("1\t2\nFeet\t99");
+        QTest::newRow("carriage return") << QStringLiteral("3\r");
+        QTest::newRow("leading quote") << QStringLiteral("\"4\" or so");
+        QTest::newRow("inner quote") << QStringLiteral("5\"");
+    }
+
+    void copyAllFieldsAsTheCommandLinePrints() {
+        QFETCH(QString, text);
+        ToolWindow* window = harness::openTool(commandIdOf("Length"));
+        QVERIFY(window != nullptr);
+        window->setText(Length::kInput, text.toStdString());
+
+        const std::vector<std::string> words{"--tool", "Length", "--set", "Input=" + text.toStdString()};
+        const std::vector<std::string_view> args(words.begin(), words.end());
+        std::ostringstream out;
+        std::ostringstream err;
+        QCOMPARE(tool_runner::run(args, out, err), 0);
+        QCOMPARE(window->allFields(), QString::fromStdString(out.str()));
         window->reject();
     }
 };

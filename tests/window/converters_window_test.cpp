@@ -10,6 +10,7 @@
 
 #include <vector>
 
+#include "core/converters/weight.h"
 #include "window/window_harness.h"
 
 namespace {
@@ -109,6 +110,30 @@ private Q_SLOTS:
             harness::click(window, id);
             QCOMPARE(fields(), afterKey);
         }
+    }
+
+    // Weight's unit row is one Tab stop: Tab enters it at its first button,
+    // the arrow keys press, and Tab comes back to the pressed one.
+    void weightByKeyboardAlone() {
+        ToolWindow* window = harness::openTool(kWeight);
+        QCOMPARE(window->focusWidget(), harness::control(window, Weight::kInput));
+        QTest::keyClicks(window->focusWidget(), QStringLiteral("2"));
+        harness::key(window, Qt::Key_Tab);
+        QCOMPARE(window->focusWidget(), harness::control(window, Weight::kGramsUnit));
+        harness::key(window, Qt::Key_Right);
+        QCOMPARE(window->focusWidget(), harness::control(window, Weight::kKilogramsUnit));
+        QCOMPARE(harness::text(window, Weight::kGrams), QStringLiteral("2000"));
+        harness::key(window, Qt::Key_Tab);
+        QCOMPARE(window->focusWidget(), harness::control(window, Weight::kClearData));
+        harness::key(window, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(window->focusWidget(), harness::control(window, Weight::kKilogramsUnit));
+        harness::key(window, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(window->focusWidget(), harness::control(window, Weight::kInput));
+        // A click moves the row's stop as well.
+        harness::click(window, Weight::kOuncesUnit);
+        harness::key(window, Qt::Key_Tab, Qt::ShiftModifier);
+        harness::key(window, Qt::Key_Tab);
+        QCOMPARE(window->focusWidget(), harness::control(window, Weight::kOuncesUnit));
     }
 
     void temperatureThroughClicks() {

@@ -1,7 +1,9 @@
 // The periodic table and the planet sheet driven through the real main
 // window: menu commands open them, clicks go to their real buttons.
 
+#include <QAccessible>
 #include <QLineEdit>
+#include <QMap>
 #include <QPointer>
 #include <QTest>
 
@@ -51,17 +53,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<QString>("shown");
         QTest::newRow("Iron") << "1034"
-                              << "Fe|||";
+                              << "Fe|Iron|55.845|26";
         QTest::newRow("Hydrogen") << "1000"
-                                  << "H|||";
+                                  << "H|Hydrogen|1.008|1";
         QTest::newRow("Lawrencium") << "1121"
-                                    << "Lr|||";
-        QTest::newRow("EmptyThenSodium") << "1062 1002"
-                                         << "Na|||";
-        QTest::newRow("Empty") << "1034 1086"
-                               << "Empty|Empty|Empty|Empty";
-        QTest::newRow("Unnamed") << "1062 1056"
-                                 << "Unnamed|||";
+                                    << "Lr|Lawrencium|[266]|103";
+        QTest::newRow("NihoniumThenSodium") << "1062 1002"
+                                            << "Na|Sodium|22.990|11";
+        QTest::newRow("Tennessine") << "1034 1086"
+                                    << "Ts|Tennessine|[294]|117";
+        QTest::newRow("Darmstadtium") << "1062 1056"
+                                      << "Ds|Darmstadtium|[281]|110";
     }
 
     void periodicButtons() {
@@ -79,12 +81,92 @@ private Q_SLOTS:
         window->close();
     }
 
-    void periodicCaptionsAndBlanks() {
+    void periodicRowSevenIsComplete() {
         ToolWindow* window = harness::openTool(kPeriodicTable);
         QVERIFY(window != nullptr);
         QCOMPARE(harness::button(window, 1009)->text(), QStringLiteral("Tc"));
-        QCOMPARE(harness::button(window, 1093)->text(), QString());
+        const QStringList symbols{"Ds", "Rg", "Cn", "Nh", "Fl", "Mc", "Lv", "Ts", "Og"};
+        const QStringList names{"Darmstadtium", "Roentgenium", "Copernicium", "Nihonium", "Flerovium",
+                                "Moscovium",    "Livermorium", "Tennessine",  "Oganesson"};
+        const std::array<int, 9> ids{1056, 1048, 1053, 1062, 1068, 1074, 1080, 1086, 1093};
+        for (std::size_t i = 0; i < ids.size(); ++i) {
+            const auto at = static_cast<qsizetype>(i);
+            QAbstractButton* button = harness::button(window, ids[i]);
+            QVERIFY(button != nullptr);
+            QCOMPARE(button->text(), symbols[at]);
+            QAccessibleInterface* element = QAccessible::queryAccessibleInterface(button);
+            QCOMPARE(element->text(QAccessible::Name), symbols[at]);
+            QCOMPARE(element->text(QAccessible::Description),
+                     names[at] + QStringLiteral(", atomic number ") + QString::number(110 + i));
+        }
         QVERIFY(harness::control(window, 1059) == nullptr);
+        window->close();
+    }
+
+    void periodicLongNameIsReadWhole() {
+        ToolWindow* window = harness::openTool(kPeriodicTable);
+        QVERIFY(window != nullptr);
+        harness::click(window, 1022);
+        QLineEdit* name = harness::lineEdit(window, 1052);
+        QCOMPARE(name->text(), QStringLiteral("Rutherfordium"));
+        // Wider than its field: the field shows its start and scrolls.
+        QVERIFY(name->fontMetrics().horizontalAdvance(name->text()) > name->contentsRect().width());
+        QCOMPARE(name->cursorPosition(), 0);
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(name);
+        QCOMPARE(field->text(QAccessible::Value), QStringLiteral("Rutherfordium"));
+        QCOMPARE(field->textInterface()->text(0, field->textInterface()->characterCount()),
+                 QStringLiteral("Rutherfordium"));
+        window->close();
+    }
+
+    // Keys from "H": arrow keys by name, anything else typed letter by
+    // letter; Return then presses the button that has the focus.
+    void periodicKeyboard_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("DownAColumn") << "Down Down"
+                                     << "Na|Sodium|22.990|11";
+        QTest::newRow("RightOverTheGap") << "Right"
+                                         << "He|Helium|4.0026|2";
+        QTest::newRow("UpToTheNearestColumn") << "Right Down Left Left Up"
+                                              << "He|Helium|4.0026|2";
+        QTest::newRow("IntoTheLanthanidesAndOut") << "Down Down Down Down Down Down Down Right Down Up"
+                                                  << "Pr|Praseodymium|140.91|59";
+        QTest::newRow("TypeASymbol") << "fe"
+                                     << "Fe|Iron|55.845|26";
+        QTest::newRow("TypeAName") << "gold"
+                                   << "Au|Gold|196.97|79";
+        QTest::newRow("TypeThenMove") << "gold Down"
+                                      << "Rg|Roentgenium|[282]|111";
+        QTest::newRow("NoSuchNameStays") << "q"
+                                         << "H|Hydrogen|1.008|1";
+        QTest::newRow("ShiftedLetters") << "OG"
+                                        << "Og|Oganesson|[294]|118";
+    }
+
+    void periodicKeyboard() {
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        QPointer<ToolWindow> window = harness::openTool(kPeriodicTable);
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->focusWidget(), harness::control(window, 1000));
+        const QMap<QString, Qt::Key> arrows{
+            {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}};
+        for (const QString& step : keys.split(QLatin1Char(' '))) {
+            if (arrows.contains(step)) {
+                harness::key(window, arrows[step]);
+                continue;
+            }
+            for (const QChar letter : step) {
+                QTest::keyClick(window->focusWidget(), letter.toLatin1(),
+                                letter.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
+            }
+        }
+        // The focus mark shows from the start and stays, whichever key moved it.
+        QVERIFY(window->testAttribute(Qt::WA_KeyboardFocusChange));
+        harness::key(window, Qt::Key_Return);
+        QVERIFY(window != nullptr && window->isVisible());
+        QCOMPARE(fieldTexts(window, kElementFields), shown);
         window->close();
     }
 
@@ -115,7 +197,7 @@ private Q_SLOTS:
         harness::control(window, 1074)->setFocus();
         harness::key(window, Qt::Key_Return);
         QVERIFY(window != nullptr && window->isVisible());
-        QCOMPARE(fieldTexts(window, kElementFields), QStringLiteral("Empty|Empty|Empty|Empty"));
+        QCOMPARE(fieldTexts(window, kElementFields), QStringLiteral("Mc|Moscovium|[290]|115"));
         window->close();
     }
 

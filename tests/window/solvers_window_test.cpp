@@ -1,13 +1,30 @@
 // The equation solvers driven through the real main window: menu commands
 // open them, clicks go to their real buttons, keys to the focused control.
 
+#include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
+#include "core/solvers/bend.h"
+#include "core/solvers/geo.h"
+#include "core/solvers/pythegor.h"
+#include "core/solvers/quad.h"
+#include "core/solvers/uncert.h"
+#include "ui/dialog/figure_view.h"
+#include "ui/dialog/picture_window.h"
 #include "window/window_harness.h"
 
 namespace {
@@ -61,6 +78,66 @@ const Scenario kScenarios[] = {
     {"PrefixesEnterLooksUp", kPrefixes, "t1010=4 R", "1011=4|1012=Invalid|1013=Invalid"},
     {"PrefixesClear", kPrefixes, "1005 1000 1001", "1010=0|1011=0|1012=|1013="},
 };
+
+// A solver's picture, opened before the presses, and what it says after them.
+struct PictureScenario {
+    const char* name;
+    int command;
+    std::vector<std::pair<int, const char*>> typed;
+    int press;
+    const char* description;
+};
+
+const PictureScenario kPictures[] = {
+    {"Quad",
+     kQuad,
+     {{Quad::kA, "1"}, {Quad::kB, "-3"}, {Quad::kC, "2"}},
+     Quad::kFindRoots,
+     "Parabola opening upward; x-values 2 and 1; vertex at 1.5, -0.25"},
+    {"Geo",
+     kGeo,
+     {{Geo::kX1, "1"}, {Geo::kY1, "2"}, {Geo::kX2, "3"}, {Geo::kY2, "6"}},
+     Geo::kCalculate,
+     "Line through (1, 2) and (3, 6); slope 2; y-intercept 0; distance 4.47213595499958; midpoint 2, 4"},
+    {"Pythegor",
+     kPythegor,
+     {{Pythegor::kSide1, "3"}, {Pythegor::kSide2, "4"}},
+     Pythegor::kFindHypotenuse,
+     "Right triangle; sides 3 and 4; hypotenuse 5; right angle between the sides"},
+    {"Uncert",
+     kUncert,
+     {{Uncert::kValue2, "40"}, {Uncert::kAbsUncertainty2, "2"}},
+     Uncert::kCalcPercentUncertainty,
+     "Number line; first value 0 \u00B1 0 %, from 0 to 0; second value 40 \u00B1 2, from 38 to 42"},
+    {"Bend",
+     kBend,
+     {{Bend::kRadius, "1"}, {Bend::kThickness, "0.5"}, {Bend::kAngle, "45"}},
+     Bend::kCalculate,
+     "Sheet of thickness 0.5 bent 45 degrees around an inside radius of 1; neutral axis radius "
+     "1.16666666666667; "
+     "bend allowance 0.9163 along the neutral axis"},
+};
+
+// The tool window's context menu, as a right click on its background opens it.
+QMenu* contextMenu(ToolWindow* window) {
+    const QPoint background(2, 2);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, background, window->mapToGlobal(background));
+    QApplication::sendEvent(window, &menuEvent);
+    return window->findChild<QMenu*>();
+}
+
+QAction* menuEntry(QMenu* menu, const QString& text) {
+    for (QAction* action : menu->actions()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+PictureWindow* pictureOf(ToolWindow* window) {
+    return window->findChild<PictureWindow*>();
+}
 
 }  // namespace
 
@@ -130,6 +207,111 @@ private Q_SLOTS:
         QTRY_COMPARE(catcher.messages, QStringList{QStringLiteral("Please enter a number.")});
         QCOMPARE(harness::text(window, 1012), QStringLiteral("0"));
         QCOMPARE(harness::text(window, 1014), QStringLiteral("2"));
+        window->close();
+    }
+
+    void pictureFollowsThePresses_data() {
+        QTest::addColumn<int>("index");
+        for (std::size_t i = 0; i < std::size(kPictures); ++i) {
+            QTest::newRow(kPictures[i].name) << static_cast<int>(i);
+        }
+    }
+
+    void pictureFollowsThePresses() {
+        QFETCH(int, index);
+        const PictureScenario& scenario = kPictures[index];
+        QPointer<ToolWindow> window = harness::openTool(scenario.command);
+        QVERIFY(window != nullptr);
+        QMenu* menu = contextMenu(window);
+        QVERIFY(menu != nullptr && menu->isVisible());
+        QAction* show = menuEntry(menu, QStringLiteral("Show Picture"));
+        QVERIFY(show != nullptr);
+        QCOMPARE(show->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        show->trigger();
+        menu->close();
+        QPointer<PictureWindow> picture = pictureOf(window);
+        QVERIFY(picture != nullptr && picture->isVisible());
+        QCOMPARE(picture->windowTitle(), window->windowTitle() + QStringLiteral(" - Picture"));
+        const QImage before = picture->view()->grab().toImage();
+
+        for (const auto& [id, text] : scenario.typed) {
+            harness::type(window, id, QString::fromUtf8(text));
+        }
+        harness::click(window, scenario.press);
+        QTRY_COMPARE(picture->view()->accessibleDescription(), QString::fromUtf8(scenario.description));
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(picture->view());
+        QVERIFY(spoken != nullptr);
+        QCOMPARE(spoken->role(), QAccessible::Graphic);
+        QCOMPARE(spoken->text(QAccessible::Description), QString::fromUtf8(scenario.description));
+        // Drawn, and drawn anew: the press changed the pixels.
+        const QImage after = picture->view()->grab().toImage();
+        QVERIFY(after != before);
+        const QColor background = picture->view()->palette().color(QPalette::Base);
+        int inked = 0;
+        for (int y = 0; y < after.height(); y += 2) {
+            for (int x = 0; x < after.width(); x += 2) {
+                inked += after.pixelColor(x, y) != background ? 1 : 0;
+            }
+        }
+        QVERIFY(inked > 100);
+        // The key opens the same window again rather than a second one.
+        harness::key(window, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(window->findChildren<PictureWindow*>().size(), 1);
+        window->close();
+        QTRY_VERIFY(picture == nullptr);
+    }
+
+    void pictureOnlyForTheSolversThatDraw() {
+        QPointer<ToolWindow> window = harness::openTool(kCombination);
+        QVERIFY(window != nullptr);
+        QMenu* menu = contextMenu(window);
+        QVERIFY(menu != nullptr);
+        QCOMPARE(menuEntry(menu, QStringLiteral("Show Picture")), nullptr);
+        menu->close();
+        harness::key(window, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(pictureOf(window), nullptr);
+        window->close();
+    }
+
+    void pictureCopiedAndSaved() {
+        QPointer<ToolWindow> window = harness::openTool(kQuad);
+        QVERIFY(window != nullptr);
+        harness::key(window, Qt::Key_P, Qt::ControlModifier);
+        QPointer<PictureWindow> picture = pictureOf(window);
+        QVERIFY(picture != nullptr);
+        harness::type(window, Quad::kA, QStringLiteral("1"));
+        harness::type(window, Quad::kB, QStringLiteral("0"));
+        harness::type(window, Quad::kC, QStringLiteral("-4"));
+        harness::click(window, Quad::kFindRoots);
+        QTRY_VERIFY(picture->view()->accessibleDescription().contains(QStringLiteral("x-values 2 and -2")));
+
+        picture->copyAction()->trigger();
+        const QImage copied = QGuiApplication::clipboard()->image();
+        QVERIFY(!copied.isNull());
+        QVERIFY(copied.width() >= picture->view()->width() * 2);
+
+        QTemporaryDir dir;
+        const QString svg = dir.filePath(QStringLiteral("roots.svg"));
+        QVERIFY(picture->saveTo(svg));
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QStringList texts;
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QStringLiteral("text")) {
+                texts << xml.readElementText();
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(texts.contains(QStringLiteral("x = 2")));
+        QVERIFY(texts.contains(QStringLiteral("x = -2")));
+        const QString png = dir.filePath(QStringLiteral("roots.png"));
+        QVERIFY(picture->saveTo(png));
+        QVERIFY(!QImage(png).isNull());
+        // Esc closes the picture and leaves the tool window open.
+        QTest::keyClick(picture->view(), Qt::Key_Escape);
+        QTRY_VERIFY(picture == nullptr);
+        QVERIFY(window->isVisible());
         window->close();
     }
 };

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/calculators/keypad_keys.h"
 #include "core/dialog/number_text.h"
 #include "core/dialog/utf8.h"
 
@@ -15,7 +16,8 @@ using K = ControlKind;
 
 constexpr unsigned kDisplayStyle = cf::TabStop | cf::ReadOnly | cf::RightAlign | cf::AutoHScroll;
 constexpr unsigned kMemoryStyle = cf::TabStop | cf::NoBorder | cf::AutoHScroll;
-constexpr unsigned kMemoryKeyStyle = cf::Flat;  // Sto and Rec are skipped by Tab
+// The six blank keys do nothing: drawn, but never visited by Tab.
+constexpr unsigned kBlankKeyStyle = cf::Flat;
 constexpr unsigned kHistoryStyle = cf::MultiLine | cf::ReadOnly | cf::HScrollBar | cf::AutoHScroll;
 
 constexpr auto kControls = std::to_array<ControlTemplate>({
@@ -36,12 +38,12 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kMemory1, K::Edit, "", 14, 20, 40, 12, kMemoryStyle, "Memory 1"},
     {kMemory2, K::Edit, "", 14, 35, 40, 12, kMemoryStyle, "Memory 2"},
     {kMemory3, K::Edit, "", 14, 50, 40, 12, kMemoryStyle, "Memory 3"},
-    {kStore1, K::PushButton, "Sto", 57, 20, 17, 12, kMemoryKeyStyle, "Sto"},
-    {kStore2, K::PushButton, "Sto", 57, 35, 17, 12, kMemoryKeyStyle, "Sto"},
-    {kStore3, K::PushButton, "Sto", 57, 50, 17, 12, kMemoryKeyStyle, "Sto"},
-    {kRecall1, K::PushButton, "Rec", 77, 20, 17, 12, kMemoryKeyStyle, "Rec"},
-    {kRecall2, K::PushButton, "Rec", 77, 35, 17, 12, kMemoryKeyStyle, "Rec"},
-    {kRecall3, K::PushButton, "Rec", 77, 50, 17, 12, kMemoryKeyStyle, "Rec"},
+    {kStore1, K::PushButton, "Sto", 57, 20, 17, 12, style::kButton, "Sto", "Stores the display in memory 1"},
+    {kStore2, K::PushButton, "Sto", 57, 35, 17, 12, style::kButton, "Sto", "Stores the display in memory 2"},
+    {kStore3, K::PushButton, "Sto", 57, 50, 17, 12, style::kButton, "Sto", "Stores the display in memory 3"},
+    {kRecall1, K::PushButton, "Rec", 77, 20, 17, 12, style::kButton, "Rec", "Recalls memory 1"},
+    {kRecall2, K::PushButton, "Rec", 77, 35, 17, 12, style::kButton, "Rec", "Recalls memory 2"},
+    {kRecall3, K::PushButton, "Rec", 77, 50, 17, 12, style::kButton, "Rec", "Recalls memory 3"},
     {kEquals, K::PushButton, "=", 143, 114, 19, 24, style::kButton, "="},
     {kNoId, K::GroupBox, "", 174, 22, 104, 95, cf::Flat},
     {kPlus, K::PushButton, "+", 143, 31, 19, 17, style::kButton, "+"},
@@ -74,14 +76,17 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kAbs, K::PushButton, "abs", 69, 110, 16, 13, style::kButton, "abs"},
     {kMod, K::PushButton, "mod", 88, 110, 16, 13, style::kButton, "mod"},
     {kReciprocal, K::PushButton, "1/x", 107, 110, 16, 13, style::kButton, "1/x"},
-    {kUnusedKey1, K::PushButton, "", 12, 126, 16, 13, style::kButton, "Unused key"},
-    {kUnusedKey2, K::PushButton, "", 31, 126, 16, 13, style::kButton, "Unused key"},
-    {kUnusedKey3, K::PushButton, "", 50, 126, 16, 13, style::kButton, "Unused key"},
-    {kUnusedKey4, K::PushButton, "", 69, 126, 16, 13, style::kButton, "Unused key"},
-    {kUnusedKey5, K::PushButton, "", 88, 126, 16, 13, style::kButton, "Unused key"},
-    {kUnusedKey6, K::PushButton, "", 107, 126, 16, 13, style::kButton, "Unused key"},
+    {kUnusedKey1, K::PushButton, "", 12, 126, 16, 13, kBlankKeyStyle, "Unused key"},
+    {kUnusedKey2, K::PushButton, "", 31, 126, 16, 13, kBlankKeyStyle, "Unused key"},
+    {kUnusedKey3, K::PushButton, "", 50, 126, 16, 13, kBlankKeyStyle, "Unused key"},
+    {kUnusedKey4, K::PushButton, "", 69, 126, 16, 13, kBlankKeyStyle, "Unused key"},
+    {kUnusedKey5, K::PushButton, "", 88, 126, 16, 13, kBlankKeyStyle, "Unused key"},
+    {kUnusedKey6, K::PushButton, "", 107, 126, 16, 13, kBlankKeyStyle, "Unused key"},
     {kCalculate, K::PushButton, "Calculate (=)", 174, 123, 104, 20, style::kDefaultButton, "Calculate (=)"},
 });
+
+// Enter is the window's: it presses a focused button, else "Calculate (=)".
+constexpr auto kKeys = keypadKeys<MyCalculator>();
 
 constexpr const char* kPiDigits = "3.141592653589793238";
 constexpr const char* kFactorialRange = "Please enter an integer between 1 and 170";
@@ -177,6 +182,10 @@ MyCalculator::MyCalculator() {
     bind(kMemory1, m_memory1);
     bind(kMemory2, m_memory2);
     bind(kHistory, m_history);
+}
+
+std::span<const KeyBinding> MyCalculator::keyBindings() const {
+    return kKeys;
 }
 
 std::span<const MessageEntry<MyCalculator>> MyCalculator::messageMap() {

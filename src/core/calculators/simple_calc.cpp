@@ -1,8 +1,10 @@
 #include "core/calculators/simple_calc.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
+#include "core/calculators/keypad_keys.h"
 #include "core/dialog/number_text.h"
 #include "core/dialog/utf8.h"
 
@@ -37,22 +39,15 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kEquals, K::PushButton, "=", 79, 120, 34, 16, style::kDefaultButton, "="},
 });
 
-struct OperatorKey {
-    int id;
-    char key;
-};
-
-// In operation-code order: Add, Subtract, Multiply, Divide.
-constexpr std::array kOperators{
-    OperatorKey{kPlus, '+'},
-    OperatorKey{kMinus, '-'},
-    OperatorKey{kTimes, '*'},
-    OperatorKey{kDividedBy, '/'},
-};
-
-int digitId(char digit) {
-    return digit == '0' ? kDigit0 : kDigit1 + (digit - '1');
-}
+// Enter means "=" on a calculator, also after a click has left the focus on
+// a key (Space still presses the focused key).
+constexpr auto kKeys = [] {
+    constexpr auto keypad = keypadKeys<SimpleCalc>();
+    std::array<KeyBinding, keypad.size() + 1> keys{};
+    std::copy(keypad.begin(), keypad.end(), keys.begin());
+    keys.back() = {ToolKey::Enter, 0, kEquals};
+    return keys;
+}();
 
 double apply(int operation, double first, double second) {
     switch (operation) {
@@ -86,34 +81,8 @@ std::span<const MessageEntry<SimpleCalc>> SimpleCalc::messageMap() {
     return map;
 }
 
-bool SimpleCalc::handleKey(ToolKey key, char character) {
-    switch (key) {
-        case ToolKey::Character:
-            break;
-        case ToolKey::Backspace:
-            return handle(kBack);
-        case ToolKey::Delete:
-            return handle(kClear);
-        case ToolKey::Enter:
-            // On a calculator Enter means "=", also after a click has left the
-            // focus on a key (Space still presses the focused key).
-            return handle(kEquals);
-    }
-    if (character >= '0' && character <= '9') {
-        return handle(digitId(character));
-    }
-    if (character == '.') {
-        return handle(kPoint);
-    }
-    if (character == '=') {
-        return handle(kEquals);
-    }
-    for (const OperatorKey& op : kOperators) {
-        if (op.key == character) {
-            return handle(op.id);
-        }
-    }
-    return false;
+std::span<const KeyBinding> SimpleCalc::keyBindings() const {
+    return kKeys;
 }
 
 std::size_t SimpleCalc::entryLength() const {
@@ -206,7 +175,8 @@ void SimpleCalc::OnOperator(int id) {
     }
     // Without a new number the operator replaces the pending one, or starts
     // from the result (or from 0 on a cleared calculator).
-    m_pendingOp = Add + (id - kOperators.front().id);
+    // The operator buttons are in operation-code order.
+    m_pendingOp = Add + (id - kPlus);
     writeAllFields();
 }
 

@@ -41,7 +41,7 @@ public:
 
     static std::span<const MessageEntry<SimpleCalc>> messageMap();
 
-    bool handleKey(ToolKey key, char character) override;
+    std::span<const KeyBinding> keyBindings() const override;
 
     // Longest number one can type, not counting its sign.
     static constexpr std::size_t kMaxEntry = 20;

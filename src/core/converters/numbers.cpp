@@ -16,16 +16,18 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kRoman, K::Edit, "", 14, 29, 57, 12, style::kInputField, "Roman numeral"},
     {kNoId, K::Label, "Arabic:", 147, 19, 23, 8, 0},
     {kArabic, K::Edit, "", 130, 29, 57, 12, style::kInputField, "Arabic number"},
-    {kToArabic, K::PushButton, ">>", 76, 28, 20, 14, style::kButton, ">>"},
+    {kToArabic, K::PushButton, ">>", 76, 28, 20, 14, style::kButton, ">>", "Roman to Arabic"},
     {kClearData, K::PushButton, "Clear Data", 7, 55, 186, 14, style::kDefaultButton, "Clear Data"},
-    {kToRoman, K::PushButton, "<<", 105, 28, 20, 14, style::kButton, "<<"},
+    {kToRoman, K::PushButton, "<<", 105, 28, 20, 14, style::kButton, "<<", "Arabic to Roman"},
 });
 
 }  // namespace
 
 // The Roman numeral window has the modal dialog frame; DialogStyle has no
 // value for that yet, and the difference is only the frame's look.
-const DialogTemplate Numbers::kTemplate{154, "Dialog", 200, 76, DialogStyle::Tool, kControls};
+// Its caption says nothing of it: a screen reader names it as the menu does.
+const DialogTemplate Numbers::kTemplate{154,       "Dialog", 200,      76, DialogStyle::Tool,
+                                        kControls, nullptr,  "Numbers"};
 
 Numbers::Numbers() {
     bind(kRoman, m_roman);

@@ -30,7 +30,7 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kNoId, K::Label, "Kilopascals (KPa)", 108, 122, 112, 8, 0},
     {kNoId, K::Label, "Newtons/Meter squared (N/m sq.)", 108, 138, 112, 8, 0},
     // The only converter whose Clear Data the Tab key does not reach.
-    {kClearData, K::PushButton, "Clear Data", 277, 134, 50, 14, cf::Default | cf::Flat, "Clear Data"},
+    {kClearData, K::PushButton, "Clear Data", 277, 134, 50, 14, style::kDefaultButton, "Clear Data"},
 });
 
 using conversion::input;

@@ -10,9 +10,8 @@ namespace exchange {
 
 namespace {
 
-// The read buffer holds a terminating zero, so one character fewer is seen.
-constexpr std::size_t kDoubleChars = kDoubleBuffer - 1;
-constexpr std::size_t kIntegerChars = kIntegerBuffer - 1;
+constexpr std::size_t kDoubleChars = enteredLimit(FieldKind::Double);
+constexpr std::size_t kIntegerChars = enteredLimit(FieldKind::Integer);
 
 void refuse(FieldHost& host, int controlId, const char* message) {
     host.showMessage(message);

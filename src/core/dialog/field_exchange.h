@@ -23,6 +23,19 @@ namespace exchange {
 inline constexpr std::size_t kDoubleBuffer = 400;
 inline constexpr std::size_t kIntegerBuffer = 64;
 
+// The most UTF-16 code units a user can type or paste into an edit field, as
+// the desktop's own edit controls bound them; the program's writes are not bounded.
+inline constexpr std::size_t kUserTextLimit = 32767;
+
+// How much of a field's text a user's entry can bring to the tool: what the
+// field's read buffer sees (it holds a terminating zero, so one character
+// fewer), or what a text field takes.
+inline constexpr std::size_t enteredLimit(FieldKind kind) {
+    return kind == FieldKind::Double    ? kDoubleBuffer - 1
+           : kind == FieldKind::Integer ? kIntegerBuffer - 1
+                                        : kUserTextLimit;
+}
+
 inline constexpr const char* kRefusedNumber = "Please enter a number.";
 inline constexpr const char* kRefusedInteger = "Please enter an integer.";
 

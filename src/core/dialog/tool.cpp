@@ -24,8 +24,37 @@ void Tool::clearAllFields() {
     writeAllFields();
 }
 
-bool Tool::handleKey(ToolKey, char) {
+bool Tool::handleKey(ToolKey key, char character) {
+    for (const KeyBinding& binding : keyBindings()) {
+        if (binding.key == key && (key != ToolKey::Character || binding.character == character)) {
+            return handle(binding.controlId);
+        }
+    }
     return false;
+}
+
+std::vector<std::string> Tool::keyNames(int controlId) const {
+    std::vector<std::string> names;
+    for (const KeyBinding& binding : keyBindings()) {
+        if (binding.controlId != controlId) {
+            continue;
+        }
+        switch (binding.key) {
+            case ToolKey::Character:
+                names.emplace_back(1, binding.character);
+                break;
+            case ToolKey::Enter:
+                names.emplace_back("Enter");
+                break;
+            case ToolKey::Backspace:
+                names.emplace_back("Backspace");
+                break;
+            case ToolKey::Delete:
+                names.emplace_back("Delete");
+                break;
+        }
+    }
+    return names;
 }
 
 void Tool::message(const std::string& text) {

@@ -10,8 +10,15 @@
 class FieldHost;
 
 // Keys that a tool may take for itself before the window's own Enter/Esc/Tab
-// handling. Only the basic calculator uses them.
+// handling. Only the calculators use them.
 enum class ToolKey { Character, Enter, Backspace, Delete };
+
+// A typed key that presses a button exactly as its click does.
+struct KeyBinding {
+    ToolKey key;
+    char character;  // for ToolKey::Character
+    int controlId;
+};
 
 // The values' owner: a tool lists its bindings once, in exchange order, and
 // maps control ids to handlers in a static table. It sees its window only
@@ -37,7 +44,15 @@ public:
     virtual bool hasHandler(int controlId) const = 0;
 
     // A key typed while the window has the focus; true when the tool used it.
+    // By default, the key's button of keyBindings() is pressed.
     virtual bool handleKey(ToolKey key, char character);
+
+    // The keys that press this tool's buttons, for handleKey and for the
+    // buttons' tooltips.
+    virtual std::span<const KeyBinding> keyBindings() const { return {}; }
+    // The names of the keys that press this control ("7", "Backspace"), or
+    // empty when no key does.
+    std::vector<std::string> keyNames(int controlId) const;
 
 protected:
     Tool() = default;

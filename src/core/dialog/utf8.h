@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace utf8 {
 
@@ -23,5 +25,19 @@ inline void dropLast(std::string& text) {
     }
     text.erase(start);
 }
+
+// Texts as an edit field holds them: bytes that are no UTF-8 become U+FFFD,
+// as they do when the desktop hands such text to a field.
+std::string replaceInvalid(std::string_view text);
+
+// The first maxUnits UTF-16 code units of a well-formed UTF-8 text, never half
+// a character: what a window's field hands to the exchange.
+std::string firstUnits(std::string_view text, std::size_t maxUnits);
+
+// A user's text inside a one-line message: control characters, backslashes
+// and bytes that are no UTF-8 become escapes ("\n", "\t", "\\", "\x1b", and
+// "\u009b" for the C1 controls), so the message stays one line and sends the
+// terminal nothing it would act on; every other character stays as it is.
+std::string escaped(std::string_view text);
 
 }  // namespace utf8

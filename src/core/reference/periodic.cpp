@@ -1,9 +1,13 @@
 #include "core/reference/periodic.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstddef>
+#include <string_view>
 #include <utility>
 
+#include "core/dialog/button_grid.h"
 #include "core/reference/periodic_grid.h"
 
 namespace {
@@ -28,6 +32,10 @@ constexpr auto kRest = std::to_array<ControlTemplate>({
     {kAtomicNumberField, K::Edit, "", 147, 229, 40, 12, style::kInputField | cf::ReadOnly, "Atomic Number"},
 });
 
+constexpr const char* symbolOf(const periodic::Cell& cell) {
+    return periodic::element(cell.number).symbol;
+}
+
 // The element buttons come first, row by row and left to right as the table
 // is read, so the window opens with the focus on "H" and Tab walks the table
 // in reading order before it reaches the data box.
@@ -37,13 +45,13 @@ constexpr auto makeControls() {
     for (const periodic::Cell& cell : periodic::kGrid) {
         controls[i++] = {cell.id,
                          K::PushButton,
-                         cell.caption,
+                         symbolOf(cell),
                          periodic::cellX(cell),
                          periodic::cellY(cell),
                          periodic::kButtonWidth,
                          periodic::kButtonHeight,
                          style::kButton,
-                         cell.kind == periodic::CellKind::Element ? cell.caption : cell.name};
+                         symbolOf(cell)};
     }
     for (const ControlTemplate& control : kRest) {
         controls[i++] = control;
@@ -53,29 +61,77 @@ constexpr auto makeControls() {
 
 constexpr auto kControls = makeControls();
 
-constexpr MessageEntry<Periodic> entryFor(const periodic::Cell& cell) {
-    switch (cell.kind) {
-        case periodic::CellKind::Unnamed:
-            return {cell.id, &Periodic::OnUnnamedElement};
-        case periodic::CellKind::Empty:
-            return {cell.id, &Periodic::OnEmptyElement};
-        case periodic::CellKind::Element:
-            break;
-    }
-    return {cell.id, &Periodic::OnElement};
-}
-
 // One entry per button, straight from the grid: the ids are scattered and two
 // of them inside the button range belong to fields, so no id range would do.
 constexpr auto kMessageMap = []<std::size_t... I>(std::index_sequence<I...>) {
-    return std::array{entryFor(periodic::kGrid[I])...};
+    return std::array{MessageEntry<Periodic>{periodic::kGrid[I].id, &Periodic::OnElement}...};
 }
 (std::make_index_sequence<periodic::kGrid.size()>{});
 
+constexpr auto kGridButtons = []<std::size_t... I>(std::index_sequence<I...>) {
+    return std::array{
+        GridButton{periodic::kGrid[I].id, periodic::kGrid[I].row, periodic::kGrid[I].column}...};
+}
+(std::make_index_sequence<periodic::kGrid.size()>{});
+
+const periodic::Cell* cellOf(int number) {
+    for (const periodic::Cell& cell : periodic::kGrid) {
+        if (cell.number == number) {
+            return &cell;
+        }
+    }
+    return nullptr;
+}
+
+bool sameLetters(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// The table as the keyboard walks it: by rows and columns as drawn, and by
+// typing a symbol or the start of a name.
+class ElementGrid final : public ButtonGrid {
+public:
+    constexpr ElementGrid() : ButtonGrid(kGridButtons) {}
+
+    // A whole symbol wins over the start of a name ("c" is carbon, not
+    // calcium; "fe" iron); among names the lowest atomic number wins.
+    int find(std::string_view typed) const override {
+        if (typed.empty()) {
+            return kNoId;
+        }
+        for (const periodic::Element& element : periodic::kElements) {
+            if (sameLetters(typed, element.symbol)) {
+                return cellOf(element.number)->id;
+            }
+        }
+        for (const periodic::Element& element : periodic::kElements) {
+            const std::string_view name = element.name;
+            if (sameLetters(typed, name.substr(0, typed.size()))) {
+                return cellOf(element.number)->id;
+            }
+        }
+        return kNoId;
+    }
+
+    std::string description(int id) const override {
+        const periodic::Cell* cell = periodic::findCell(id);
+        if (cell == nullptr) {
+            return {};
+        }
+        return std::string(periodic::element(cell->number).name) + ", atomic number " +
+               std::to_string(cell->number);
+    }
+};
+
+constexpr ElementGrid kElementGrid;
+
 }  // namespace
 
-const DialogTemplate Periodic::kTemplate{177,      "Periodic Table of Elements", 444, 254, DialogStyle::Tool,
-                                         kControls};
+const DialogTemplate Periodic::kTemplate{
+    177, "Periodic Table of Elements", 444, 254, DialogStyle::Tool, kControls, &kElementGrid};
 
 Periodic::Periodic() {
     bind(kSymbolField, m_symbol);
@@ -89,24 +145,15 @@ std::span<const MessageEntry<Periodic>> Periodic::messageMap() {
 }
 
 void Periodic::OnElement(int id) {
-    const periodic::Cell* cell = periodic::findCell(id);
-    show(cell != nullptr ? cell->caption : "", "", "", "");
-}
-
-void Periodic::OnUnnamedElement() {
-    show("Unnamed", "", "", "");
-}
-
-void Periodic::OnEmptyElement() {
-    show("Empty", "Empty", "Empty", "Empty");
-}
-
-void Periodic::show(std::string symbol, std::string name, std::string atomicWeight,
-                    std::string atomicNumber) {
     readAllFields();
-    m_symbol = std::move(symbol);
-    m_name = std::move(name);
-    m_atomicWeight = std::move(atomicWeight);
-    m_atomicNumber = std::move(atomicNumber);
+    const periodic::Cell* cell = periodic::findCell(id);
+    if (cell == nullptr) {
+        return;
+    }
+    const periodic::Element& element = periodic::element(cell->number);
+    m_symbol = element.symbol;
+    m_name = element.name;
+    m_atomicWeight = element.atomicWeight;
+    m_atomicNumber = std::to_string(element.number);
     writeAllFields();
 }

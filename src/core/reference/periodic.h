@@ -5,9 +5,8 @@
 
 #include "core/dialog/tool.h"
 
-// The periodic table: a button per element that shows its symbol in the data
-// box. The program knows the symbols only, so the other three fields stay
-// empty.
+// The periodic table: a button per element that shows the element's symbol,
+// name, atomic weight and atomic number in the data box.
 class Periodic : public DialogTool<Periodic> {
 public:
     // The data fields, in template order; the element buttons are the cells
@@ -24,14 +23,10 @@ public:
 
     static std::span<const MessageEntry<Periodic>> messageMap();
 
-    // Every captioned button: its own caption as the symbol.
+    // Every element button: the element's four data.
     void OnElement(int id);
-    void OnUnnamedElement();
-    void OnEmptyElement();
 
 private:
-    void show(std::string symbol, std::string name, std::string atomicWeight, std::string atomicNumber);
-
     std::string m_symbol;
     std::string m_name;
     std::string m_atomicWeight;

@@ -2,6 +2,8 @@
 
 #include <span>
 
+class ButtonGrid;
+
 enum class ControlKind {
     Edit,        // single- or multi-line edit control
     PushButton,  // ordinary push button
@@ -47,6 +49,9 @@ struct ControlTemplate {
     // What a screen reader speaks: a button's caption, the label beside an
     // edit field or its role. None for decoration, which speaks its caption.
     const char* name = nullptr;
+    // What a screen reader adds to the name where the caption alone leaves
+    // the button's work unsaid ("<<", "Sto").
+    const char* description = nullptr;
 };
 
 enum class DialogStyle {
@@ -60,4 +65,9 @@ struct DialogTemplate {
     int width, height;  // dialog units
     DialogStyle style;
     std::span<const ControlTemplate> controls;  // in template order = tab order
+    // Buttons that stand as a table and are walked as one; none in most templates.
+    const ButtonGrid* grid = nullptr;
+    // What a screen reader calls the window where the caption does not say
+    // (the Roman numeral window is captioned "Dialog"); none: the caption.
+    const char* name = nullptr;
 };

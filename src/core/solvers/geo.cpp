@@ -33,7 +33,7 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kMidY, K::Edit, "", 284, 93, 40, 12, style::kOutputField, "Midpoint Y"},
     {kNoId, K::Label, "Y", 276, 95, 8, 8, 0},
     {kCalculate, K::PushButton, "Calculate", 61, 70, 102, 14, style::kDefaultButton, "Calculate"},
-    {kClearData, K::PushButton, "Clear Data", 7, 70, 50, 14, cf::Flat, "Clear Data"},
+    {kClearData, K::PushButton, "Clear Data", 7, 70, 50, 14, style::kButton, "Clear Data"},
     {kNoId, K::Label, "NOTE: If Slope = -9999999999 then it's Undefined.", 7, 107, 162, 8, 0},
 });
 

@@ -33,7 +33,7 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kKeyE21, K::PushButton, "10 ^ 21", 167, 77, 50, 14, cf::Flat, "10 ^ 21"},
     {kKeyE24, K::PushButton, "10 ^ 24", 167, 96, 50, 14, cf::Flat, "10 ^ 24"},
     {kKeypadPlusMinus, K::PushButton, "Plus / Minus", 112, 115, 105, 14, cf::Flat, "Plus / Minus"},
-    {kKeypadLookUp, K::PushButton, "Look up", 112, 131, 105, 14, cf::Flat, "Look up"},
+    {kKeypadLookUp, K::PushButton, "Look up", 112, 131, 105, 14, style::kButton, "Look up"},
 });
 
 struct Prefix {

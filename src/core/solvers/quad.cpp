@@ -22,7 +22,7 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kRoot2, K::Edit, "", 110, 66, 40, 12, style::kOutputField, "Second x-value"},
     {kFindRoots, K::PushButton, "Find  x-value(s)", 175, 10, 53, 37, style::kDefaultButton,
      "Find  x-value(s)"},
-    {kClearData, K::PushButton, "Clear Data", 175, 64, 53, 14, cf::Flat, "Clear Data"},
+    {kClearData, K::PushButton, "Clear Data", 175, 64, 53, 14, style::kButton, "Clear Data"},
     {kNoId, K::Label, "= 0", 136, 24, 11, 8, 0},
 });
 

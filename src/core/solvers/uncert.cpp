@@ -18,7 +18,7 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
      "Calculate Abs. Uncertainty"},
     {kCalcPercentUncertainty, K::PushButton, "Calculate % Abs. Uncertainty", 223, 35, 107, 14, style::kButton,
      "Calculate % Abs. Uncertainty"},
-    {kClearData, K::PushButton, "Clear Data", 223, 70, 107, 14, cf::Default | cf::Flat, "Clear Data"},
+    {kClearData, K::PushButton, "Clear Data", 223, 70, 107, 14, style::kDefaultButton, "Clear Data"},
     {kNoId, K::Label, "+/-", 103, 21, 10, 8, 0},
     {kNoId, K::Label, "+/-", 103, 38, 10, 8, 0},
     {kNoId, K::Label, "%", 208, 22, 8, 8, 0},

@@ -19,11 +19,18 @@ QAccessibleInterface* checkableButtonFactory(const QString&, QObject* object) {
 
 }  // namespace
 
-CheckableButtonAccessible::CheckableButtonAccessible(QAbstractButton* button)
+CheckableButtonAccessible::CheckableButtonAccessible(FlatButton* button)
     : QAccessibleWidget(button, QAccessible::PushButton) {}
 
-QAbstractButton* CheckableButtonAccessible::button() const {
-    return static_cast<QAbstractButton*>(widget());
+FlatButton* CheckableButtonAccessible::button() const {
+    return static_cast<FlatButton*>(widget());
+}
+
+QAccessible::Role CheckableButtonAccessible::role() const {
+    if (button()->isInert()) {
+        return QAccessible::Whitespace;
+    }
+    return button()->isCheckable() ? QAccessible::RadioButton : QAccessible::PushButton;
 }
 
 QAccessible::State CheckableButtonAccessible::state() const {
@@ -35,6 +42,9 @@ QAccessible::State CheckableButtonAccessible::state() const {
 }
 
 QString CheckableButtonAccessible::text(QAccessible::Text t) const {
+    if (button()->isInert()) {
+        return {};
+    }
     if (t == QAccessible::Name) {
         const QString name = widget()->accessibleName();
         return name.isEmpty() ? QString(button()->text()).remove(QLatin1Char('&')) : name;
@@ -43,7 +53,7 @@ QString CheckableButtonAccessible::text(QAccessible::Text t) const {
 }
 
 QStringList CheckableButtonAccessible::actionNames() const {
-    if (!widget()->isEnabled()) {
+    if (!widget()->isEnabled() || button()->isInert()) {
         return {};
     }
     if (!button()->isCheckable()) {
@@ -54,7 +64,7 @@ QStringList CheckableButtonAccessible::actionNames() const {
 
 void CheckableButtonAccessible::doAction(const QString& actionName) {
     QAbstractButton* target = button();
-    if ((actionName != pressAction() && actionName != toggleAction()) || !target->isEnabled() ||
+    if ((actionName != pressAction() && actionName != toggleAction()) || actionNames().isEmpty() ||
         !target->isVisible()) {
         return;
     }

@@ -2,19 +2,19 @@
 
 #include <QAccessibleWidget>
 
-class QAbstractButton;
 class FlatButton;
 
-// A unit button as assistive tools see it: a push button that stays pressed.
-// Qt offers such a checkable button only a "Toggle" action, which changes its
-// look without clicking it, so a screen-reader user could never convert.
-// Here both "Press" and "Toggle" click the button, as the mouse does, on the
-// next pass of the event loop. Flat buttons that are not checkable offer
-// "Press" alone.
+// A unit button as assistive tools see it: a radio button of its row, checked
+// while it is pressed. Qt offers such a checkable button only a "Toggle"
+// action, which changes its look without clicking it, so a screen-reader user
+// could never convert. Here both "Press" and "Toggle" click the button, as the
+// mouse does, on the next pass of the event loop. Flat buttons that are not
+// checkable are push buttons that offer "Press" alone; an inert one is filler.
 class CheckableButtonAccessible : public QAccessibleWidget {
 public:
-    explicit CheckableButtonAccessible(QAbstractButton* button);
+    explicit CheckableButtonAccessible(FlatButton* button);
 
+    QAccessible::Role role() const override;
     QAccessible::State state() const override;
     QString text(QAccessible::Text t) const override;
     QStringList actionNames() const override;
@@ -25,5 +25,5 @@ public:
     static void adopt(FlatButton* button);
 
 private:
-    QAbstractButton* button() const;
+    FlatButton* button() const;
 };

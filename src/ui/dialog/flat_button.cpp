@@ -11,6 +11,11 @@ void FlatButton::setTemplateDefault(bool isDefault) {
     update();
 }
 
+void FlatButton::setInert() {
+    inert_ = true;
+    setFocusPolicy(Qt::NoFocus);
+}
+
 void FlatButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QPalette& pal = palette();

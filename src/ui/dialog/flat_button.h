@@ -14,9 +14,16 @@ public:
     void setTemplateDefault(bool isDefault);
     bool isTemplateDefault() const { return templateDefault_; }
 
+    // A button without caption or work (the advanced calculator's blank
+    // keys): drawn as the others, but no control to the keyboard or to
+    // assistive tools.
+    void setInert();
+    bool isInert() const { return inert_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     bool templateDefault_ = false;
+    bool inert_ = false;
 };

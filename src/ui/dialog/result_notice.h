@@ -5,7 +5,9 @@
 // What a press has changed, told to a screen reader. The reader speaks text
 // changes only of the focused control, and the results are mostly fields the
 // keyboard never visits; a notification that shows is spoken wherever the
-// focus is. The widget draws nothing and takes no input.
+// focus is. On X11 it is a window of its own (a pixel, shown for a moment,
+// never active): inside the tool window, the reader would first read the tool
+// window and its loose texts again at every press. It takes no input.
 class ResultNotice : public QWidget {
     Q_OBJECT
 
@@ -14,4 +16,7 @@ public:
 
     // Shows the notice anew with this text, so that it is spoken.
     void announce(const QString& text);
+
+private:
+    QWidget* window_;
 };

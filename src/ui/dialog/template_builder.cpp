@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QValidator>
+#include <algorithm>
 
 #include "ui/dialog/app_icon.h"
 #include "ui/dialog/button_accessible.h"
@@ -135,6 +136,87 @@ QWidget* makeStatic(QWidget* dialog, const ControlTemplate& control, const Dialo
     }
 }
 
+// How far a label may stand from the field it names, in dialog units: beside
+// it on its line, or just above it.
+constexpr int kLabelReach = 40;
+constexpr int kLabelAbove = 4;
+
+// The gap between a label and a field it may name, or -1 when it names none.
+int labelGap(const ControlTemplate& label, const ControlTemplate& field) {
+    const bool sameLine = label.y < field.y + field.h && field.y < label.y + label.h;
+    if (sameLine) {
+        const int gap = std::max(field.x - (label.x + label.w), label.x - (field.x + field.w));
+        return gap >= -2 && gap <= kLabelReach ? std::max(gap, 0) : -1;
+    }
+    const bool overlapping = label.x < field.x + field.w && field.x < label.x + label.w;
+    const int above = field.y - (label.y + label.h);
+    return overlapping && above >= 0 && above <= kLabelAbove ? above : -1;
+}
+
+// Whether a label's text begins the field's name ("Roman:" and "Roman
+// numeral"), colons, equals signs, spaces and case aside.
+bool namesField(const ControlTemplate& label, const ControlTemplate& field) {
+    const auto words = [](const char* text) {
+        return QString::fromUtf8(text)
+            .replace(QLatin1Char(':'), QLatin1Char(' '))
+            .replace(QLatin1Char('='), QLatin1Char(' '))
+            .simplified()
+            .toCaseFolded();
+    };
+    return field.name != nullptr && words(field.name).startsWith(words(label.caption));
+}
+
+// Ties every label to the field it stands for (the nearest beside or below
+// it), so that assistive tools read it as that field's label rather than as
+// loose text of the window. A reader speaks a field's label instead of its
+// name, so a field the user types into takes only a label that names it: the
+// terms of an equation between the inputs ("X ²") label none of them.
+void tieLabels(const BuiltControls& built) {
+    for (const BuiltControls::Entry& labelEntry : built.entries) {
+        auto* label = qobject_cast<QLabel*>(labelEntry.widget);
+        if (labelEntry.control->kind != ControlKind::Label || label == nullptr) {
+            continue;
+        }
+        QWidget* nearest = nullptr;
+        int nearestGap = -1;
+        for (const BuiltControls::Entry& field : built.entries) {
+            if (field.control->kind != ControlKind::Edit ||
+                (has(*field.control, cf::TabStop) && !namesField(*labelEntry.control, *field.control))) {
+                continue;
+            }
+            const int gap = labelGap(*labelEntry.control, *field.control);
+            if (gap >= 0 && (nearest == nullptr || gap < nearestGap)) {
+                nearest = field.widget;
+                nearestGap = gap;
+            }
+        }
+        if (nearest != nullptr) {
+            label->setBuddy(nearest);
+        }
+    }
+}
+
+// A row of unit buttons that the template leaves out of the Tab order is one
+// Tab stop, as a radio group of the desktop: Tab reaches its pressed button,
+// or its first while none is pressed, and the arrow keys move in it.
+void makeOneTabStop(const QList<QAbstractButton*>& row) {
+    const auto rove = [row] {
+        QAbstractButton* stop = row.first();
+        for (QAbstractButton* button : row) {
+            if (button->isChecked()) {
+                stop = button;
+            }
+        }
+        for (QAbstractButton* button : row) {
+            button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    };
+    for (QAbstractButton* button : row) {
+        QObject::connect(button, &QAbstractButton::toggled, button, rove);
+    }
+    rove();
+}
+
 }  // namespace
 
 QWidget* BuiltControls::widget(int controlId) const {
@@ -208,9 +290,13 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
         if (control.name != nullptr) {
             widget->setAccessibleName(QString::fromUtf8(control.name));
         }
+        if (control.description != nullptr) {
+            widget->setAccessibleDescription(QString::fromUtf8(control.description));
+        }
         widget->setGeometry(units.rect(control.x, control.y, control.w, control.h));
         built.entries.append({&control, widget});
     }
+    tieLabels(built);
     // The unit buttons form one exclusive group, kept by hand: a QButtonGroup
     // takes its buttons out of the Tab chain but for one, while each unit
     // button here is a tab stop of its own. Connected before any handler, so
@@ -222,6 +308,13 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
                 other->setChecked(other == button);
             }
         });
+    }
+    const bool rowHasTabStop =
+        std::any_of(built.entries.begin(), built.entries.end(), [](const BuiltControls::Entry& entry) {
+            return entry.control->kind == ControlKind::UnitButton && has(*entry.control, cf::TabStop);
+        });
+    if (!built.unitButtons.isEmpty() && !rowHasTabStop) {
+        makeOneTabStop(built.unitButtons);
     }
     return built;
 }

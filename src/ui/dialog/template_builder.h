@@ -3,6 +3,7 @@
 #include <QList>
 #include <QSize>
 
+#include "core/dialog/field_exchange.h"
 #include "core/resources/dialog_template.h"
 
 class QAbstractButton;
@@ -10,7 +11,7 @@ class QWidget;
 class FlatButton;
 
 // The most characters a user can type or paste into an edit field.
-inline constexpr int kUserTextLimit = 32767;
+inline constexpr int kUserTextLimit = static_cast<int>(exchange::kUserTextLimit);
 
 // The controls that a template laid into a dialog.
 struct BuiltControls {

@@ -14,12 +14,16 @@
 #include <QScrollBar>
 #include <limits>
 
+#include "core/app/field_table.h"
 #include "core/dialog/tool.h"
 #include "core/resources/dialog_template.h"
 #include "ui/dialog/dialog_units.h"
 #include "ui/dialog/fiber.h"
+#include "ui/dialog/flat_button.h"
+#include "ui/dialog/grid_navigation.h"
 #include "ui/dialog/long_text_view.h"
 #include "ui/dialog/message_box.h"
+#include "ui/dialog/picture_window.h"
 #include "ui/dialog/result_notice.h"
 
 namespace {
@@ -83,9 +87,13 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
       tool_(std::move(tool)) {
     setObjectName(QString::number(dialogTemplate.id));
     setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+    if (dialogTemplate.name != nullptr) {
+        setAccessibleName(QString::fromUtf8(dialogTemplate.name));
+    }
     setModal(false);
     controls_ = buildTemplate(this, dialogTemplate);
     setFixedSize(controls_.size);
+    describeButtons();
 
     for (const BuiltControls::Entry& entry : controls_.entries) {
         // The tool sees typed keys before any control does: a read-only edit
@@ -97,6 +105,7 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
             connect(button, &QAbstractButton::clicked, this, [this, id] { click(id); });
         }
     }
+    GridNavigation::attach(this, dialogTemplate);
     // Every result at once, for a spreadsheet or a report: Ctrl+Shift+C, or
     // the window's own context menu. Ctrl+C in a field still copies its selection.
     copyAll_ = new QAction(QStringLiteral("Copy All Fields"), this);
@@ -105,6 +114,7 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
     copyAll_->setShortcutContext(Qt::WindowShortcut);
     connect(copyAll_, &QAction::triggered, this, &ToolWindow::copyAllFields);
     addAction(copyAll_);
+    showPicture_ = PictureWindow::offerFor(this);
 
     tool_->attach(this);
     tool_->writeAllFields();
@@ -112,12 +122,40 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { finishHandler(false); });
 }
 
+void ToolWindow::describeButtons() {
+    const bool takesKeys = !tool_->keyBindings().empty();
+    for (const BuiltControls::Entry& entry : controls_.entries) {
+        const int id = entry.control->id;
+        auto* button = qobject_cast<QAbstractButton*>(entry.widget);
+        if (button == nullptr || id == kNoId) {
+            continue;
+        }
+        auto* flat = qobject_cast<FlatButton*>(button);
+        if (flat != nullptr && button->text().isEmpty() && !tool_->hasHandler(id)) {
+            flat->setInert();
+            continue;
+        }
+        QStringList keys;
+        for (const std::string& key : tool_->keyNames(id)) {
+            keys << QString::fromStdString(key);
+        }
+        // Enter presses the default button wherever the focus is not on another.
+        if (takesKeys && button == controls_.defaultButton && !keys.contains(QStringLiteral("Enter"))) {
+            keys << QStringLiteral("Enter");
+        }
+        if (!keys.isEmpty()) {
+            button->setToolTip((keys.size() == 1 ? QStringLiteral("Key: ") : QStringLiteral("Keys: ")) +
+                               keys.join(QStringLiteral(" or ")));
+        }
+    }
+}
+
 QString ToolWindow::allFields() const {
     QString table;
     for (const BuiltControls::Entry& entry : controls_.entries) {
         if (entry.control->kind == ControlKind::Edit) {
-            table += entry.widget->accessibleName() + QLatin1Char('\t') + controlText(entry.widget) +
-                     QLatin1Char('\n');
+            table += QString::fromStdString(field_table::line(entry.widget->accessibleName().toStdString(),
+                                                              controlText(entry.widget).toStdString()));
         }
     }
     return table;
@@ -132,6 +170,9 @@ void ToolWindow::contextMenuEvent(QContextMenuEvent* event) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(copyAll_);
+    if (showPicture_ != nullptr) {
+        menu->addAction(showPicture_);
+    }
     menu->popup(event->globalPos());
     event->accept();
 }
@@ -151,6 +192,8 @@ bool ToolWindow::runHandler(Handler handler) {
         return false;
     }
     busy_ = true;
+    // The results a control was introduced with are stale once anything is pressed.
+    forgetIntroduction();
     // What the handler changes is spoken to a listening screen reader.
     before_ = QAccessible::isActive() ? fieldTexts() : QStringList();
     handlerResult_ = false;
@@ -225,6 +268,7 @@ void ToolWindow::announceChanges(const QStringList& before) {
         // The press goes with a move of the focus (an arrow key in a row of
         // unit buttons): the reader introduces the control it arrives at with
         // its description, and a notice would be cut short by that.
+        forgetIntroduction();
         arriving_->setAccessibleDescription(spoken);
         introduced_ = arriving_;
         return;
@@ -233,6 +277,19 @@ void ToolWindow::announceChanges(const QStringList& before) {
         notice_ = new ResultNotice(this);
     }
     notice_->announce(spoken);
+}
+
+void ToolWindow::forgetIntroduction() {
+    // The reader keeps a description until it is told of the change: the
+    // control gets its own description back, and the reader hears of it.
+    if (introduced_ == nullptr) {
+        return;
+    }
+    const ControlTemplate* control = controls_.control(introduced_);
+    introduced_->setAccessibleDescription(control != nullptr && control->description != nullptr
+                                              ? QString::fromUtf8(control->description)
+                                              : QString());
+    introduced_ = nullptr;
 }
 
 void ToolWindow::click(int controlId) {
@@ -271,6 +328,7 @@ void ToolWindow::setText(int controlId, std::string_view text) {
     } else if (auto* view = qobject_cast<LongTextView*>(widget)) {
         view->setText(value);
     }
+    Q_EMIT fieldWritten();
 }
 
 void ToolWindow::focusAndSelectAll(int controlId) {
@@ -323,6 +381,9 @@ void ToolWindow::showEvent(QShowEvent* event) {
         return;
     }
     focusedOnce_ = true;
+    // The window opens for the keyboard: its focus is marked at once, also on
+    // a button, not only after the first Tab.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     if (QWidget* first = controls_.firstTabStop()) {
         first->setFocus(Qt::TabFocusReason);
         if (auto* line = qobject_cast<QLineEdit*>(first)) {
@@ -331,9 +392,16 @@ void ToolWindow::showEvent(QShowEvent* event) {
     }
 }
 
-bool ToolWindow::offerKey(QKeyEvent* event) {
+bool ToolWindow::offerKey(const QObject* target, QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (busy_ || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)) {
+        return false;
+    }
+    // What is typed into a field the user may edit (a calculator's memory)
+    // belongs to that field.
+    const auto* line = qobject_cast<const QLineEdit*>(target);
+    const auto* plain = qobject_cast<const QPlainTextEdit*>(target);
+    if ((line != nullptr && !line->isReadOnly()) || (plain != nullptr && !plain->isReadOnly())) {
         return false;
     }
     ToolKey key{};
@@ -396,12 +464,11 @@ bool ToolWindow::eventFilter(QObject* watched, QEvent* event) {
     // The results belong to the moment of the press: a control the user comes
     // back to later is not introduced with them again.
     if (event->type() == QEvent::FocusOut && watched == introduced_) {
-        introduced_->setAccessibleDescription(QString());
-        introduced_ = nullptr;
+        forgetIntroduction();
     }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (moveInUnitRow(watched, *key) || offerKey(key)) {
+        if (moveInUnitRow(watched, *key) || offerKey(watched, key)) {
             event->accept();
             return true;
         }
@@ -410,7 +477,7 @@ bool ToolWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ToolWindow::keyPressEvent(QKeyEvent* event) {
-    if (offerKey(event)) {
+    if (offerKey(focusWidget(), event)) {
         event->accept();
         return;
     }

@@ -54,6 +54,10 @@ public:
     // Enter without a default button: read all fields, hide only when that succeeds.
     void accept() override;
 
+Q_SIGNALS:
+    // The tool wrote a field (a press, a key the tool took, a clear).
+    void fieldWritten();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -73,13 +77,19 @@ private:
     // Lets a waiting handler run to its end at once, its box counted as
     // answered and any further message dropped: the window or the program ends.
     void finishHandler(bool destroying);
+    // Blank buttons without work become inert; buttons that a key presses
+    // name it in their tooltips.
+    void describeButtons();
     QStringList fieldTexts() const;
     void announceChanges(const QStringList& before);
+    // Takes the last results out of the description of the control they were spoken with.
+    void forgetIntroduction();
     void click(int controlId);
     // Arrow keys on a unit button press its neighbour in the row; true when taken.
     bool moveInUnitRow(QObject* watched, const QKeyEvent& event);
     // Gives the tool the first look at a typed key; true when it took it.
-    bool offerKey(QKeyEvent* event);
+    // Keys typed into a field the user may edit stay the field's.
+    bool offerKey(const QObject* target, QKeyEvent* event);
     void dismiss();
 
     const DialogTemplate& template_;
@@ -95,6 +105,7 @@ private:
     bool focusedOnce_ = false;
     bool releasePending_ = false;
     QAction* copyAll_ = nullptr;
+    QAction* showPicture_ = nullptr;  // only the tools that draw have one
     ResultNotice* notice_ = nullptr;  // made when a screen reader first listens
     QWidget* arriving_ = nullptr;     // the control a press moves the focus to
     QPointer<QWidget> introduced_;    // the control whose description holds the last results

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Fields as tab-separated text: the command line's name<TAB>text lines and its
+// rows, and the window's Copy All Fields. A text that holds a tab, a line
+// break or a carriage return, or that starts with a double quote, is written
+// between double quotes with each of its double quotes doubled (RFC 4180's
+// quoting with tabs), which is how spreadsheets read pasted or imported
+// tab-separated text; any other text is written as it is. So a field's text
+// never makes a cell or a line of its own.
+namespace field_table {
+
+std::string cell(std::string_view text);
+
+// name<TAB>text and a line break.
+std::string line(std::string_view name, std::string_view text);
+
+}  // namespace field_table

@@ -1,0 +1,128 @@
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "core/figures/figure_fields.h"
+#include "core/solvers/bend.h"
+
+namespace figure {
+
+namespace {
+
+Point onCircle(double radius, double degrees) {
+    const double radians = degrees * std::numbers::pi / 180;
+    return {radius * std::cos(radians), radius * std::sin(radians)};
+}
+
+Point plus(Point p, Point q, double times) {
+    return {p.x + q.x * times, p.y + q.y * times};
+}
+
+// Where a label beside the circle at this angle stands clear of it.
+Place outward(double degrees) {
+    const Point direction = onCircle(1, degrees);
+    if (direction.x > 0.4) {
+        return direction.y >= 0 ? Place::AboveRight : Place::BelowRight;
+    }
+    if (direction.x < -0.4) {
+        return direction.y >= 0 ? Place::AboveLeft : Place::BelowLeft;
+    }
+    return direction.y >= 0 ? Place::Above : Place::Below;
+}
+
+}  // namespace
+
+Figure bendFigure(const Fields& fields) {
+    Figure figure;
+    const FieldNumber radius = fields.number(Bend::kRadius);
+    const FieldNumber thickness = fields.number(Bend::kThickness);
+    const FieldNumber angle = fields.number(Bend::kAngle);
+    if (!allDrawable(figure, {&radius, &thickness, &angle})) {
+        return figure;
+    }
+    if (radius.value < 0) {
+        figure.refusal = radius.name + " is " + radius.text + ": a radius cannot be negative.";
+    } else if (!(thickness.value > 0)) {
+        figure.refusal =
+            thickness.name + " is " + thickness.text + ": a sheet needs a thickness greater than 0.";
+    } else if (!(angle.value > 0)) {
+        figure.refusal = angle.name + " is " + angle.text + ": there is no bend to draw.";
+    } else if (angle.value >= 360) {
+        figure.refusal =
+            angle.name + " is " + angle.text + ": a bend of a full turn or more runs into itself.";
+    }
+    if (!figure.drawable()) {
+        return figure;
+    }
+    const double inner = radius.value;
+    const double outer = inner + thickness.value;
+    if (thickness.value < outer * 1e-9) {
+        figure.refusal = "The sheet is too thin, for its bend radius, to draw.";
+        return figure;
+    }
+    // The neutral axis where the field puts it, when that lies in the sheet.
+    const FieldNumber neutralField = fields.number(Bend::kNeutralAxis);
+    double neutral = thickness.value / 3 + inner;
+    if (neutralField.whyNot().empty() && neutralField.value >= inner && neutralField.value <= outer) {
+        neutral = neutralField.value;
+    } else {
+        figure.notes.push_back(neutralField.name + " field shows " + neutralField.text +
+                               "; the neutral axis is drawn a third of the thickness into the sheet.");
+    }
+
+    // The sheet comes in from the left below the bend's centre, turns
+    // counterclockwise through the angle and leaves along the tangent.
+    const double start = -90;
+    const double end = start + angle.value;
+    const double flange = outer * 1.5;
+    const Point along = onCircle(1, end + 90);
+    const int steps = std::max(2, static_cast<int>(std::ceil(angle.value / 2)));
+    Polyline sheet{{}, Role::Shape, true};
+    sheet.points.push_back({-flange, -outer});
+    sheet.points.push_back({-flange, -inner});
+    for (int i = 0; i <= steps; ++i) {
+        sheet.points.push_back(onCircle(inner, start + angle.value * i / steps));
+    }
+    sheet.points.push_back(plus(onCircle(inner, end), along, flange));
+    sheet.points.push_back(plus(onCircle(outer, end), along, flange));
+    for (int i = steps; i >= 0; --i) {
+        sheet.points.push_back(onCircle(outer, start + angle.value * i / steps));
+    }
+    Bounds bounds;
+    bounds.add({0, 0});
+    for (const Point& p : sheet.points) {
+        bounds.add(p);
+    }
+    figure.polylines.push_back(std::move(sheet));
+
+    // The neutral axis: straight in the flanges, and the allowance along the bend.
+    figure.polylines.push_back({{{-flange, -neutral}, {0, -neutral}}, Role::Guide});
+    figure.polylines.push_back(
+        {{onCircle(neutral, end), plus(onCircle(neutral, end), along, flange)}, Role::Guide});
+    figure.arcs.push_back({{0, 0}, neutral, start, angle.value, Role::Result});
+    figure.polylines.push_back({{onCircle(outer, start), {0, 0}, onCircle(outer, end)}, Role::Guide});
+
+    const double middle = start + angle.value / 2;
+    const std::string allowance = fields.text(Bend::kBendAllowance);
+    figure.labels.push_back({onCircle(outer, middle), "BA " + allowance, outward(middle), Role::Result});
+    const double angleRadius = std::max(inner, outer * 0.25) * 0.5;
+    figure.arcs.push_back({{0, 0}, angleRadius, start, angle.value, Role::Dimension});
+    // The angle is named at the bend's centre, on the side away from the sheet.
+    figure.labels.push_back({{0, 0}, "A " + angle.text + "\u00B0", outward(middle + 180), Role::Dimension});
+    if (inner > 0) {
+        figure.dimensions.push_back(
+            {{0, 0}, onCircle(inner, start + angle.value * 0.25), 0, "R " + radius.text});
+    }
+    figure.dimensions.push_back({{-flange * 0.6, -outer}, {-flange * 0.6, -inner}, 0, "T " + thickness.text});
+    figure.labels.push_back({{-flange, -neutral}, "NA", Place::Left, Role::Guide});
+
+    figure.notes.push_back("Bend allowance " + allowance + " along the neutral axis (dashed), radius " +
+                           neutralField.text);
+    figure.view = bounds.padded(0.12, 0);
+    figure.description = "Sheet of thickness " + thickness.text + " bent " + angle.text +
+                         " degrees around an inside radius of " + radius.text + "; neutral axis radius " +
+                         neutralField.text + "; bend allowance " + allowance + " along the neutral axis";
+    return figure;
+}
+
+}  // namespace figure

@@ -1,0 +1,151 @@
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "core/figures/figure_fields.h"
+#include "core/solvers/geo.h"
+
+namespace figure {
+
+namespace {
+
+// The part of the line through p and q (not vertical) that the view shows.
+std::optional<Polyline> acrossView(Point p, Point q, const View& view) {
+    const double slope = (q.y - p.y) / (q.x - p.x);
+    Point from{view.left, p.y + slope * (view.left - p.x)};
+    Point to{view.right, p.y + slope * (view.right - p.x)};
+    // Steep lines leave through the top or the bottom first.
+    const auto clampToRows = [&](Point& end) {
+        if (end.y > view.top) {
+            end = {p.x + (view.top - p.y) / slope, view.top};
+        } else if (end.y < view.bottom) {
+            end = {p.x + (view.bottom - p.y) / slope, view.bottom};
+        }
+    };
+    clampToRows(from);
+    clampToRows(to);
+    if (!std::isfinite(from.x) || !std::isfinite(to.x)) {
+        return std::nullopt;
+    }
+    return Polyline{{from, to}, Role::Shape};
+}
+
+bool inside(const View& view, Point p) {
+    return p.x >= view.left && p.x <= view.right && p.y >= view.bottom && p.y <= view.top;
+}
+
+}  // namespace
+
+Figure lineFigure(const Fields& fields) {
+    Figure figure;
+    const FieldNumber x1 = fields.number(Geo::kX1);
+    const FieldNumber y1 = fields.number(Geo::kY1);
+    const FieldNumber x2 = fields.number(Geo::kX2);
+    const FieldNumber y2 = fields.number(Geo::kY2);
+    if (!allDrawable(figure, {&x1, &y1, &x2, &y2})) {
+        return figure;
+    }
+    const Point p1{x1.value, y1.value};
+    const Point p2{x2.value, y2.value};
+    const std::string name1 = "(" + x1.text + ", " + y1.text + ")";
+    const std::string name2 = "(" + x2.text + ", " + y2.text + ")";
+    if (p1.x == p2.x && p1.y == p2.y) {
+        figure.refusal = "Both points are " + name1 + ": a line needs two different points.";
+        return figure;
+    }
+    const bool vertical = p1.x == p2.x;
+
+    Bounds points;
+    points.add(p1);
+    points.add(p2);
+    const double span = std::max(points.width(), points.height());
+    const double magnitude = std::max({std::abs(p1.x), std::abs(p1.y), std::abs(p2.x), std::abs(p2.y)});
+    if (span < magnitude * 1e-9) {
+        figure.refusal =
+            "The two points are too close together, for their distance from the origin, to draw apart.";
+        return figure;
+    }
+    // The origin and the intercepts join the view when that keeps the points
+    // a fair size in it; far away, they are named instead.
+    const double slope = vertical ? 0 : (p2.y - p1.y) / (p2.x - p1.x);
+    const double intercept = p1.y - slope * p1.x;
+    Bounds all = points;
+    all.add({0, 0});
+    if (!vertical) {
+        all.add({0, intercept});
+    }
+    const Bounds& framed = std::max(all.width(), all.height()) <= span * 4 ? all : points;
+    figure.view = framed.padded(0.15, 0);
+    addAxes(figure);
+
+    if (vertical) {
+        figure.polylines.push_back({{{p1.x, figure.view.bottom}, {p1.x, figure.view.top}}, Role::Shape});
+    } else if (std::optional<Polyline> line = acrossView(p1, p2, figure.view)) {
+        figure.polylines.push_back(*line);
+    }
+    const bool firstLeft = p1.x < p2.x || (p1.x == p2.x && p1.y < p2.y);
+    figure.markers.push_back({p1, Role::Shape});
+    figure.markers.push_back({p2, Role::Shape});
+    figure.labels.push_back({p1, "Point 1 " + name1, firstLeft ? Place::AboveLeft : Place::AboveRight});
+    figure.labels.push_back({p2, "Point 2 " + name2, firstLeft ? Place::AboveRight : Place::AboveLeft});
+
+    const std::string distance = fields.text(Geo::kDistance);
+    figure.dimensions.push_back(
+        {firstLeft ? p1 : p2, firstLeft ? p2 : p1, -span * 0.08, "distance " + distance});
+
+    const FieldNumber midX = fields.number(Geo::kMidX);
+    const FieldNumber midY = fields.number(Geo::kMidY);
+    std::string midpoint = midX.text + ", " + midY.text;
+    if (midX.whyNot().empty() && midY.whyNot().empty() && inside(figure.view, {midX.value, midY.value})) {
+        figure.markers.push_back({{midX.value, midY.value}, Role::Result});
+        // Across the line from the distance's dimension, which stands on its right.
+        const Place place = vertical    ? Place::Left
+                            : slope > 0 ? Place::AboveLeft
+                            : slope < 0 ? Place::AboveRight
+                                        : Place::Above;
+        figure.labels.push_back(
+            {{midX.value, midY.value}, "midpoint (" + midpoint + ")", place, Role::Result});
+    } else {
+        figure.notes.push_back("Midpoint " + midpoint + " is not on the picture.");
+    }
+
+    const std::string slopeText = fields.text(Geo::kSlope);
+    std::string intercepts;
+    if (vertical) {
+        figure.notes.push_back("Vertical line: the slope is undefined (" + slopeText + "), no y-intercept.");
+    } else {
+        figure.notes.push_back("Slope " + slopeText);
+        // Both y-intercepts as the fields give them: through point 1 and through point 2.
+        for (const int id : {Geo::kIntercept1, Geo::kIntercept2}) {
+            const FieldNumber field = fields.number(id);
+            if (!intercepts.empty() && field.text == fields.text(Geo::kIntercept1)) {
+                continue;
+            }
+            intercepts += (intercepts.empty() ? "" : " and ") + field.text;
+            const Point at{0, field.value};
+            if (field.whyNot().empty() && inside(figure.view, at)) {
+                figure.markers.push_back({at, Role::Result});
+                figure.labels.push_back({at, "y-intercept " + field.text,
+                                         id == Geo::kIntercept1 ? Place::AboveLeft : Place::BelowLeft,
+                                         Role::Result});
+            } else {
+                figure.notes.push_back(field.name + " " + field.text + " is not on the picture.");
+            }
+        }
+        if (slope != 0) {
+            const Point crossing{-intercept / slope + 0.0, 0};
+            if (inside(figure.view, crossing)) {
+                figure.markers.push_back({crossing, Role::Result});
+                figure.labels.push_back(
+                    {crossing, "x-intercept " + numberText(crossing.x), Place::BelowRight, Role::Result});
+            }
+        }
+    }
+    figure.description = (vertical ? "Vertical line through " : "Line through ") + name1 + " and " + name2 +
+                         "; slope " + (vertical ? "undefined" : slopeText) +
+                         (vertical ? std::string() : "; y-intercept " + intercepts) + "; distance " +
+                         distance + "; midpoint " + midpoint;
+    return figure;
+}
+
+}  // namespace figure

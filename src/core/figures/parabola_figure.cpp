@@ -1,0 +1,133 @@
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "core/figures/figure_fields.h"
+#include "core/solvers/quad.h"
+
+namespace figure {
+
+namespace {
+
+// Enough points that the sampled parabola looks smooth at any window size.
+constexpr int kSamples = 240;
+
+double valueAt(double a, double b, double c, double x) {
+    return a * x * x + b * x + c;
+}
+
+// True when x makes a x^2 + b x + c vanish to within the rounding of its terms.
+bool solves(double a, double b, double c, double x) {
+    const double size = std::abs(a * x * x) + std::abs(b * x) + std::abs(c);
+    return std::abs(valueAt(a, b, c, x)) <= size * 1e-9;
+}
+
+}  // namespace
+
+Figure parabolaFigure(const Fields& fields) {
+    Figure figure;
+    const FieldNumber a = fields.number(Quad::kA);
+    const FieldNumber b = fields.number(Quad::kB);
+    const FieldNumber c = fields.number(Quad::kC);
+    if (!allDrawable(figure, {&a, &b, &c})) {
+        return figure;
+    }
+    if (a.value == 0) {
+        figure.refusal =
+            a.name + " is " + a.text + ": the equation is not quadratic, so there is no parabola to draw.";
+        return figure;
+    }
+    const double vertexX = -b.value / (2 * a.value);
+    const double vertexY = valueAt(a.value, b.value, c.value, vertexX);
+
+    // The x-values as the fields show them, where they are real roots of the
+    // equation as it stands.
+    std::vector<std::pair<double, std::string>> roots;
+    for (const int id : {Quad::kRoot1, Quad::kRoot2}) {
+        const FieldNumber root = fields.number(id);
+        if (!root.whyNot().empty()) {
+            continue;
+        }
+        if (!solves(a.value, b.value, c.value, root.value)) {
+            figure.notes.push_back(root.name + " " + root.text +
+                                   " does not solve the equation as it stands.");
+            continue;
+        }
+        if (roots.empty() || roots.front().second != root.text) {
+            roots.emplace_back(root.value, root.text);
+        }
+    }
+
+    // Wide enough to show the x-values with room beside them, or where none
+    // is shown, the parabola rising as far above its vertex as the vertex
+    // lies from the axis.
+    double halfWidth = 0;
+    for (const auto& root : roots) {
+        halfWidth = std::max(halfWidth, std::abs(root.first - vertexX));
+    }
+    if (halfWidth == 0) {
+        halfWidth = vertexY != 0 ? std::sqrt(std::abs(vertexY / a.value)) : std::max(std::abs(vertexX), 1.0);
+    }
+    halfWidth *= 1.6;
+    const double left = vertexX - halfWidth;
+    const double right = vertexX + halfWidth;
+    const double edgeY = valueAt(a.value, b.value, c.value, right);
+    const double bottom = std::min({vertexY, edgeY, 0.0});
+    const double top = std::max({vertexY, edgeY, 0.0});
+    const double magnitude = std::max({std::abs(left), std::abs(right), std::abs(bottom), std::abs(top)});
+    if (!std::isfinite(magnitude) || magnitude > kLargest * kLargest) {
+        figure.refusal = "The parabola's numbers are too large to draw to scale.";
+        return figure;
+    }
+    if (!(right - left > magnitude * 1e-9) || !(top - bottom > magnitude * 1e-12)) {
+        figure.refusal = "The parabola is too narrow for its distance from the origin to draw to scale.";
+        return figure;
+    }
+    const double padY = (top - bottom) * 0.1;
+    figure.view = {left, bottom - padY, right, top + padY};
+    figure.equalScale = false;
+    addAxes(figure);
+
+    figure.polylines.push_back({{{vertexX, figure.view.bottom}, {vertexX, figure.view.top}}, Role::Guide});
+    Polyline curve{{}, Role::Shape, false, true};
+    curve.points.reserve(kSamples + 1);
+    for (int i = 0; i <= kSamples; ++i) {
+        const double x = left + (right - left) * i / kSamples;
+        curve.points.push_back({x, valueAt(a.value, b.value, c.value, x)});
+    }
+    figure.polylines.push_back(std::move(curve));
+
+    const bool upward = a.value > 0;
+    const std::string vertex = numberText(vertexX) + ", " + numberText(vertexY);
+    figure.markers.push_back({{vertexX, vertexY}, Role::Shape});
+    figure.labels.push_back(
+        {{vertexX, vertexY}, "vertex (" + vertex + ")", upward ? Place::BelowRight : Place::AboveRight});
+    std::string xValues;
+    for (std::size_t i = 0; i < roots.size(); ++i) {
+        figure.markers.push_back({{roots[i].first, 0}, Role::Result});
+        // Outside the parabola, where the curve leaves room beside the axis.
+        const Place place = roots[i].first < vertexX ? (upward ? Place::BelowLeft : Place::AboveLeft)
+                                                     : (upward ? Place::BelowRight : Place::AboveRight);
+        figure.labels.push_back({{roots[i].first, 0}, "x = " + roots[i].second, place, Role::Result});
+        xValues += (i == 0 ? "" : " and ") + roots[i].second;
+    }
+    // Whether the parabola meets the axis is the coefficients' to say; the
+    // fields may not have been worked out for them yet.
+    const bool real = b.value * b.value - (a.value * 4) * c.value >= 0;
+    if (!real) {
+        figure.notes.push_back("No real x-value: the parabola does not meet the x axis.");
+    }
+    const auto term = [](const std::string& text) { return text.starts_with('-') ? "(" + text + ")" : text; };
+    figure.notes.insert(figure.notes.begin(),
+                        term(a.text) + " x\u00B2 + " + term(b.text) + " x + " + term(c.text) + " = 0");
+
+    figure.description = std::string("Parabola opening ") + (upward ? "upward" : "downward") + "; " +
+                         (!real               ? std::string("no real x-value")
+                          : roots.empty()     ? std::string("x-values not yet found")
+                          : roots.size() == 1 ? "one x-value, " + xValues
+                                              : "x-values " + xValues) +
+                         "; vertex at " + vertex;
+    return figure;
+}
+
+}  // namespace figure

@@ -1,0 +1,175 @@
+#include "core/figures/svg_writer.h"
+
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+#include "core/figures/scene.h"
+
+namespace figure {
+
+namespace {
+
+constexpr double kFontSize = 13;
+
+// Text as XML character data or an attribute value. Control characters have
+// no place in XML 1.0 and are left out.
+void appendEscaped(std::string& out, std::string_view text) {
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&apos;";
+                break;
+            default:
+                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n') {
+                    out += c;
+                }
+        }
+    }
+}
+
+// Shortest round-trip form, so the problem's units lose nothing.
+void appendExact(std::string& out, double value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+// Page coordinates to a thousandth of a pixel: finer than any screen shows.
+void appendNumber(std::string& out, double value) {
+    appendExact(out, std::round(value * 1000) / 1000 + 0.0);
+}
+
+void appendPoints(std::string& out, const std::vector<Point>& points, void (*append)(std::string&, double)) {
+    const char* separator = "";
+    for (const Point& p : points) {
+        out += separator;
+        append(out, p.x);
+        out += ',';
+        append(out, p.y);
+        separator = " ";
+    }
+}
+
+const char* roleName(Role role) {
+    switch (role) {
+        case Role::Axis:
+            return "axis";
+        case Role::Guide:
+            return "guide";
+        case Role::Result:
+            return "result";
+        case Role::Dimension:
+            return "dimension";
+        case Role::Shape:
+            break;
+    }
+    return "shape";
+}
+
+const char* anchorName(Anchor anchor) {
+    switch (anchor) {
+        case Anchor::Middle:
+            return "middle";
+        case Anchor::End:
+            return "end";
+        case Anchor::Start:
+            break;
+    }
+    return "start";
+}
+
+// Light colours by default, dark ones where the viewer prefers a dark scheme.
+constexpr std::string_view kStyle =
+    ".page{fill:#ffffff}polyline,polygon{fill:none;stroke-width:1.5;stroke-linejoin:round}"
+    "text{font-family:'Liberation Sans',Arial,sans-serif;fill:#1a1a1a}"
+    ".axis{stroke:#8c8c8c;stroke-width:1}.shape{stroke:#1c4f9c}"
+    ".guide{stroke:#8c8c8c;stroke-width:1;stroke-dasharray:5 4}.result{stroke:#b3261e}"
+    ".dimension{stroke:#2e7d32;stroke-width:1}"
+    "circle.result,text.result{fill:#b3261e;stroke:none}polygon.dimension,text.dimension{fill:#2e7d32;stroke:"
+    "none}"
+    "@media (prefers-color-scheme:dark){.page{fill:#1e1e1e}text{fill:#e6e6e6}.shape{stroke:#8ab4f8}"
+    ".result{stroke:#f28b82}circle.result,text.result{fill:#f28b82}"
+    ".dimension{stroke:#81c995}polygon.dimension,text.dimension{fill:#81c995}}";
+
+}  // namespace
+
+std::string toSvg(const Figure& figure, double width, double height) {
+    const Scene scene = layOut(figure, width, height, kFontSize);
+    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
+    out += " width=\"";
+    appendNumber(out, width);
+    out += "\" height=\"";
+    appendNumber(out, height);
+    out += "\" viewBox=\"0 0 ";
+    appendNumber(out, width);
+    out += ' ';
+    appendNumber(out, height);
+    out += "\" font-size=\"";
+    appendNumber(out, kFontSize);
+    out += "\">\n<title>";
+    appendEscaped(out, figure.title);
+    out += "</title>\n<desc>";
+    appendEscaped(out, figure.drawable() ? figure.description : figure.refusal);
+    out += "</desc>\n<style>";
+    out += kStyle;
+    out += "</style>\n<rect class=\"page\" width=\"100%\" height=\"100%\"/>\n";
+    for (const Stroke& stroke : scene.strokes) {
+        out += stroke.closed ? "<polygon class=\"" : "<polyline class=\"";
+        out += roleName(stroke.role);
+        out += "\" points=\"";
+        appendPoints(out, stroke.points, appendNumber);
+        if (!stroke.source.empty()) {
+            out += "\" data-points=\"";
+            appendPoints(out, stroke.source, appendExact);
+        }
+        out += "\"/>\n";
+    }
+    for (const Fill& fill : scene.fills) {
+        out += "<polygon class=\"";
+        out += roleName(fill.role);
+        out += "\" points=\"";
+        appendPoints(out, fill.polygon, appendNumber);
+        out += "\"/>\n";
+    }
+    for (const Dot& dot : scene.dots) {
+        out += "<circle class=\"";
+        out += roleName(dot.role);
+        out += "\" cx=\"";
+        appendNumber(out, dot.centre.x);
+        out += "\" cy=\"";
+        appendNumber(out, dot.centre.y);
+        out += "\" r=\"";
+        appendNumber(out, dot.radius);
+        out += "\"/>\n";
+    }
+    for (const Text& text : scene.texts) {
+        out += "<text class=\"";
+        out += roleName(text.role);
+        out += "\" x=\"";
+        appendNumber(out, text.at.x);
+        out += "\" y=\"";
+        appendNumber(out, text.at.y);
+        out += "\" text-anchor=\"";
+        out += anchorName(text.anchor);
+        out += "\">";
+        appendEscaped(out, text.text);
+        out += "</text>\n";
+    }
+    out += "</svg>\n";
+    return out;
+}
+
+}  // namespace figure
