@@ -7,7 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/tools.h"
+
 namespace {
+
+// A control's id as the command line writes it.
+std::string id(int controlId) {
+    return std::to_string(controlId);
+}
 
 struct Outcome {
     int status;
@@ -28,8 +35,8 @@ struct CommandLine {
     const char* name;
     std::vector<std::string> words;
     int status;
-    const char* out;  // expected at the start of standard output
-    const char* err;  // expected within standard error
+    std::string out;  // expected at the start of standard output
+    std::string err;  // expected within standard error
     const char* input = "";
 };
 
@@ -59,7 +66,7 @@ const CommandLine kCommandLines[] = {
      "Input\t2\nMeters\t0.609756097560976\n",
      ""},
     {"BlanksAndMnemonicsIgnored",
-     {"--tool", "quadratic formula", "--set", "#1010=1", "--press", "find x-value(s)"},
+     {"--tool", "quadratic formula", "--set", "#" + id(Quad::kA) + "=1", "--press", "find x-value(s)"},
      0,
      "Coefficient a\t1\n",
      ""},
@@ -87,9 +94,14 @@ const CommandLine kCommandLines[] = {
     {"Json",
      {"--tool", "Numbers", "--set", "Roman numeral=\"\\\t\x01", "--json"},
      0,
-     R"({"tool": "Numbers", "fields": [{"id": 1010, "name": "Roman numeral", "text": "\"\\\t\u0001"}, )",
+     R"({"tool": "Numbers", "fields": [{"id": )" + id(Numbers::kRoman) +
+         R"(, "name": "Roman numeral", "text": "\"\\\t\u0001"}, )",
      ""},
-    {"List", {"--tool", "Weight", "--list"}, 0, "Input\t1010\tfield\ng\t1022\tunit button\n", ""},
+    {"List",
+     {"--tool", "Weight", "--list"},
+     0,
+     "Input\t" + id(Weight::kInput) + "\tfield\ng\t" + id(Weight::kGramsUnit) + "\tunit button\n",
+     ""},
     {"Tools", {"--tools"}, 0, "Geo\tMathematics\tLine Functions\n", ""},
     {"UnknownTool",
      {"--tool", "Trigonometry"},
@@ -102,7 +114,12 @@ const CommandLine kCommandLines[] = {
      "",
      "Length has no field 'Yards'; its fields are: Input"},
     {"UnknownButton", {"--tool", "Length", "--press", "yd"}, 2, "", "its buttons are: m, cm"},
-    {"AmbiguousButton", {"--tool", "MyCalculator", "--press", "Rec"}, 2, "", "#1019 and #1020 and #1021"},
+    {"AmbiguousButton",
+     {"--tool", "MyCalculator", "--press", "Rec"},
+     2,
+     "",
+     "#" + id(MyCalculator::kRecall1) + " and #" + id(MyCalculator::kRecall2) + " and #" +
+         id(MyCalculator::kRecall3)},
     {"SetWithoutEquals", {"--tool", "Length", "--set", "Input"}, 2, "", "--set needs FIELD=TEXT"},
     {"StepWithoutValue", {"--tool", "Length", "--press"}, 2, "", "--press needs a value"},
     {"UnknownStep", {"--tool", "Length", "--frobnicate"}, 2, "", "unknown step '--frobnicate'"},
@@ -130,11 +147,14 @@ const CommandLine kCommandLines[] = {
     {"ListJson",
      {"--tool", "Weight", "--list", "--json"},
      0,
-     R"({"tool": "Weight", "controls": [{"id": 1010, "name": "Input", "kind": "field"}, {"id": 1022, "name": "g", "kind": "unit button"}, )",
+     R"({"tool": "Weight", "controls": [{"id": )" + id(Weight::kInput) +
+         R"(, "name": "Input", "kind": "field"}, {"id": )" + id(Weight::kGramsUnit) +
+         R"(, "name": "g", "kind": "unit button"}, )",
      ""},
     {"ListTakesNoSteps", {"--tool", "Weight", "--list", "--press", "g"}, 2, "", "--list takes no steps"},
     {"EachLineARow",
-     {"--tool", "Length", "--each", "Input", "--press", "ft", "--fields", "meters,#1010", "--header"},
+     {"--tool", "Length", "--each", "Input", "--press", "ft", "--fields", "meters,#" + id(Length::kInput),
+      "--header"},
      0,
      "Meters\tInput\n0.609756097560976\t2\n1.06707317073171\t3.5\n0\t0\n",
      "",
@@ -158,8 +178,11 @@ const CommandLine kCommandLines[] = {
     {"EachJson",
      {"--tool", "Numbers", "--each", "Arabic number", "--press", "<<", "--fields", "Roman numeral", "--json"},
      1,
-     R"({"line": 1, "tool": "Numbers", "fields": [{"id": 1010, "name": "Roman numeral", "text": "MCMLXXXVII"}], "messages": []}
-{"line": 2, "tool": "Numbers", "fields": [{"id": 1010, "name": "Roman numeral", "text": ""}], "messages": ["Number must be between 1 and 3999!"]}
+     R"({"line": 1, "tool": "Numbers", "fields": [{"id": )" + id(Numbers::kRoman) +
+         R"(, "name": "Roman numeral", "text": "MCMLXXXVII"}], "messages": []}
+{"line": 2, "tool": "Numbers", "fields": [{"id": )" +
+         id(Numbers::kRoman) +
+         R"(, "name": "Roman numeral", "text": ""}], "messages": ["Number must be between 1 and 3999!"]}
 )",
      "brimlet: line 2: Number must be between 1 and 3999!\n",
      "1987\n4000"},

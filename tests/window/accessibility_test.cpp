@@ -6,6 +6,9 @@
 #include <utility>
 
 #include "core/app/command_table.h"
+#include "core/calculators/my_calculator.h"
+#include "core/calculators/simple_calc.h"
+#include "core/converters/degrees.h"
 #include "core/converters/length.h"
 #include "core/converters/numbers.h"
 #include "core/converters/weight.h"
@@ -18,6 +21,11 @@
 #include "window/window_harness.h"
 
 namespace {
+
+using harness::fieldTexts;
+using harness::focused;
+using harness::steps;
+using harness::typed;
 
 QAccessibleInterface* accessible(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget);
@@ -240,12 +248,12 @@ private Q_SLOTS:
             TextAccessible::adopt(&plain);
             plain.setPlainText(sample);
         } else if (kind == QLatin1String("line edit")) {
-            window = harness::openTool(32773);  // Length
-            harness::lineEdit(window, 1010)->setText(sample);
-            widget = harness::control(window, 1010);
+            window = harness::openTool<Length>();  // Length
+            harness::lineEdit(window, Length::kInput)->setText(sample);
+            widget = harness::control(window, Length::kInput);
         } else {
-            window = harness::openTool(32793);  // advanced calculator
-            widget = harness::control(window, 1010);
+            window = harness::openTool<MyCalculator>();  // advanced calculator
+            widget = harness::control(window, MyCalculator::kDisplay);
             dynamic_cast<LongTextView*>(widget)->setText(sample);
         }
         QAccessibleTextInterface* text = accessible(widget)->textInterface();
@@ -285,9 +293,9 @@ private Q_SLOTS:
     }
 
     void unitButtonPressActionConverts() {
-        ToolWindow* window = harness::openTool(32773);  // Length
-        harness::type(window, 1010, QStringLiteral("2"));
-        QAbstractButton* feet = harness::button(window, 1025);
+        ToolWindow* window = harness::openTool<Length>();  // Length
+        harness::type(window, Length::kInput, QStringLiteral("2"));
+        QAbstractButton* feet = harness::button(window, Length::kFeetUnit);
         QVERIFY(feet != nullptr && feet->text() == QStringLiteral("ft"));
         QAccessibleInterface* iface = accessible(feet);
         QAccessibleActionInterface* actions = iface->actionInterface();
@@ -300,32 +308,33 @@ private Q_SLOTS:
         actions->doAction(QAccessibleActionInterface::pressAction());
         QTRY_VERIFY(feet->isChecked());
         QVERIFY(iface->state().checked);
-        QCOMPARE(harness::text(window, 1014), QStringLiteral("2"));   // feet
-        QCOMPARE(harness::text(window, 1013), QStringLiteral("24"));  // inches
-        QVERIFY(harness::text(window, 1011) != QStringLiteral("0"));  // metres
+        QCOMPARE(harness::text(window, Length::kFeet), QStringLiteral("2"));     // feet
+        QCOMPARE(harness::text(window, Length::kInches), QStringLiteral("24"));  // inches
+        QVERIFY(harness::text(window, Length::kMeters) != QStringLiteral("0"));  // metres
 
         // "Toggle" on a pressed unit button converts again instead of releasing it.
-        harness::type(window, 1010, QStringLiteral("1"));
+        harness::type(window, Length::kInput, QStringLiteral("1"));
         actions->doAction(QAccessibleActionInterface::toggleAction());
-        QTRY_COMPARE(harness::text(window, 1013), QStringLiteral("12"));
+        QTRY_COMPARE(harness::text(window, Length::kInches), QStringLiteral("12"));
         QVERIFY(feet->isChecked());
         window->reject();
     }
 
     void pressAnswersBeforeTheHandlersBox() {
-        ToolWindow* window = harness::openTool(32779);  // Temperature
-        harness::type(window, 1010, QStringLiteral("x"));
+        ToolWindow* window = harness::openTool<Degrees>();  // Temperature
+        harness::type(window, Degrees::kInput, QStringLiteral("x"));
         harness::MessageCatcher catcher;
-        QAccessibleActionInterface* actions = accessible(harness::button(window, 1023))->actionInterface();
+        QAccessibleActionInterface* actions =
+            accessible(harness::button(window, Degrees::kFahrenheitUnit))->actionInterface();
         actions->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(catcher.messages.isEmpty());
         QTRY_COMPARE(catcher.answered, 1);
-        QCOMPARE(harness::text(window, 1010), QStringLiteral("0"));
+        QCOMPARE(harness::text(window, Degrees::kInput), QStringLiteral("0"));
 
         // Nothing for a button that cannot be clicked.
-        harness::type(window, 1010, QStringLiteral("x"));
-        harness::button(window, 1000)->setEnabled(false);
-        accessible(harness::button(window, 1000))
+        harness::type(window, Degrees::kInput, QStringLiteral("x"));
+        harness::button(window, Degrees::kClearData)->setEnabled(false);
+        accessible(harness::button(window, Degrees::kClearData))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
         window->hide();
@@ -342,15 +351,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
-        QTest::newRow("converter result") << 32773 << "t1010=2 1025"
-                                          << "1011"
-                                          << "0.609756097560976";
-        QTest::newRow("calculator display") << 32793 << "1006 1007"
-                                            << "1010"
-                                            << "8";
-        QTest::newRow("calculator history") << 32793 << "1006 1023"
-                                            << "1052"
-                                            << " + ";
+        QTest::newRow("converter result")
+            << harness::commandOf<Length>()
+            << QString::fromStdString(steps({typed(Length::kInput, "2"), Length::kFeetUnit}))
+            << QString::number(Length::kMeters) << "0.609756097560976";
+        QTest::newRow("calculator display")
+            << harness::commandOf<MyCalculator>()
+            << QString::fromStdString(steps({MyCalculator::kDigit7, MyCalculator::kDigit8}))
+            << QString::number(MyCalculator::kDisplay) << "8";
+        QTest::newRow("calculator history")
+            << harness::commandOf<MyCalculator>()
+            << QString::fromStdString(steps({MyCalculator::kDigit7, MyCalculator::kPlus}))
+            << QString::number(MyCalculator::kHistory) << " + ";
     }
 
     // A press that changes fields shows a notification of what changed, in
@@ -360,15 +372,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("commandId");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("converter") << 32779 << "t1010=100 1022"
+        QTest::newRow("converter") << harness::commandOf<Degrees>()
+                                   << QString::fromStdString(
+                                          steps({typed(Degrees::kInput, "100"), Degrees::kCelsiusUnit}))
                                    << "First result 212, Second result 373.15, Unit of the first result "
                                       "Farengeit, Unit of the second result Kelvin";
-        QTest::newRow("nothing changes") << 32779 << "1000"
-                                         << "";
-        QTest::newRow("calculator") << 32793 << "1006"
-                                    << "Display 7";
-        QTest::newRow("basic calculator keys") << 32792 << "f1010 k12+3="
-                                               << "Display 15";
+        QTest::newRow("nothing changes")
+            << harness::commandOf<Degrees>() << QString::fromStdString(steps({Degrees::kClearData})) << "";
+        QTest::newRow("calculator") << harness::commandOf<MyCalculator>()
+                                    << QString::fromStdString(steps({MyCalculator::kDigit7})) << "Display 7";
+        QTest::newRow("basic calculator keys")
+            << harness::commandOf<SimpleCalc>()
+            << QString::fromStdString(steps({focused(SimpleCalc::kDisplay), "k12+3="})) << "Display 15";
     }
 
     void pressesAnnounceWhatChanged() {
@@ -389,25 +404,28 @@ private Q_SLOTS:
     // An arrow key in a row of unit buttons moves the focus and presses: the
     // button arrives described by the results, and loses them when left.
     void arrowKeyIntroducesTheButtonWithItsResults() {
-        ToolWindow* window = harness::openTool(32779);  // Temperature
-        harness::type(window, 1010, QStringLiteral("100"));
-        harness::click(window, 1022);
+        ToolWindow* window = harness::openTool<Degrees>();  // Temperature
+        harness::type(window, Degrees::kInput, QStringLiteral("100"));
+        harness::click(window, Degrees::kCelsiusUnit);
         const harness::AccessibleEvents events;
         harness::key(window, Qt::Key_Right);
         QCOMPARE(events.notices, QStringList());
-        QCOMPARE(
-            events.descriptions,
-            QStringList(QStringLiteral("1023=First result 37.7777777777778, Second result 310.927777777778, "
-                                       "Unit of the first result Celcius")));
-        QCOMPARE(window->focusWidget(), harness::button(window, 1023));
+        QCOMPARE(events.descriptions,
+                 QStringList(QString::number(Degrees::kFahrenheitUnit) +
+                             QStringLiteral("=First result 37.7777777777778, Second result 310.927777777778, "
+                                            "Unit of the first result Celcius")));
+        QCOMPARE(window->focusWidget(), harness::button(window, Degrees::kFahrenheitUnit));
         // On to the next: the one left forgets its results, and the reader is told.
         harness::key(window, Qt::Key_Right);
-        QCOMPARE(events.descriptions.mid(1, 1), QStringList(QStringLiteral("1023=")));
-        QCOMPARE(harness::button(window, 1023)->accessibleDescription(), QString());
-        QVERIFY(harness::button(window, 1024)->accessibleDescription().startsWith(QStringLiteral("First")));
+        QCOMPARE(events.descriptions.mid(1, 1),
+                 QStringList(QString::number(Degrees::kFahrenheitUnit) + QLatin1Char('=')));
+        QCOMPARE(harness::button(window, Degrees::kFahrenheitUnit)->accessibleDescription(), QString());
+        QVERIFY(harness::button(window, Degrees::kKelvinUnit)
+                    ->accessibleDescription()
+                    .startsWith(QStringLiteral("First")));
         harness::key(window, Qt::Key_Tab, Qt::ShiftModifier);
-        QCOMPARE(window->focusWidget(), harness::button(window, 1023));
-        QCOMPARE(harness::button(window, 1024)->accessibleDescription(), QString());
+        QCOMPARE(window->focusWidget(), harness::button(window, Degrees::kFahrenheitUnit));
+        QCOMPARE(harness::button(window, Degrees::kKelvinUnit)->accessibleDescription(), QString());
         window->reject();
     }
 
@@ -417,15 +435,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("commandId");
         QTest::addColumn<int>("field");
         QTest::addColumn<QStringList>("labels");
-        QTest::newRow("label left") << 32791 << int(Planets::kMeanDistance)
+        QTest::newRow("label left") << harness::commandOf<Planets>() << int(Planets::kMeanDistance)
                                     << QStringList{"Mean distance from Sun, 10^6 km:"};
-        QTest::newRow("right column") << 32791 << int(Planets::kMass) << QStringList{"Mass (Earth=1):"};
-        QTest::newRow("unit right") << 32781 << int(Weight::kGrams) << QStringList{"Grams"};
-        QTest::newRow("label above") << 32774 << int(Numbers::kArabic) << QStringList{"Arabic:"};
-        QTest::newRow("between two fields") << 32784 << int(Quad::kRoot2) << QStringList{"and     X ="};
-        QTest::newRow("input named by it") << 32782 << int(Geo::kX1) << QStringList{"Point 1:"};
-        QTest::newRow("nearer input not named") << 32782 << int(Geo::kSlope) << QStringList{"Slope:"};
-        QTest::newRow("equation term") << 32784 << int(Quad::kA) << QStringList{};
+        QTest::newRow("right column")
+            << harness::commandOf<Planets>() << int(Planets::kMass) << QStringList{"Mass (Earth=1):"};
+        QTest::newRow("unit right") << harness::commandOf<Weight>() << int(Weight::kGrams)
+                                    << QStringList{"Grams"};
+        QTest::newRow("label above") << harness::commandOf<Numbers>() << int(Numbers::kArabic)
+                                     << QStringList{"Arabic:"};
+        QTest::newRow("between two fields")
+            << harness::commandOf<Quad>() << int(Quad::kRoot2) << QStringList{"and     X ="};
+        QTest::newRow("input named by it")
+            << harness::commandOf<Geo>() << int(Geo::kX1) << QStringList{"Point 1:"};
+        QTest::newRow("nearer input not named")
+            << harness::commandOf<Geo>() << int(Geo::kSlope) << QStringList{"Slope:"};
+        QTest::newRow("equation term") << harness::commandOf<Quad>() << int(Quad::kA) << QStringList{};
     }
 
     void labelsBelongToTheirFields() {
@@ -448,9 +472,10 @@ private Q_SLOTS:
     // The Roman numeral window is named as its menu item, captioned as ever;
     // its arrows say which way they convert.
     void romanNumeralsSayWhatTheyAre() {
-        ToolWindow* window = harness::openTool(32774);
+        ToolWindow* window = harness::openTool<Numbers>();
         QCOMPARE(window->windowTitle(), QStringLiteral("Dialog"));
-        QCOMPARE(accessible(window)->text(QAccessible::Name), harness::menuItem(32774)->text());
+        QCOMPARE(accessible(window)->text(QAccessible::Name),
+                 harness::menuItem(harness::commandOf<Numbers>())->text());
         QCOMPARE(accessible(harness::control(window, Numbers::kToArabic))->text(QAccessible::Description),
                  QStringLiteral("Roman to Arabic"));
         QCOMPARE(accessible(harness::control(window, Numbers::kToRoman))->text(QAccessible::Description),
@@ -472,13 +497,13 @@ private Q_SLOTS:
     }
 
     void plainButtonPressActionClicks() {
-        ToolWindow* window = harness::openTool(32793);  // advanced calculator
-        QAbstractButton* seven = harness::button(window, 1006);
+        ToolWindow* window = harness::openTool<MyCalculator>();  // advanced calculator
+        QAbstractButton* seven = harness::button(window, MyCalculator::kDigit7);
         QAccessibleActionInterface* actions = accessible(seven)->actionInterface();
         QVERIFY(actions != nullptr);
         actions->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(harness::text(window, 1010), QStringLiteral("7"));
-        QCOMPARE(accessible(harness::control(window, 1052))->text(QAccessible::Name),
+        QTRY_COMPARE(harness::text(window, MyCalculator::kDisplay), QStringLiteral("7"));
+        QCOMPARE(accessible(harness::control(window, MyCalculator::kHistory))->text(QAccessible::Name),
                  QStringLiteral("History"));
         window->reject();
     }

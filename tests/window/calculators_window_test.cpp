@@ -19,59 +19,110 @@
 
 namespace {
 
-constexpr int kAdvancedCalculator = 32793;
-constexpr int kBasicCalculator = 32792;
-constexpr int kDisplay = 1010;
-constexpr int kHistory = 1052;
+using harness::fieldTexts;
+using harness::focused;
+using harness::steps;
+using harness::typed;
+
+const int kAdvancedCalculator = harness::commandOf<MyCalculator>();
+const int kBasicCalculator = harness::commandOf<SimpleCalc>();
+// Both calculators show their number in a display of the same id.
+static_assert(static_cast<int>(MyCalculator::kDisplay) == static_cast<int>(SimpleCalc::kDisplay));
+constexpr int kDisplay = MyCalculator::kDisplay;
 
 // One scenario: a fresh window of a calculator, then steps for harness::runSteps.
 struct Scenario {
     const char* name;
     int command;
-    const char* steps;
+    std::string steps;
     const char* display;
     const char* history;  // nullptr: not checked (the basic calculator has none)
 };
 
 const Scenario kScenarios[] = {
-    {"AdvancedEntry", kAdvancedCalculator, "1000 1012 1004 1011", "-1.5", "1.5(-)"},
-    {"AdvancedStoreRecall", kAdvancedCalculator, "1000 1012 1004 1011 1017 1027 1020", "-1.5",
-     "1.5(-)[sto2][clr]-1.5"},
-    {"AdvancedLeftToRight", kAdvancedCalculator, "1001 1023 1002 1025 1003 1022", "20",
-     "2 + 3 = 5;   * 4 = 20;  "},
-    {"AdvancedCalculateButton", kAdvancedCalculator, "1001 1033 1000 1009 1030", "1024", "2^10 = 1024;  "},
-    {"AdvancedFunction", kAdvancedCalculator, "1002 1009 1037", "-0.988032", "30(sin) = -0.988032;  "},
-    {"AdvancedDivideByZero", kAdvancedCalculator, "1004 1026 1009 1022", "1.#INF", "5 / 0 = 1.#INF;  "},
-    {"AdvancedTypedMemory", kAdvancedCalculator, "t1013=abc 1019 1006", "abc7", "abc7"},
-    {"AdvancedEnterPressesCalculate", kAdvancedCalculator, "1001 1023 1002 f1013 kR", "5", "2 + 3 = 5;  "},
-    {"AdvancedEnterPressesFocusedButton", kAdvancedCalculator, "1001 f1004 kR", "25", "25"},
+    {"AdvancedEntry", kAdvancedCalculator,
+     steps({MyCalculator::kDigit1, MyCalculator::kPoint, MyCalculator::kDigit5, MyCalculator::kSign}), "-1.5",
+     "1.5(-)"},
+    {"AdvancedStoreRecall", kAdvancedCalculator,
+     steps({MyCalculator::kDigit1, MyCalculator::kPoint, MyCalculator::kDigit5, MyCalculator::kSign,
+            MyCalculator::kStore2, MyCalculator::kClear, MyCalculator::kRecall2}),
+     "-1.5", "1.5(-)[sto2][clr]-1.5"},
+    {"AdvancedLeftToRight", kAdvancedCalculator,
+     steps({MyCalculator::kDigit2, MyCalculator::kPlus, MyCalculator::kDigit3, MyCalculator::kTimes,
+            MyCalculator::kDigit4, MyCalculator::kEquals}),
+     "20", "2 + 3 = 5;   * 4 = 20;  "},
+    {"AdvancedCalculateButton", kAdvancedCalculator,
+     steps({MyCalculator::kDigit2, MyCalculator::kRaise, MyCalculator::kDigit1, MyCalculator::kDigit0,
+            MyCalculator::kCalculate}),
+     "1024", "2^10 = 1024;  "},
+    {"AdvancedFunction", kAdvancedCalculator,
+     steps({MyCalculator::kDigit3, MyCalculator::kDigit0, MyCalculator::kSin}), "-0.988032",
+     "30(sin) = -0.988032;  "},
+    {"AdvancedDivideByZero", kAdvancedCalculator,
+     steps({MyCalculator::kDigit5, MyCalculator::kDividedBy, MyCalculator::kDigit0, MyCalculator::kEquals}),
+     "1.#INF", "5 / 0 = 1.#INF;  "},
+    {"AdvancedTypedMemory", kAdvancedCalculator,
+     steps({typed(MyCalculator::kMemory1, "abc"), MyCalculator::kRecall1, MyCalculator::kDigit7}), "abc7",
+     "abc7"},
+    {"AdvancedEnterPressesCalculate", kAdvancedCalculator,
+     steps({MyCalculator::kDigit2, MyCalculator::kPlus, MyCalculator::kDigit3,
+            focused(MyCalculator::kMemory1), "kR"}),
+     "5", "2 + 3 = 5;  "},
+    {"AdvancedEnterPressesFocusedButton", kAdvancedCalculator,
+     steps({MyCalculator::kDigit2, focused(MyCalculator::kDigit5), "kR"}), "25", "25"},
     // Typed keys press their buttons; Enter is "Calculate (=)" but on a focused button.
-    {"AdvancedKeys", kAdvancedCalculator, "f1010 k12+3=", "15", "12 + 3 = 15;  "},
-    {"AdvancedKeysAfterClick", kAdvancedCalculator, "1000 k2*3=", "36", "12 * 3 = 36;  "},
-    {"AdvancedEnterKeyOnDisplay", kAdvancedCalculator, "f1010 k9/4R", "2.25", "9 / 4 = 2.25;  "},
-    {"AdvancedBackspaceKey", kAdvancedCalculator, "f1010 k123B", "12", "123[del]"},
-    {"AdvancedKeysInAMemoryStayThere", kAdvancedCalculator, "1001 f1014 k5+", "2", "2"},
-    {"AdvancedBlankButton", kAdvancedCalculator, "1001 1051", "2", "2"},
-    {"BasicButtons", kBasicCalculator, "1000 1001 1023 1002 1030", "15", nullptr},
-    {"BasicFifteenDigits", kBasicCalculator, "1000 1026 1002 1030", "0.333333333333333", nullptr},
-    {"BasicDivideByZero", kBasicCalculator, "1000 1026 1009 1030", "1.#INF", nullptr},
-    {"BasicSignAndPoint", kBasicCalculator, "1012 1004 1011 1025 1003 1030", "-2", nullptr},
-    {"BasicBackAndClear", kBasicCalculator, "1000 1001 1043 1023 1027 1008", "9", nullptr},
-    {"BasicNewNumberAfterResult", kBasicCalculator, "1001 1023 1001 1030 1006", "7", nullptr},
-    {"BasicKeys", kBasicCalculator, "k12+3=", "15", nullptr},
-    {"BasicKeysLeftToRight", kBasicCalculator, "k2+3*4=", "20", nullptr},
-    {"BasicReturnIsEquals", kBasicCalculator, "k1/8R", "0.125", nullptr},
-    {"BasicBackspace", kBasicCalculator, "k123B", "12", nullptr},
-    {"BasicDeleteClears", kBasicCalculator, "k5+D3R", "3", nullptr},
-    {"BasicPointKey", kBasicCalculator, "k.5*4=", "2", nullptr},
+    {"AdvancedKeys", kAdvancedCalculator, steps({focused(MyCalculator::kDisplay), "k12+3="}), "15",
+     "12 + 3 = 15;  "},
+    {"AdvancedKeysAfterClick", kAdvancedCalculator, steps({MyCalculator::kDigit1, "k2*3="}), "36",
+     "12 * 3 = 36;  "},
+    {"AdvancedEnterKeyOnDisplay", kAdvancedCalculator, steps({focused(MyCalculator::kDisplay), "k9/4R"}),
+     "2.25", "9 / 4 = 2.25;  "},
+    {"AdvancedBackspaceKey", kAdvancedCalculator, steps({focused(MyCalculator::kDisplay), "k123B"}), "12",
+     "123[del]"},
+    {"AdvancedKeysInAMemoryStayThere", kAdvancedCalculator,
+     steps({MyCalculator::kDigit2, focused(MyCalculator::kMemory2), "k5+"}), "2", "2"},
+    {"AdvancedBlankButton", kAdvancedCalculator, steps({MyCalculator::kDigit2, MyCalculator::kUnusedKey1}),
+     "2", "2"},
+    {"BasicButtons", kBasicCalculator,
+     steps({SimpleCalc::kDigit1, SimpleCalc::kDigit2, SimpleCalc::kPlus, SimpleCalc::kDigit3,
+            SimpleCalc::kEquals}),
+     "15", nullptr},
+    {"BasicFifteenDigits", kBasicCalculator,
+     steps({SimpleCalc::kDigit1, SimpleCalc::kDividedBy, SimpleCalc::kDigit3, SimpleCalc::kEquals}),
+     "0.333333333333333", nullptr},
+    {"BasicDivideByZero", kBasicCalculator,
+     steps({SimpleCalc::kDigit1, SimpleCalc::kDividedBy, SimpleCalc::kDigit0, SimpleCalc::kEquals}), "1.#INF",
+     nullptr},
+    {"BasicSignAndPoint", kBasicCalculator,
+     steps({SimpleCalc::kPoint, SimpleCalc::kDigit5, SimpleCalc::kSign, SimpleCalc::kTimes,
+            SimpleCalc::kDigit4, SimpleCalc::kEquals}),
+     "-2", nullptr},
+    {"BasicBackAndClear", kBasicCalculator,
+     steps({SimpleCalc::kDigit1, SimpleCalc::kDigit2, SimpleCalc::kBack, SimpleCalc::kPlus,
+            SimpleCalc::kClear, SimpleCalc::kDigit9}),
+     "9", nullptr},
+    {"BasicNewNumberAfterResult", kBasicCalculator,
+     steps({SimpleCalc::kDigit2, SimpleCalc::kPlus, SimpleCalc::kDigit2, SimpleCalc::kEquals,
+            SimpleCalc::kDigit7}),
+     "7", nullptr},
+    {"BasicKeys", kBasicCalculator, steps({"k12+3="}), "15", nullptr},
+    {"BasicKeysLeftToRight", kBasicCalculator, steps({"k2+3*4="}), "20", nullptr},
+    {"BasicReturnIsEquals", kBasicCalculator, steps({"k1/8R"}), "0.125", nullptr},
+    {"BasicBackspace", kBasicCalculator, steps({"k123B"}), "12", nullptr},
+    {"BasicDeleteClears", kBasicCalculator, steps({"k5+D3R"}), "3", nullptr},
+    {"BasicPointKey", kBasicCalculator, steps({"k.5*4="}), "2", nullptr},
     // ',' is the keypad's decimal key of a decimal-comma keyboard layout.
-    {"BasicKeypadDecimalKey", kBasicCalculator, "k1,5*2=", "3", nullptr},
-    {"BasicKeysAfterClick", kBasicCalculator, "1004 k*6=", "30", nullptr},
+    {"BasicKeypadDecimalKey", kBasicCalculator, steps({"k1,5*2="}), "3", nullptr},
+    {"BasicKeysAfterClick", kBasicCalculator, steps({SimpleCalc::kDigit5, "k*6="}), "30", nullptr},
     // Return is "=" even when a clicked key keeps the focus.
-    {"BasicReturnAfterClick", kBasicCalculator, "1004 k*6R", "30", nullptr},
-    {"BasicBackspaceOnButton", kBasicCalculator, "1000 1001 1002 kB", "12", nullptr},
-    {"BasicDeleteOnButton", kBasicCalculator, "1004 1023 kD3=", "3", nullptr},
-    {"BasicReturnOnFocusedButtonIsEquals", kBasicCalculator, "1001 1023 1003 f1003 kR", "6", nullptr},
+    {"BasicReturnAfterClick", kBasicCalculator, steps({SimpleCalc::kDigit5, "k*6R"}), "30", nullptr},
+    {"BasicBackspaceOnButton", kBasicCalculator,
+     steps({SimpleCalc::kDigit1, SimpleCalc::kDigit2, SimpleCalc::kDigit3, "kB"}), "12", nullptr},
+    {"BasicDeleteOnButton", kBasicCalculator, steps({SimpleCalc::kDigit5, SimpleCalc::kPlus, "kD3="}), "3",
+     nullptr},
+    {"BasicReturnOnFocusedButtonIsEquals", kBasicCalculator,
+     steps({SimpleCalc::kDigit2, SimpleCalc::kPlus, SimpleCalc::kDigit4, focused(SimpleCalc::kDigit4), "kR"}),
+     "6", nullptr},
 };
 
 }  // namespace
@@ -87,7 +138,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("history");
         QTest::addColumn<bool>("hasHistory");
         for (const Scenario& s : kScenarios) {
-            QTest::newRow(s.name) << s.command << QString::fromUtf8(s.steps) << QString::fromUtf8(s.display)
+            QTest::newRow(s.name) << s.command << QString::fromStdString(s.steps)
+                                  << QString::fromUtf8(s.display)
                                   << QString::fromUtf8(s.history != nullptr ? s.history : "")
                                   << (s.history != nullptr);
         }
@@ -105,7 +157,7 @@ private Q_SLOTS:
         QVERIFY(window != nullptr && window->isVisible());
         QCOMPARE(harness::text(window, kDisplay), display);
         if (hasHistory) {
-            QCOMPARE(harness::text(window, kHistory), history);
+            QCOMPARE(harness::text(window, MyCalculator::kHistory), history);
         }
         window->close();
     }
@@ -171,14 +223,16 @@ private Q_SLOTS:
         ToolWindow* window = harness::openTool(kAdvancedCalculator);
         QVERIFY(window != nullptr);
         harness::MessageCatcher catcher;
-        harness::runSteps(window, "1056 1000 1006 1000 1036");  // Help, then 171 n!
+        harness::runSteps(window,
+                          steps({MyCalculator::kHelp, MyCalculator::kDigit1, MyCalculator::kDigit7,
+                                 MyCalculator::kDigit1, MyCalculator::kFactorial}));  // Help, then 171 n!
         QCOMPARE(catcher.messages.size(), 2);
         QVERIFY(catcher.messages[0].startsWith(
             QStringLiteral("Explanation of the meaning of 'not-so-obvious' buttons!\n\n[Sto]")));
         QVERIFY(catcher.messages[0].endsWith(QStringLiteral("screen.\n\nClick [OK] to go back.")));
         QCOMPARE(catcher.messages[1], QStringLiteral("Please enter an integer between 1 and 170"));
         QCOMPARE(harness::text(window, kDisplay), QString());
-        QCOMPARE(harness::text(window, kHistory), QStringLiteral("171! = ;  "));
+        QCOMPARE(harness::text(window, MyCalculator::kHistory), QStringLiteral("171! = ;  "));
         window->close();
     }
 
@@ -186,9 +240,9 @@ private Q_SLOTS:
         ToolWindow* first = harness::openTool(kBasicCalculator);
         ToolWindow* second = harness::openTool(kBasicCalculator);
         QVERIFY(first != nullptr && second != nullptr && first != second);
-        harness::runSteps(first, "1000 1023");
-        harness::runSteps(second, "1001");
-        harness::runSteps(first, "1002 1030");
+        harness::runSteps(first, steps({SimpleCalc::kDigit1, SimpleCalc::kPlus}));
+        harness::runSteps(second, steps({SimpleCalc::kDigit2}));
+        harness::runSteps(first, steps({SimpleCalc::kDigit3, SimpleCalc::kEquals}));
         QCOMPARE(harness::text(first, kDisplay), QStringLiteral("4"));
         QCOMPARE(harness::text(second, kDisplay), QStringLiteral("2"));
         first->close();

@@ -14,44 +14,67 @@
 #include "core/app/command_table.h"
 #include "core/app/field_table.h"
 #include "core/app/tool_runner.h"
-#include "core/converters/degrees.h"
-#include "core/converters/length.h"
-#include "core/converters/numbers.h"
+#include "support/tools.h"
 #include "window/window_harness.h"
 
 namespace {
 
+using harness::fieldTexts;
+using harness::focused;
+using harness::steps;
+using harness::typed;
+
 struct Case {
-    const char* name;
-    int commandId;
-    const char* steps;  // as harness::runSteps reads them
+    const char* name;  // the tool's class
+    std::string steps;
 };
 
 // Every tool, with refused input and calculator sequences among the steps.
 const Case kCases[] = {
-    {"Geo", 32782, "t1010=1 t1011=2 t1012=4 t1013=6.5 1000 t1012=x 1000"},
-    {"Pythegor", 32783, "t1010=3 t1011=4 1000 1002 t1011=4.5 1002"},
-    {"Quad", 32784, "t1010=1 t1011=-3 t1012=2 1000 t1010=0 1000"},
-    {"Uncert", 32787, "t1010=10 t1011=5 1000 t1012=x 1001"},
-    {"Bend", 32788, "t1010=2 t1011=1 t1012=90 1000 1001"},
-    {"TheCombination", 32785, "t1010=5 t1011=2 1000 t1010=200 1000"},
-    {"Permutation", 32786, "t1010=6 t1011=3 1000 t1011=2.5 1000"},
-    {"Prefixes", 32789, "t1010=6 1000 1018 1003 1002 1019"},
-    {"Periodic", 32790, "1000 1087 1054 1093"},
-    {"Planets", 32791, "1002 1008 1004"},
-    {"MyCalculator", 32793, "1001 1023 1002 1022 1034 t1013=5é😀 1019 1043 1043 1056"},
-    {"SimpleCalc", 32792, "k12+3= 1026 1002 1030 k7B9*2R"},
-    {"Energy", 32771, "t1010=2 1022 1026"},
-    {"Force", 32772, "t1010=3 1024 t1010= 1023"},
-    {"Length", 32773, "t1010=2é 1025 t1010=y 1022"},
-    {"Numbers", 32774, "t1011=1987 1002 t1010=MCMXCIV 1000 t1010=ABC 1000 t1011=0 1002"},
-    {"Power", 32775, "t1010=1 1022 1024"},
-    {"Pressures", 32776, "t1010=1 1022 1000"},
-    {"DegreesRadians", 32777, "t1010=180 1000 t1011=1 1000 1001"},
-    {"Speed", 32778, "t1010=100 1025 1001"},
-    {"Degrees", 32779, "t1010=100 1022 t1010=z 1024"},
-    {"Time", 32780, "t1010=3600 1022 1025"},
-    {"Weight", 32781, "t1010=5 1024 1000"},
+    {"Geo", steps({typed(Geo::kX1, "1"), typed(Geo::kY1, "2"), typed(Geo::kX2, "4"), typed(Geo::kY2, "6.5"),
+                   Geo::kCalculate, typed(Geo::kX2, "x"), Geo::kCalculate})},
+    {"Pythegor", steps({typed(Pythegor::kSide1, "3"), typed(Pythegor::kSide2, "4"), Pythegor::kFindHypotenuse,
+                        Pythegor::kCheckTriple, typed(Pythegor::kSide2, "4.5"), Pythegor::kCheckTriple})},
+    {"Quad", steps({typed(Quad::kA, "1"), typed(Quad::kB, "-3"), typed(Quad::kC, "2"), Quad::kFindRoots,
+                    typed(Quad::kA, "0"), Quad::kFindRoots})},
+    {"Uncert",
+     steps({typed(Uncert::kValue1, "10"), typed(Uncert::kPercent1, "5"), Uncert::kCalcAbsUncertainty,
+            typed(Uncert::kValue2, "x"), Uncert::kCalcPercentUncertainty})},
+    {"Bend", steps({typed(Bend::kRadius, "2"), typed(Bend::kThickness, "1"), typed(Bend::kAngle, "90"),
+                    Bend::kCalculate, Bend::kClearData})},
+    {"TheCombination",
+     steps({typed(TheCombination::kN, "5"), typed(TheCombination::kR, "2"), TheCombination::kCalculate,
+            typed(TheCombination::kN, "200"), TheCombination::kCalculate})},
+    {"Permutation", steps({typed(Permutation::kN, "6"), typed(Permutation::kR, "3"), Permutation::kCalculate,
+                           typed(Permutation::kR, "2.5"), Permutation::kCalculate})},
+    {"Prefixes", steps({typed(Prefixes::kPower, "6"), Prefixes::kLookUp, Prefixes::kKeypadPlusMinus,
+                        Prefixes::kKeyE1, Prefixes::kPlusMinus, Prefixes::kKeypadLookUp})},
+    {"Periodic", steps({elementButton("H"), elementButton("He"), elementButton("B"), elementButton("Og")})},
+    {"Planets", steps({Planets::kEarth, Planets::kPluto, Planets::kJupiter})},
+    {"MyCalculator",
+     steps({MyCalculator::kDigit2, MyCalculator::kPlus, MyCalculator::kDigit3, MyCalculator::kEquals,
+            MyCalculator::kSqrt, typed(MyCalculator::kMemory1, "5é😀"), MyCalculator::kRecall1,
+            MyCalculator::kBack, MyCalculator::kBack, MyCalculator::kHelp})},
+    {"SimpleCalc",
+     steps({"k12+3=", SimpleCalc::kDividedBy, SimpleCalc::kDigit3, SimpleCalc::kEquals, "k7B9*2R"})},
+    {"Energy", steps({typed(Energy::kInput, "2"), Energy::kJoulesUnit, Energy::kKilowattHoursUnit})},
+    {"Force",
+     steps({typed(Force::kInput, "3"), Force::kPoundsUnit, typed(Force::kInput, ""), Force::kDynesUnit})},
+    {"Length", steps({typed(Length::kInput, "2é"), Length::kFeetUnit, typed(Length::kInput, "y"),
+                      Length::kMetersUnit})},
+    {"Numbers", steps({typed(Numbers::kArabic, "1987"), Numbers::kToRoman, typed(Numbers::kRoman, "MCMXCIV"),
+                       Numbers::kToArabic, typed(Numbers::kRoman, "ABC"), Numbers::kToArabic,
+                       typed(Numbers::kArabic, "0"), Numbers::kToRoman})},
+    {"Power", steps({typed(Power::kInput, "1"), Power::kHorsepowerUnit, Power::kFootPoundsPerSecondUnit})},
+    {"Pressures", steps({typed(Pressures::kInput, "1"), Pressures::kAtmUnit, Pressures::kClearData})},
+    {"DegreesRadians",
+     steps({typed(DegreesRadians::kDegrees, "180"), DegreesRadians::kConvert,
+            typed(DegreesRadians::kRadians, "1"), DegreesRadians::kConvert, DegreesRadians::kClearData})},
+    {"Speed", steps({typed(Speed::kInput, "100"), Speed::kKilometersPerHourUnit, Speed::kClearData})},
+    {"Degrees", steps({typed(Degrees::kInput, "100"), Degrees::kCelsiusUnit, typed(Degrees::kInput, "z"),
+                       Degrees::kKelvinUnit})},
+    {"Time", steps({typed(Time::kInput, "3600"), Time::kSecondsUnit, Time::kDaysUnit})},
+    {"Weight", steps({typed(Weight::kInput, "5"), Weight::kPoundsUnit, Weight::kClearData})},
 };
 
 // A column of values converted by --each, value by value by one-shot runs, and
@@ -116,7 +139,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("commandId");
         QTest::addColumn<QString>("steps");
         for (const Case& c : kCases) {
-            QTest::newRow(c.name) << c.commandId << QString::fromUtf8(c.steps);
+            QTest::newRow(c.name) << commandIdOf(c.name) << QString::fromStdString(c.steps);
         }
     }
 

@@ -10,20 +10,29 @@
 
 #include <vector>
 
+#include "core/converters/degrees.h"
+#include "core/converters/degrees_radians.h"
+#include "core/converters/length.h"
+#include "core/converters/numbers.h"
+#include "core/converters/pressures.h"
+#include "core/converters/speed.h"
 #include "core/converters/weight.h"
 #include "window/window_harness.h"
 
 namespace {
 
-constexpr int kPressure = 32776;
-constexpr int kRadians = 32777;
-constexpr int kLength = 32773;
-constexpr int kNumbers = 32774;
-constexpr int kSpeed = 32778;
-constexpr int kTemperature = 32779;
-constexpr int kWeight = 32781;
+const int kPressure = harness::commandOf<Pressures>();
+const int kRadians = harness::commandOf<DegreesRadians>();
+const int kLength = harness::commandOf<Length>();
+const int kNumbers = harness::commandOf<Numbers>();
+const int kSpeed = harness::commandOf<Speed>();
+const int kTemperature = harness::commandOf<Degrees>();
+const int kWeight = harness::commandOf<Weight>();
 
-constexpr int kInput = 1010;
+// A unit converter's input: the field it exchanges first.
+int inputOf(ToolWindow* window) {
+    return window->tool().bindings().front().controlId;
+}
 
 // The ids of the buttons that are checked, in the order given.
 QList<int> checkedAmong(ToolWindow* window, const QList<int>& ids) {
@@ -50,10 +59,23 @@ private Q_SLOTS:
         QTest::addColumn<int>("command");
         QTest::addColumn<QList<int>>("units");
         QTest::addColumn<int>("clearData");
-        QTest::newRow("Temperature") << kTemperature << QList<int>{1022, 1023, 1024} << 1000;
-        QTest::newRow("Length") << kLength << QList<int>{1022, 1023, 1024, 1025, 1026, 1027, 1053} << 1001;
-        QTest::newRow("Weight") << kWeight << QList<int>{1022, 1023, 1024, 1025} << 1000;
-        QTest::newRow("Pressure") << kPressure << QList<int>{1022, 1023, 1024, 1025, 1026, 1027} << 1000;
+        QTest::newRow("Temperature") << kTemperature
+                                     << QList<int>{Degrees::kCelsiusUnit, Degrees::kFahrenheitUnit,
+                                                   Degrees::kKelvinUnit}
+                                     << int(Degrees::kClearData);
+        QTest::newRow("Length") << kLength << QList<int>{Length::kMetersUnit,    Length::kCentimetersUnit,
+                                                         Length::kInchesUnit,    Length::kFeetUnit,
+                                                         Length::kMilesUnit,     Length::kKilometersUnit,
+                                                         Length::kLightYearsUnit}
+                                << int(Length::kClearData);
+        QTest::newRow("Weight") << kWeight
+                                << QList<int>{Weight::kGramsUnit, Weight::kKilogramsUnit, Weight::kPoundsUnit,
+                                              Weight::kOuncesUnit}
+                                << int(Weight::kClearData);
+        QTest::newRow("Pressure") << kPressure << QList<int>{Pressures::kAtmUnit,  Pressures::kMmHgUnit,
+                                                             Pressures::kTorrUnit, Pressures::kPaUnit,
+                                                             Pressures::kKPaUnit,  Pressures::kNm2Unit}
+                                  << int(Pressures::kClearData);
     }
 
     void unitButtonsShowThePressedOne() {
@@ -88,7 +110,7 @@ private Q_SLOTS:
         QFETCH(int, command);
         QFETCH(QList<int>, units);
         ToolWindow* window = harness::openTool(command);
-        harness::type(window, kInput, "1");
+        harness::type(window, inputOf(window), "1");
         harness::click(window, units.first());
         const auto fields = [window] {
             QStringList texts;
@@ -139,17 +161,17 @@ private Q_SLOTS:
     void temperatureThroughClicks() {
         ToolWindow* window = harness::openTool(kTemperature);
         QVERIFY(window != nullptr);
-        QCOMPARE(harness::text(window, 1013), QString());
-        harness::type(window, kInput, "100");
-        harness::click(window, 1022);
-        QCOMPARE(harness::text(window, 1011), QStringLiteral("212"));
-        QCOMPARE(harness::text(window, 1013), QStringLiteral("Farengeit"));
-        QCOMPARE(harness::text(window, 1012), QStringLiteral("373.15"));
-        QCOMPARE(harness::text(window, 1014), QStringLiteral("Kelvin"));
-        harness::type(window, kInput, "0");
-        harness::click(window, 1024);
-        QCOMPARE(harness::text(window, 1012), QStringLiteral("-459.67"));
-        QCOMPARE(harness::text(window, 1014), QStringLiteral("Farengeit"));
+        QCOMPARE(harness::text(window, Degrees::kFirstName), QString());
+        harness::type(window, Degrees::kInput, "100");
+        harness::click(window, Degrees::kCelsiusUnit);
+        QCOMPARE(harness::text(window, Degrees::kFirstResult), QStringLiteral("212"));
+        QCOMPARE(harness::text(window, Degrees::kFirstName), QStringLiteral("Farengeit"));
+        QCOMPARE(harness::text(window, Degrees::kSecondResult), QStringLiteral("373.15"));
+        QCOMPARE(harness::text(window, Degrees::kSecondName), QStringLiteral("Kelvin"));
+        harness::type(window, Degrees::kInput, "0");
+        harness::click(window, Degrees::kKelvinUnit);
+        QCOMPARE(harness::text(window, Degrees::kSecondResult), QStringLiteral("-459.67"));
+        QCOMPARE(harness::text(window, Degrees::kSecondName), QStringLiteral("Farengeit"));
     }
 
     void enterInTheInputPressesClearData_data() {
@@ -157,13 +179,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("unit");
         QTest::addColumn<QList<int>>("results");
         QTest::addColumn<QString>("inputAfter");
-        QTest::newRow("Length") << kLength << 1025 << QList<int>{1011, 1012, 1013, 1014, 1017, 1016, 1018}
+        QTest::newRow("Length") << kLength << int(Length::kFeetUnit)
+                                << QList<int>{Length::kMeters,    Length::kCentimeters, Length::kInches,
+                                              Length::kFeet,      Length::kMiles,       Length::kKilometers,
+                                              Length::kLightYears}
                                 << QStringLiteral("0");
         // Pressure's Clear Data has no tab stop, but it is still the default button.
-        QTest::newRow("Pressure") << kPressure << 1022 << QList<int>{1011, 1012, 1013, 1014, 1017, 1016}
+        QTest::newRow("Pressure") << kPressure << int(Pressures::kAtmUnit)
+                                  << QList<int>{Pressures::kAtm, Pressures::kMmHg, Pressures::kTorr,
+                                                Pressures::kPa,  Pressures::kKPa,  Pressures::kNm2}
                                   << QStringLiteral("0");
         // The weight converter's Clear Data keeps the input.
-        QTest::newRow("Weight") << kWeight << 1024 << QList<int>{1011, 1012, 1013, 1014}
+        QTest::newRow("Weight") << kWeight << int(Weight::kPoundsUnit)
+                                << QList<int>{Weight::kGrams, Weight::kKilograms, Weight::kPounds,
+                                              Weight::kOunces}
                                 << QStringLiteral("3");
     }
 
@@ -174,15 +203,15 @@ private Q_SLOTS:
         QFETCH(QString, inputAfter);
         ToolWindow* window = harness::openTool(command);
         QVERIFY(window != nullptr);
-        harness::type(window, kInput, "2");
+        harness::type(window, inputOf(window), "2");
         harness::click(window, unit);
         QVERIFY(harness::text(window, results.first()) != QStringLiteral("0"));
 
-        harness::type(window, kInput, "3");
-        QCOMPARE(window->focusWidget(), harness::control(window, kInput));
+        harness::type(window, inputOf(window), "3");
+        QCOMPARE(window->focusWidget(), harness::control(window, inputOf(window)));
         harness::key(window, Qt::Key_Return);
         QVERIFY(window->isVisible());
-        QCOMPARE(harness::text(window, kInput), inputAfter);
+        QCOMPARE(harness::text(window, inputOf(window)), inputAfter);
         for (const int id : results) {
             QCOMPARE(harness::text(window, id), QStringLiteral("0"));
         }
@@ -192,24 +221,27 @@ private Q_SLOTS:
     void enterOnAFocusedUnitButtonPressesIt() {
         ToolWindow* window = harness::openTool(kTemperature);
         QVERIFY(window != nullptr);
-        harness::type(window, kInput, "212");
-        harness::control(window, 1023)->setFocus();
+        harness::type(window, inputOf(window), "212");
+        harness::control(window, Degrees::kFahrenheitUnit)->setFocus();
         harness::key(window, Qt::Key_Return);
-        QCOMPARE(harness::text(window, 1011), QStringLiteral("100"));
-        QCOMPARE(harness::text(window, 1013), QStringLiteral("Celcius"));
-        QCOMPARE(checkedAmong(window, {1022, 1023, 1024}), QList<int>{1023});
+        QCOMPARE(harness::text(window, Degrees::kFirstResult), QStringLiteral("100"));
+        QCOMPARE(harness::text(window, Degrees::kFirstName), QStringLiteral("Celcius"));
+        QCOMPARE(
+            checkedAmong(window, {Degrees::kCelsiusUnit, Degrees::kFahrenheitUnit, Degrees::kKelvinUnit}),
+            QList<int>{Degrees::kFahrenheitUnit});
         QVERIFY(window->isVisible());
     }
 
     void enterConvertsDegreesAndRadians() {
         ToolWindow* window = harness::openTool(kRadians);
         QVERIFY(window != nullptr);
-        harness::type(window, kInput, "90");
+        harness::type(window, inputOf(window), "90");
         harness::key(window, Qt::Key_Return);
-        QCOMPARE(harness::text(window, 1011), QStringLiteral("1.57"));
-        QCOMPARE(harness::text(window, 1012), QStringLiteral("0.24963"));
-        harness::click(window, 1001);
-        for (const int id : {1010, 1011, 1012}) {
+        QCOMPARE(harness::text(window, DegreesRadians::kRadians), QStringLiteral("1.57"));
+        QCOMPARE(harness::text(window, DegreesRadians::kRevolutions), QStringLiteral("0.24963"));
+        harness::click(window, DegreesRadians::kClearData);
+        for (const int id :
+             {DegreesRadians::kDegrees, DegreesRadians::kRadians, DegreesRadians::kRevolutions}) {
             QCOMPARE(harness::text(window, id), QStringLiteral("0"));
         }
     }
@@ -217,60 +249,61 @@ private Q_SLOTS:
     void wordInTheInputBringsTheMessage() {
         ToolWindow* window = harness::openTool(kSpeed);
         QVERIFY(window != nullptr);
-        harness::type(window, kInput, "1");
-        harness::click(window, 1025);
-        harness::type(window, kInput, "fast");
+        harness::type(window, inputOf(window), "1");
+        harness::click(window, Speed::kKilometersPerHourUnit);
+        harness::type(window, inputOf(window), "fast");
         harness::MessageCatcher catcher;
-        harness::click(window, 1022);
+        harness::click(window, Speed::kMetersPerSecondUnit);
         QCOMPARE(catcher.messages, QStringList{QStringLiteral("Please enter a number.")});
         // The handler went on with the input held before and wrote it back.
-        QCOMPARE(harness::text(window, kInput), QStringLiteral("1"));
-        QCOMPARE(harness::text(window, 1012), QStringLiteral("3.28"));
-        QCOMPARE(window->focusWidget(), harness::control(window, kInput));
-        QCOMPARE(checkedAmong(window, {1022, 1025}), QList<int>{1022});
+        QCOMPARE(harness::text(window, inputOf(window)), QStringLiteral("1"));
+        QCOMPARE(harness::text(window, Speed::kFeetPerSecond), QStringLiteral("3.28"));
+        QCOMPARE(window->focusWidget(), harness::control(window, inputOf(window)));
+        QCOMPARE(checkedAmong(window, {Speed::kMetersPerSecondUnit, Speed::kKilometersPerHourUnit}),
+                 QList<int>{Speed::kMetersPerSecondUnit});
     }
 
     void wordInAResultFieldIsReplaced() {
         ToolWindow* window = harness::openTool(kTemperature);
         QVERIFY(window != nullptr);
-        harness::type(window, kInput, "32");
-        harness::type(window, 1012, "warm");
+        harness::type(window, inputOf(window), "32");
+        harness::type(window, Degrees::kSecondResult, "warm");
         harness::MessageCatcher catcher;
-        harness::click(window, 1023);
+        harness::click(window, Degrees::kFahrenheitUnit);
         QCOMPARE(catcher.messages, QStringList{QStringLiteral("Please enter a number.")});
-        QCOMPARE(harness::text(window, 1011), QStringLiteral("0"));
-        QCOMPARE(harness::text(window, 1012), QStringLiteral("273.15"));
+        QCOMPARE(harness::text(window, Degrees::kFirstResult), QStringLiteral("0"));
+        QCOMPARE(harness::text(window, Degrees::kSecondResult), QStringLiteral("273.15"));
     }
 
     void romanNumerals() {
         ToolWindow* window = harness::openTool(kNumbers);
         QVERIFY(window != nullptr);
-        harness::type(window, 1011, "1994");
-        harness::click(window, 1002);
-        QCOMPARE(harness::text(window, 1010), QStringLiteral("MCMXCIV"));
+        harness::type(window, Numbers::kArabic, "1994");
+        harness::click(window, Numbers::kToRoman);
+        QCOMPARE(harness::text(window, Numbers::kRoman), QStringLiteral("MCMXCIV"));
 
-        harness::type(window, 1010, "mmvii");
-        harness::click(window, 1000);
-        QCOMPARE(harness::text(window, 1011), QStringLiteral("2007"));
+        harness::type(window, Numbers::kRoman, "mmvii");
+        harness::click(window, Numbers::kToArabic);
+        QCOMPARE(harness::text(window, Numbers::kArabic), QStringLiteral("2007"));
 
         harness::MessageCatcher catcher;
-        harness::type(window, 1010, "IIII");
-        harness::click(window, 1000);
-        harness::type(window, 1011, "4000");
-        harness::click(window, 1002);
+        harness::type(window, Numbers::kRoman, "IIII");
+        harness::click(window, Numbers::kToArabic);
+        harness::type(window, Numbers::kArabic, "4000");
+        harness::click(window, Numbers::kToRoman);
         QCOMPARE(catcher.messages,
                  (QStringList{QStringLiteral("Please enter a Roman numeral between I and MMMCMXCIX."),
                               QStringLiteral("Number must be between 1 and 3999!")}));
-        QCOMPARE(harness::text(window, 1010), QString());
-        QCOMPARE(harness::text(window, 1011), QString());
+        QCOMPARE(harness::text(window, Numbers::kRoman), QString());
+        QCOMPARE(harness::text(window, Numbers::kArabic), QString());
 
         // Enter in a field presses Clear Data, the default button.
-        harness::type(window, 1011, "12");
-        harness::click(window, 1002);
-        harness::control(window, 1011)->setFocus();
+        harness::type(window, Numbers::kArabic, "12");
+        harness::click(window, Numbers::kToRoman);
+        harness::control(window, Numbers::kArabic)->setFocus();
         harness::key(window, Qt::Key_Return);
-        QCOMPARE(harness::text(window, 1010), QString());
-        QCOMPARE(harness::text(window, 1011), QString());
+        QCOMPARE(harness::text(window, Numbers::kRoman), QString());
+        QCOMPARE(harness::text(window, Numbers::kArabic), QString());
         QVERIFY(window->isVisible());
     }
 };

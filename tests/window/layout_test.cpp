@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "core/app/command_table.h"
+#include "core/converters/length.h"
 #include "core/resources/resource_ids.h"
 #include "ui/dialog/dialog_units.h"
 #include "ui/dialog/group_frame.h"
@@ -163,18 +164,18 @@ private Q_SLOTS:
     }
 
     void windowsKeepTheirSizeWhateverTheSystemFont() {
-        ToolWindow* before = harness::openTool(32773);
+        ToolWindow* before = harness::openTool<Length>();
         const QSize size = before->size();
-        const QRect input = harness::control(before, 1010)->geometry();
+        const QRect input = harness::control(before, Length::kInput)->geometry();
         before->reject();
 
         const QFont systemFont = QApplication::font();
         QFont large = systemFont;
         large.setPointSize(12);
         QApplication::setFont(large);
-        ToolWindow* after = harness::openTool(32773);
+        ToolWindow* after = harness::openTool<Length>();
         QCOMPARE(after->size(), size);
-        QCOMPARE(harness::control(after, 1010)->geometry(), input);
+        QCOMPARE(harness::control(after, Length::kInput)->geometry(), input);
         QVERIFY(clipped(after).isEmpty());
         after->reject();
         QApplication::setFont(systemFont);

@@ -4,17 +4,14 @@
 #include <QTest>
 #include <climits>
 
+#include "core/calculators/my_calculator.h"
 #include "ui/dialog/long_text_view.h"
 #include "window/window_harness.h"
 
 namespace {
 
-constexpr int kAdvancedCalculator = 32793;
-constexpr int kDisplay = 1010;
-constexpr int kMemory1 = 1013;
-constexpr int kHistory = 1052;
-constexpr int kRecall1 = 1019;
-constexpr int kDigit1 = 1000;
+const int kAdvancedCalculator = harness::commandOf<MyCalculator>();
+using enum MyCalculator::Control;
 
 LongTextView* view(ToolWindow* window, int id) {
     return dynamic_cast<LongTextView*>(harness::control(window, id));
@@ -53,7 +50,7 @@ private Q_SLOTS:
 
         harness::click(window, kRecall1);
         harness::click(window, kDigit1);  // the display is now one longer than a user may type
-        harness::click(window, 1016);     // Sto into memory 1
+        harness::click(window, kStore1);
         QCOMPARE(memory->text().size(), 32768);
         QCOMPARE(memory->text(), harness::text(window, kDisplay));
         window->reject();
@@ -62,7 +59,7 @@ private Q_SLOTS:
     void assistiveToolsReadTheWholeText() {
         ToolWindow* window = harness::openTool(kAdvancedCalculator);
         harness::click(window, kDigit1);
-        harness::click(window, kDigit1 + 1);
+        harness::click(window, kDigit2);
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(view(window, kHistory));
         QVERIFY(iface != nullptr);
         QCOMPARE(iface->role(), QAccessible::EditableText);

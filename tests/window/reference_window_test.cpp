@@ -14,23 +14,27 @@
 #include <span>
 #include <string>
 
+#include "core/reference/periodic.h"
+#include "core/reference/planets.h"
+#include "support/element_button.h"
 #include "window/window_harness.h"
 
 namespace {
 
-constexpr int kPeriodicTable = 32790;
-constexpr int kPlanetData = 32791;
+const int kPeriodicTable = harness::commandOf<Periodic>();
+const int kPlanetData = harness::commandOf<Planets>();
 
-constexpr std::array<int, 4> kElementFields{1010, 1052, 1122, 1123};
-constexpr std::array<int, 10> kPlanetFields{1010, 1011, 1012, 1013, 1014, 1017, 1016, 1018, 1019, 1020};
+constexpr std::array<int, 4> kElementFields{Periodic::kSymbolField, Periodic::kNameField,
+                                            Periodic::kAtomicWeightField, Periodic::kAtomicNumberField};
+constexpr std::array<int, 10> kPlanetFields{Planets::kMeanDistance,   Planets::kRevolutionPeriod,
+                                            Planets::kRotationPeriod, Planets::kOrbitalSpeed,
+                                            Planets::kDiameter,       Planets::kMass,
+                                            Planets::kDensity,        Planets::kGravity,
+                                            Planets::kEscapeVelocity, Planets::kMoons};
 
-// Clicks the buttons whose ids are listed, separated by spaces.
-void clickAll(ToolWindow* window, const std::string& ids) {
-    std::size_t start = 0;
-    while (start < ids.size()) {
-        const std::size_t end = std::min(ids.find(' ', start), ids.size());
-        harness::click(window, std::stoi(ids.substr(start, end - start)));
-        start = end + 1;
+void clickAll(ToolWindow* window, const QList<int>& ids) {
+    for (const int id : ids) {
+        harness::click(window, id);
     }
 }
 
@@ -50,31 +54,28 @@ class ReferenceWindowTest : public QObject {
 
 private Q_SLOTS:
     void periodicButtons_data() {
-        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Iron") << "1034"
-                              << "Fe|Iron|55.845|26";
-        QTest::newRow("Hydrogen") << "1000"
-                                  << "H|Hydrogen|1.008|1";
-        QTest::newRow("Lawrencium") << "1121"
-                                    << "Lr|Lawrencium|[266]|103";
-        QTest::newRow("NihoniumThenSodium") << "1062 1002"
-                                            << "Na|Sodium|22.990|11";
-        QTest::newRow("Tennessine") << "1034 1086"
+        QTest::newRow("Iron") << QList<int>{elementButton("Fe")} << "Fe|Iron|55.845|26";
+        QTest::newRow("Hydrogen") << QList<int>{elementButton("H")} << "H|Hydrogen|1.008|1";
+        QTest::newRow("Lawrencium") << QList<int>{elementButton("Lr")} << "Lr|Lawrencium|[266]|103";
+        QTest::newRow("NihoniumThenSodium")
+            << QList<int>{elementButton("Nh"), elementButton("Na")} << "Na|Sodium|22.990|11";
+        QTest::newRow("Tennessine") << QList<int>{elementButton("Fe"), elementButton("Ts")}
                                     << "Ts|Tennessine|[294]|117";
-        QTest::newRow("Darmstadtium") << "1062 1056"
-                                      << "Ds|Darmstadtium|[281]|110";
+        QTest::newRow("Darmstadtium")
+            << QList<int>{elementButton("Nh"), elementButton("Ds")} << "Ds|Darmstadtium|[281]|110";
     }
 
     void periodicButtons() {
-        QFETCH(QString, clicks);
+        QFETCH(QList<int>, clicks);
         QFETCH(QString, shown);
         QPointer<ToolWindow> window = harness::openTool(kPeriodicTable);
         QVERIFY(window != nullptr);
         QCOMPARE(window->windowTitle(), QStringLiteral("Periodic Table of Elements"));
         QCOMPARE(fieldTexts(window, kElementFields), QStringLiteral("|||"));
         harness::MessageCatcher catcher;
-        clickAll(window, clicks.toStdString());
+        clickAll(window, clicks);
         QVERIFY(window != nullptr && window->isVisible());
         QCOMPARE(fieldTexts(window, kElementFields), shown);
         QVERIFY(catcher.messages.isEmpty());
@@ -84,14 +85,13 @@ private Q_SLOTS:
     void periodicRowSevenIsComplete() {
         ToolWindow* window = harness::openTool(kPeriodicTable);
         QVERIFY(window != nullptr);
-        QCOMPARE(harness::button(window, 1009)->text(), QStringLiteral("Tc"));
+        QCOMPARE(harness::button(window, elementButton("Tc"))->text(), QStringLiteral("Tc"));
         const QStringList symbols{"Ds", "Rg", "Cn", "Nh", "Fl", "Mc", "Lv", "Ts", "Og"};
         const QStringList names{"Darmstadtium", "Roentgenium", "Copernicium", "Nihonium", "Flerovium",
                                 "Moscovium",    "Livermorium", "Tennessine",  "Oganesson"};
-        const std::array<int, 9> ids{1056, 1048, 1053, 1062, 1068, 1074, 1080, 1086, 1093};
-        for (std::size_t i = 0; i < ids.size(); ++i) {
+        for (std::size_t i = 0; i < 9; ++i) {
             const auto at = static_cast<qsizetype>(i);
-            QAbstractButton* button = harness::button(window, ids[i]);
+            QAbstractButton* button = harness::button(window, elementButton(symbols[at].toStdString()));
             QVERIFY(button != nullptr);
             QCOMPARE(button->text(), symbols[at]);
             QAccessibleInterface* element = QAccessible::queryAccessibleInterface(button);
@@ -99,15 +99,19 @@ private Q_SLOTS:
             QCOMPARE(element->text(QAccessible::Description),
                      names[at] + QStringLiteral(", atomic number ") + QString::number(110 + i));
         }
-        QVERIFY(harness::control(window, 1059) == nullptr);
+        // and no button stands where the table has no element.
+        for (const QAbstractButton* button :
+             window->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+            QVERIFY(periodic::findCell(button->objectName().toInt()) != nullptr);
+        }
         window->close();
     }
 
     void periodicLongNameIsReadWhole() {
         ToolWindow* window = harness::openTool(kPeriodicTable);
         QVERIFY(window != nullptr);
-        harness::click(window, 1022);
-        QLineEdit* name = harness::lineEdit(window, 1052);
+        harness::click(window, elementButton("Rf"));
+        QLineEdit* name = harness::lineEdit(window, Periodic::kNameField);
         QCOMPARE(name->text(), QStringLiteral("Rutherfordium"));
         // Wider than its field: the field shows its start and scrolls.
         QVERIFY(name->fontMetrics().horizontalAdvance(name->text()) > name->contentsRect().width());
@@ -149,7 +153,7 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         QPointer<ToolWindow> window = harness::openTool(kPeriodicTable);
         QVERIFY(window != nullptr);
-        QCOMPARE(window->focusWidget(), harness::control(window, 1000));
+        QCOMPARE(window->focusWidget(), harness::control(window, elementButton("H")));
         const QMap<QString, Qt::Key> arrows{
             {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}};
         for (const QString& step : keys.split(QLatin1Char(' '))) {
@@ -173,28 +177,28 @@ private Q_SLOTS:
     void periodicFieldsAreReadOnly() {
         ToolWindow* window = harness::openTool(kPeriodicTable);
         QVERIFY(window != nullptr);
-        harness::click(window, 1034);
+        harness::click(window, elementButton("Fe"));
         for (const int id : kElementFields) {
             QLineEdit* field = harness::lineEdit(window, id);
             QVERIFY(field != nullptr);
             QVERIFY(field->isReadOnly());
         }
-        harness::type(window, 1010, QStringLiteral("Xx"));
-        QCOMPARE(harness::text(window, 1010), QStringLiteral("Fe"));
+        harness::type(window, Periodic::kSymbolField, QStringLiteral("Xx"));
+        QCOMPARE(harness::text(window, Periodic::kSymbolField), QStringLiteral("Fe"));
         window->close();
     }
 
     void periodicOpensOnHydrogen() {
         ToolWindow* window = harness::openTool(kPeriodicTable);
         QVERIFY(window != nullptr);
-        QCOMPARE(window->focusWidget(), harness::control(window, 1000));
+        QCOMPARE(window->focusWidget(), harness::control(window, elementButton("H")));
         window->close();
     }
 
     void periodicEnterOnAButtonPressesIt() {
         QPointer<ToolWindow> window = harness::openTool(kPeriodicTable);
         QVERIFY(window != nullptr);
-        harness::control(window, 1074)->setFocus();
+        harness::control(window, elementButton("Mc"))->setFocus();
         harness::key(window, Qt::Key_Return);
         QVERIFY(window != nullptr && window->isVisible());
         QCOMPARE(fieldTexts(window, kElementFields), QStringLiteral("Mc|Moscovium|[290]|115"));
@@ -204,8 +208,8 @@ private Q_SLOTS:
     void enterInAFieldConfirms_data() {
         QTest::addColumn<int>("command");
         QTest::addColumn<int>("field");
-        QTest::newRow("Periodic") << kPeriodicTable << 1123;
-        QTest::newRow("Planets") << kPlanetData << 1020;
+        QTest::newRow("Periodic") << kPeriodicTable << int(Periodic::kAtomicNumberField);
+        QTest::newRow("Planets") << kPlanetData << int(Planets::kMoons);
     }
 
     void enterInAFieldConfirms() {
@@ -221,29 +225,29 @@ private Q_SLOTS:
     }
 
     void planetButtons_data() {
-        QTest::addColumn<QString>("clicks");
+        QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Earth") << "1002"
+        QTest::newRow("Earth") << QList<int>{Planets::kEarth}
                                << "150|1.00|0.997|29.8|12,800|1.000|5.52|9.78|11.2|1";
-        QTest::newRow("Venus") << "1001"
+        QTest::newRow("Venus") << QList<int>{Planets::kVenus}
                                << "108|0.615|-243|35.0|12,100|0.815|5.20|8.60|10.3|None";
-        QTest::newRow("Jupiter") << "1004"
+        QTest::newRow("Jupiter") << QList<int>{Planets::kJupiter}
                                  << "778|11.9|0.409|13.1|143,000|318|1.31|22.9|59.5|16 + ring";
-        QTest::newRow("PlutoAfterUranus") << "1006 1008"
+        QTest::newRow("PlutoAfterUranus") << QList<int>{Planets::kUranus, Planets::kPluto}
                                           << "5900|248|6.39|4.74|2300|0.002|2.03|0.5|1.1|1";
-        QTest::newRow("SaturnTwice") << "1005 1005"
+        QTest::newRow("SaturnTwice") << QList<int>{Planets::kSaturn, Planets::kSaturn}
                                      << "1430|29.5|0.426|9.64|120,000|95.1|0.704|9.05|35.6|18 + rings";
     }
 
     void planetButtons() {
-        QFETCH(QString, clicks);
+        QFETCH(QList<int>, clicks);
         QFETCH(QString, shown);
         QPointer<ToolWindow> window = harness::openTool(kPlanetData);
         QVERIFY(window != nullptr);
         QCOMPARE(window->windowTitle(), QStringLiteral("Some Planets' Properties"));
         QCOMPARE(fieldTexts(window, kPlanetFields), QStringLiteral("|||||||||"));
         harness::MessageCatcher catcher;
-        clickAll(window, clicks.toStdString());
+        clickAll(window, clicks);
         QVERIFY(window != nullptr && window->isVisible());
         QCOMPARE(fieldTexts(window, kPlanetFields), shown);
         QVERIFY(catcher.messages.isEmpty());
@@ -253,14 +257,14 @@ private Q_SLOTS:
     void planetFieldsCanBeTypedOverUntilTheNextPlanet() {
         ToolWindow* window = harness::openTool(kPlanetData);
         QVERIFY(window != nullptr);
-        harness::click(window, 1003);
+        harness::click(window, Planets::kMars);
         for (const int id : kPlanetFields) {
             QVERIFY(!harness::lineEdit(window, id)->isReadOnly());
         }
-        harness::type(window, 1012, QStringLiteral("my guess"));
-        QCOMPARE(harness::text(window, 1012), QStringLiteral("my guess"));
-        harness::click(window, 1002);
-        QCOMPARE(harness::text(window, 1012), QStringLiteral("0.997"));
+        harness::type(window, Planets::kRotationPeriod, QStringLiteral("my guess"));
+        QCOMPARE(harness::text(window, Planets::kRotationPeriod), QStringLiteral("my guess"));
+        harness::click(window, Planets::kEarth);
+        QCOMPARE(harness::text(window, Planets::kRotationPeriod), QStringLiteral("0.997"));
         window->close();
     }
 };

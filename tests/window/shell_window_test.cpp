@@ -22,14 +22,11 @@
 #include <map>
 
 #include "core/app/command_table.h"
-#include "core/converters/degrees.h"
-#include "core/converters/length.h"
-#include "core/converters/speed.h"
 #include "core/dialog/number_text.h"
 #include "core/dialog/tool.h"
 #include "core/resources/resource_ids.h"
 #include "core/resources/templates.h"
-#include "core/solvers/prefixes.h"
+#include "support/tools.h"
 #include "ui/app/brimlet_app.h"
 #include "ui/dialog/atspi_guard.h"
 #include "ui/dialog/modal_loop.h"
@@ -93,33 +90,33 @@ struct MenuItem {
 // The menu bar as the user sees it, popup by popup.
 const MenuItem kMenu[] = {
     {"&File", "E&xit", 57665},
-    {"&Mathematics", "Line Functions", 32782},
-    {"&Mathematics", "Pythagorean Theorem", 32783},
-    {"&Mathematics", "Quadratic  Formula", 32784},
-    {"&Physics", "Absolute Uncertainty", 32787},
-    {"&Physics", "Bend Allowance", 32788},
-    {"&Physics", "Combinations", 32785},
-    {"&Physics", "Permutations", 32786},
-    {"&Physics", "SI Prefixes", 32789},
-    {"C&hemistry", "Periodic Table", 32790},
-    {"&Astronomy", "Solar System Planets Data", 32791},
-    {"Calc&ulators", "Advanced Calculator", 32793},
-    {"Calc&ulators", "Basic Calculator", 32792},
-    {"&Conversions", "Energy", 32771},
-    {"&Conversions", "Force", 32772},
-    {"&Conversions", "Length", 32773},
-    {"&Conversions", "Numbers", 32774},
-    {"&Conversions", "Power", 32775},
-    {"&Conversions", "Pressure", 32776},
-    {"&Conversions", "Radians", 32777},
-    {"&Conversions", "Speed", 32778},
-    {"&Conversions", "Temperature", 32779},
-    {"&Conversions", "Time", 32780},
-    {"&Conversions", "Weight", 32781},
+    {"&Mathematics", "Line Functions", harness::commandOf<Geo>()},
+    {"&Mathematics", "Pythagorean Theorem", harness::commandOf<Pythegor>()},
+    {"&Mathematics", "Quadratic  Formula", harness::commandOf<Quad>()},
+    {"&Physics", "Absolute Uncertainty", harness::commandOf<Uncert>()},
+    {"&Physics", "Bend Allowance", harness::commandOf<Bend>()},
+    {"&Physics", "Combinations", harness::commandOf<TheCombination>()},
+    {"&Physics", "Permutations", harness::commandOf<Permutation>()},
+    {"&Physics", "SI Prefixes", harness::commandOf<Prefixes>()},
+    {"C&hemistry", "Periodic Table", harness::commandOf<Periodic>()},
+    {"&Astronomy", "Solar System Planets Data", harness::commandOf<Planets>()},
+    {"Calc&ulators", "Advanced Calculator", harness::commandOf<MyCalculator>()},
+    {"Calc&ulators", "Basic Calculator", harness::commandOf<SimpleCalc>()},
+    {"&Conversions", "Energy", harness::commandOf<Energy>()},
+    {"&Conversions", "Force", harness::commandOf<Force>()},
+    {"&Conversions", "Length", harness::commandOf<Length>()},
+    {"&Conversions", "Numbers", harness::commandOf<Numbers>()},
+    {"&Conversions", "Power", harness::commandOf<Power>()},
+    {"&Conversions", "Pressure", harness::commandOf<Pressures>()},
+    {"&Conversions", "Radians", harness::commandOf<DegreesRadians>()},
+    {"&Conversions", "Speed", harness::commandOf<Speed>()},
+    {"&Conversions", "Temperature", harness::commandOf<Degrees>()},
+    {"&Conversions", "Time", harness::commandOf<Time>()},
+    {"&Conversions", "Weight", harness::commandOf<Weight>()},
     {"&Help", "&About Brimlet 5", 57664},
 };
 
-constexpr int kSiPrefixes = 32789;
+const int kSiPrefixes = harness::commandOf<Prefixes>();
 
 struct ToolCaption {
     int commandId;
@@ -127,29 +124,29 @@ struct ToolCaption {
 };
 
 const ToolCaption kCaptions[] = {
-    {32782, "Geometry Line Functions"},
-    {32783, "Pythegorean Theorem"},
-    {32784, "Quadratic Formula"},
-    {32787, "Absolute Uncertainty Calculator"},
-    {32788, "Bend Allowance"},
-    {32785, "Combination"},
-    {32786, "Permutation"},
-    {32789, "SI Prefixes"},
-    {32790, "Periodic Table of Elements"},
-    {32791, "Some Planets' Properties"},
-    {32793, "Calculator"},
-    {32792, "Calculator"},
-    {32771, "Energy Conversion"},
-    {32772, "Force Conversion"},
-    {32773, "Length Units Converter"},
-    {32774, "Dialog"},
-    {32775, "Power Conversion"},
-    {32776, "Pressure Units Converter"},
-    {32777, "Degrees/Radians Converter"},
-    {32778, "Speed Conversion"},
-    {32779, "Temperature Converter"},
-    {32780, "Time Conversion"},
-    {32781, "Weight Converter"},
+    {harness::commandOf<Geo>(), "Geometry Line Functions"},
+    {harness::commandOf<Pythegor>(), "Pythegorean Theorem"},
+    {harness::commandOf<Quad>(), "Quadratic Formula"},
+    {harness::commandOf<Uncert>(), "Absolute Uncertainty Calculator"},
+    {harness::commandOf<Bend>(), "Bend Allowance"},
+    {harness::commandOf<TheCombination>(), "Combination"},
+    {harness::commandOf<Permutation>(), "Permutation"},
+    {harness::commandOf<Prefixes>(), "SI Prefixes"},
+    {harness::commandOf<Periodic>(), "Periodic Table of Elements"},
+    {harness::commandOf<Planets>(), "Some Planets' Properties"},
+    {harness::commandOf<MyCalculator>(), "Calculator"},
+    {harness::commandOf<SimpleCalc>(), "Calculator"},
+    {harness::commandOf<Energy>(), "Energy Conversion"},
+    {harness::commandOf<Force>(), "Force Conversion"},
+    {harness::commandOf<Length>(), "Length Units Converter"},
+    {harness::commandOf<Numbers>(), "Dialog"},
+    {harness::commandOf<Power>(), "Power Conversion"},
+    {harness::commandOf<Pressures>(), "Pressure Units Converter"},
+    {harness::commandOf<DegreesRadians>(), "Degrees/Radians Converter"},
+    {harness::commandOf<Speed>(), "Speed Conversion"},
+    {harness::commandOf<Degrees>(), "Temperature Converter"},
+    {harness::commandOf<Time>(), "Time Conversion"},
+    {harness::commandOf<Weight>(), "Weight Converter"},
 };
 
 QString initialText(const Binding& binding) {
@@ -348,7 +345,7 @@ private Q_SLOTS:
     }
 
     void escapeHidesWithoutReadingAndReleases() {
-        ToolWindow* opened = harness::openTool(32783);  // Pythegor: no default button
+        ToolWindow* opened = harness::openTool<Pythegor>();  // Pythegor: no default button
         QVERIFY(opened != nullptr);
         QPointer<ToolWindow> window(opened);
         const Binding& firstDouble = window->tool().bindings().front();
@@ -360,7 +357,7 @@ private Q_SLOTS:
     }
 
     void closeBoxHidesAndReleases() {
-        QPointer<ToolWindow> window(harness::openTool(32771));
+        QPointer<ToolWindow> window(harness::openTool<Energy>());
         QVERIFY(window != nullptr);
         harness::MessageCatcher catcher;
         window->close();
@@ -369,7 +366,7 @@ private Q_SLOTS:
     }
 
     void enterWithoutDefaultButtonConfirms() {
-        ToolWindow* opened = harness::openTool(32783);  // Pythegor
+        ToolWindow* opened = harness::openTool<Pythegor>();  // Pythegor
         QVERIFY(opened != nullptr);
         QPointer<ToolWindow> window(opened);
         QVERIFY(window->defaultButton() == nullptr);
@@ -399,7 +396,7 @@ private Q_SLOTS:
     }
 
     void enterPressesTheDefaultButtonOrTheFocusedOne() {
-        ToolWindow* window = harness::openTool(32779);  // Temperature: "Clear Data" is the default
+        ToolWindow* window = harness::openTool<Degrees>();  // Temperature: "Clear Data" is the default
         QVERIFY(window != nullptr);
         QAbstractButton* clear = window->defaultButton();
         QVERIFY(clear != nullptr);
@@ -409,7 +406,7 @@ private Q_SLOTS:
         QCOMPARE(clearClicks.count(), 1);
         QVERIFY(window->isVisible());
 
-        QAbstractButton* unit = harness::button(window, 1022);
+        QAbstractButton* unit = harness::button(window, Degrees::kCelsiusUnit);
         QVERIFY(unit != nullptr);
         QSignalSpy unitClicks(unit, &QAbstractButton::clicked);
         unit->setFocus();
@@ -419,14 +416,14 @@ private Q_SLOTS:
     }
 
     void copyAllFieldsGivesATableOfNamesAndTexts() {
-        ToolWindow* window = harness::openTool(32779);  // Temperature
-        harness::type(window, 1010, QStringLiteral("100"));
-        harness::click(window, 1022);
+        ToolWindow* window = harness::openTool<Degrees>();  // Temperature
+        harness::type(window, Degrees::kInput, QStringLiteral("100"));
+        harness::click(window, Degrees::kCelsiusUnit);
         const QString table = QStringLiteral(
             "Input\t100\nFirst result\t212\nSecond result\t373.15\n"
             "Unit of the first result\tFarengeit\nUnit of the second result\tKelvin\n");
         QClipboard* clipboard = QGuiApplication::clipboard();
-        QLineEdit* input = harness::lineEdit(window, 1010);
+        QLineEdit* input = harness::lineEdit(window, Degrees::kInput);
         input->setFocus();
         input->selectAll();
         harness::key(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -447,11 +444,11 @@ private Q_SLOTS:
     }
 
     void copiesAreIndependent() {
-        ToolWindow* first = harness::openTool(32771);
-        ToolWindow* second = harness::openTool(32771);
+        ToolWindow* first = harness::openTool<Energy>();
+        ToolWindow* second = harness::openTool<Energy>();
         QVERIFY(first != nullptr && second != nullptr && first != second);
-        harness::type(first, 1010, QStringLiteral("42"));
-        QCOMPARE(harness::text(second, 1010), QStringLiteral("0"));
+        harness::type(first, Energy::kInput, QStringLiteral("42"));
+        QCOMPARE(harness::text(second, Energy::kInput), QStringLiteral("0"));
         QVERIFY(&first->tool() != &second->tool());
     }
 
@@ -459,9 +456,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("firstCommand");
         QTest::addColumn<int>("secondCommand");
         QTest::addColumn<bool>("stepped");
-        QTest::newRow("same tool") << 32771 << 32771 << true;
-        QTest::newRow("another tool") << 32771 << 32772 << false;
-        QTest::newRow("other calculator, same caption") << 32793 << 32792 << false;
+        QTest::newRow("same tool") << harness::commandOf<Energy>() << harness::commandOf<Energy>() << true;
+        QTest::newRow("another tool") << harness::commandOf<Energy>() << harness::commandOf<Force>() << false;
+        QTest::newRow("other calculator, same caption")
+            << harness::commandOf<MyCalculator>() << harness::commandOf<SimpleCalc>() << false;
     }
 
     void copiesOfAToolOpenClearOfEachOther() {
@@ -497,7 +495,7 @@ private Q_SLOTS:
         mainFrame().move(screen.bottomRight() - mainFrame().rect().center());
         QList<ToolWindow*> copies;
         for (int i = 0; i < 3; ++i) {
-            copies << harness::openTool(32779);
+            copies << harness::openTool<Degrees>();
             QVERIFY(copies.last() != nullptr);
             QVERIFY(screen.contains(copies.last()->geometry()));
         }
@@ -509,7 +507,7 @@ private Q_SLOTS:
     // Other dialogs of the main window (the About box, the file dialogs, a
     // message box) are no tool windows, though they are dialogs too.
     void toolWindowsAreFoundExactly() {
-        ToolWindow* tool = harness::openTool(32771);
+        ToolWindow* tool = harness::openTool<Energy>();
         QVERIFY(tool != nullptr);
         QDialog other(&mainFrame());
         QCOMPARE(qobject_cast<ToolWindow*>(&other), nullptr);
@@ -517,16 +515,16 @@ private Q_SLOTS:
     }
 
     void reopenedToolStartsFresh() {
-        QPointer<ToolWindow> window(harness::openTool(32773));
-        harness::type(window, 1010, QStringLiteral("7"));
+        QPointer<ToolWindow> window(harness::openTool<Length>());
+        harness::type(window, Length::kInput, QStringLiteral("7"));
         window->reject();
         QVERIFY(harness::released(window));
-        ToolWindow* again = harness::openTool(32773);
-        QCOMPARE(harness::text(again, 1010), QStringLiteral("0"));
+        ToolWindow* again = harness::openTool<Length>();
+        QCOMPARE(harness::text(again, Length::kInput), QStringLiteral("0"));
     }
 
     void megabyteInAFieldDoesNotStall() {
-        ToolWindow* window = harness::openTool(32783);
+        ToolWindow* window = harness::openTool<Pythegor>();
         const int id = window->tool().bindings().front().controlId;
         harness::lineEdit(window, id)->setText(QString(1 << 20, QLatin1Char('7')));
         harness::MessageCatcher catcher;
@@ -792,7 +790,7 @@ private Q_SLOTS:
     void aboutBoxBlocksOnlyTheMainWindow() {
         QTemporaryDir dir;
         QVERIFY(openKeptDocument(dir));
-        ToolWindow* temperature = harness::openTool(32779);
+        ToolWindow* temperature = harness::openTool<Degrees>();
         QAction* item = harness::menuItem(57664);
         QVERIFY(item != nullptr);
         // The item returns at once, the box open.
@@ -809,9 +807,9 @@ private Q_SLOTS:
         QVERIFY2(icon, "the About box shows the program icon");
 
         // An open tool window stays fully usable.
-        harness::type(temperature, 1010, QStringLiteral("77"));
-        harness::click(temperature, 1024);
-        QCOMPARE(harness::text(temperature, 1011), QStringLiteral("-196.15"));
+        harness::type(temperature, Degrees::kInput, QStringLiteral("77"));
+        harness::click(temperature, Degrees::kKelvinUnit);
+        QCOMPARE(harness::text(temperature, Degrees::kFirstResult), QStringLiteral("-196.15"));
         // The main window takes neither its accelerators nor its menu.
         QTest::keyClick(&mainFrame(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(mainFrame().windowTitle(), QStringLiteral("kept.txt - Brimlet 5"));
@@ -829,9 +827,9 @@ private Q_SLOTS:
     // While one tool's box waits inside its handler, the other tools are used,
     // closed and raise boxes of their own; nothing runs twice or after it is freed.
     void messageBoxBlocksItsToolAndTheMainWindowOnly() {
-        ToolWindow* length = harness::openTool(32773);
-        QPointer<ToolWindow> temperature = harness::openTool(32779);
-        ToolWindow* speed = harness::openTool(32778);
+        ToolWindow* length = harness::openTool<Length>();
+        QPointer<ToolWindow> temperature = harness::openTool<Degrees>();
+        ToolWindow* speed = harness::openTool<Speed>();
         harness::MessageCatcher catcher;
         QList<QMessageBox*> boxes;
         catcher.onShow = [&](QMessageBox* box) {
@@ -840,20 +838,20 @@ private Q_SLOTS:
                 QVERIFY(modal::isBlocked(length) && modal::isBlocked(&mainFrame()));
                 QVERIFY(!modal::isBlocked(temperature) && !modal::isBlocked(speed));
                 // The asking window takes no keys and no clicks.
-                harness::type(length, 1010, QStringLiteral("5"));
-                harness::click(length, 1025);
-                QCOMPARE(harness::text(length, 1010), QStringLiteral("x"));
+                harness::type(length, Length::kInput, QStringLiteral("5"));
+                harness::click(length, Length::kFeetUnit);
+                QCOMPARE(harness::text(length, Length::kInput), QStringLiteral("x"));
                 QCOMPARE(boxes.size(), 1);
                 // Another tool is used and closed.
-                harness::type(temperature, 1010, QStringLiteral("100"));
-                harness::click(temperature, 1022);
-                QCOMPARE(harness::text(temperature, 1011), QStringLiteral("212"));
+                harness::type(temperature, Degrees::kInput, QStringLiteral("100"));
+                harness::click(temperature, Degrees::kCelsiusUnit);
+                QCOMPARE(harness::text(temperature, Degrees::kFirstResult), QStringLiteral("212"));
                 harness::key(temperature, Qt::Key_Escape);
                 QTRY_VERIFY(harness::released(temperature));
                 // A third raises a box of its own meanwhile.
-                harness::type(speed, 1010, QStringLiteral("y"));
-                harness::click(speed, 1022);
-                QCOMPARE(harness::text(speed, 1010), QStringLiteral("0"));
+                harness::type(speed, Speed::kInput, QStringLiteral("y"));
+                harness::click(speed, Speed::kMetersPerSecondUnit);
+                QCOMPARE(harness::text(speed, Speed::kInput), QStringLiteral("0"));
             } else {
                 QVERIFY(modal::isBlocked(length) && modal::isBlocked(speed));
                 // The first box is answered first.
@@ -861,15 +859,15 @@ private Q_SLOTS:
                 box->button(QMessageBox::Ok)->click();
             }
         };
-        harness::type(length, 1010, QStringLiteral("x"));
-        harness::click(length, 1025);
+        harness::type(length, Length::kInput, QStringLiteral("x"));
+        harness::click(length, Length::kFeetUnit);
         QCOMPARE(catcher.messages, QStringList({QStringLiteral("Please enter a number."),
                                                 QStringLiteral("Please enter a number.")}));
-        QCOMPARE(harness::text(length, 1010), QStringLiteral("0"));
+        QCOMPARE(harness::text(length, Length::kInput), QStringLiteral("0"));
         QVERIFY(!modal::isBlocked(length) && !modal::isBlocked(&mainFrame()));
-        harness::type(length, 1010, QStringLiteral("2"));
-        harness::click(length, 1025);
-        QCOMPARE(harness::text(length, 1011), QStringLiteral("0.609756097560976"));
+        harness::type(length, Length::kInput, QStringLiteral("2"));
+        harness::click(length, Length::kFeetUnit);
+        QCOMPARE(harness::text(length, Length::kMeters), QStringLiteral("0.609756097560976"));
     }
 
     // The file dialogs open and return at once; the main window waits for
@@ -1027,7 +1025,7 @@ private Q_SLOTS:
     void mainWindowAcceleratorsDoNothingInAToolWindow() {
         QTemporaryDir dir;
         QVERIFY(openKeptDocument(dir));
-        ToolWindow* window = harness::openTool(32773);
+        ToolWindow* window = harness::openTool<Length>();
         harness::key(window, Qt::Key_N, Qt::ControlModifier);  // New would retitle the main window
         QCOMPARE(mainFrame().windowTitle(), QStringLiteral("kept.txt - Brimlet 5"));
         QVERIFY(window->isVisible());

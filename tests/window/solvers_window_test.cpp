@@ -20,8 +20,11 @@
 
 #include "core/solvers/bend.h"
 #include "core/solvers/geo.h"
+#include "core/solvers/permutation.h"
+#include "core/solvers/prefixes.h"
 #include "core/solvers/pythegor.h"
 #include "core/solvers/quad.h"
+#include "core/solvers/the_combination.h"
 #include "core/solvers/uncert.h"
 #include "ui/dialog/figure_view.h"
 #include "ui/dialog/picture_window.h"
@@ -29,54 +32,130 @@
 
 namespace {
 
-constexpr int kGeo = 32782;
-constexpr int kPythegor = 32783;
-constexpr int kQuad = 32784;
-constexpr int kCombination = 32785;
-constexpr int kPermutation = 32786;
-constexpr int kUncert = 32787;
-constexpr int kBend = 32788;
-constexpr int kPrefixes = 32789;
+const int kGeo = harness::commandOf<Geo>();
+const int kPythegor = harness::commandOf<Pythegor>();
+const int kQuad = harness::commandOf<Quad>();
+const int kCombination = harness::commandOf<TheCombination>();
+const int kPermutation = harness::commandOf<Permutation>();
+const int kUncert = harness::commandOf<Uncert>();
+const int kBend = harness::commandOf<Bend>();
+const int kPrefixes = harness::commandOf<Prefixes>();
 
-// One scenario: a fresh window of a solver, then steps separated by spaces:
-// "t1010=3" types into an edit, "f1012" focuses a control, "R" presses
-// Return, anything else clicks the button with that id. Then the expected
-// texts, "id=text" separated by '|'.
+using harness::fieldTexts;
+using harness::focused;
+using harness::steps;
+using harness::typed;
+
+// One scenario: a fresh window of a solver, the steps for harness::runSteps
+// and the texts the fields show after them.
 struct Scenario {
     const char* name;
     int command;
-    const char* steps;
-    const char* expected;
+    std::string steps;
+    std::string expected;
 };
 
 const Scenario kScenarios[] = {
-    {"GeoCalculate", kGeo, "t1010=1 t1011=2 t1012=3 t1013=6 1000",
-     "1014=2|1017=0|1016=0|1018=4.47213595499958|1019=2|1020=4"},
-    {"GeoVertical", kGeo, "t1010=2 t1011=5 t1012=2 t1013=9 1000",
-     "1014=-9999999999|1017=20000000003|1016=20000000007"},
-    {"GeoEnterCalculates", kGeo, "t1010=1 t1011=3 t1012=4 t1013=3 R", "1014=0|1017=3|1019=2.5"},
-    {"GeoClearData", kGeo, "t1010=1 t1011=2 1000 1001", "1010=0|1011=0|1014=0|1018=0"},
-    {"PythegorHypotenuse", kPythegor, "t1010=3 t1011=4 1000", "1012=5|1013="},
-    {"PythegorSide", kPythegor, "t1010=3 t1011=99 t1012=5 1001", "1011=4"},
-    {"PythegorNoData", kPythegor, "1001", "1013=No data entered."},
-    {"PythegorTriple", kPythegor, "t1010=1.5 t1011=2 t1012=2.5 1002", "1013=Yes, Pythegorean Tripple!"},
-    {"PythegorClear", kPythegor, "t1010=3 t1011=4 1002 1003", "1010=0|1012=0|1013="},
-    {"QuadRoots", kQuad, "t1010=1 t1011=-3 t1012=2 1000", "1017=2|1018=1"},
-    {"QuadLinear", kQuad, "t1010=0 t1011=2 t1012=4 R", "1017=-1.#IND|1018=-1.#INF"},
-    {"UncertAbsolute", kUncert, "t1010=200 t1011=50 1000", "1014=100"},
-    {"UncertPercent", kUncert, "t1012=3 t1013=0.5 1001", "1014=16.6666666666667"},
-    {"UncertEnterClears", kUncert, "t1012=40 t1013=2 1001 t1010=abc f1013 R", "1010=0|1012=0|1013=0|1014=0"},
-    {"BendCalculate", kBend, "t1010=1 t1011=0.5 t1012=45 1000",
-     "1019=0.9163|1020=1.16666666666667|1021=1.8326|1022=0.0203622222222222"},
-    {"CombinationPoker", kCombination, "t1010=52 t1011=5 1000", "1012=2598960"},
-    {"CombinationNone", kCombination, "t1010=5 t1011=0 R", "1012=1.#INF"},
-    {"CombinationClear", kCombination, "t1010=5 t1011=2 1000 1001", "1010=0|1011=0|1012=0"},
-    {"PermutationFractional", kPermutation, "t1010=5 t1011=2.5 1000", "1012=60"},
-    {"PermutationHugeR", kPermutation, "t1010=7.5 t1011=1e300 1000", "1012=1.#INF"},
-    {"PrefixesKeypad", kPrefixes, "1006 1002 1000", "1010=-6|1011=-6|1012=micro|1013=greek mue"},
-    {"PrefixesLowerKeys", kPrefixes, "1017 1018 1018 1019", "1010=24|1011=24|1012=yotta|1013=Y"},
-    {"PrefixesEnterLooksUp", kPrefixes, "t1010=4 R", "1011=4|1012=Invalid|1013=Invalid"},
-    {"PrefixesClear", kPrefixes, "1005 1000 1001", "1010=0|1011=0|1012=|1013="},
+    {"GeoCalculate", kGeo,
+     steps({typed(Geo::kX1, "1"), typed(Geo::kY1, "2"), typed(Geo::kX2, "3"), typed(Geo::kY2, "6"),
+            Geo::kCalculate}),
+     fieldTexts({{Geo::kSlope, "2"},
+                 {Geo::kIntercept1, "0"},
+                 {Geo::kIntercept2, "0"},
+                 {Geo::kDistance, "4.47213595499958"},
+                 {Geo::kMidX, "2"},
+                 {Geo::kMidY, "4"}})},
+    {"GeoVertical", kGeo,
+     steps({typed(Geo::kX1, "2"), typed(Geo::kY1, "5"), typed(Geo::kX2, "2"), typed(Geo::kY2, "9"),
+            Geo::kCalculate}),
+     fieldTexts({{Geo::kSlope, "-9999999999"},
+                 {Geo::kIntercept1, "20000000003"},
+                 {Geo::kIntercept2, "20000000007"}})},
+    {"GeoEnterCalculates", kGeo,
+     steps({typed(Geo::kX1, "1"), typed(Geo::kY1, "3"), typed(Geo::kX2, "4"), typed(Geo::kY2, "3"), "R"}),
+     fieldTexts({{Geo::kSlope, "0"}, {Geo::kIntercept1, "3"}, {Geo::kMidX, "2.5"}})},
+    {"GeoClearData", kGeo,
+     steps({typed(Geo::kX1, "1"), typed(Geo::kY1, "2"), Geo::kCalculate, Geo::kClearData}),
+     fieldTexts({{Geo::kX1, "0"}, {Geo::kY1, "0"}, {Geo::kSlope, "0"}, {Geo::kDistance, "0"}})},
+    {"PythegorHypotenuse", kPythegor,
+     steps({typed(Pythegor::kSide1, "3"), typed(Pythegor::kSide2, "4"), Pythegor::kFindHypotenuse}),
+     fieldTexts({{Pythegor::kHypotenuse, "5"}, {Pythegor::kMessage, ""}})},
+    {"PythegorSide", kPythegor,
+     steps({typed(Pythegor::kSide1, "3"), typed(Pythegor::kSide2, "99"), typed(Pythegor::kHypotenuse, "5"),
+            Pythegor::kFindSide}),
+     fieldTexts({{Pythegor::kSide2, "4"}})},
+    {"PythegorNoData", kPythegor, steps({Pythegor::kFindSide}),
+     fieldTexts({{Pythegor::kMessage, "No data entered."}})},
+    {"PythegorTriple", kPythegor,
+     steps({typed(Pythegor::kSide1, "1.5"), typed(Pythegor::kSide2, "2"), typed(Pythegor::kHypotenuse, "2.5"),
+            Pythegor::kCheckTriple}),
+     fieldTexts({{Pythegor::kMessage, "Yes, Pythegorean Tripple!"}})},
+    {"PythegorClear", kPythegor,
+     steps({typed(Pythegor::kSide1, "3"), typed(Pythegor::kSide2, "4"), Pythegor::kCheckTriple,
+            Pythegor::kClearData}),
+     fieldTexts({{Pythegor::kSide1, "0"}, {Pythegor::kHypotenuse, "0"}, {Pythegor::kMessage, ""}})},
+    {"QuadRoots", kQuad,
+     steps({typed(Quad::kA, "1"), typed(Quad::kB, "-3"), typed(Quad::kC, "2"), Quad::kFindRoots}),
+     fieldTexts({{Quad::kRoot1, "2"}, {Quad::kRoot2, "1"}})},
+    {"QuadLinear", kQuad, steps({typed(Quad::kA, "0"), typed(Quad::kB, "2"), typed(Quad::kC, "4"), "R"}),
+     fieldTexts({{Quad::kRoot1, "-1.#IND"}, {Quad::kRoot2, "-1.#INF"}})},
+    {"UncertAbsolute", kUncert,
+     steps({typed(Uncert::kValue1, "200"), typed(Uncert::kPercent1, "50"), Uncert::kCalcAbsUncertainty}),
+     fieldTexts({{Uncert::kResult, "100"}})},
+    {"UncertPercent", kUncert,
+     steps({typed(Uncert::kValue2, "3"), typed(Uncert::kAbsUncertainty2, "0.5"),
+            Uncert::kCalcPercentUncertainty}),
+     fieldTexts({{Uncert::kResult, "16.6666666666667"}})},
+    {"UncertEnterClears", kUncert,
+     steps({typed(Uncert::kValue2, "40"), typed(Uncert::kAbsUncertainty2, "2"),
+            Uncert::kCalcPercentUncertainty, typed(Uncert::kValue1, "abc"), focused(Uncert::kAbsUncertainty2),
+            "R"}),
+     fieldTexts({{Uncert::kValue1, "0"},
+                 {Uncert::kValue2, "0"},
+                 {Uncert::kAbsUncertainty2, "0"},
+                 {Uncert::kResult, "0"}})},
+    {"BendCalculate", kBend,
+     steps({typed(Bend::kRadius, "1"), typed(Bend::kThickness, "0.5"), typed(Bend::kAngle, "45"),
+            Bend::kCalculate}),
+     fieldTexts({{Bend::kBendAllowance, "0.9163"},
+                 {Bend::kNeutralAxis, "1.16666666666667"},
+                 {Bend::kRightAngleBend, "1.8326"},
+                 {Bend::kPerDegree, "0.0203622222222222"}})},
+    {"CombinationPoker", kCombination,
+     steps({typed(TheCombination::kN, "52"), typed(TheCombination::kR, "5"), TheCombination::kCalculate}),
+     fieldTexts({{TheCombination::kResult, "2598960"}})},
+    {"CombinationNone", kCombination,
+     steps({typed(TheCombination::kN, "5"), typed(TheCombination::kR, "0"), "R"}),
+     fieldTexts({{TheCombination::kResult, "1.#INF"}})},
+    {"CombinationClear", kCombination,
+     steps({typed(TheCombination::kN, "5"), typed(TheCombination::kR, "2"), TheCombination::kCalculate,
+            TheCombination::kClear}),
+     fieldTexts({{TheCombination::kN, "0"}, {TheCombination::kR, "0"}, {TheCombination::kResult, "0"}})},
+    {"PermutationFractional", kPermutation,
+     steps({typed(Permutation::kN, "5"), typed(Permutation::kR, "2.5"), Permutation::kCalculate}),
+     fieldTexts({{Permutation::kResult, "60"}})},
+    {"PermutationHugeR", kPermutation,
+     steps({typed(Permutation::kN, "7.5"), typed(Permutation::kR, "1e300"), Permutation::kCalculate}),
+     fieldTexts({{Permutation::kResult, "1.#INF"}})},
+    {"PrefixesKeypad", kPrefixes, steps({Prefixes::kKeyE6, Prefixes::kPlusMinus, Prefixes::kLookUp}),
+     fieldTexts({{Prefixes::kPower, "-6"},
+                 {Prefixes::kFactor, "-6"},
+                 {Prefixes::kPrefix, "micro"},
+                 {Prefixes::kSymbol, "greek mue"}})},
+    {"PrefixesLowerKeys", kPrefixes,
+     steps({Prefixes::kKeyE24, Prefixes::kKeypadPlusMinus, Prefixes::kKeypadPlusMinus,
+            Prefixes::kKeypadLookUp}),
+     fieldTexts({{Prefixes::kPower, "24"},
+                 {Prefixes::kFactor, "24"},
+                 {Prefixes::kPrefix, "yotta"},
+                 {Prefixes::kSymbol, "Y"}})},
+    {"PrefixesEnterLooksUp", kPrefixes, steps({typed(Prefixes::kPower, "4"), "R"}),
+     fieldTexts({{Prefixes::kFactor, "4"}, {Prefixes::kPrefix, "Invalid"}, {Prefixes::kSymbol, "Invalid"}})},
+    {"PrefixesClear", kPrefixes, steps({Prefixes::kKeyE3, Prefixes::kLookUp, Prefixes::kClearData}),
+     fieldTexts({{Prefixes::kPower, "0"},
+                 {Prefixes::kFactor, "0"},
+                 {Prefixes::kPrefix, ""},
+                 {Prefixes::kSymbol, ""}})},
 };
 
 // A solver's picture, opened before the presses, and what it says after them.
@@ -150,7 +229,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("expected");
         for (const Scenario& s : kScenarios) {
-            QTest::newRow(s.name) << s.command << QString::fromUtf8(s.steps) << QString::fromUtf8(s.expected);
+            QTest::newRow(s.name) << s.command << QString::fromStdString(s.steps)
+                                  << QString::fromStdString(s.expected);
         }
     }
 
@@ -175,7 +255,8 @@ private Q_SLOTS:
     void pythegorEnterConfirmsAndHides() {
         QPointer<ToolWindow> window = harness::openTool(kPythegor);
         QVERIFY(window != nullptr);
-        harness::runSteps(window, "t1010=3 t1011=4 f1011 R");
+        harness::runSteps(window, steps({typed(Pythegor::kSide1, "3"), typed(Pythegor::kSide2, "4"),
+                                         focused(Pythegor::kSide2), "R"}));
         QTRY_VERIFY(harness::released(window));
     }
 
@@ -183,19 +264,21 @@ private Q_SLOTS:
         QPointer<ToolWindow> window = harness::openTool(kPythegor);
         QVERIFY(window != nullptr);
         harness::MessageCatcher catcher;
-        harness::runSteps(window, "t1010=3 t1011=four f1010 R");
+        harness::runSteps(window, steps({typed(Pythegor::kSide1, "3"), typed(Pythegor::kSide2, "four"),
+                                         focused(Pythegor::kSide1), "R"}));
         QTRY_COMPARE(catcher.messages, QStringList{QStringLiteral("Please enter a number.")});
         QVERIFY(window != nullptr && window->isVisible());
-        QCOMPARE(window->focusWidget(), harness::control(window, 1011));
+        QCOMPARE(window->focusWidget(), harness::control(window, Pythegor::kSide2));
         window->close();
     }
 
     void pythegorEnterOnAFocusedButtonPressesIt() {
         QPointer<ToolWindow> window = harness::openTool(kPythegor);
         QVERIFY(window != nullptr);
-        harness::runSteps(window, "t1010=3 t1011=4 f1000 R");
+        harness::runSteps(window, steps({typed(Pythegor::kSide1, "3"), typed(Pythegor::kSide2, "4"),
+                                         focused(Pythegor::kFindHypotenuse), "R"}));
         QVERIFY(window != nullptr && window->isVisible());
-        QCOMPARE(harness::text(window, 1012), QStringLiteral("5"));
+        QCOMPARE(harness::text(window, Pythegor::kHypotenuse), QStringLiteral("5"));
         window->close();
     }
 
@@ -203,10 +286,11 @@ private Q_SLOTS:
         QPointer<ToolWindow> window = harness::openTool(kGeo);
         QVERIFY(window != nullptr);
         harness::MessageCatcher catcher;
-        harness::runSteps(window, "t1010=1 t1011=2 t1012=x t1013=6 1000");
+        harness::runSteps(window, steps({typed(Geo::kX1, "1"), typed(Geo::kY1, "2"), typed(Geo::kX2, "x"),
+                                         typed(Geo::kY2, "6"), Geo::kCalculate}));
         QTRY_COMPARE(catcher.messages, QStringList{QStringLiteral("Please enter a number.")});
-        QCOMPARE(harness::text(window, 1012), QStringLiteral("0"));
-        QCOMPARE(harness::text(window, 1014), QStringLiteral("2"));
+        QCOMPARE(harness::text(window, Geo::kX2), QStringLiteral("0"));
+        QCOMPARE(harness::text(window, Geo::kSlope), QStringLiteral("2"));
         window->close();
     }
 

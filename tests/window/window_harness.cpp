@@ -62,6 +62,14 @@ ToolWindow* openTool(int commandId) {
     return nullptr;
 }
 
+std::vector<QPointer<ToolWindow>> openEveryTool() {
+    std::vector<QPointer<ToolWindow>> windows;
+    for (const ToolCommand& command : toolCommands()) {
+        windows.emplace_back(openTool(command.commandId));
+    }
+    return windows;
+}
+
 QWidget* control(ToolWindow* window, int controlId) {
     return window->findChild<QWidget*>(QString::number(controlId), Qt::FindDirectChildrenOnly);
 }
@@ -213,6 +221,22 @@ void runSteps(ToolWindow* window, const std::string& steps) {
         runStep(window, std::string_view(steps).substr(start, end - start));
         start = end + 1;
     }
+}
+
+std::string steps(std::initializer_list<Step> list) {
+    std::string joined;
+    for (const Step& step : list) {
+        joined += (joined.empty() ? "" : " ") + step.text;
+    }
+    return joined;
+}
+
+std::string fieldTexts(std::initializer_list<std::pair<int, const char*>> list) {
+    std::string joined;
+    for (const auto& [id, text] : list) {
+        joined += (joined.empty() ? "" : "|") + std::to_string(id) + "=" + text;
+    }
+    return joined;
 }
 
 void closeAllTools() {

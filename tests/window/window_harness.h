@@ -13,8 +13,13 @@
 #include <QPointer>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
+#include "core/app/command_table.h"
 #include "ui/app/main_frame.h"
 #include "ui/dialog/tool_window.h"
 
@@ -26,12 +31,27 @@ CMainFrame& mainFrame();
 // The command id of the tool whose menu item reads so ("Length"), or 0.
 int commandOf(const char* item);
 
+// The command id of the tool of class T (commandOf<Length>()), or 0.
+template <class T>
+int commandOf() {
+    for (const ToolCommand& command : toolCommands()) {
+        if (command.dialogTemplate == &T::kTemplate) {
+            return command.commandId;
+        }
+    }
+    return 0;
+}
+
 // The main window's menu item with this command id, or nullptr.
 QAction* menuItem(int commandId);
 
 // Triggers the menu item with this command id (as the user choosing it does)
 // and returns the tool window it opened, or nullptr.
 ToolWindow* openTool(int commandId);
+template <class T>
+ToolWindow* openTool() {
+    return openTool(commandOf<T>());
+}
 
 // The control with this id in a tool window, by its objectName.
 QWidget* control(ToolWindow* window, int controlId);
@@ -60,6 +80,30 @@ void key(ToolWindow* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::
 // "k12+3R" types keys (R Return, B Backspace, D Delete, ',' the keypad's
 // decimal key of a decimal-comma layout, anything else its own character).
 void runSteps(ToolWindow* window, const std::string& steps);
+
+// Such steps written with the names a tool's header gives its controls:
+// steps({typed(Length::kInput, "2"), Length::kFeetUnit, "kR"}).
+struct Step {
+    Step(int controlId) : text(std::to_string(controlId)) {}  // clicks that button
+    Step(const char* raw) : text(raw) {}                      // "R" or "k..." keys
+    Step(std::string raw) : text(std::move(raw)) {}
+    std::string text;
+};
+inline Step typed(int controlId, std::string_view text) {
+    return "t" + std::to_string(controlId) + "=" + std::string(text);
+}
+inline Step focused(int controlId) {
+    return "f" + std::to_string(controlId);
+}
+std::string steps(std::initializer_list<Step> list);
+
+// Expected field texts as "id=text" separated by '|', written with names.
+std::string fieldTexts(std::initializer_list<std::pair<int, const char*>> list);
+
+// Chooses every tool's menu item in command-table order and returns the
+// windows, nullptr where none opened: the robustness runs open the tools
+// through this one loop, so a tool added to the table is covered by them all.
+std::vector<QPointer<ToolWindow>> openEveryTool();
 
 // Closes every tool window and releases them, so a test starts from the main window alone.
 void closeAllTools();
