@@ -15,6 +15,8 @@
 #include <map>
 
 #include "core/app/command_table.h"
+#include "core/converters/degrees_radians.h"
+#include "core/converters/length.h"
 #include "core/dialog/tool.h"
 #include "core/resources/dialog_template.h"
 #include "ui/dialog/message_box.h"
@@ -25,12 +27,14 @@ namespace {
 const QString kRefusedNumber = QStringLiteral("Please enter a number.");
 const QString kRefusedInteger = QStringLiteral("Please enter an integer.");
 
-// The unit converters of the common pattern: field 1010 is the input, every
-// other bound number is a result, and a unit button leaves the input's value
-// as the read left it.
-constexpr int kPatternConverters[] = {32771, 32772, 32773, 32775, 32776, 32778, 32779, 32780, 32781};
-constexpr int kDegreesRadians = 32777;
-constexpr int kConverterInput = 1010;
+// The unit converters of the common pattern are the tools with unit buttons:
+// the first bound field is the input, every other bound number is a result,
+// and a unit button leaves the input's value as the read left it.
+bool hasUnitButtons(const DialogTemplate& dialogTemplate) {
+    return std::ranges::any_of(dialogTemplate.controls, [](const ControlTemplate& row) {
+        return row.kind == ControlKind::UnitButton;
+    });
+}
 
 // A megabyte of digits whose first 399 characters read as 300 zeros and 99
 // ones: reading one character more or fewer changes the number.
@@ -112,8 +116,8 @@ private Q_SLOTS:
     void cleanupTestCase() { harness::closeAllTools(); }
 
     void pasteCutAtTheLimitKeepsWholeCharacters() {
-        ToolWindow* window = harness::openTool(32773);
-        QLineEdit* field = harness::lineEdit(window, kConverterInput);
+        ToolWindow* window = harness::openTool<Length>();
+        QLineEdit* field = harness::lineEdit(window, Length::kInput);
         const QString room(field->maxLength() - 1, QLatin1Char('1'));
         paste(field, room + QStringLiteral("\U0001F600"));
         QCOMPARE(field->text(), room);
@@ -148,9 +152,9 @@ private Q_SLOTS:
 
         QPointer<ToolWindow> window(harness::openTool(command));
         QVERIFY(window != nullptr);
-        const bool patternConverter =
-            std::ranges::find(kPatternConverters, command) != std::end(kPatternConverters);
-        const bool converter = patternConverter || command == kDegreesRadians;
+        const bool patternConverter = hasUnitButtons(window->dialogTemplate());
+        const bool converter = patternConverter || command == harness::commandOf<DegreesRadians>();
+        const int converterInput = window->tool().bindings().front().controlId;
 
         std::map<int, FieldKind> kinds;
         for (const Binding& binding : window->tool().bindings()) {
@@ -245,7 +249,7 @@ private Q_SLOTS:
                     QVERIFY2(field->text() != text, qPrintable("the refused text stayed: " + what));
                 }
                 const bool unitPress = buttonKinds[b] == ControlKind::UnitButton;
-                if (patternConverter && unitPress && fieldId == kConverterInput) {
+                if (patternConverter && unitPress && fieldId == converterInput) {
                     QCOMPARE(field->text(), refused ? before : written);
                 }
             }

@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "core/app/command_table.h"
+#include "core/calculators/simple_calc.h"
 #include "core/resources/dialog_template.h"
 #include "ui/dialog/message_box.h"
 #include "window/window_harness.h"
@@ -36,7 +37,7 @@ namespace {
 constexpr int kDefaultSteps = 20000;
 constexpr qint64 kDefaultLimitMs = 50;
 constexpr qint64 kHangMs = 1000;
-constexpr int kBasicCalculator = 32792;
+const int kBasicCalculator = harness::commandOf<SimpleCalc>();
 constexpr std::size_t kReplayLength = 12;
 constexpr qsizetype kHugeText = 100000;
 
@@ -152,11 +153,9 @@ void MonkeyTest::cleanupTestCase() {
 }
 
 void MonkeyTest::openAll() {
-    windows_.clear();
-    for (const ToolCommand& command : toolCommands()) {
-        ToolWindow* window = harness::openTool(command.commandId);
-        QVERIFY2(window != nullptr, command.item);
-        windows_.emplace_back(window);
+    windows_ = harness::openEveryTool();
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+        QVERIFY2(windows_[i] != nullptr, toolCommands()[i].item);
     }
 }
 

@@ -79,20 +79,15 @@ enum class Closing { Reject, CloseBox, Escape };
 // Chooses every tool's menu item once, so that all 23 windows are open side by
 // side, then closes them newest first.
 bool openAndCloseAll(Closing closing) {
-    std::vector<QPointer<ToolWindow>> opened;
-    for (const ToolCommand& command : toolCommands()) {
-        const qsizetype before = liveToolWindows();
-        QAction* item = harness::menuItem(command.commandId);
-        if (item == nullptr) {
+    const qsizetype before = liveToolWindows();
+    const std::vector<QPointer<ToolWindow>> opened = harness::openEveryTool();
+    if (liveToolWindows() != before + static_cast<qsizetype>(opened.size())) {
+        return false;
+    }
+    for (const QPointer<ToolWindow>& window : opened) {
+        if (window == nullptr || !window->isVisible()) {
             return false;
         }
-        item->trigger();
-        const QList<ToolWindow*> windows =
-            harness::mainFrame().findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly);
-        if (windows.size() != before + 1 || !windows.constLast()->isVisible()) {
-            return false;
-        }
-        opened.emplace_back(windows.constLast());
     }
     for (auto window = opened.rbegin(); window != opened.rend(); ++window) {
         switch (closing) {
