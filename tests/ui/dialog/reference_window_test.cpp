@@ -17,7 +17,7 @@
 #include "core/reference/periodic.h"
 #include "core/reference/planets.h"
 #include "support/element_button.h"
-#include "window/window_harness.h"
+#include "support/window_harness.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "support/tools.h"
-#include "window/window_harness.h"
+#include "support/window_harness.h"
 
 using harness::mainFrame;
 

@@ -10,9 +10,9 @@
 
 #include "core/resources/resource_ids.h"
 #include "support/tools.h"
+#include "support/window_harness.h"
 #include "ui/dialog/atspi_guard.h"
 #include "ui/dialog/modal_loop.h"
-#include "window/window_harness.h"
 
 using harness::mainFrame;
 

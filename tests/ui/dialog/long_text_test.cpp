@@ -5,8 +5,8 @@
 #include <climits>
 
 #include "core/calculators/my_calculator.h"
+#include "support/window_harness.h"
 #include "ui/dialog/long_text_view.h"
-#include "window/window_harness.h"
 
 namespace {
 

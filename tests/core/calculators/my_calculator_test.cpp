@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calculators/key_sequence.h"
+#include "key_sequence.h"
 
 namespace {
 

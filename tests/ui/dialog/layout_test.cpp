@@ -5,9 +5,9 @@
 #include "core/app/command_table.h"
 #include "core/converters/length.h"
 #include "core/resources/resource_ids.h"
+#include "support/window_harness.h"
 #include "ui/dialog/dialog_units.h"
 #include "ui/dialog/group_frame.h"
-#include "window/window_harness.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <QTest>
 #include <cstring>
 
+#include "support/window_harness.h"
 #include "ui/dialog/modal_loop.h"
-#include "window/window_harness.h"
 
 using harness::mainFrame;
 

@@ -13,7 +13,7 @@
 #include "core/dialog/number_text.h"
 #include "core/dialog/tool.h"
 #include "support/tools.h"
-#include "window/window_harness.h"
+#include "support/window_harness.h"
 
 using harness::mainFrame;
 

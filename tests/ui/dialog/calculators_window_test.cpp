@@ -15,7 +15,7 @@
 
 #include "core/calculators/my_calculator.h"
 #include "core/calculators/simple_calc.h"
-#include "window/window_harness.h"
+#include "support/window_harness.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 #include "core/reference/planets.h"
 #include "core/solvers/geo.h"
 #include "core/solvers/quad.h"
+#include "support/window_harness.h"
 #include "ui/dialog/atspi_guard.h"
 #include "ui/dialog/long_text_view.h"
 #include "ui/dialog/text_accessible.h"
-#include "window/window_harness.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "core/converters/pressures.h"
 #include "core/converters/speed.h"
 #include "core/converters/weight.h"
-#include "window/window_harness.h"
+#include "support/window_harness.h"
 
 namespace {
 

@@ -26,9 +26,9 @@
 #include "core/solvers/quad.h"
 #include "core/solvers/the_combination.h"
 #include "core/solvers/uncert.h"
+#include "support/window_harness.h"
 #include "ui/dialog/figure_view.h"
 #include "ui/dialog/picture_window.h"
-#include "window/window_harness.h"
 
 namespace {
 

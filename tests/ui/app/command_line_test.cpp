@@ -15,7 +15,7 @@
 #include "core/app/field_table.h"
 #include "core/app/tool_runner.h"
 #include "support/tools.h"
-#include "window/window_harness.h"
+#include "support/window_harness.h"
 
 namespace {
 

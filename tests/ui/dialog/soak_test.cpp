@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "core/app/command_table.h"
-#include "window/window_harness.h"
+#include "support/window_harness.h"
 
 namespace {
 

@@ -19,8 +19,8 @@
 #include "core/converters/length.h"
 #include "core/dialog/tool.h"
 #include "core/resources/dialog_template.h"
+#include "support/window_harness.h"
 #include "ui/dialog/message_box.h"
-#include "window/window_harness.h"
 
 namespace {
 

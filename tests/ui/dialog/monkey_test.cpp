@@ -29,8 +29,8 @@
 #include "core/app/command_table.h"
 #include "core/calculators/simple_calc.h"
 #include "core/resources/dialog_template.h"
+#include "support/window_harness.h"
 #include "ui/dialog/message_box.h"
-#include "window/window_harness.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "window/window_harness.h"
+#include "support/window_harness.h"
 
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>

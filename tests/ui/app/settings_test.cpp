@@ -7,8 +7,8 @@
 #include <QTest>
 #include <map>
 
+#include "support/window_harness.h"
 #include "ui/app/brimlet_app.h"
-#include "window/window_harness.h"
 
 using harness::mainFrame;
 
