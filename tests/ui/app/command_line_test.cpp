@@ -19,8 +19,6 @@
 
 namespace {
 
-using harness::fieldTexts;
-using harness::focused;
 using harness::steps;
 using harness::typed;
 

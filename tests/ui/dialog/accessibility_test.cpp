@@ -22,7 +22,6 @@
 
 namespace {
 
-using harness::fieldTexts;
 using harness::focused;
 using harness::steps;
 using harness::typed;

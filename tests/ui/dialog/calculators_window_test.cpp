@@ -19,7 +19,9 @@
 
 namespace {
 
-using harness::fieldTexts;
+using Advanced = MyCalculator;
+using Basic = SimpleCalc;
+
 using harness::focused;
 using harness::steps;
 using harness::typed;
@@ -27,8 +29,8 @@ using harness::typed;
 const int kAdvancedCalculator = harness::commandOf<MyCalculator>();
 const int kBasicCalculator = harness::commandOf<SimpleCalc>();
 // Both calculators show their number in a display of the same id.
-static_assert(static_cast<int>(MyCalculator::kDisplay) == static_cast<int>(SimpleCalc::kDisplay));
-constexpr int kDisplay = MyCalculator::kDisplay;
+static_assert(static_cast<int>(Advanced::kDisplay) == static_cast<int>(Basic::kDisplay));
+constexpr int kDisplay = Advanced::kDisplay;
 
 // One scenario: a fresh window of a calculator, then steps for harness::runSteps.
 struct Scenario {
@@ -41,70 +43,57 @@ struct Scenario {
 
 const Scenario kScenarios[] = {
     {"AdvancedEntry", kAdvancedCalculator,
-     steps({MyCalculator::kDigit1, MyCalculator::kPoint, MyCalculator::kDigit5, MyCalculator::kSign}), "-1.5",
-     "1.5(-)"},
+     steps({Advanced::kDigit1, Advanced::kPoint, Advanced::kDigit5, Advanced::kSign}), "-1.5", "1.5(-)"},
     {"AdvancedStoreRecall", kAdvancedCalculator,
-     steps({MyCalculator::kDigit1, MyCalculator::kPoint, MyCalculator::kDigit5, MyCalculator::kSign,
-            MyCalculator::kStore2, MyCalculator::kClear, MyCalculator::kRecall2}),
+     steps({Advanced::kDigit1, Advanced::kPoint, Advanced::kDigit5, Advanced::kSign, Advanced::kStore2,
+            Advanced::kClear, Advanced::kRecall2}),
      "-1.5", "1.5(-)[sto2][clr]-1.5"},
     {"AdvancedLeftToRight", kAdvancedCalculator,
-     steps({MyCalculator::kDigit2, MyCalculator::kPlus, MyCalculator::kDigit3, MyCalculator::kTimes,
-            MyCalculator::kDigit4, MyCalculator::kEquals}),
+     steps({Advanced::kDigit2, Advanced::kPlus, Advanced::kDigit3, Advanced::kTimes, Advanced::kDigit4,
+            Advanced::kEquals}),
      "20", "2 + 3 = 5;   * 4 = 20;  "},
     {"AdvancedCalculateButton", kAdvancedCalculator,
-     steps({MyCalculator::kDigit2, MyCalculator::kRaise, MyCalculator::kDigit1, MyCalculator::kDigit0,
-            MyCalculator::kCalculate}),
+     steps({Advanced::kDigit2, Advanced::kRaise, Advanced::kDigit1, Advanced::kDigit0, Advanced::kCalculate}),
      "1024", "2^10 = 1024;  "},
-    {"AdvancedFunction", kAdvancedCalculator,
-     steps({MyCalculator::kDigit3, MyCalculator::kDigit0, MyCalculator::kSin}), "-0.988032",
-     "30(sin) = -0.988032;  "},
+    {"AdvancedFunction", kAdvancedCalculator, steps({Advanced::kDigit3, Advanced::kDigit0, Advanced::kSin}),
+     "-0.988032", "30(sin) = -0.988032;  "},
     {"AdvancedDivideByZero", kAdvancedCalculator,
-     steps({MyCalculator::kDigit5, MyCalculator::kDividedBy, MyCalculator::kDigit0, MyCalculator::kEquals}),
-     "1.#INF", "5 / 0 = 1.#INF;  "},
+     steps({Advanced::kDigit5, Advanced::kDividedBy, Advanced::kDigit0, Advanced::kEquals}), "1.#INF",
+     "5 / 0 = 1.#INF;  "},
     {"AdvancedTypedMemory", kAdvancedCalculator,
-     steps({typed(MyCalculator::kMemory1, "abc"), MyCalculator::kRecall1, MyCalculator::kDigit7}), "abc7",
-     "abc7"},
+     steps({typed(Advanced::kMemory1, "abc"), Advanced::kRecall1, Advanced::kDigit7}), "abc7", "abc7"},
     {"AdvancedEnterPressesCalculate", kAdvancedCalculator,
-     steps({MyCalculator::kDigit2, MyCalculator::kPlus, MyCalculator::kDigit3,
-            focused(MyCalculator::kMemory1), "kR"}),
-     "5", "2 + 3 = 5;  "},
+     steps({Advanced::kDigit2, Advanced::kPlus, Advanced::kDigit3, focused(Advanced::kMemory1), "kR"}), "5",
+     "2 + 3 = 5;  "},
     {"AdvancedEnterPressesFocusedButton", kAdvancedCalculator,
-     steps({MyCalculator::kDigit2, focused(MyCalculator::kDigit5), "kR"}), "25", "25"},
+     steps({Advanced::kDigit2, focused(Advanced::kDigit5), "kR"}), "25", "25"},
     // Typed keys press their buttons; Enter is "Calculate (=)" but on a focused button.
-    {"AdvancedKeys", kAdvancedCalculator, steps({focused(MyCalculator::kDisplay), "k12+3="}), "15",
+    {"AdvancedKeys", kAdvancedCalculator, steps({focused(Advanced::kDisplay), "k12+3="}), "15",
      "12 + 3 = 15;  "},
-    {"AdvancedKeysAfterClick", kAdvancedCalculator, steps({MyCalculator::kDigit1, "k2*3="}), "36",
+    {"AdvancedKeysAfterClick", kAdvancedCalculator, steps({Advanced::kDigit1, "k2*3="}), "36",
      "12 * 3 = 36;  "},
-    {"AdvancedEnterKeyOnDisplay", kAdvancedCalculator, steps({focused(MyCalculator::kDisplay), "k9/4R"}),
-     "2.25", "9 / 4 = 2.25;  "},
-    {"AdvancedBackspaceKey", kAdvancedCalculator, steps({focused(MyCalculator::kDisplay), "k123B"}), "12",
+    {"AdvancedEnterKeyOnDisplay", kAdvancedCalculator, steps({focused(Advanced::kDisplay), "k9/4R"}), "2.25",
+     "9 / 4 = 2.25;  "},
+    {"AdvancedBackspaceKey", kAdvancedCalculator, steps({focused(Advanced::kDisplay), "k123B"}), "12",
      "123[del]"},
     {"AdvancedKeysInAMemoryStayThere", kAdvancedCalculator,
-     steps({MyCalculator::kDigit2, focused(MyCalculator::kMemory2), "k5+"}), "2", "2"},
-    {"AdvancedBlankButton", kAdvancedCalculator, steps({MyCalculator::kDigit2, MyCalculator::kUnusedKey1}),
-     "2", "2"},
+     steps({Advanced::kDigit2, focused(Advanced::kMemory2), "k5+"}), "2", "2"},
+    {"AdvancedBlankButton", kAdvancedCalculator, steps({Advanced::kDigit2, Advanced::kUnusedKey1}), "2", "2"},
     {"BasicButtons", kBasicCalculator,
-     steps({SimpleCalc::kDigit1, SimpleCalc::kDigit2, SimpleCalc::kPlus, SimpleCalc::kDigit3,
-            SimpleCalc::kEquals}),
-     "15", nullptr},
+     steps({Basic::kDigit1, Basic::kDigit2, Basic::kPlus, Basic::kDigit3, Basic::kEquals}), "15", nullptr},
     {"BasicFifteenDigits", kBasicCalculator,
-     steps({SimpleCalc::kDigit1, SimpleCalc::kDividedBy, SimpleCalc::kDigit3, SimpleCalc::kEquals}),
-     "0.333333333333333", nullptr},
-    {"BasicDivideByZero", kBasicCalculator,
-     steps({SimpleCalc::kDigit1, SimpleCalc::kDividedBy, SimpleCalc::kDigit0, SimpleCalc::kEquals}), "1.#INF",
+     steps({Basic::kDigit1, Basic::kDividedBy, Basic::kDigit3, Basic::kEquals}), "0.333333333333333",
      nullptr},
+    {"BasicDivideByZero", kBasicCalculator,
+     steps({Basic::kDigit1, Basic::kDividedBy, Basic::kDigit0, Basic::kEquals}), "1.#INF", nullptr},
     {"BasicSignAndPoint", kBasicCalculator,
-     steps({SimpleCalc::kPoint, SimpleCalc::kDigit5, SimpleCalc::kSign, SimpleCalc::kTimes,
-            SimpleCalc::kDigit4, SimpleCalc::kEquals}),
+     steps({Basic::kPoint, Basic::kDigit5, Basic::kSign, Basic::kTimes, Basic::kDigit4, Basic::kEquals}),
      "-2", nullptr},
     {"BasicBackAndClear", kBasicCalculator,
-     steps({SimpleCalc::kDigit1, SimpleCalc::kDigit2, SimpleCalc::kBack, SimpleCalc::kPlus,
-            SimpleCalc::kClear, SimpleCalc::kDigit9}),
-     "9", nullptr},
+     steps({Basic::kDigit1, Basic::kDigit2, Basic::kBack, Basic::kPlus, Basic::kClear, Basic::kDigit9}), "9",
+     nullptr},
     {"BasicNewNumberAfterResult", kBasicCalculator,
-     steps({SimpleCalc::kDigit2, SimpleCalc::kPlus, SimpleCalc::kDigit2, SimpleCalc::kEquals,
-            SimpleCalc::kDigit7}),
-     "7", nullptr},
+     steps({Basic::kDigit2, Basic::kPlus, Basic::kDigit2, Basic::kEquals, Basic::kDigit7}), "7", nullptr},
     {"BasicKeys", kBasicCalculator, steps({"k12+3="}), "15", nullptr},
     {"BasicKeysLeftToRight", kBasicCalculator, steps({"k2+3*4="}), "20", nullptr},
     {"BasicReturnIsEquals", kBasicCalculator, steps({"k1/8R"}), "0.125", nullptr},
@@ -113,16 +102,14 @@ const Scenario kScenarios[] = {
     {"BasicPointKey", kBasicCalculator, steps({"k.5*4="}), "2", nullptr},
     // ',' is the keypad's decimal key of a decimal-comma keyboard layout.
     {"BasicKeypadDecimalKey", kBasicCalculator, steps({"k1,5*2="}), "3", nullptr},
-    {"BasicKeysAfterClick", kBasicCalculator, steps({SimpleCalc::kDigit5, "k*6="}), "30", nullptr},
+    {"BasicKeysAfterClick", kBasicCalculator, steps({Basic::kDigit5, "k*6="}), "30", nullptr},
     // Return is "=" even when a clicked key keeps the focus.
-    {"BasicReturnAfterClick", kBasicCalculator, steps({SimpleCalc::kDigit5, "k*6R"}), "30", nullptr},
+    {"BasicReturnAfterClick", kBasicCalculator, steps({Basic::kDigit5, "k*6R"}), "30", nullptr},
     {"BasicBackspaceOnButton", kBasicCalculator,
-     steps({SimpleCalc::kDigit1, SimpleCalc::kDigit2, SimpleCalc::kDigit3, "kB"}), "12", nullptr},
-    {"BasicDeleteOnButton", kBasicCalculator, steps({SimpleCalc::kDigit5, SimpleCalc::kPlus, "kD3="}), "3",
-     nullptr},
+     steps({Basic::kDigit1, Basic::kDigit2, Basic::kDigit3, "kB"}), "12", nullptr},
+    {"BasicDeleteOnButton", kBasicCalculator, steps({Basic::kDigit5, Basic::kPlus, "kD3="}), "3", nullptr},
     {"BasicReturnOnFocusedButtonIsEquals", kBasicCalculator,
-     steps({SimpleCalc::kDigit2, SimpleCalc::kPlus, SimpleCalc::kDigit4, focused(SimpleCalc::kDigit4), "kR"}),
-     "6", nullptr},
+     steps({Basic::kDigit2, Basic::kPlus, Basic::kDigit4, focused(Basic::kDigit4), "kR"}), "6", nullptr},
 };
 
 }  // namespace
@@ -157,7 +144,7 @@ private Q_SLOTS:
         QVERIFY(window != nullptr && window->isVisible());
         QCOMPARE(harness::text(window, kDisplay), display);
         if (hasHistory) {
-            QCOMPARE(harness::text(window, MyCalculator::kHistory), history);
+            QCOMPARE(harness::text(window, Advanced::kHistory), history);
         }
         window->close();
     }
@@ -181,14 +168,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("command");
         QTest::addColumn<int>("controlId");
         QTest::addColumn<QString>("tooltip");
-        QTest::newRow("digit") << kAdvancedCalculator << int(MyCalculator::kDigit7) << "Key: 7";
-        QTest::newRow("operator") << kAdvancedCalculator << int(MyCalculator::kDividedBy) << "Key: /";
-        QTest::newRow("Back") << kAdvancedCalculator << int(MyCalculator::kBack) << "Key: Backspace";
-        QTest::newRow("Clear") << kAdvancedCalculator << int(MyCalculator::kClear) << "Key: Delete";
-        QTest::newRow("default button")
-            << kAdvancedCalculator << int(MyCalculator::kCalculate) << "Key: Enter";
-        QTest::newRow("no key") << kAdvancedCalculator << int(MyCalculator::kStore1) << "";
-        QTest::newRow("basic equals") << kBasicCalculator << int(SimpleCalc::kEquals) << "Keys: = or Enter";
+        QTest::newRow("digit") << kAdvancedCalculator << int(Advanced::kDigit7) << "Key: 7";
+        QTest::newRow("operator") << kAdvancedCalculator << int(Advanced::kDividedBy) << "Key: /";
+        QTest::newRow("Back") << kAdvancedCalculator << int(Advanced::kBack) << "Key: Backspace";
+        QTest::newRow("Clear") << kAdvancedCalculator << int(Advanced::kClear) << "Key: Delete";
+        QTest::newRow("default button") << kAdvancedCalculator << int(Advanced::kCalculate) << "Key: Enter";
+        QTest::newRow("no key") << kAdvancedCalculator << int(Advanced::kStore1) << "";
+        QTest::newRow("basic equals") << kBasicCalculator << int(Basic::kEquals) << "Keys: = or Enter";
     }
 
     void keysAreNamedInTooltips() {
@@ -204,9 +190,8 @@ private Q_SLOTS:
     // offers them as controls.
     void blankKeysAreInert() {
         ToolWindow* window = harness::openTool(kAdvancedCalculator);
-        for (const int id :
-             {MyCalculator::kUnusedKey1, MyCalculator::kUnusedKey2, MyCalculator::kUnusedKey3,
-              MyCalculator::kUnusedKey4, MyCalculator::kUnusedKey5, MyCalculator::kUnusedKey6}) {
+        for (const int id : {Advanced::kUnusedKey1, Advanced::kUnusedKey2, Advanced::kUnusedKey3,
+                             Advanced::kUnusedKey4, Advanced::kUnusedKey5, Advanced::kUnusedKey6}) {
             QWidget* key = harness::control(window, id);
             QVERIFY(key->isVisible());
             QCOMPARE(key->focusPolicy(), Qt::NoFocus);
@@ -223,16 +208,15 @@ private Q_SLOTS:
         ToolWindow* window = harness::openTool(kAdvancedCalculator);
         QVERIFY(window != nullptr);
         harness::MessageCatcher catcher;
-        harness::runSteps(window,
-                          steps({MyCalculator::kHelp, MyCalculator::kDigit1, MyCalculator::kDigit7,
-                                 MyCalculator::kDigit1, MyCalculator::kFactorial}));  // Help, then 171 n!
+        harness::runSteps(window, steps({Advanced::kHelp, Advanced::kDigit1, Advanced::kDigit7,
+                                         Advanced::kDigit1, Advanced::kFactorial}));  // Help, then 171 n!
         QCOMPARE(catcher.messages.size(), 2);
         QVERIFY(catcher.messages[0].startsWith(
             QStringLiteral("Explanation of the meaning of 'not-so-obvious' buttons!\n\n[Sto]")));
         QVERIFY(catcher.messages[0].endsWith(QStringLiteral("screen.\n\nClick [OK] to go back.")));
         QCOMPARE(catcher.messages[1], QStringLiteral("Please enter an integer between 1 and 170"));
         QCOMPARE(harness::text(window, kDisplay), QString());
-        QCOMPARE(harness::text(window, MyCalculator::kHistory), QStringLiteral("171! = ;  "));
+        QCOMPARE(harness::text(window, Advanced::kHistory), QStringLiteral("171! = ;  "));
         window->close();
     }
 
@@ -240,9 +224,9 @@ private Q_SLOTS:
         ToolWindow* first = harness::openTool(kBasicCalculator);
         ToolWindow* second = harness::openTool(kBasicCalculator);
         QVERIFY(first != nullptr && second != nullptr && first != second);
-        harness::runSteps(first, steps({SimpleCalc::kDigit1, SimpleCalc::kPlus}));
-        harness::runSteps(second, steps({SimpleCalc::kDigit2}));
-        harness::runSteps(first, steps({SimpleCalc::kDigit3, SimpleCalc::kEquals}));
+        harness::runSteps(first, steps({Basic::kDigit1, Basic::kPlus}));
+        harness::runSteps(second, steps({Basic::kDigit2}));
+        harness::runSteps(first, steps({Basic::kDigit3, Basic::kEquals}));
         QCOMPARE(harness::text(first, kDisplay), QStringLiteral("4"));
         QCOMPARE(harness::text(second, kDisplay), QStringLiteral("2"));
         first->close();

@@ -5,14 +5,8 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QPointer>
-#include <QTest>
-
 #include <QStringList>
-
-#include <algorithm>
-#include <array>
-#include <span>
-#include <string>
+#include <QTest>
 
 #include "core/reference/periodic.h"
 #include "core/reference/planets.h"
@@ -24,24 +18,25 @@ namespace {
 const int kPeriodicTable = harness::commandOf<Periodic>();
 const int kPlanetData = harness::commandOf<Planets>();
 
-constexpr std::array<int, 4> kElementFields{Periodic::kSymbolField, Periodic::kNameField,
-                                            Periodic::kAtomicWeightField, Periodic::kAtomicNumberField};
-constexpr std::array<int, 10> kPlanetFields{Planets::kMeanDistance,   Planets::kRevolutionPeriod,
-                                            Planets::kRotationPeriod, Planets::kOrbitalSpeed,
-                                            Planets::kDiameter,       Planets::kMass,
-                                            Planets::kDensity,        Planets::kGravity,
-                                            Planets::kEscapeVelocity, Planets::kMoons};
-
 void clickAll(ToolWindow* window, const QList<int>& ids) {
     for (const int id : ids) {
         harness::click(window, id);
     }
 }
 
+// The ids of the tool's fields, in the order the sheet lists them.
+QList<int> fieldsOf(ToolWindow* window) {
+    QList<int> fields;
+    for (const Binding& binding : window->tool().bindings()) {
+        fields << binding.controlId;
+    }
+    return fields;
+}
+
 // The texts of the fields joined by '|', for comparing a whole row at once.
-QString fieldTexts(ToolWindow* window, std::span<const int> fields) {
+QString fieldTexts(ToolWindow* window) {
     QStringList texts;
-    for (const int id : fields) {
+    for (const int id : fieldsOf(window)) {
         texts.append(harness::text(window, id));
     }
     return texts.join(QLatin1Char('|'));
@@ -73,11 +68,11 @@ private Q_SLOTS:
         QPointer<ToolWindow> window = harness::openTool(kPeriodicTable);
         QVERIFY(window != nullptr);
         QCOMPARE(window->windowTitle(), QStringLiteral("Periodic Table of Elements"));
-        QCOMPARE(fieldTexts(window, kElementFields), QStringLiteral("|||"));
+        QCOMPARE(fieldTexts(window), QStringLiteral("|||"));
         harness::MessageCatcher catcher;
         clickAll(window, clicks);
         QVERIFY(window != nullptr && window->isVisible());
-        QCOMPARE(fieldTexts(window, kElementFields), shown);
+        QCOMPARE(fieldTexts(window), shown);
         QVERIFY(catcher.messages.isEmpty());
         window->close();
     }
@@ -170,7 +165,7 @@ private Q_SLOTS:
         QVERIFY(window->testAttribute(Qt::WA_KeyboardFocusChange));
         harness::key(window, Qt::Key_Return);
         QVERIFY(window != nullptr && window->isVisible());
-        QCOMPARE(fieldTexts(window, kElementFields), shown);
+        QCOMPARE(fieldTexts(window), shown);
         window->close();
     }
 
@@ -178,7 +173,7 @@ private Q_SLOTS:
         ToolWindow* window = harness::openTool(kPeriodicTable);
         QVERIFY(window != nullptr);
         harness::click(window, elementButton("Fe"));
-        for (const int id : kElementFields) {
+        for (const int id : fieldsOf(window)) {
             QLineEdit* field = harness::lineEdit(window, id);
             QVERIFY(field != nullptr);
             QVERIFY(field->isReadOnly());
@@ -201,7 +196,7 @@ private Q_SLOTS:
         harness::control(window, elementButton("Mc"))->setFocus();
         harness::key(window, Qt::Key_Return);
         QVERIFY(window != nullptr && window->isVisible());
-        QCOMPARE(fieldTexts(window, kElementFields), QStringLiteral("Mc|Moscovium|[290]|115"));
+        QCOMPARE(fieldTexts(window), QStringLiteral("Mc|Moscovium|[290]|115"));
         window->close();
     }
 
@@ -245,11 +240,11 @@ private Q_SLOTS:
         QPointer<ToolWindow> window = harness::openTool(kPlanetData);
         QVERIFY(window != nullptr);
         QCOMPARE(window->windowTitle(), QStringLiteral("Some Planets' Properties"));
-        QCOMPARE(fieldTexts(window, kPlanetFields), QStringLiteral("|||||||||"));
+        QCOMPARE(fieldTexts(window), QStringLiteral("|||||||||"));
         harness::MessageCatcher catcher;
         clickAll(window, clicks);
         QVERIFY(window != nullptr && window->isVisible());
-        QCOMPARE(fieldTexts(window, kPlanetFields), shown);
+        QCOMPARE(fieldTexts(window), shown);
         QVERIFY(catcher.messages.isEmpty());
         window->close();
     }
@@ -258,7 +253,7 @@ private Q_SLOTS:
         ToolWindow* window = harness::openTool(kPlanetData);
         QVERIFY(window != nullptr);
         harness::click(window, Planets::kMars);
-        for (const int id : kPlanetFields) {
+        for (const int id : fieldsOf(window)) {
             QVERIFY(!harness::lineEdit(window, id)->isReadOnly());
         }
         harness::type(window, Planets::kRotationPeriod, QStringLiteral("my guess"));
