@@ -12,16 +12,16 @@
 int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        return tool_runner::print(
-            "Usage: brimlet-tool --tool TOOL [STEP]... [--json]\n"
-            "Brimlet 5's unit converters, equation solvers, reference tables and\n"
-            "calculators, for scripts and pipelines: the same texts as their windows.\n"
-            "\n"
-            "Options:\n"
-            "  -h, --help       show this help and exit\n"
-            "  -v, --version    show the version and exit\n"
-            "\n" +
-            tool_runner::usage("brimlet-tool"));
+        return tool_runner::print(std::string("Usage: brimlet-tool --tool TOOL [STEP]... [--json]\n") +
+                                  kProductName +
+                                  "'s unit converters, equation solvers, reference tables and\n"
+                                  "calculators, for scripts and pipelines: the same texts as their windows.\n"
+                                  "\n"
+                                  "Options:\n"
+                                  "  -h, --help       show this help and exit\n"
+                                  "  -v, --version    show the version and exit\n"
+                                  "\n" +
+                                  tool_runner::usage("brimlet-tool"));
     }
     if (args.size() == 1 && (args[0] == "--version" || args[0] == "-v")) {
         return tool_runner::print(std::string("brimlet-tool ") + kVersion + "\n");

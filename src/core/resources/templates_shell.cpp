@@ -54,5 +54,5 @@ constexpr auto kTrigonometry = std::to_array<ControlTemplate>({
 
 }  // namespace
 
-const DialogTemplate kTemplate100{100, "About Brimlet 5", 311, 136, DialogStyle::About, kAbout};
+const DialogTemplate kTemplate100{100, kAboutCaption, 311, 136, DialogStyle::About, kAbout};
 const DialogTemplate kTemplate144{144, "Trigonometry Functions", 262, 108, DialogStyle::Tool, kTrigonometry};

@@ -18,6 +18,7 @@
 #include <cstring>
 #include <limits>
 
+#include "core/resources/version.h"
 #include "ui/app/main_frame.h"
 #include "ui/dialog/app_icon.h"
 #include "ui/dialog/atspi_guard.h"
@@ -40,7 +41,8 @@ QString quoted(const QString& path) {
 // application, found without reading it (QSettings reads on construction).
 QString settingsFileName() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Local AppWizard-Generated Applications/Brimlet 5.conf");
+           QStringLiteral("/Local AppWizard-Generated Applications/%1.conf")
+               .arg(QString::fromUtf8(kProductName));
 }
 
 // Why a file that QSettings would read (the settings or their lock) must be

@@ -1,4 +1,5 @@
 #include "ui/app/brimlet_view.h"
+#include "core/resources/version.h"
 
 CBrimletView::CBrimletView(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("view"));
@@ -6,5 +7,5 @@ CBrimletView::CBrimletView(QWidget* parent) : QFrame(parent) {
     setFocusPolicy(Qt::StrongFocus);
     // The view draws nothing, but it holds the focus whenever a tool window
     // closes; a screen reader then says where the tools are.
-    setAccessibleName(QStringLiteral("Brimlet 5: the tools are in the menus (Alt)"));
+    setAccessibleName(QString::fromUtf8(kProductName) + QStringLiteral(": the tools are in the menus (Alt)"));
 }

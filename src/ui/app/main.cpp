@@ -17,9 +17,9 @@ namespace {
 
 // The options without a window are the core's, shared with brimlet-tool.
 std::string help() {
-    return std::string(
-               "Usage: brimlet [OPTION]... [FILE]\n"
-               "Brimlet 5: an engineering toolbox of unit converters, equation solvers,\n"
+    return std::string("Usage: brimlet [OPTION]... [FILE]\n") + kProductName +
+           std::string(
+               ": an engineering toolbox of unit converters, equation solvers,\n"
                "reference tables and calculators.\n"
                "\n"
                "FILE is adopted as the (empty) document; it is never read or changed.\n"

@@ -18,6 +18,7 @@
 
 #include "core/app/command_table.h"
 #include "core/resources/resource_ids.h"
+#include "core/resources/version.h"
 #include "ui/app/about_dlg.h"
 #include "ui/app/brimlet_view.h"
 #include "ui/app/lock_keys.h"
@@ -130,7 +131,8 @@ void CMainFrame::buildMenus() {
     }
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-    QAction* about = commandAction(help, QStringLiteral("&About Brimlet 5"), ids::kAppAbout);
+    QAction* about =
+        commandAction(help, QStringLiteral("&About %1").arg(QString::fromUtf8(kProductName)), ids::kAppAbout);
     about->setStatusTip(QStringLiteral("Display program information, version number and copyright"));
     connect(about, &QAction::triggered, this, &CMainFrame::showAbout);
     help->addAction(about);
@@ -311,7 +313,7 @@ void CMainFrame::showAbout() {
 }
 
 void CMainFrame::updateTitle() {
-    setWindowTitle(document_.title() + QStringLiteral(" - Brimlet 5"));
+    setWindowTitle(document_.title() + QStringLiteral(" - ") + QString::fromUtf8(kProductName));
 }
 
 void CMainFrame::newDocument() {

@@ -2,13 +2,14 @@
 
 #include <QMessageBox>
 
+#include "core/resources/version.h"
 #include "ui/dialog/modal_loop.h"
 
 namespace message_box {
 
 QMessageBox* warn(QWidget* parent, const QString& text) {
     auto* box =
-        new QMessageBox(QMessageBox::Warning, QStringLiteral("Brimlet 5"), text, QMessageBox::Ok, parent);
+        new QMessageBox(QMessageBox::Warning, QString::fromUtf8(kProductName), text, QMessageBox::Ok, parent);
     box->setObjectName(QLatin1String(kObjectName));
     box->setTextFormat(Qt::PlainText);
     // A box has a caption and a close box, nothing to minimise or maximise.

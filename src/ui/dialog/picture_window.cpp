@@ -1,4 +1,5 @@
 #include "ui/dialog/picture_window.h"
+#include "ui/dialog/message_box.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -7,7 +8,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -162,11 +162,7 @@ void PictureWindow::askFileName() {
         if (saveTo(fileName)) {
             return;
         }
-        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Brimlet 5"),
-                                    QStringLiteral("Cannot write %1.").arg(fileName), QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setWindowModality(Qt::NonModal);
-        box->show();
+        message_box::warn(this, QStringLiteral("Cannot write %1.").arg(fileName));
     });
     saving_->setWindowModality(Qt::NonModal);
     saving_->show();
