@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -102,3 +103,38 @@ struct OpenTool {
     }
 };
 using ToolSession = OpenTool<>;
+
+// A worked case of a solver: the texts typed into a layout's inputs, the
+// button clicked, and the texts its outputs then show, both in layout order.
+struct WorkedCase {
+    const char* name;
+    std::vector<std::string> typed;
+    int button;
+    std::vector<std::string> shown;
+};
+struct FieldLayout {
+    std::vector<int> inputs;
+    std::vector<int> outputs;
+};
+inline void PrintTo(const WorkedCase& c, std::ostream* out) {
+    *out << c.name;
+}
+inline std::string workedCaseName(const ::testing::TestParamInfo<WorkedCase>& info) {
+    return info.param.name;
+}
+
+// Runs a worked case on an open tool; a valid case shows no message.
+template <class T>
+void expectWorkedCase(OpenTool<T>& tool, const FieldLayout& layout, const WorkedCase& c) {
+    ASSERT_EQ(layout.inputs.size(), c.typed.size());
+    ASSERT_EQ(layout.outputs.size(), c.shown.size());
+    for (std::size_t i = 0; i < c.typed.size(); ++i) {
+        tool.type(layout.inputs[i], c.typed[i]);
+    }
+    ASSERT_TRUE(tool.click(c.button));
+    for (std::size_t i = 0; i < c.shown.size(); ++i) {
+        SCOPED_TRACE(layout.outputs[i]);
+        EXPECT_EQ(c.shown[i], tool.field(layout.outputs[i]));
+    }
+    EXPECT_TRUE(tool.host.messages.empty());
+}

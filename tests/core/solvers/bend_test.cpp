@@ -7,41 +7,31 @@
 
 namespace {
 
-struct BendCase {
-    const char* name;
-    const char* radius;
-    const char* thickness;
-    const char* angle;
-    const char* allowance;
-    const char* neutralAxis;
-    const char* rightAngle;
-    const char* perDegree;
-};
+const FieldLayout kBendLayout{
+    {Bend::kRadius, Bend::kThickness, Bend::kAngle},
+    {Bend::kBendAllowance, Bend::kNeutralAxis, Bend::kRightAngleBend, Bend::kPerDegree}};
 
-class BendAllowance : public ::testing::TestWithParam<BendCase> {};
+class BendAllowance : public ::testing::TestWithParam<WorkedCase> {};
 
 TEST_P(BendAllowance, ShowsTheChain) {
-    const BendCase& c = GetParam();
     OpenTool<Bend> bend;
-    bend.type(Bend::kRadius, c.radius);
-    bend.type(Bend::kThickness, c.thickness);
-    bend.type(Bend::kAngle, c.angle);
-    ASSERT_TRUE(bend.click(Bend::kCalculate));
-    EXPECT_EQ(c.allowance, bend.field(Bend::kBendAllowance));
-    EXPECT_EQ(c.neutralAxis, bend.field(Bend::kNeutralAxis));
-    EXPECT_EQ(c.rightAngle, bend.field(Bend::kRightAngleBend));
-    EXPECT_EQ(c.perDegree, bend.field(Bend::kPerDegree));
+    expectWorkedCase(bend, kBendLayout, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Bends, BendAllowance,
-    ::testing::Values(BendCase{"RightAngle", "2", "3", "90", "4.7124", "3", "4.7124", "0.05236"},
-                      BendCase{"ThirdOfHalf", "1", "0.5", "45", "0.9163", "1.16666666666667", "1.8326",
-                               "0.0203622222222222"},
-                      BendCase{"Thirty", "0.25", "1.5", "30", "0.3927", "0.75", "1.1781", "0.01309"},
-                      BendCase{"AllZero", "0", "0", "0", "0", "0", "0", "0"},
-                      BendCase{"NegativeAngle", "2", "3", "-180", "-9.4248", "3", "4.7124", "0.05236"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(
+        WorkedCase{"RightAngle", {"2", "3", "90"}, Bend::kCalculate, {"4.7124", "3", "4.7124", "0.05236"}},
+        WorkedCase{"ThirdOfHalf",
+                   {"1", "0.5", "45"},
+                   Bend::kCalculate,
+                   {"0.9163", "1.16666666666667", "1.8326", "0.0203622222222222"}},
+        WorkedCase{
+            "Thirty", {"0.25", "1.5", "30"}, Bend::kCalculate, {"0.3927", "0.75", "1.1781", "0.01309"}},
+        WorkedCase{"AllZero", {"0", "0", "0"}, Bend::kCalculate, {"0", "0", "0", "0"}},
+        WorkedCase{
+            "NegativeAngle", {"2", "3", "-180"}, Bend::kCalculate, {"-9.4248", "3", "4.7124", "0.05236"}}),
+    workedCaseName);
 
 TEST(Bend, UsesTheRoundedConstants) {
     OpenTool<Bend> bend;

@@ -8,63 +8,64 @@
 
 namespace {
 
-struct CountCase {
-    const char* name;
-    const char* n;
-    const char* r;
-    const char* result;
-};
-
 template <class T>
-std::string calculate(const CountCase& c) {
-    OpenTool<T> tool;
-    tool.type(T::kN, c.n);
-    tool.type(T::kR, c.r);
-    EXPECT_TRUE(tool.click(T::kCalculate));
-    EXPECT_TRUE(tool.host.messages.empty());
-    return tool.field(T::kResult);
-}
+const FieldLayout kCountLayout{{T::kN, T::kR}, {T::kResult}};
+constexpr int kCombine = TheCombination::kCalculate;
+constexpr int kPermute = Permutation::kCalculate;
 
-class Combination : public ::testing::TestWithParam<CountCase> {};
+class Combination : public ::testing::TestWithParam<WorkedCase> {};
 
 TEST_P(Combination, Calculate) {
-    EXPECT_EQ(GetParam().result, calculate<TheCombination>(GetParam()));
+    OpenTool<TheCombination> tool;
+    expectWorkedCase(tool, kCountLayout<TheCombination>, GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Combination,
-    ::testing::Values(
-        CountCase{"FiveTwo", "5", "2", "10"}, CountCase{"TenThree", "10", "3", "120"},
-        CountCase{"Poker", "52", "5", "2598960"}, CountCase{"FiveOne", "5", "1", "5"},
-        // Factorial(0) is 0, so the divisor is 0.
-        CountCase{"FiveNone", "5", "0", "1.#INF"}, CountCase{"FiveAll", "5", "5", "1.#INF"},
-        CountCase{"NothingOfNothing", "0", "0", "-1.#IND"}, CountCase{"MoreThanThere", "3", "5", "-0.025"},
-        CountCase{"Fractional", "4.5", "2", "7.875"}, CountCase{"OverflowOnTop", "171", "170", "1.#INF"},
-        CountCase{"OverflowEverywhere", "172", "171", "-1.#IND"}, CountCase{"HugeN", "1e300", "2", "-1.#IND"},
-        CountCase{"InfiniteN", "1e999", "3", "-1.#IND"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, Combination,
+                         ::testing::Values(WorkedCase{"FiveTwo", {"5", "2"}, kCombine, {"10"}},
+                                           WorkedCase{"TenThree", {"10", "3"}, kCombine, {"120"}},
+                                           WorkedCase{"Poker", {"52", "5"}, kCombine, {"2598960"}},
+                                           WorkedCase{"FiveOne", {"5", "1"}, kCombine, {"5"}},
+                                           // Factorial(0) is 0, so the divisor is 0.
+                                           WorkedCase{"FiveNone", {"5", "0"}, kCombine, {"1.#INF"}},
+                                           WorkedCase{"FiveAll", {"5", "5"}, kCombine, {"1.#INF"}},
+                                           WorkedCase{"NothingOfNothing", {"0", "0"}, kCombine, {"-1.#IND"}},
+                                           WorkedCase{"MoreThanThere", {"3", "5"}, kCombine, {"-0.025"}},
+                                           WorkedCase{"Fractional", {"4.5", "2"}, kCombine, {"7.875"}},
+                                           WorkedCase{"OverflowOnTop", {"171", "170"}, kCombine, {"1.#INF"}},
+                                           WorkedCase{
+                                               "OverflowEverywhere", {"172", "171"}, kCombine, {"-1.#IND"}},
+                                           WorkedCase{"HugeN", {"1e300", "2"}, kCombine, {"-1.#IND"}},
+                                           WorkedCase{"InfiniteN", {"1e999", "3"}, kCombine, {"-1.#IND"}}),
+                         workedCaseName);
 
-class Permute : public ::testing::TestWithParam<CountCase> {};
+class Permute : public ::testing::TestWithParam<WorkedCase> {};
 
 TEST_P(Permute, Calculate) {
-    EXPECT_EQ(GetParam().result, calculate<Permutation>(GetParam()));
+    OpenTool<Permutation> tool;
+    expectWorkedCase(tool, kCountLayout<Permutation>, GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Permute,
-    ::testing::Values(
-        CountCase{"FiveTwo", "5", "2", "20"}, CountCase{"TenThree", "10", "3", "720"},
-        CountCase{"Poker", "52", "5", "311875200"}, CountCase{"FiveFive", "5", "5", "120"},
-        CountCase{"FiveOne", "5", "1", "5"}, CountCase{"FiveNone", "5", "0", "5"},
-        CountCase{"FiveNegative", "5", "-2", "5"}, CountCase{"FractionalCountsUp", "5", "2.5", "60"},
-        // 3 * 2 * 1 * 0 * -1: the last factor leaves a negative zero.
-        CountCase{"MoreThanThere", "3", "5", "-0"}, CountCase{"NothingOfNothing", "0", "0", "0"},
-        CountCase{"HugeNSmallR", "1e300", "3", "1.#INF"}, CountCase{"FractionalN", "2.5", "3", "1.875"},
-        // The counter never leaves 1e300, and the sign keeps flipping.
-        CountCase{"HugeR", "7.5", "1e300", "1.#INF"}, CountCase{"InfiniteR", "5", "1e999", "0"},
-        CountCase{"InfiniteN", "1e999", "2", "1.#INF"},
-        CountCase{"NegativeInfiniteN", "-1e999", "3", "-1.#INF"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, Permute,
+                         ::testing::Values(WorkedCase{"FiveTwo", {"5", "2"}, kPermute, {"20"}},
+                                           WorkedCase{"TenThree", {"10", "3"}, kPermute, {"720"}},
+                                           WorkedCase{"Poker", {"52", "5"}, kPermute, {"311875200"}},
+                                           WorkedCase{"FiveFive", {"5", "5"}, kPermute, {"120"}},
+                                           WorkedCase{"FiveOne", {"5", "1"}, kPermute, {"5"}},
+                                           WorkedCase{"FiveNone", {"5", "0"}, kPermute, {"5"}},
+                                           WorkedCase{"FiveNegative", {"5", "-2"}, kPermute, {"5"}},
+                                           WorkedCase{"FractionalCountsUp", {"5", "2.5"}, kPermute, {"60"}},
+                                           // 3 * 2 * 1 * 0 * -1: the last factor leaves a negative zero.
+                                           WorkedCase{"MoreThanThere", {"3", "5"}, kPermute, {"-0"}},
+                                           WorkedCase{"NothingOfNothing", {"0", "0"}, kPermute, {"0"}},
+                                           WorkedCase{"HugeNSmallR", {"1e300", "3"}, kPermute, {"1.#INF"}},
+                                           WorkedCase{"FractionalN", {"2.5", "3"}, kPermute, {"1.875"}},
+                                           // The counter never leaves 1e300, and the sign keeps flipping.
+                                           WorkedCase{"HugeR", {"7.5", "1e300"}, kPermute, {"1.#INF"}},
+                                           WorkedCase{"InfiniteR", {"5", "1e999"}, kPermute, {"0"}},
+                                           WorkedCase{"InfiniteN", {"1e999", "2"}, kPermute, {"1.#INF"}},
+                                           WorkedCase{
+                                               "NegativeInfiniteN", {"-1e999", "3"}, kPermute, {"-1.#INF"}}),
+                         workedCaseName);
 
 TEST(Permutation, ResultCarriedOverReadsBackAsOne) {
     using enum Permutation::Control;

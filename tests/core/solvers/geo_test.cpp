@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <string>
 
@@ -9,52 +8,44 @@
 
 namespace {
 
-struct LineCase {
-    const char* name;
-    std::array<const char*, 4> points;  // x1, y1, x2, y2 as typed
-    // slope, intercept through point 1, through point 2, distance, midpoint x, y
-    std::array<const char*, 6> shown;
-};
-
 using enum Geo::Control;
 
-constexpr std::array<int, 4> kInputs{kX1, kY1, kX2, kY2};
-constexpr std::array<int, 6> kOutputs{kSlope, kIntercept1, kIntercept2, kDistance, kMidX, kMidY};
+// The slope, the intercepts through point 1 and point 2, the distance, the midpoint.
+const FieldLayout kGeoLayout{{kX1, kY1, kX2, kY2},
+                             {kSlope, kIntercept1, kIntercept2, kDistance, kMidX, kMidY}};
 
-class GeoCalculate : public ::testing::TestWithParam<LineCase> {};
+class GeoCalculate : public ::testing::TestWithParam<WorkedCase> {};
 
 TEST_P(GeoCalculate, ShowsEveryResult) {
-    const LineCase& c = GetParam();
     OpenTool<Geo> geo;
-    for (std::size_t i = 0; i < kInputs.size(); ++i) {
-        geo.type(kInputs[i], c.points[i]);
-    }
-    ASSERT_TRUE(geo.click(kCalculate));
-    for (std::size_t i = 0; i < kOutputs.size(); ++i) {
-        SCOPED_TRACE(kOutputs[i]);
-        EXPECT_EQ(c.shown[i], geo.field(kOutputs[i]));
-    }
-    EXPECT_TRUE(geo.host.messages.empty());
+    expectWorkedCase(geo, kGeoLayout, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, GeoCalculate,
     ::testing::Values(
-        LineCase{"Rising", {"1", "2", "3", "6"}, {"2", "0", "0", "4.47213595499958", "2", "4"}},
-        LineCase{
-            "Vertical", {"2", "5", "2", "9"}, {"-9999999999", "20000000003", "20000000007", "4", "2", "7"}},
+        WorkedCase{"Rising", {"1", "2", "3", "6"}, kCalculate, {"2", "0", "0", "4.47213595499958", "2", "4"}},
+        WorkedCase{"Vertical",
+                   {"2", "5", "2", "9"},
+                   kCalculate,
+                   {"-9999999999", "20000000003", "20000000007", "4", "2", "7"}},
         // 0 / -3 would be a negative zero.
-        LineCase{"HorizontalIsPositiveZero", {"1", "3", "4", "3"}, {"0", "3", "3", "3", "2.5", "3"}},
-        LineCase{"SamePointTwice", {"0", "0", "0", "0"}, {"-9999999999", "0", "0", "0", "0", "0"}},
-        LineCase{"Falling", {"0", "0", "2", "-4"}, {"-2", "0", "0", "4.47213595499958", "1", "-2"}},
-        LineCase{"VerticalAtNegativeX",
-                 {"-3", "1", "-3", "1"},
-                 {"-9999999999", "-29999999996", "-29999999996", "0", "-3", "1"}},
-        LineCase{"ThirdSlope",
-                 {"1", "1", "4", "2"},
-                 {"0.333333333333333", "0.666666666666667", "0.666666666666667", "3.16227766016838", "2.5",
-                  "1.5"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+        WorkedCase{
+            "HorizontalIsPositiveZero", {"1", "3", "4", "3"}, kCalculate, {"0", "3", "3", "3", "2.5", "3"}},
+        WorkedCase{
+            "SamePointTwice", {"0", "0", "0", "0"}, kCalculate, {"-9999999999", "0", "0", "0", "0", "0"}},
+        WorkedCase{
+            "Falling", {"0", "0", "2", "-4"}, kCalculate, {"-2", "0", "0", "4.47213595499958", "1", "-2"}},
+        WorkedCase{"VerticalAtNegativeX",
+                   {"-3", "1", "-3", "1"},
+                   kCalculate,
+                   {"-9999999999", "-29999999996", "-29999999996", "0", "-3", "1"}},
+        WorkedCase{"ThirdSlope",
+                   {"1", "1", "4", "2"},
+                   kCalculate,
+                   {"0.333333333333333", "0.666666666666667", "0.666666666666667", "3.16227766016838", "2.5",
+                    "1.5"}}),
+    workedCaseName);
 
 TEST(Geo, SlopeIsStoredExactly) {
     OpenTool<Geo> geo;

@@ -7,80 +7,62 @@
 
 namespace {
 
-struct UncertCase {
-    const char* name;
-    int button;
-    const char* value;
-    const char* uncertainty;
-    const char* result;
-};
+using enum Uncert::Control;
 
-class UncertResult : public ::testing::TestWithParam<UncertCase> {};
+// Each button reads only its own row; the other row holds the decoys 7 and 9.
+const FieldLayout kUncertLayout{{kValue1, kPercent1, kValue2, kAbsUncertainty2}, {kResult}};
+
+class UncertResult : public ::testing::TestWithParam<WorkedCase> {};
 
 TEST_P(UncertResult, IsShownInTheSharedField) {
-    const UncertCase& c = GetParam();
     OpenTool<Uncert> tool;
-    // Each button reads only its own row; the other row holds decoys.
-    if (c.button == Uncert::kCalcAbsUncertainty) {
-        tool.type(Uncert::kValue1, c.value);
-        tool.type(Uncert::kPercent1, c.uncertainty);
-        tool.type(Uncert::kValue2, "7");
-        tool.type(Uncert::kAbsUncertainty2, "9");
-    } else {
-        tool.type(Uncert::kValue1, "7");
-        tool.type(Uncert::kPercent1, "9");
-        tool.type(Uncert::kValue2, c.value);
-        tool.type(Uncert::kAbsUncertainty2, c.uncertainty);
-    }
-    ASSERT_TRUE(tool.click(c.button));
-    EXPECT_EQ(c.result, tool.field(Uncert::kResult));
-    EXPECT_TRUE(tool.host.messages.empty());
+    expectWorkedCase(tool, kUncertLayout, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, UncertResult,
     ::testing::Values(
-        UncertCase{"AbsoluteFromPercent", Uncert::kCalcAbsUncertainty, "200", "50", "100"},
-        UncertCase{"AbsoluteOfNegative", Uncert::kCalcAbsUncertainty, "-40", "2.5", "-1"},
-        UncertCase{"PercentFromAbsolute", Uncert::kCalcPercentUncertainty, "40", "2", "5"},
-        UncertCase{"PercentRepeating", Uncert::kCalcPercentUncertainty, "3", "0.5", "16.6666666666667"},
-        UncertCase{"PercentOfZeroValue", Uncert::kCalcPercentUncertainty, "0", "2", "1.#INF"},
-        UncertCase{"PercentOfZeroValueNegative", Uncert::kCalcPercentUncertainty, "0", "-2", "-1.#INF"},
-        UncertCase{"PercentZeroOverZero", Uncert::kCalcPercentUncertainty, "0", "0", "-1.#IND"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        WorkedCase{"AbsoluteFromPercent", {"200", "50", "7", "9"}, kCalcAbsUncertainty, {"100"}},
+        WorkedCase{"AbsoluteOfNegative", {"-40", "2.5", "7", "9"}, kCalcAbsUncertainty, {"-1"}},
+        WorkedCase{"PercentFromAbsolute", {"7", "9", "40", "2"}, kCalcPercentUncertainty, {"5"}},
+        WorkedCase{"PercentRepeating", {"7", "9", "3", "0.5"}, kCalcPercentUncertainty, {"16.6666666666667"}},
+        WorkedCase{"PercentOfZeroValue", {"7", "9", "0", "2"}, kCalcPercentUncertainty, {"1.#INF"}},
+        WorkedCase{"PercentOfZeroValueNegative", {"7", "9", "0", "-2"}, kCalcPercentUncertainty, {"-1.#INF"}},
+        WorkedCase{"PercentZeroOverZero", {"7", "9", "0", "0"}, kCalcPercentUncertainty, {"-1.#IND"}}),
+    workedCaseName);
 
 TEST(Uncert, LastButtonDecidesTheResult) {
     OpenTool<Uncert> tool;
-    tool.type(Uncert::kValue1, "200");
-    tool.type(Uncert::kPercent1, "50");
-    tool.type(Uncert::kValue2, "40");
-    tool.type(Uncert::kAbsUncertainty2, "2");
-    tool.click(Uncert::kCalcAbsUncertainty);
-    EXPECT_EQ("100", tool.field(Uncert::kResult));
-    tool.click(Uncert::kCalcPercentUncertainty);
-    EXPECT_EQ("5", tool.field(Uncert::kResult));
-    tool.click(Uncert::kCalcAbsUncertainty);
-    EXPECT_EQ("100", tool.field(Uncert::kResult));
+    tool.type(kValue1, "200");
+    tool.type(kPercent1, "50");
+    tool.type(kValue2, "40");
+    tool.type(kAbsUncertainty2, "2");
+    tool.click(kCalcAbsUncertainty);
+    EXPECT_EQ("100", tool.field(kResult));
+    tool.click(kCalcPercentUncertainty);
+    EXPECT_EQ("5", tool.field(kResult));
+    tool.click(kCalcAbsUncertainty);
+    EXPECT_EQ("100", tool.field(kResult));
 }
 
 TEST(Uncert, PercentIsDividedBeforeMultiplying) {
     OpenTool<Uncert> tool;
-    tool.type(Uncert::kValue1, "3");
-    tool.type(Uncert::kPercent1, "10");
-    tool.click(Uncert::kCalcAbsUncertainty);
+    tool.type(kValue1, "3");
+    tool.type(kPercent1, "10");
+    tool.click(kCalcAbsUncertainty);
     // (10 / 100) * 3, not 10 * 3 / 100 = 0.3
-    EXPECT_EQ(0.1 * 3, tool.value(Uncert::kResult));
-    EXPECT_EQ("0.3", tool.field(Uncert::kResult));
+    EXPECT_EQ(0.1 * 3, tool.value(kResult));
+    EXPECT_EQ("0.3", tool.field(kResult));
 }
 
 TEST(Uncert, ClearDataDoesNotRead) {
     OpenTool<Uncert> tool;
-    tool.type(Uncert::kValue1, "abc");
-    tool.type(Uncert::kPercent1, "12");
-    tool.type(Uncert::kValue2, "");
-    tool.type(Uncert::kAbsUncertainty2, "-");
-    tool.type(Uncert::kResult, "result?");
-    ASSERT_TRUE(tool.click(Uncert::kClearData));
+    tool.type(kValue1, "abc");
+    tool.type(kPercent1, "12");
+    tool.type(kValue2, "");
+    tool.type(kAbsUncertainty2, "-");
+    tool.type(kResult, "result?");
+    ASSERT_TRUE(tool.click(kClearData));
     EXPECT_TRUE(tool.host.messages.empty());
     EXPECT_TRUE(tool.host.focused.empty());
     EXPECT_EQ(std::vector<std::string>(5, "0"), tool.fields());
@@ -88,17 +70,17 @@ TEST(Uncert, ClearDataDoesNotRead) {
 
 TEST(Uncert, RefusedValueShowsTheMessageAndKeepsTheOldValue) {
     OpenTool<Uncert> tool;
-    tool.type(Uncert::kValue1, "200");
-    tool.type(Uncert::kPercent1, "50");
-    tool.click(Uncert::kCalcAbsUncertainty);
-    tool.type(Uncert::kValue1, "x");
-    tool.type(Uncert::kPercent1, "10");
-    tool.click(Uncert::kCalcAbsUncertainty);
+    tool.type(kValue1, "200");
+    tool.type(kPercent1, "50");
+    tool.click(kCalcAbsUncertainty);
+    tool.type(kValue1, "x");
+    tool.type(kPercent1, "10");
+    tool.click(kCalcAbsUncertainty);
     ASSERT_EQ(std::vector<std::string>{"Please enter a number."}, tool.host.messages);
     // The first value was refused, so its percentage was never read either: same result as before.
-    EXPECT_EQ("200", tool.field(Uncert::kValue1));
-    EXPECT_EQ("50", tool.field(Uncert::kPercent1));
-    EXPECT_EQ("100", tool.field(Uncert::kResult));
+    EXPECT_EQ("200", tool.field(kValue1));
+    EXPECT_EQ("50", tool.field(kPercent1));
+    EXPECT_EQ("100", tool.field(kResult));
 }
 
 }  // namespace
