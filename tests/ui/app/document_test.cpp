@@ -16,6 +16,20 @@
 
 using harness::mainFrame;
 
+namespace {
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
 class DocumentTest : public QObject {
     Q_OBJECT
 
@@ -25,10 +39,7 @@ private Q_SLOTS:
     void newAndOpenSetTheCaption() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("notes.txt"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("keep me");
-        file.close();
+        QVERIFY(writeFile(path, "keep me"));
         QVERIFY(mainFrame().openDocument(path));
         QCOMPARE(mainFrame().windowTitle(), QStringLiteral("notes.txt - Brimlet 5"));
         mainFrame().newDocument();
@@ -99,24 +110,17 @@ private Q_SLOTS:
     void savingNeverDestroysData() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("report.dat"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("precious data");
-        file.close();
+        QVERIFY(writeFile(path, "precious data"));
 
         // Save after Open keeps the file as it is.
         QVERIFY(mainFrame().openDocument(path));
         mainFrame().document().save();
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("precious data"));
-        file.close();
+        QCOMPARE(contents(path), QByteArray("precious data"));
 
         // Save As onto an existing file changes nothing in it either.
         mainFrame().newDocument();
         QVERIFY(mainFrame().saveDocumentAs(path));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("precious data"));
-        file.close();
+        QCOMPARE(contents(path), QByteArray("precious data"));
         QCOMPARE(mainFrame().windowTitle(), QStringLiteral("report.dat - Brimlet 5"));
 
         // An untitled document saved under a new name creates an empty file.
@@ -133,9 +137,7 @@ private Q_SLOTS:
     void fileDialogsActOnTheirAnswer() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("notes.txt"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(writeFile(path, QByteArray()));
         mainFrame().newDocument();
         mainFrame().onFileOpen();
         QPointer<QFileDialog> open = mainFrame().findChild<QFileDialog*>(QStringLiteral("openDialog"));
