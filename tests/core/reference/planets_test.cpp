@@ -27,11 +27,8 @@ struct PlanetCase {
     int moons;
 };
 
-// NASA NSSDCA Planetary Fact Sheet, 2024: distance 10^6 km, orbital period d, sidereal rotation h,
-// orbital velocity km/s, equatorial diameter km, mass 10^24 kg, density kg/m^3, equatorial
-// acceleration m/s^2 and escape velocity km/s, the planets' own sheets giving rotation, mass,
-// acceleration, Saturn's velocity and Pluto's escape velocity. Moons: IAU Minor Planet Center,
-// 11 March 2025.
+// NASA NSSDCA Planetary Fact Sheet, 2024, and its planets' own sheets, in NASA's units: 10^6 km, d,
+// h, km/s, km, 10^24 kg, kg/m^3, m/s^2, km/s. Moons: IAU Minor Planet Center, 11 March 2025.
 const std::array<PlanetCase, 9> kPlanets{{
     {"Mercury", kMercury, "57.9 88.0 1407.6 47.4 4879 0.33010 5429 3.70 4.3", 0},
     {"Venus", kVenus, "108.2 224.7 -5832.6 35.0 12,104 4.8673 5243 8.87 10.4", 0},
