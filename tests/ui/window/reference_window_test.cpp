@@ -66,15 +66,15 @@ private Q_SLOTS:
             << kPeriodicTable << QList<int>{elementButton("Nh"), elementButton("Ds")}
             << "Ds|Darmstadtium|[281]|110";
         QTest::newRow("Earth") << kPlanetData << QList<int>{Planets::kEarth}
-                               << "150|1.00|0.997|29.8|12,800|1.000|5.52|9.78|11.2|1";
+                               << "150|1.00|0.997|29.8|12,800|1.000|5.51|9.78|11.2|1";
         QTest::newRow("Venus") << kPlanetData << QList<int>{Planets::kVenus}
-                               << "108|0.615|-243|35.0|12,100|0.815|5.20|8.60|10.3|None";
+                               << "108|0.615|-243|35.0|12,100|0.815|5.24|8.87|10.4|None";
         QTest::newRow("Jupiter") << kPlanetData << QList<int>{Planets::kJupiter}
-                                 << "778|11.9|0.409|13.1|143,000|318|1.31|22.9|59.5|16 + ring";
+                                 << "778|11.9|0.414|13.1|143,000|318|1.33|23.1|59.5|95 + rings";
         QTest::newRow("PlutoAfterUranus") << kPlanetData << QList<int>{Planets::kUranus, Planets::kPluto}
-                                          << "5900|248|6.39|4.74|2300|0.002|2.03|0.5|1.1|1";
+                                          << "5910|248|-6.39|4.74|2380|0.00218|1.85|0.62|1.2|5";
         QTest::newRow("SaturnTwice") << kPlanetData << QList<int>{Planets::kSaturn, Planets::kSaturn}
-                                     << "1430|29.5|0.426|9.64|120,000|95.1|0.704|9.05|35.6|18 + rings";
+                                     << "1430|29.4|0.444|9.67|121,000|95.2|0.687|8.96|35.5|274 + rings";
     }
 
     void buttonsFillTheFields() {
