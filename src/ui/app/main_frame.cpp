@@ -24,7 +24,7 @@
 #include "ui/app/brimlet_view.h"
 #include "ui/app/lock_keys.h"
 #include "ui/modality/message_box.h"
-#include "ui/modality/modal_loop.h"
+#include "ui/modality/window_blocking.h"
 #include "ui/widgets/app_icon.h"
 #include "ui/window/tool_window.h"
 
