@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/dialog/dialog_template.h"
 #include "core/dialog/tool.h"
-#include "core/resources/dialog_template.h"
 
 // One menu command that opens a tool: which class, from which template.
 struct ToolCommand {

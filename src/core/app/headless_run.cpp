@@ -2,9 +2,9 @@
 
 #include <ostream>
 
-#include "core/app/field_table.h"
 #include "core/app/json_writer.h"
 #include "core/dialog/field_exchange.h"
+#include "core/dialog/field_table.h"
 #include "core/dialog/tool.h"
 #include "core/dialog/utf8.h"
 #include "core/figures/solver_figures.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/resources/dialog_template.h"
+#include "core/dialog/dialog_template.h"
 
 // The words of the command line's tool runner, read into what they ask for.
 // A name in a step is resolved as soon as it is read, so that the first fault

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
+#include "core/dialog/dialog_template.h"
 #include "core/dialog/field_host.h"
 #include "core/dialog/number_text.h"
-#include "core/resources/dialog_template.h"
 
 namespace figure {
 

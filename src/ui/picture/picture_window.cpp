@@ -12,9 +12,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/dialog/dialog_template.h"
 #include "core/figures/solver_figures.h"
 #include "core/figures/svg_writer.h"
-#include "core/resources/dialog_template.h"
 #include "ui/picture/figure_view.h"
 #include "ui/window/tool_window.h"
 

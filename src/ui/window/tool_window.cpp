@@ -14,9 +14,9 @@
 #include <QScrollBar>
 #include <limits>
 
-#include "core/app/field_table.h"
+#include "core/dialog/dialog_template.h"
+#include "core/dialog/field_table.h"
 #include "core/dialog/tool.h"
-#include "core/resources/dialog_template.h"
 #include "ui/access/result_notice.h"
 #include "ui/modality/fiber.h"
 #include "ui/modality/message_box.h"
