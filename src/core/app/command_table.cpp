@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/app/typed_name.h"
 #include "core/calculators/my_calculator.h"
 #include "core/calculators/simple_calc.h"
 #include "core/converters/degrees.h"
@@ -16,6 +17,7 @@
 #include "core/converters/speed.h"
 #include "core/converters/time.h"
 #include "core/converters/weight.h"
+#include "core/figures/solver_figures.h"
 #include "core/reference/periodic.h"
 #include "core/reference/planets.h"
 #include "core/solvers/bend.h"
@@ -75,6 +77,21 @@ const ToolCommand* findToolCommand(int commandId) {
         }
     }
     return nullptr;
+}
+
+const ToolCommand* findToolNamed(std::string_view name) {
+    const std::string wanted = typed_name::key(name);
+    for (const ToolCommand& command : kCommands) {
+        if (typed_name::key(command.item) == wanted ||
+            typed_name::lower(command.className) == typed_name::lower(name)) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+bool ToolCommand::draws() const {
+    return figure::hasFigure(*dialogTemplate);
 }
 
 std::vector<MenuPopup> menuPopups(std::span<const ToolCommand> commands) {

@@ -16,12 +16,18 @@ struct ToolCommand {
     const char* className;
     const DialogTemplate* dialogTemplate;
     std::unique_ptr<Tool> (*create)();
+
+    // Whether the tool draws its answer as a picture.
+    bool draws() const;
 };
 
 // Every tool command, in menu order within each popup. This table is the
 // program's one list of tools: the menus and the list of templates come from it.
 std::span<const ToolCommand> toolCommands();
 const ToolCommand* findToolCommand(int commandId);
+// The tool a user means by its menu item (any case, '&' and repeated blanks
+// not counting) or its class name (any case); nullptr when none fits.
+const ToolCommand* findToolNamed(std::string_view name);
 
 // A menu popup and its commands, in table order.
 struct MenuPopup {
