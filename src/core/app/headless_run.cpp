@@ -7,7 +7,6 @@
 #include "core/dialog/field_exchange.h"
 #include "core/dialog/field_table.h"
 #include "core/dialog/tool.h"
-#include "core/figures/solver_figures.h"
 #include "core/figures/svg_writer.h"
 
 namespace tool_runner {
@@ -147,7 +146,7 @@ void HeadlessRun::print(std::ostream& out, bool json) const {
 }
 
 std::string HeadlessRun::svg() const {
-    return figure::toSvg(*figure::figureOf(*command_.dialogTemplate, host_));
+    return figure::toSvg(*command_.picture(host_));
 }
 
 }  // namespace tool_runner
