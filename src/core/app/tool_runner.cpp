@@ -18,28 +18,39 @@ namespace tool_runner {
 
 namespace {
 
-// Reads one line without its line break (nor a carriage return before it),
-// keeping at most maxBytes of it: however long a line, memory stays flat.
-// False at the end of the input.
-bool readLine(std::streambuf& in, std::string& line, std::size_t maxBytes, bool& tooLong) {
+enum class Read { Line, End, Failed };
+
+// Reads one line of the input without its line break (nor a carriage return
+// before it), keeping at most maxBytes of it: however long a line, memory
+// stays flat. A read that fails (standard input closed, or a directory)
+// ends the input: why says what the system answered, and the part of a line
+// read before it is dropped. The one reader of both programs' input.
+Read readLine(std::streambuf& in, std::string& line, std::size_t maxBytes, bool& tooLong, std::string& why) {
     line.clear();
     tooLong = false;
     bool any = false;
-    for (int c = in.sbumpc(); c != std::char_traits<char>::eof(); c = in.sbumpc()) {
-        any = true;
-        if (c == '\n') {
-            break;
+    try {
+        for (int c = in.sbumpc(); c != std::char_traits<char>::eof(); c = in.sbumpc()) {
+            any = true;
+            if (c == '\n') {
+                break;
+            }
+            if (line.size() < maxBytes) {
+                line += static_cast<char>(c);
+            } else {
+                tooLong = true;
+            }
         }
-        if (line.size() < maxBytes) {
-            line += static_cast<char>(c);
-        } else {
-            tooLong = true;
-        }
+    } catch (const std::ios_base::failure& failure) {
+        // The standard library's file buffers throw on a failed read, whatever
+        // the stream's exception mask, with the system's error code.
+        why = failure.code().message();
+        return Read::Failed;
     }
     if (!tooLong && line.ends_with('\r')) {
         line.pop_back();
     }
-    return any;
+    return any ? Read::Line : Read::End;
 }
 
 // Every line of the input on a fresh tool: the line set into the field, then
@@ -55,9 +66,12 @@ int runEach(HeadlessRun& run, const Steps& parsed, const Streams& streams) {
     const std::size_t maxBytes = limit * 4 + 4;
     std::streambuf& in = *streams.in.rdbuf();
     std::string line;
+    std::string why;
     bool tooLong = false;
     bool anyMessage = false;
-    for (std::size_t number = 1; streams.out && readLine(in, line, maxBytes, tooLong); ++number) {
+    Read read = Read::End;
+    for (std::size_t number = 1;
+         streams.out && (read = readLine(in, line, maxBytes, tooLong, why)) == Read::Line; ++number) {
         run.restart(number);
         const std::string entered = utf8::replaceInvalid(line);
         tooLong = tooLong || utf8::firstUnits(entered, limit).size() < entered.size();
@@ -78,6 +92,10 @@ int runEach(HeadlessRun& run, const Steps& parsed, const Streams& streams) {
         if (streams.interactive || in.in_avail() <= 0) {
             streams.out.flush();
         }
+    }
+    if (read == Read::Failed) {
+        streams.err << "brimlet: the input could not be read: " << why << '\n';
+        return 1;
     }
     return anyMessage ? 1 : 0;
 }
