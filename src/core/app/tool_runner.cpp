@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -13,6 +12,7 @@
 #include "core/app/headless_run.h"
 #include "core/app/tool_arguments.h"
 #include "core/dialog/utf8.h"
+#include "core/files/whole_file.h"
 
 namespace tool_runner {
 
@@ -117,15 +117,17 @@ int runTool(const Invocation& invocation, const Streams& streams) {
         streams.out << run.svg();
         return run.showedMessages() ? 1 : 0;
     }
+    // A picture that cannot be written is said as a message is; the fields
+    // are printed all the same.
+    std::string why;
     if (!parsed.svg.empty()) {
-        std::ofstream file{std::string(parsed.svg), std::ios::binary | std::ios::trunc};
-        file << run.svg();
-        if (!file.flush()) {
-            throw Refused{"cannot write '" + utf8::escaped(parsed.svg) + "'"};
-        }
+        why = whole_file::write(std::string(parsed.svg), run.svg());
+    }
+    if (!why.empty()) {
+        streams.err << "brimlet: cannot write '" << utf8::escaped(parsed.svg) << "': " << why << '\n';
     }
     run.print(streams.out, parsed.json);
-    return run.showedMessages() ? 1 : 0;
+    return run.showedMessages() || !why.empty() ? 1 : 0;
 }
 
 // A run whose output is lost has not done its job, whatever it computed.
@@ -142,10 +144,12 @@ int delivered(int status, std::ostream& out, std::ostream& err) {
 }
 
 // A reader that goes away (`brimlet ... | head -1`) makes the next write fail
-// with EPIPE, reported as any other lost output, instead of ending the
-// process silently by a signal.
-void writesReportBrokenPipes() {
+// with EPIPE, and a file that reaches the size limit (`ulimit -f`) with
+// EFBIG, reported as any other failed write, instead of ending the process
+// silently by a signal.
+void writesFailInsteadOfSignals() {
     std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace
@@ -184,7 +188,7 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
 }
 
 int runProcess(std::span<const std::string_view> args) {
-    writesReportBrokenPipes();
+    writesFailInsteadOfSignals();
     // The streams buffer on their own rather than through stdio's: a line
     // read is then a scan of a buffer, not a call per character.
     std::ios::sync_with_stdio(false);
@@ -192,7 +196,7 @@ int runProcess(std::span<const std::string_view> args) {
 }
 
 int print(std::string_view text) {
-    writesReportBrokenPipes();
+    writesFailInsteadOfSignals();
     std::cout << text;
     return delivered(0, std::cout, std::cerr);
 }

@@ -180,6 +180,9 @@ CBrimletApp::CBrimletApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationDisplayName(QString());
     setDesktopFileName(QStringLiteral("io.github.brimlet.Brimlet"));
     setWindowIcon(appIcon());
+    // A file that reaches the size limit (`ulimit -f`) fails to be written
+    // and is reported as any failed write, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Before any window: the file dialogs' fields answer as the tools' do.
     TextAccessible::install();
     atspi_guard::install();
