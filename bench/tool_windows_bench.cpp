@@ -20,7 +20,7 @@
 #include "core/resources/dialog_template.h"
 #include "ui/app/brimlet_app.h"
 #include "ui/app/main_frame.h"
-#include "ui/dialog/tool_window.h"
+#include "ui/window/tool_window.h"
 
 namespace {
 
