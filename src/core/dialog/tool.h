@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/dialog/dialog_template.h"
 #include "core/dialog/field_exchange.h"
-#include "core/resources/dialog_template.h"
 
 class FieldHost;
 

@@ -24,7 +24,8 @@
 #include "ui/app/brimlet_view.h"
 #include "ui/app/lock_keys.h"
 #include "ui/modality/message_box.h"
-#include "ui/modality/modal_loop.h"
+#include "ui/modality/window_blocking.h"
+#include "ui/picture/picture_window.h"
 #include "ui/widgets/app_icon.h"
 #include "ui/window/tool_window.h"
 
@@ -302,6 +303,7 @@ ToolWindow* CMainFrame::launchTool(int commandId) {
         return nullptr;
     }
     auto* window = new ToolWindow(*command->dialogTemplate, command->create(), this);
+    PictureWindow::offerFor(window, *command);
     placeClearOfCopies(*window, *this);
     window->show();
     return window;

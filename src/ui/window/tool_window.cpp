@@ -14,13 +14,12 @@
 #include <QScrollBar>
 #include <limits>
 
-#include "core/app/field_table.h"
+#include "core/dialog/dialog_template.h"
+#include "core/dialog/field_table.h"
 #include "core/dialog/tool.h"
-#include "core/resources/dialog_template.h"
 #include "ui/access/result_notice.h"
 #include "ui/modality/fiber.h"
 #include "ui/modality/message_box.h"
-#include "ui/picture/picture_window.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/flat_button.h"
 #include "ui/widgets/long_text_view.h"
@@ -114,7 +113,6 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
     copyAll_->setShortcutContext(Qt::WindowShortcut);
     connect(copyAll_, &QAction::triggered, this, &ToolWindow::copyAllFields);
     addAction(copyAll_);
-    showPicture_ = PictureWindow::offerFor(this);
 
     tool_->attach(this);
     tool_->writeAllFields();
@@ -169,10 +167,9 @@ void ToolWindow::contextMenuEvent(QContextMenuEvent* event) {
     // Only the window's background comes here: the fields have menus of their own.
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(copyAll_);
-    if (showPicture_ != nullptr) {
-        menu->addAction(showPicture_);
-    }
+    // The window's own actions, each with its key: Copy All Fields, and
+    // what the window was given besides (Show Picture for a tool that draws).
+    menu->addActions(actions());
     menu->popup(event->globalPos());
     event->accept();
 }

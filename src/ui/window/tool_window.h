@@ -105,7 +105,6 @@ private:
     bool focusedOnce_ = false;
     bool releasePending_ = false;
     QAction* copyAll_ = nullptr;
-    QAction* showPicture_ = nullptr;  // only the tools that draw have one
     ResultNotice* notice_ = nullptr;  // made when a screen reader first listens
     QWidget* arriving_ = nullptr;     // the control a press moves the focus to
     QPointer<QWidget> introduced_;    // the control whose description holds the last results

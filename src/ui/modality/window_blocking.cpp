@@ -1,13 +1,12 @@
-#include "ui/modality/modal_loop.h"
+#include "ui/modality/window_blocking.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
 #include <QWindow>
 #include <algorithm>
 
-#include <xcb/xcb.h>
+#include "ui/modality/foreign_close.h"
 
 namespace modal {
 
@@ -89,8 +88,6 @@ public:
         return false;
     }
 
-    QDialog* box() const { return box_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
@@ -145,46 +142,10 @@ private:
     bool quitting_ = false;
 };
 
-// Another client of the display may destroy a box's window (xdotool
-// windowclose does). Qt only sees the window unmapped and keeps the widget
-// "visible" for ever; the box is finished here instead, as if closed.
-class ForeignDestruction : public QAbstractNativeEventFilter {
-public:
-    static void watch() {
-        static ForeignDestruction filter;
-        static const bool installed = [] {
-            qApp->installNativeEventFilter(&filter);
-            return true;
-        }();
-        (void)installed;
-    }
-
-    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-        if (eventType != "xcb_generic_event_t") {
-            return false;
-        }
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) != XCB_DESTROY_NOTIFY) {
-            return false;
-        }
-        const auto window = static_cast<const xcb_destroy_notify_event_t*>(message)->window;
-        for (Blocker* blocker : Blocker::all()) {
-            QDialog* box = blocker->box();
-            if (box != nullptr && box->testAttribute(Qt::WA_WState_Created) &&
-                box->internalWinId() == window) {
-                // Not now: the toolkit is still reading this event.
-                QMetaObject::invokeMethod(
-                    box, [box] { box->done(QDialog::Rejected); }, Qt::QueuedConnection);
-            }
-        }
-        return false;
-    }
-};
-
 }  // namespace
 
 void open(QDialog* dialog, QWidget* owner) {
-    ForeignDestruction::watch();
+    foreign_close::watch(dialog);
     auto* blocker = new Blocker(*dialog, owner);
     dialog->setWindowModality(Qt::NonModal);
     QObject::connect(dialog, &QDialog::finished, dialog,
@@ -217,4 +178,4 @@ bool isBlocked(const QWidget* widget) {
 
 }  // namespace modal
 
-#include "modal_loop.moc"
+#include "window_blocking.moc"

@@ -1,4 +1,4 @@
-#include "core/app/field_table.h"
+#include "core/dialog/field_table.h"
 
 namespace field_table {
 
