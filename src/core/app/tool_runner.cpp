@@ -5,12 +5,15 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <iostream>
+#include <istream>
+#include <memory>
+#include <ostream>
 #include <sstream>
 #include <string>
 
 #include "core/app/command_table.h"
 #include "core/app/control_names.h"
+#include "core/app/descriptor_stream.h"
 #include "core/app/headless_run.h"
 #include "core/app/tool_arguments.h"
 #include "core/app/typed_name.h"
@@ -210,18 +213,33 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
     return run(args, Streams{nothing, out, err});
 }
 
+namespace {
+
+// The process's standard streams, on the heap for their buffers' sake.
+// Errors go out as they are said, as std::cerr's do.
+struct ProcessStreams {
+    DescriptorBuffer inBuffer{STDIN_FILENO};
+    DescriptorBuffer outBuffer{STDOUT_FILENO};
+    DescriptorBuffer errBuffer{STDERR_FILENO};
+    std::istream in{&inBuffer};
+    std::ostream out{&outBuffer};
+    std::ostream err{&errBuffer};
+    ProcessStreams() { err.setf(std::ios::unitbuf); }
+};
+
+}  // namespace
+
 int runProcess(std::span<const std::string_view> args) {
     writesFailInsteadOfSignals();
-    // The streams buffer on their own rather than through stdio's: a line
-    // read is then a scan of a buffer, not a call per character.
-    std::ios::sync_with_stdio(false);
-    return run(args, Streams{std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1});
+    const auto streams = std::make_unique<ProcessStreams>();
+    return run(args, Streams{streams->in, streams->out, streams->err, isatty(STDOUT_FILENO) == 1});
 }
 
 int print(std::string_view text) {
     writesFailInsteadOfSignals();
-    std::cout << text;
-    return delivered(0, std::cout, std::cerr);
+    const auto streams = std::make_unique<ProcessStreams>();
+    streams->out << text;
+    return delivered(0, streams->out, streams->err);
 }
 
 std::string usage(std::string_view program) {
