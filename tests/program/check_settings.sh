@@ -14,7 +14,7 @@ run_until_started() {
     local pid=$! waited=0
     until [[ $(cat "/proc/$pid/wchan" 2>/dev/null) == *poll* ]]; do
         kill -0 "$pid" 2>/dev/null || { echo "the program ended during start-up"; exit 1; }
-        ((waited++ < 500)) || { echo "the program did not finish starting in 10 s"; kill "$pid"; exit 1; }
+        ((waited++ < 3000)) || { echo "the program did not finish starting in a minute"; kill "$pid"; exit 1; }
         sleep 0.02
     done
     kill "$pid"
@@ -88,7 +88,7 @@ ran=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" "$progra
 
 # Without a display: one line saying what is missing, status 1, nothing written.
 status=0
-said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" timeout 5 "$program" 2>&1 >/dev/null) ||
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" timeout 60 "$program" 2>&1 >/dev/null) ||
     status=$?
 if [ "$status" -ne 1 ] || [ "$(wc -l <<<"$said")" -ne 1 ] || [[ $said != *DISPLAY*--help* ]]; then
     echo "without a display: status $status, said: $said"
@@ -101,10 +101,10 @@ fi
 mkdir -p "$(dirname "$home/$expected")"
 mkfifo "$home/$expected"
 exec 3< <(exec env -u XDG_CONFIG_HOME HOME="$home" XDG_RUNTIME_DIR="$home/.run" QT_QPA_PLATFORM=offscreen \
-    timeout 10 "$program" 2>&1 >/dev/null)
+    timeout 60 "$program" 2>&1 >/dev/null)
 starter=$!
 said=""
-while IFS= read -r -t 10 line <&3; do
+while IFS= read -r -t 60 line <&3; do
     case $line in brimlet:*) said=$line && break ;; esac
 done
 kill "$starter" 2>/dev/null || true
