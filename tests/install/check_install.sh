@@ -84,6 +84,7 @@ check_layout() {
 
     local program
     for program in brimlet brimlet-tool; do
+        [[ -f $prefix/share/bash-completion/completions/$program ]] || fail "no bash completion of $program"
         local man=$prefix/share/man/man1/$program.1.gz
         if [[ ! -f $man ]]; then
             fail "no man page $man"
@@ -107,7 +108,6 @@ check_layout() {
     if ldd "$tool" | grep -iE 'libQt|libX|libxcb|libGL'; then
         fail "brimlet-tool links a graphical library"
     fi
-    [[ $("$tool" --version) == "brimlet-tool $version" ]] || fail "installed brimlet-tool --version is wrong"
 
     if [[ -f $desktop ]]; then
         [[ $(desktop_key "$desktop" Exec) == "brimlet %f" ]] || fail "Exec is not 'brimlet %f'"
@@ -126,7 +126,16 @@ check_layout() {
         [[ $newest == "$version" ]] || fail "the newest release in the metainfo is '$newest', not $version"
     fi
 
-    [[ $("$exe" --version) == "brimlet $version" ]] || fail "installed brimlet --version is wrong"
+    # --version: the name and version, then the copyright, the licence and no warranty, as GNU programs say it.
+    for program in brimlet brimlet-tool; do
+        local said
+        said=$("$prefix/bin/$program" --version)
+        [[ $(head -n 1 <<<"$said") == "$program $version" ]] || fail "installed $program --version: $said"
+        grep -qx 'License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.' <<<"$said" \
+            || fail "$program --version names no licence"
+        grep -qx 'There is NO WARRANTY, to the extent permitted by law.' <<<"$said" \
+            || fail "$program --version does not disclaim warranty"
+    done
 }
 
 check_desktop_entry() {
@@ -192,7 +201,7 @@ check_package() {
         grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
     done
     contents=$(dpkg-deb -c "$tool" | awk '{print $NF}' | grep -v '/$')
-    [[ $contents == "./usr/bin/brimlet-tool"$'\n'"./usr/share/man/man1/brimlet-tool.1.gz" ]] \
+    [[ $contents == "./usr/bin/brimlet-tool"$'\n'"./usr/share/bash-completion/completions/brimlet-tool"$'\n'"./usr/share/man/man1/brimlet-tool.1.gz" ]] \
         || fail "brimlet-tool's package holds: $contents"
 }
 
