@@ -61,32 +61,21 @@ _brimlet() {
     local typed
     typed=$(_brimlet_unquote "$cur")
 
+    # The names of a kind of control, with text put before or after each.
+    local kind='' before='' after='' word=$typed
     case $prev in
         --tool)
             _brimlet_offer "$typed" '' '' < <("$program" --tools 2>/dev/null | cut -f3)
             return
             ;;
-        --set)
-            _brimlet_offer "$typed" '' '=' < <(_brimlet_controls "$program" "$tool" field)
-            compopt -o nospace 2>/dev/null
-            return
-            ;;
-        --each)
-            _brimlet_offer "$typed" '' '' < <(_brimlet_controls "$program" "$tool" field)
-            return
-            ;;
+        --set) kind=field after='=' ;;
+        --each) kind=field ;;
         --fields)
-            # A comma-separated list: complete its last name.
-            local chosen=''
-            [[ $typed == *,* ]] && chosen=${typed%,*},
-            _brimlet_offer "${typed##*,}" "$chosen" '' < <(_brimlet_controls "$program" "$tool" field)
-            compopt -o nospace 2>/dev/null
-            return
+            # A comma-separated list: its last name is completed.
+            kind=field word=${typed##*,}
+            [[ $typed == *,* ]] && before=${typed%,*},
             ;;
-        --press)
-            _brimlet_offer "$typed" '' '' < <(_brimlet_controls "$program" "$tool" button)
-            return
-            ;;
+        --press) kind=button ;;
         --svg)
             _filedir svg
             [[ - == "$cur"* ]] && COMPREPLY+=(-)
@@ -96,6 +85,12 @@ _brimlet() {
             return
             ;;
     esac
+    if [[ -n $kind ]]; then
+        _brimlet_offer "$word" "$before" "$after" < <(_brimlet_controls "$program" "$tool" "$kind")
+        # More follows a field's '=' or a list's comma.
+        [[ $prev == --set || $prev == --fields ]] && compopt -o nospace 2>/dev/null
+        return
+    fi
 
     if [[ $cur == -* || -n $tool || $program == *brimlet-tool ]]; then
         local options
