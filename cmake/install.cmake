@@ -1,7 +1,7 @@
 # Installs the program as a desktop application: the executable, its launcher
 # entry, AppStream metainfo, the icon in every hicolor size, the man page and
 # bash completion; and beside it brimlet-tool with its own man page and
-# completion.
+# completion, and the zsh completion of both.
 include(GNUInstallDirs)
 
 # The desktop file id: the launcher entry's file name, the metainfo's id and the
@@ -56,3 +56,9 @@ foreach(program brimlet brimlet-tool)
   install(FILES ${brimlet_data}/completion/brimlet.bash RENAME ${program}
           DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions COMPONENT ${component})
 endforeach()
+# Zsh completion of both programs, with brimlet-tool (which the desktop package
+# depends on). zsh looks in site-functions below /usr/local; Debian's packages
+# use vendor-completions (debian/rules).
+set(BRIMLET_ZSH_COMPLETION_DIR ${CMAKE_INSTALL_DATADIR}/zsh/site-functions
+    CACHE STRING "Where zsh completion functions are installed, below the prefix")
+install(FILES ${brimlet_data}/completion/_brimlet DESTINATION ${BRIMLET_ZSH_COMPLETION_DIR} COMPONENT tool)

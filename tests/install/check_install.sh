@@ -102,6 +102,7 @@ check_layout() {
             grep -qF -- "${option//-/\\-}" <<<"$page" || fail "the man page of $program does not describe $option"
         done
     done
+    [[ -f $prefix/share/zsh/site-functions/_brimlet ]] || fail "no zsh completion"
     # The command line runs where no graphical library is installed.
     local tool=$prefix/bin/brimlet-tool
     [[ -x $tool ]] || fail "no executable $tool"
@@ -247,6 +248,7 @@ check_debian() {
             hardening-check "${unasked[@]}" "$root/usr/bin/$program" || fail "hardening-check $program"
         fi
     done
+    [[ -f $root/usr/share/zsh/vendor-completions/_brimlet ]] || fail "no zsh completion in the packages"
     [[ $("$root/usr/bin/brimlet-tool" --tool length --set Input=1 --press m | sed -n 2p) == $'Meters\t1' ]] \
         || fail "the packaged brimlet-tool does not convert"
 }
