@@ -1,8 +1,9 @@
 #!/bin/bash
 # Every source file starts with its licence and copyright, two comment lines
-# (after a "#!" line). Source files are C++ (.cpp, .h, .h.in), shell scripts
-# (.sh, and scripts with a sh or bash "#!" line and no extension), CMake files
-# (CMakeLists.txt, .cmake) and the man pages (data/*.1.in). Data (the desktop
+# (after a "#!" or "#compdef" line). Source files are C++ (.cpp, .h, .h.in),
+# shell scripts (.sh, .bash, zsh functions starting with #compdef, and scripts
+# with a sh or bash "#!" line and no extension), CMake files (CMakeLists.txt,
+# .cmake) and the man pages (data/*.1.in). Data (the desktop
 # entry, the metainfo with its own metadata licence, icons, screen-reader
 # steps, fuzz dictionaries, JSON, the Qt resource list) and documentation
 # take none; debian/copyright covers everything.
@@ -22,9 +23,9 @@ comment_of() {
     [[ $1 == data/*.1.in ]] && echo '.\"' && return
     case ${1##*/} in
         *.cpp | *.h | *.h.in) echo '//' ;;
-        *.sh | CMakeLists.txt | *.cmake) echo '#' ;;
+        *.sh | *.bash | CMakeLists.txt | *.cmake) echo '#' ;;
         *.*) ;;
-        *) head -n 1 "$1" | grep -qE '^#!/(usr/)?bin/(env )?(ba)?sh' && echo '#' ;;
+        *) head -n 1 "$1" | grep -qE '^(#!/(usr/)?bin/(env )?(ba)?sh|#compdef )' && echo '#' ;;
     esac
     return 0
 }
@@ -38,16 +39,22 @@ source_files() {
     fi | grep -v '^debian/' | sort
 }
 
-# Whether the header is FILE's first two lines, after a "#!" or man page preprocessor line.
+# 1 when FILE's first line stays first ("#!", "#compdef", a man page's
+# preprocessor line), else 0.
+kept_lines() {
+    if head -n 1 "$1" | grep -qE "^(#!|#compdef |'\\\\\")"; then echo 1; else echo 0; fi
+}
+
+# Whether the header is FILE's first two lines, after the line that stays first.
 has_header() { # FILE COMMENT
-    local skip=0
-    head -n 1 "$1" | grep -qE "^(#!|'\\\\\")" && skip=1
+    local skip
+    skip=$(kept_lines "$1")
     [[ $(tail -n +$((skip + 1)) "$1" | head -n 2) == "$2 $spdx"$'\n'"$2 $copyright" ]]
 }
 
 add_header() { # FILE COMMENT
-    local skip=0 blank=$'\n' temporary
-    head -n 1 "$1" | grep -qE "^(#!|'\\\\\")" && skip=1
+    local skip blank=$'\n' temporary
+    skip=$(kept_lines "$1")
     # A blank line parts the header from what follows; in a man page it would be output.
     [[ $2 == '.\"' || -z $(sed -n "$((skip + 1))p" "$1") ]] && blank=''
     temporary=$(mktemp "$1.XXXXXX")
