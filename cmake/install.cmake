@@ -1,6 +1,7 @@
 # Installs the program as a desktop application: the executable, its launcher
-# entry, AppStream metainfo, the icon in every hicolor size and the man page;
-# and beside it brimlet-tool with its own man page.
+# entry, AppStream metainfo, the icon in every hicolor size, the man page and
+# bash completion; and beside it brimlet-tool with its own man page and
+# completion, and the zsh completion of both.
 include(GNUInstallDirs)
 
 # The desktop file id: the launcher entry's file name, the metainfo's id and the
@@ -43,3 +44,21 @@ endforeach()
 add_custom_target(brimlet_man ALL DEPENDS ${brimlet_man_pages})
 install(FILES ${CMAKE_BINARY_DIR}/data/brimlet.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT desktop)
 install(FILES ${CMAKE_BINARY_DIR}/data/brimlet-tool.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT tool)
+
+# Bash completion, one script for both programs, under each program's name
+# where bash-completion loads it on first use (it also looks below
+# /usr/local/share, through XDG_DATA_DIRS).
+foreach(program brimlet brimlet-tool)
+  set(component desktop)
+  if(program STREQUAL "brimlet-tool")
+    set(component tool)
+  endif()
+  install(FILES ${brimlet_data}/completion/brimlet.bash RENAME ${program}
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions COMPONENT ${component})
+endforeach()
+# Zsh completion of both programs, with brimlet-tool (which the desktop package
+# depends on). zsh looks in site-functions below /usr/local; Debian's packages
+# use vendor-completions (debian/rules).
+set(BRIMLET_ZSH_COMPLETION_DIR ${CMAKE_INSTALL_DATADIR}/zsh/site-functions
+    CACHE STRING "Where zsh completion functions are installed, below the prefix")
+install(FILES ${brimlet_data}/completion/_brimlet DESTINATION ${BRIMLET_ZSH_COMPLETION_DIR} COMPONENT tool)

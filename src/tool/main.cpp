@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
                                   tool_runner::usage("brimlet-tool"));
     }
     if (args.size() == 1 && (args[0] == "--version" || args[0] == "-v")) {
-        return tool_runner::print(std::string("brimlet-tool ") + kVersion + "\n");
+        return tool_runner::print(std::string("brimlet-tool ") + kVersion + "\n" + kVersionNotice);
     }
     return tool_runner::runProcess(args);
 }

@@ -176,7 +176,7 @@ int main(int argc, char** argv) {
             return tool_runner::print(help());
         }
         if (std::strcmp(arg, "--version") == 0 || std::strcmp(arg, "-v") == 0) {
-            return tool_runner::print(std::string("brimlet ") + kVersion + "\n");
+            return tool_runner::print(std::string("brimlet ") + kVersion + "\n" + kVersionNotice);
         }
     }
 
