@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // A solver's picture from its fields to SVG text: the figure computed and
 // laid out, and the document written, for worked cases and for the odd
 // numbers (huge, tiny, infinite, not-a-number) that must cost no more.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // The smallest program that start-up is measured against: a main window with
 // one menu and nothing else.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // Number texts against the C library doing the same job in the "C" locale:
 // each pair formats or reads the same values, and both sides end with the
 // result the program needs (a std::string, a double or an int).

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Where start-up goes, in instructions: runs brimlet and the minimal window
 # under callgrind on a private Xvfb for a few seconds each and prints the
 # instructions spent in each phase. Instructions, unlike seconds, do not

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // startup_probe [--settle MS] [--timeout MS] PROGRAM [ARG...]
 //
 // Starts PROGRAM on the X display in $DISPLAY and prints two numbers: the

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # brimlet-tool against GNU units (Debian package `units`), side by side with
 # hyperfine: tool-vs-units.sh [ROUNDS] (default 10).
 #

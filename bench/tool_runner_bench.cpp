@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // The command line's run against the number of its steps: presses and keys
 // in the advanced calculator, whose history grows at every press and is
 // exchanged by what each press adds. The time per press must not grow with

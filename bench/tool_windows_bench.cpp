@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // Opening every tool window (construction until the window is shown and has
 // had its first layout and paint) and one button press per tool, under the
 // offscreen platform.

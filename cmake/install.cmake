@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Installs the program as a desktop application: the executable, its launcher
 # entry, AppStream metainfo, the icon in every hicolor size, the man page and
 # bash completion; and beside it brimlet-tool with its own man page and

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // Random key presses and typed texts on the advanced calculator. Beyond "no
 // crash, no undefined behaviour", each press must do what its key promises,
 // and results of single-step operations must equal snprintf's "%G" of the

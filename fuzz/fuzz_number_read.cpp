@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // Every number-text reader against strtod/strtol in the "C" locale, on
 // arbitrary text, with the process in a decimal-comma locale.
 

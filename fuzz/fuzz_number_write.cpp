@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // Every number-text writer against snprintf in the "C" locale, for any bit
 // pattern of a double (NaN payloads and subnormals included) and any int, with
 // the process in a decimal-comma locale. Each written text must also read back.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // The Roman numeral writer and reader against a numeral built digit by digit
 // from place-value tables, and the converter window ("<<", ">>", "Clear Data")
 // against strtol and that numeral.

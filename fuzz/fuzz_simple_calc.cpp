@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // Random button presses, typed keys and typed display texts on the basic
 // calculator. It never shows a message; its display always holds either a
 // number being typed (at most SimpleCalc::kMaxEntry characters after the

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Start-up of brimlet against a minimal Qt Widgets program (a main window with
 # one menu), side by side under Xvfb: bench-startup.sh [RUNS] (default 15).
 # Each run measures the time from the start until the first top-level window

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Builds the libFuzzer targets with clang into build-fuzz and runs each of them
 # for a while: fuzz-long.sh [SECONDS_EACH] [TARGET...]. SECONDS_EACH defaults to
 # 600; the targets default to all. Each target keeps its corpus in

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Every source file starts with its licence and copyright, two comment lines
 # (after a "#!" or "#compdef" line). Source files are C++ (.cpp, .h, .h.in),
 # shell scripts (.sh, .bash, zsh functions starting with #compdef, and scripts

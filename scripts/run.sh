@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Installs what building and running need, builds build/brimlet and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Prepares this machine (as root on Debian 12) and configures build/ with the
 # default preset. "setup.sh run" is enough to build and run the program;
 # "setup.sh test" (the default) adds what the tests need and configures them.

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Installs what is missing, builds everything into build/ and runs every test;
 # then the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 # (build-asan/), then a short run of every fuzz target.

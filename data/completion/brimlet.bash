@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Bash completion for brimlet-tool and `brimlet --tool`: options, tool names,
 # and a chosen tool's field and button names. Every name comes from the
 # program itself (--help, --tools and --tool TOOL --list), so a new tool or a

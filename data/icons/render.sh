@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Renders the committed PNG icons from their SVG sources, so that building the
 # program needs no SVG renderer. Run it after changing an SVG; it needs
 # rsvg-convert (Debian: librsvg2-bin).

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // brimlet-tool: the tools of Brimlet 5 on the command line, built from the
 // core alone (no Qt, no display). Its command line is `brimlet --tool ...`'s,
 // run by the same entry point, so texts, messages and statuses are the same.

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Installs a build tree into a scratch prefix (or builds the Debian packages)
 # and checks one aspect of the result.
 # Usage: check_install.sh CHECK BUILD_DIR VERSION CMAKE

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Bash completion of both programs: each row is the words typed (the last one
 # being completed, as the shell splits them) and the words offered, quoted as
 # they are inserted. Exit status 77: bash-completion is not installed.

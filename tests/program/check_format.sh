@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Every C++ source follows the project's .clang-format.
 set -euo pipefail
 cd "$(dirname "$0")/../.."

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # The layers of the program, counted from the tree:
 # - the core (src/core) and brimlet-tool (src/tool) use neither Qt nor the Qt
 #   layer (src/ui), so that they build, run and are tested without them;

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Output that cannot be written is an error: every command line that prints,
 # with standard output on a full device, closed, or a pipe whose reader has
 # gone, ends with status 1 and says so on standard error. So does a run whose

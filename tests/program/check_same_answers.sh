@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # brimlet-tool answers exactly as `brimlet --tool` does: the same standard
 # output, standard error and status for every command line, input included.
 # check_same_answers.sh BRIMLET BRIMLET_TOOL

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # Starts the program with an empty home folder and lists what it wrote there:
 # the per-user settings file, and nothing else.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
 # The command line writes a solver's picture as SVG without a display: a
 # well-formed document whose curve lies on the equation, whose labels are the
 # fields' texts and whose description says what it shows; odd numbers give a

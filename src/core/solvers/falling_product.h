@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 #pragma once
 
 // The falling product n * (n - 1) * (n - 2) * ... of the counting tools, as

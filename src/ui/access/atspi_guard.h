@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 #pragma once
 
 // Stands in front of Qt's bridge to the desktop's accessibility bus (AT-SPI)

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 #include "ui/app/brimlet_view.h"
 #include "core/resources/version.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // The command line runs a tool exactly as its window does: the same steps,
 // taken once with real clicks and keys in the window and once through
 // `brimlet --tool ... --json`, leave the same text in every field and show the

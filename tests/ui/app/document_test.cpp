@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // The main window's document: New, Open and Save through the file dialogs,
 // and what the program refuses to open or overwrite.
 

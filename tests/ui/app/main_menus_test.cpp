@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // The main window's menus, status bar and accelerators, as a user and an
 // assistive tool reach them.
 

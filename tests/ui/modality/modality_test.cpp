@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // Boxes and windows that block only their own window: the About box, a tool's
 // message boxes answered in any order, menus and accelerators while one is
 // shown, and a quit while boxes are shown.

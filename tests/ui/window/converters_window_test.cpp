@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // The converters driven through the real main window: unit buttons keep their
 // pressed look in one exclusive group, Enter presses the default button, and a
 // refused field brings up a real message box.

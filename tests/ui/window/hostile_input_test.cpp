@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // Hostile texts pasted into every editable field of every tool, each followed
 // by a click on every button. Whatever happens must be one of the program's
 // own messages; a refusal must name the kind of field that refused; and in the

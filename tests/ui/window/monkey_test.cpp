@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // Every tool open at once, then tens of thousands of random clicks, typed
 // texts, pastes and keys. Nothing may crash, every message box must be
 // answered and carry one of the program's messages, and every step must end.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // The periodic table and the planet sheet driven through the real main
 // window: menu commands open them, clicks go to their real buttons.
 

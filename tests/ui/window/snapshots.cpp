@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // Saves a picture of the main window and of every tool window, for looking at
 // captions and layout by eye (also at QT_SCALE_FACTOR=2):
 //     QT_QPA_PLATFORM=offscreen build/tests/window_snapshots OUTPUT_DIR

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // Every tool opened and closed a thousand times through its menu item: the
 // windows, their widgets and their memory must go away with each close.
 //

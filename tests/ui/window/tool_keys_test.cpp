@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // Every tool window as the menus open it: its template, its Tab order, the
 // keys that close or confirm it, and its copies beside each other.
 
