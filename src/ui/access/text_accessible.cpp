@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/access/accessible_adoption.h"
+#include "ui/modality/window_blocking.h"
 #include "ui/widgets/long_text_view.h"
 
 namespace {
@@ -476,7 +477,8 @@ void TextAccessible::insertText(int offset, const QString& text) {
 }
 
 void TextAccessible::replaceText(int startOffset, int endOffset, const QString& text) {
-    if (adapter_->isReadOnly() || !widget()->isEnabled()) {
+    // A window that a box blocks takes no edit, as it takes no key.
+    if (adapter_->isReadOnly() || !widget()->isEnabled() || modal::isBlocked(widget())) {
         return;
     }
     const int length = characterCount();
