@@ -31,8 +31,8 @@ std::vector<std::string_view> presses(std::size_t count) {
     return args;
 }
 
-void Presses(benchmark::State& state) {
-    const std::vector<std::string_view> args = presses(static_cast<std::size_t>(state.range(0)));
+// Runs the command line once per iteration; N is state.range(0) steps.
+void runSteps(benchmark::State& state, const std::vector<std::string_view>& args) {
     for (auto _ : state) {
         std::ostringstream out;
         std::ostringstream err;
@@ -40,6 +40,10 @@ void Presses(benchmark::State& state) {
     }
     state.SetComplexityN(state.range(0));
     state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void Presses(benchmark::State& state) {
+    runSteps(state, presses(static_cast<std::size_t>(state.range(0))));
 }
 BENCHMARK(Presses)->RangeMultiplier(2)->Range(12500, 100000)->Unit(benchmark::kMillisecond)->Complexity();
 
@@ -50,14 +54,7 @@ void Keys(benchmark::State& state) {
     for (std::int64_t i = 0; i < state.range(0); ++i) {
         keys += "1+2="[i % 4];
     }
-    const std::vector<std::string_view> args{"--tool", "advanced calculator", "--keys", keys};
-    for (auto _ : state) {
-        std::ostringstream out;
-        std::ostringstream err;
-        benchmark::DoNotOptimize(tool_runner::run(args, out, err));
-    }
-    state.SetComplexityN(state.range(0));
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    runSteps(state, {"--tool", "advanced calculator", "--keys", keys});
 }
 BENCHMARK(Keys)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 

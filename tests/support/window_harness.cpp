@@ -4,8 +4,10 @@
 #include "support/window_harness.h"
 
 #include <private/qguiapplication_p.h>
+#include <private/qwindow_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#include <qpa/qplatformwindow.h>
 #include <QAccessible>
 #include <QApplication>
 #include <QMenuBar>
@@ -247,6 +249,12 @@ void closeAllTools() {
     }
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void takeOffScreen(QWidget* window) {
+    // What the platform makes of it: its window hidden, the QWindow unexposed.
+    window->windowHandle()->handle()->setVisible(false);
+    QWindowPrivate::get(window->windowHandle())->exposed = false;
 }
 
 bool released(QPointer<ToolWindow>& window) {

@@ -113,6 +113,10 @@ void closeAllTools();
 // True once the window has been hidden and released (waits for the deferred delete).
 bool released(QPointer<ToolWindow>& window);
 
+// The window as another client of the display leaves it when it unmaps it
+// (xdotool windowunmap): off the screen, yet still visible to Qt.
+void takeOffScreen(QWidget* window);
+
 // Answers every message box of the program while it lives, on the first pass
 // of the event loop after the box shows, as a quick user would, recording the texts in order
 // and how long (wall and thread CPU time) the boxes were open. Create it

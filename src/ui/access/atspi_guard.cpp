@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <limits>
 
 #include "ui/modality/window_blocking.h"
 
@@ -117,6 +118,22 @@ void clampRange(const QDBusMessage& message, const QAccessibleTextInterface& tex
     clamped.setArguments(arguments);
 }
 
+// The rectangle of a request (x, y, width, height first) on the screen.
+// A client may send any coordinates: the corners are worked out in 64 bits
+// and kept within half the range of int, where a QRect's own sums stay.
+QRect clientRect(const QList<QVariant>& arguments, QPoint origin) {
+    static constexpr qint64 kFar = std::numeric_limits<int>::max() / 2;
+    const auto within = [](qint64 value) { return static_cast<int>(std::clamp(value, -kFar, kFar)); };
+    const qint64 left = qint64{arguments[0].toInt()} + origin.x();
+    const qint64 top = qint64{arguments[1].toInt()} + origin.y();
+    const qint64 width = arguments[2].toInt();
+    const qint64 height = arguments[3].toInt();
+    if (width <= 0 || height <= 0) {
+        return {};
+    }
+    return {QPoint(within(left), within(top)), QPoint(within(left + width - 1), within(top + height - 1))};
+}
+
 // The characters wholly or partly inside the rectangle, as one run per
 // stretch of neighbouring characters.
 QDBusMessage boundedRanges(const QDBusMessage& message, QAccessibleInterface& iface,
@@ -124,9 +141,7 @@ QDBusMessage boundedRanges(const QDBusMessage& message, QAccessibleInterface& if
     const QList<QVariant> arguments = message.arguments();
     QList<TextRange> ranges;
     if (arguments.size() >= 5) {
-        const QPoint origin = originFor(&iface, arguments[4].toUInt());
-        const QRect box(arguments[0].toInt() + origin.x(), arguments[1].toInt() + origin.y(),
-                        arguments[2].toInt(), arguments[3].toInt());
+        const QRect box = clientRect(arguments, originFor(&iface, arguments[4].toUInt()));
         const int length = text.characterCount();
         for (int offset = 0; offset < length && box.isValid(); ++offset) {
             if (!text.characterRect(offset).intersects(box)) {

@@ -8,6 +8,7 @@
 
 #include "ui/access/accessible_adoption.h"
 #include "ui/access/text_adapters.h"
+#include "ui/modality/window_blocking.h"
 
 namespace {
 
@@ -274,7 +275,8 @@ void TextAccessible::insertText(int offset, const QString& text) {
 }
 
 void TextAccessible::replaceText(int startOffset, int endOffset, const QString& text) {
-    if (adapter_->isReadOnly() || !widget()->isEnabled()) {
+    // A window that a box blocks takes no edit, as it takes no key.
+    if (adapter_->isReadOnly() || !widget()->isEnabled() || modal::isBlocked(widget())) {
         return;
     }
     const int length = characterCount();

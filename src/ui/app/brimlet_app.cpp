@@ -153,7 +153,8 @@ QString addPreviewPages(const QString& fileName) {
     if (in.exists() && !in.open(QIODevice::ReadOnly)) {
         return quoted(fileName) + QStringLiteral(" cannot be read (%1)").arg(in.errorString());
     }
-    const std::optional<std::string> text = withPreviewPages(in.read(kMaxSettingsBytes));
+    const std::optional<std::string> text =
+        withPreviewPages(in.isOpen() ? in.read(kMaxSettingsBytes) : QByteArray());
     const std::string failed =
         text ? whole_file::write(QFile::encodeName(fileName).toStdString(), *text) : "";
     if (!failed.empty()) {

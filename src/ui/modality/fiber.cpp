@@ -25,6 +25,7 @@
 #ifdef BRIMLET_FIBER_ASAN
 #include <sanitizer/asan_interface.h>
 #include <sanitizer/common_interface_defs.h>
+#include <sanitizer/lsan_interface.h>
 #endif
 
 namespace {
@@ -52,6 +53,22 @@ void finishSwitch(void* fakeStackSave, const void** oldBottom, std::size_t* oldS
 #endif
 }
 
+// LeakSanitizer looks for pointers on the threads' stacks, not on ours: a
+// stack in use is shown to it, or what a handler suspended when the program
+// ended (the display gone, boxes up) holds would count as leaked.
+void watchForPointers(char* stack, bool inUse) {
+#ifdef BRIMLET_FIBER_ASAN
+    if (inUse) {
+        __lsan_register_root_region(stack, Fiber::kStackSize);
+    } else {
+        __lsan_unregister_root_region(stack, Fiber::kStackSize);
+    }
+#else
+    (void)stack;
+    (void)inUse;
+#endif
+}
+
 std::size_t pageSize() {
     static const auto size = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
     return size;
@@ -65,22 +82,26 @@ public:
     static constexpr std::size_t kKept = 4;
 
     char* take() {
+        char* stack = nullptr;
         if (!free_.empty()) {
-            char* stack = free_.back();
+            stack = free_.back();
             free_.pop_back();
-            return stack;
+        } else {
+            const std::size_t guard = pageSize();
+            void* memory = ::mmap(nullptr, guard + Fiber::kStackSize, PROT_READ | PROT_WRITE,
+                                  MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK | MAP_NORESERVE, -1, 0);
+            if (memory == MAP_FAILED) {
+                return nullptr;
+            }
+            ::mprotect(memory, guard, PROT_NONE);
+            stack = static_cast<char*>(memory) + guard;
         }
-        const std::size_t guard = pageSize();
-        void* memory = ::mmap(nullptr, guard + Fiber::kStackSize, PROT_READ | PROT_WRITE,
-                              MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK | MAP_NORESERVE, -1, 0);
-        if (memory == MAP_FAILED) {
-            return nullptr;
-        }
-        ::mprotect(memory, guard, PROT_NONE);
-        return static_cast<char*>(memory) + guard;
+        watchForPointers(stack, true);
+        return stack;
     }
 
     void give(char* stack) {
+        watchForPointers(stack, false);
 #ifdef BRIMLET_FIBER_ASAN
         // The frames that lived there are gone; their poison must not trap the next user.
         __asan_unpoison_memory_region(stack, Fiber::kStackSize);

@@ -96,6 +96,10 @@ protected:
             quitting_ = true;
             return false;
         }
+        if (type == QEvent::Expose && box_ != nullptr && watched == box_->windowHandle()) {
+            wasOnScreen_ = wasOnScreen_ || box_->windowHandle()->isExposed();
+            return false;
+        }
         if (type != QEvent::Close && !isInput(type)) {
             return false;
         }
@@ -115,15 +119,30 @@ protected:
             // Taken here, so no accelerator of the blocked window fires.
             event->accept();
         }
-        if (isPress(type) && box_ != nullptr && box_->isVisible()) {
-            QApplication::beep();
-            box_->raise();
-            box_->activateWindow();
+        if ((isPress(type) || type == QEvent::KeyPress) && box_ != nullptr && box_->isVisible()) {
+            if (type != QEvent::KeyPress) {
+                QApplication::beep();
+            }
+            showBoxAgain();
         }
         return true;
     }
 
 private:
+    // Brings the box to the front, and back onto the screen if another
+    // client (xdotool windowunmap, a desktop that minimised it) took it off
+    // after it had been there: Qt keeps such a window visible, and raising
+    // it alone would leave it unseen and its windows blocked for good.
+    void showBoxAgain() {
+        if (wasOnScreen_ && !box_->windowHandle()->isExposed()) {
+            wasOnScreen_ = false;
+            box_->hide();
+            box_->show();
+        }
+        box_->raise();
+        box_->activateWindow();
+    }
+
     QWidget* windowOf(QObject* object) const {
         if (object->isWidgetType()) {
             return static_cast<QWidget*>(object)->window();
@@ -141,6 +160,7 @@ private:
     QPointer<QDialog> box_;
     QList<QPointer<QWidget>> windows_;
     bool quitting_ = false;
+    bool wasOnScreen_ = false;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QAccessibleActionInterface>
 #include <QDBusMessage>
 #include <QTest>
+#include <array>
 #include <climits>
 #include <utility>
 
@@ -120,11 +121,19 @@ void answersHugeRanges(QAccessibleInterface* iface, const QString& where) {
         const int last = extents.arguments().at(1).toInt();
         QVERIFY2(first >= 0 && first <= last && last <= length, qPrintable(where));
     }
-    const QDBusMessage bounded = request(iface, "org.a11y.atspi.Text", "GetBoundedRanges",
-                                         {INT_MIN / 2, INT_MIN / 2, INT_MAX, INT_MAX, 0u, 0u, 0u});
-    const QDBusMessage reply = atspi_guard::answer(bounded);
-    QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
-    QCOMPARE(reply.arguments().size(), 1);
+    // Rectangles that reach the ends of the coordinates, on the screen and in the window.
+    const std::array<int, 4> boxes[] = {{INT_MIN / 2, INT_MIN / 2, INT_MAX, INT_MAX},
+                                        {INT_MAX, 0, INT_MAX, 1},
+                                        {INT_MIN, INT_MIN, INT_MAX, INT_MAX}};
+    for (const auto& [x, y, width, height] : boxes) {
+        for (const uint coordinates : {0u, 1u}) {
+            const QDBusMessage reply =
+                atspi_guard::answer(request(iface, "org.a11y.atspi.Text", "GetBoundedRanges",
+                                            {x, y, width, height, coordinates, 0u, 0u}));
+            QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+            QCOMPARE(reply.arguments().size(), 1);
+        }
+    }
 }
 
 }  // namespace

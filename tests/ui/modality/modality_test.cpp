@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 #include "core/resources/resource_ids.h"
 #include "support/tools.h"
@@ -166,6 +167,15 @@ private Q_SLOTS:
             QStringLiteral("org.a11y.atspi.Action"), QStringLiteral("DoAction"));
         click << 0;
         QCOMPARE(atspi_guard::answer(click).arguments(), QList<QVariant>{false});
+        // Nor do its fields take an edit.
+        QDBusMessage edit = QDBusMessage::createMethodCall(
+            QStringLiteral("org.a11y.atspi.Registry"),
+            atspi_guard::pathOf(
+                QAccessible::queryAccessibleInterface(harness::lineEdit(windows[0], Length::kInput))),
+            QStringLiteral("org.a11y.atspi.EditableText"), QStringLiteral("SetTextContents"));
+        edit << QStringLiteral("5");
+        QCOMPARE(atspi_guard::answer(edit).arguments(), QList<QVariant>{false});
+        QCOMPARE(harness::text(windows[0], Length::kInput), QStringLiteral("x"));
         harness::closeAllTools();
         QVERIFY(harness::released(windows[0]));
         QCOMPARE(length->actionInterface()->actionNames(), QStringList{press});
@@ -227,6 +237,25 @@ private Q_SLOTS:
         harness::type(length, Length::kInput, QStringLiteral("2"));
         harness::click(length, Length::kFeetUnit);
         QCOMPARE(harness::text(length, Length::kMeters), QStringLiteral("0.609756097560976"));
+    }
+
+    // A box that another client took off the screen (xdotool windowunmap)
+    // comes back when its window is used.
+    void boxTakenOffTheScreenComesBack() {
+        harness::MessageCatcher catcher;
+        catcher.onShow = [](QMessageBox*) {};  // shown again, it is the same box
+        ToolWindow* length = harness::openTool<Length>();
+        harness::type(length, Length::kInput, QStringLiteral("x"));
+        harness::click(length, Length::kFeetUnit);
+        QPointer<QMessageBox> box = length->findChild<QMessageBox*>();
+        QVERIFY(box != nullptr && modal::isBlocked(length));
+        harness::takeOffScreen(box);
+        QVERIFY(!box->windowHandle()->isExposed());
+        harness::click(length, Length::kFeetUnit);
+        QTRY_VERIFY(box->windowHandle()->isExposed());
+        QCOMPARE(catcher.messages.size(), 2);  // shown once more
+        box->button(QMessageBox::Ok)->click();
+        QVERIFY(!modal::isBlocked(length));
     }
 
     // Boxes of three tools open at once, answered in every order and every
