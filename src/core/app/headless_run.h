@@ -11,6 +11,7 @@
 #include "core/app/command_table.h"
 #include "core/app/tool_arguments.h"
 #include "core/dialog/field_host.h"
+#include "core/dialog/step_recorder.h"
 
 namespace tool_runner {
 
@@ -57,6 +58,10 @@ public:
     int fieldId(std::string_view name) const override { return find(fields_, name, "field").row->id; }
     int buttonId(std::string_view name) const override { return find(buttons_, name, "button").row->id; }
     bool drawsPicture() const override;
+    bool recordsSteps() const override { return tool_->recordsSteps(); }
+
+    // From now on each press records its worked steps.
+    void recordSteps();
 
     void set(int fieldId, std::string_view text) { host_.setText(fieldId, text); }
     void press(int buttonId);
@@ -77,6 +82,9 @@ public:
     // of tab-separated cells or one JSON object.
     void printHeader(std::ostream& out) const;
     void printRow(std::ostream& out, bool json, std::size_t line, bool blank) const;
+    // The worked steps of the last press, one a line; in pipeline mode each
+    // after the input line's number and a tab.
+    void printSteps(std::ostream& out, std::size_t line = 0) const;
 
     // The fields and buttons: name, id and kind, as lines or one JSON object.
     void list(std::ostream& out, bool json) const;
@@ -99,6 +107,7 @@ private:
     std::vector<NamedControl> fields_;
     std::vector<NamedControl> buttons_;
     std::vector<const NamedControl*> rowFields_;
+    std::unique_ptr<StepRecorder> steps_;
 };
 
 // The tool a user means by its menu item (any case, '&' and repeated blanks

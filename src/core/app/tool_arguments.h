@@ -35,6 +35,8 @@ public:
     virtual int buttonId(std::string_view name) const = 0;
     // Whether the tool draws its answer as a picture (--svg).
     virtual bool drawsPicture() const = 0;
+    // Whether the tool's presses record worked steps (--steps).
+    virtual bool recordsSteps() const = 0;
 
 protected:
     ~ControlNames() = default;
@@ -60,6 +62,9 @@ struct Steps {
     // Where the solver's picture is written as SVG ("-": standard output,
     // instead of the fields); empty: no picture.
     std::string_view svg;
+    // The worked steps of the last press instead of the fields (with --json:
+    // besides them); with --each, each line's, after its number.
+    bool worked = false;
 };
 
 // Every step is checked before any runs, so a command line that cannot run

@@ -22,6 +22,8 @@ public:
 
     static std::span<const MessageEntry<DegreesRadians>> messageMap();
 
+    bool recordsSteps() const override { return true; }
+
 private:
     void OnConvert();
     void OnClearData();

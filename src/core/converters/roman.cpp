@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/dialog/step_recorder.h"
+
 namespace roman {
 
 namespace {
@@ -39,7 +41,7 @@ constexpr char upper(char c) {
 
 }  // namespace
 
-std::string write(int n) {
+std::string write(int n, StepRecorder* steps) {
     std::string numeral;
     if (n < kSmallest || n > kLargest) {
         return numeral;
@@ -47,13 +49,17 @@ std::string write(int n) {
     for (const Numeral& row : kNumerals) {
         while (n >= row.value) {
             numeral += row.letters;
+            if (steps != nullptr) {
+                steps->add("{} ≥ {}: {}, and {} − {} = {} is left",
+                           {n, row.value, row.letters, n, row.value, n - row.value});
+            }
             n -= row.value;
         }
     }
     return numeral;
 }
 
-std::optional<int> read(std::string_view text) {
+std::optional<int> read(std::string_view text, StepRecorder* steps) {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
     }
@@ -74,6 +80,10 @@ std::optional<int> read(std::string_view text) {
     std::string_view rest = numeral;
     for (const Numeral& row : kNumerals) {
         while (rest.starts_with(row.letters)) {
+            if (steps != nullptr) {
+                steps->add("{} = {}: {} + {} = {}",
+                           {row.letters, row.value, value, row.value, value + row.value});
+            }
             value += row.value;
             rest.remove_prefix(row.letters.size());
         }
@@ -81,6 +91,15 @@ std::optional<int> read(std::string_view text) {
     // Reading greedily accepts non-standard spellings such as 'IIII' or 'VX';
     // only the one spelling that write gives back is a numeral.
     if (!rest.empty() || write(value) != numeral) {
+        if (steps != nullptr) {
+            if (rest.empty()) {
+                steps->addText("{t} adds up to {}, but {} is written another way: not a standard numeral",
+                               numeral, {value, value});
+            } else {
+                steps->addText("{t} has letters left over once the values are taken: not a standard numeral",
+                               numeral);
+            }
+        }
         return std::nullopt;
     }
     return value;

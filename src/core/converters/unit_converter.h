@@ -18,6 +18,8 @@ class UnitConverter : public DialogTool<T> {
 public:
     using Row = conversion::Row<Values, Names>;
 
+    bool recordsSteps() const override { return true; }
+
 protected:
     enum class ClearList {
         Everything,   // the input too
@@ -40,8 +42,15 @@ protected:
         // replaces the refused text.
         this->readAllFields();
         if (const Row* row = find(buttonId)) {
+            this->step("x = {} {}", {StepArg::shown(*targets_.input), this->controlName(buttonId)});
             std::array<double, Values> computed{};
-            conversion::computeRow(row->values, *targets_.input, computed);
+            if (StepRecorder* recorder = this->recorder()) {
+                const std::array<std::string_view, Values> labels = resultLabels(*row);
+                const conversion::RowSteps steps{*recorder, labels};
+                conversion::computeRow(row->values, *targets_.input, computed, &steps);
+            } else {
+                conversion::computeRow(row->values, *targets_.input, computed);
+            }
             for (std::size_t i = 0; i < Values; ++i) {
                 *targets_.results[i] = computed[i];
             }
@@ -63,10 +72,38 @@ protected:
         for (std::string* name : targets_.names) {
             name->clear();
         }
+        this->step(clearList_ == ClearList::Everything
+                       ? "Clear Data: every field is set to 0"
+                       : "Clear Data: every result is set to 0; the input stays");
         this->writeAllFields();
     }
 
 private:
+    // Each result as the window names it: the unit beside it where the row
+    // writes one (temperature), else its field's name.
+    std::array<std::string_view, Values> resultLabels(const Row& row) const {
+        std::array<std::string_view, Values> labels{};
+        for (std::size_t i = 0; i < Values; ++i) {
+            labels[i] = fieldOf(targets_.results[i]);
+        }
+        if constexpr (Names > 0) {
+            for (std::size_t i = 0; i < Names && i < Values; ++i) {
+                labels[i] = row.names[i];
+            }
+        }
+        return labels;
+    }
+
+    std::string_view fieldOf(const double* value) const {
+        for (const Binding& binding : this->bindings()) {
+            if (const auto* bound = std::get_if<double*>(&binding.value);
+                bound != nullptr && *bound == value) {
+                return this->controlName(binding.controlId);
+            }
+        }
+        return {};
+    }
+
     const Row* find(int buttonId) const {
         for (const Row& row : rows_) {
             if (row.buttonId == buttonId) {

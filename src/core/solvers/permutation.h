@@ -22,6 +22,8 @@ public:
 
     static std::span<const MessageEntry<Permutation>> messageMap();
 
+    bool recordsSteps() const override { return true; }
+
 private:
     void OnCalculate();
     void OnClearData();
