@@ -50,8 +50,8 @@ std::string write(int n, StepRecorder* steps) {
         while (n >= row.value) {
             numeral += row.letters;
             if (steps != nullptr) {
-                steps->add("{} ≥ {}: {}, and {} − {} = {} is left",
-                           {n, row.value, row.letters, n, row.value, n - row.value});
+                steps->add("{} − {} = {} left, taking {} ({} ≥ {})",
+                           {n, row.value, n - row.value, row.letters, n, row.value});
             }
             n -= row.value;
         }
@@ -81,8 +81,8 @@ std::optional<int> read(std::string_view text, StepRecorder* steps) {
     for (const Numeral& row : kNumerals) {
         while (rest.starts_with(row.letters)) {
             if (steps != nullptr) {
-                steps->add("{} = {}: {} + {} = {}",
-                           {row.letters, row.value, value, row.value, value + row.value});
+                steps->add("{} + {} = {}, adding {} ({})",
+                           {value, row.value, value + row.value, row.letters, row.value});
             }
             value += row.value;
             rest.remove_prefix(row.letters.size());

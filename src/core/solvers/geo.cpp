@@ -109,7 +109,8 @@ void Geo::OnCalculate() {
     const double dy2 = dy * dy;
     const double sum = dx2 + dy2;
     m_distance = std::sqrt(sum);
-    step("Δx = x₂ − x₁ = {} − {} = {}, Δy = y₂ − y₁ = {} − {} = {}", {m_x2, m_x1, dx, m_y2, m_y1, dy});
+    step("Δx = x₂ − x₁ = {} − {} = {}", {m_x2, m_x1, dx});
+    step("Δy = y₂ − y₁ = {} − {} = {}", {m_y2, m_y1, dy});
     step("Distance = √(Δx² + Δy²) = √({} × {} + {} × {}) = √({} + {}) = √{} = {}",
          {dx, dx, dy, dy, dx2, dy2, sum, StepArg::shown(m_distance)});
     const double sumX = m_x2 + m_x1;
