@@ -67,7 +67,11 @@ void record(const RowSteps& steps, std::span<const Formula> formulas, std::size_
     const std::string_view name = formula.source == kInput
                                       ? std::string_view("x")
                                       : steps.labels[static_cast<std::size_t>(formula.source)];
-    std::array<StepArg, StepRecorder::kMaxArgs> args;
+    const std::size_t values = formula.stepCount == 0 ? 4 : 3 + 4 * formula.stepCount + 3;
+    const std::span<StepArg> args = steps.recorder.begin(kPatterns[formula.stepCount], values);
+    if (args.empty()) {
+        return;
+    }
     std::size_t count = 0;
     args[count++] = steps.labels[column];
     for (const StepArg& start : {StepArg(name), StepArg(source)}) {
@@ -82,7 +86,6 @@ void record(const RowSteps& steps, std::span<const Formula> formulas, std::size_
         }
     }
     args[count++] = StepArg::shown(result);
-    steps.recorder.add(kPatterns[formula.stepCount], std::span<const StepArg>(args.data(), count));
 }
 
 double evaluate(std::span<const Formula> formulas, double x, std::vector<std::optional<double>>& done,

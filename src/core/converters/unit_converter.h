@@ -81,11 +81,13 @@ protected:
 private:
     // Each result as the window names it: the unit beside it where the row
     // writes one (temperature), else its field's name.
-    std::array<std::string_view, Values> resultLabels(const Row& row) const {
-        std::array<std::string_view, Values> labels{};
-        for (std::size_t i = 0; i < Values; ++i) {
-            labels[i] = fieldOf(targets_.results[i]);
+    std::array<std::string_view, Values> resultLabels(const Row& row) {
+        if (fieldLabels_[0].empty()) {
+            for (std::size_t i = 0; i < Values; ++i) {
+                fieldLabels_[i] = fieldOf(targets_.results[i]);
+            }
         }
+        std::array<std::string_view, Values> labels = fieldLabels_;
         if constexpr (Names > 0) {
             for (std::size_t i = 0; i < Names && i < Values; ++i) {
                 labels[i] = row.names[i];
@@ -115,5 +117,6 @@ private:
 
     std::span<const Row> rows_;
     Targets targets_;
+    std::array<std::string_view, Values> fieldLabels_{};  // found at the first press that records
     ClearList clearList_;
 };

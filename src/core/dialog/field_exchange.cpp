@@ -28,8 +28,15 @@ void refuse(FieldHost& host, int controlId, const char* message, StepRecorder* s
 }
 
 // A text that holds more than the number read from it ('12abc', ' 1.#INF').
-bool showsMore(std::string_view text, std::string_view numberCharacters) {
-    return text.find_first_not_of(numberCharacters) != std::string_view::npos;
+bool showsMore(std::string_view text, bool fraction) {
+    for (const char c : text) {
+        const bool number = (c >= '0' && c <= '9') || c == '+' || c == '-' ||
+                            (fraction && (c == '.' || c == 'e' || c == 'E'));
+        if (!number) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Reads one binding; false when its text is refused.
@@ -42,7 +49,7 @@ bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps) {
             return false;
         }
         **value = *read;
-        if (steps != nullptr && showsMore(text, "0123456789.eE+-")) {
+        if (steps != nullptr && showsMore(text, true)) {
             steps->addText("{}: {t} reads as {}, the number at its start", text,
                            {StepArg::field(binding.controlId), *read});
         }
@@ -54,7 +61,7 @@ bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps) {
             return false;
         }
         **value = *read;
-        if (steps != nullptr && showsMore(text, "0123456789+-")) {
+        if (steps != nullptr && showsMore(text, false)) {
             steps->addText("{}: {t} reads as {}, the whole number at its start", text,
                            {StepArg::field(binding.controlId), *read});
         }

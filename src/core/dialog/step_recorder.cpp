@@ -1,5 +1,6 @@
 #include "core/dialog/step_recorder.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/dialog/number_text.h"
@@ -50,25 +51,32 @@ StepRecorder::Entry* StepRecorder::next() {
     return &entries_[used_++];
 }
 
-void StepRecorder::add(std::string_view pattern, std::span<const StepArg> args) {
-    if (args.size() > kMaxArgs) {
+std::span<StepArg> StepRecorder::begin(std::string_view pattern, std::size_t count) {
+    if (count > kMaxArgs) {
         throw std::length_error("a step takes at most eighteen values");
     }
-    if (Entry* entry = next()) {
-        entry->pattern = pattern;
-        entry->count = 0;
-        for (const StepArg& arg : args) {
-            entry->args[entry->count++] = arg;
-        }
-        entry->text.clear();
+    Entry* entry = next();
+    if (entry == nullptr) {
+        return {};
     }
+    entry->pattern = pattern;
+    entry->count = count;
+    entry->text.clear();
+    return {entry->args.data(), count};
+}
+
+void StepRecorder::add(std::string_view pattern, std::span<const StepArg> args) {
+    const std::span<StepArg> slots = begin(pattern, args.size());
+    std::copy(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(slots.size()), slots.begin());
 }
 
 void StepRecorder::addText(std::string_view pattern, std::string_view text,
                            std::initializer_list<StepArg> args) {
     add(pattern, args);
     if (dropped_ == 0) {
-        entries_[used_ - 1].text = quoted(text);
+        // Enough to quote it when the steps are read; a few bytes more than
+        // are shown tell that it was cut.
+        entries_[used_ - 1].text.assign(text.substr(0, kQuotedUnits * 4 + 4));
     }
 }
 
@@ -102,7 +110,7 @@ std::string StepRecorder::render(const Entry& entry) const {
     const std::string_view pattern = entry.pattern;
     for (std::size_t pos = 0; pos < pattern.size(); ++pos) {
         if (pattern.substr(pos, 3) == "{t}") {
-            line += entry.text;
+            line += quoted(entry.text);
             pos += 2;
             continue;
         }

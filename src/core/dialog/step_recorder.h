@@ -24,10 +24,11 @@ public:
     };
 
     // Implicit, so that a step's values read as the arithmetic they come from.
-    StepArg(double value) : number_(value) {}                           // NOLINT(google-explicit-constructor)
-    StepArg(int value) : kind_(Kind::Integer), integer_(value) {}       // NOLINT(google-explicit-constructor)
-    StepArg(const char* word) : kind_(Kind::Word), word_(word) {}       // NOLINT(google-explicit-constructor)
-    StepArg(std::string_view word) : kind_(Kind::Word), word_(word) {}  // NOLINT(google-explicit-constructor)
+    StepArg(double value) : number_(value) {}                       // NOLINT(google-explicit-constructor)
+    StepArg(int value) : integer_(value), kind_(Kind::Integer) {}   // NOLINT(google-explicit-constructor)
+    StepArg(const char* word) : StepArg(std::string_view(word)) {}  // NOLINT(google-explicit-constructor)
+    StepArg(std::string_view word)                                  // NOLINT(google-explicit-constructor)
+        : word_(word.data()), integer_(static_cast<int>(word.size())), kind_(Kind::Word) {}
     StepArg() = default;
 
     static StepArg shown(double value) {
@@ -44,13 +45,14 @@ public:
     Kind kind() const { return kind_; }
     double number() const { return number_; }
     int integer() const { return integer_; }
-    std::string_view word() const { return word_; }
+    std::string_view word() const { return {word_, static_cast<std::size_t>(integer_)}; }
 
 private:
-    Kind kind_ = Kind::Number;
+    // Small, as a press copies a few of them: a word's length is its integer.
     double number_ = 0;
+    const char* word_ = nullptr;
     int integer_ = 0;
-    std::string_view word_;
+    Kind kind_ = Kind::Number;
 };
 
 // The worked steps of one press, recorded by the handler as it computes:
@@ -73,6 +75,9 @@ public:
         add(pattern, std::span<const StepArg>(args.begin(), args.size()));
     }
     void add(std::string_view pattern, std::span<const StepArg> args);
+    // A step whose count values the caller fills in place; empty when the
+    // screen is full.
+    std::span<StepArg> begin(std::string_view pattern, std::size_t count);
     // text is a user's: it is quoted, escaped and cut to a readable length.
     void addText(std::string_view pattern, std::string_view text, std::initializer_list<StepArg> args = {});
 
