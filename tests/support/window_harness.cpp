@@ -14,8 +14,8 @@
 #include <ctime>
 
 #include "core/app/command_table.h"
-#include "ui/dialog/long_text_view.h"
-#include "ui/dialog/message_box.h"
+#include "ui/modality/message_box.h"
+#include "ui/widgets/long_text_view.h"
 
 namespace harness {
 

@@ -21,7 +21,7 @@
 
 #include "core/app/command_table.h"
 #include "ui/app/main_frame.h"
-#include "ui/dialog/tool_window.h"
+#include "ui/window/tool_window.h"
 
 namespace harness {
 

@@ -10,8 +10,11 @@
 #include <sstream>
 #include <string>
 
+#include "core/app/command_table.h"
+#include "core/app/control_names.h"
 #include "core/app/headless_run.h"
 #include "core/app/tool_arguments.h"
+#include "core/app/typed_name.h"
 #include "core/dialog/utf8.h"
 
 namespace tool_runner {
@@ -86,15 +89,35 @@ int runEach(HeadlessRun& run, const Steps& parsed, const Streams& streams) {
     return anyMessage ? 1 : 0;
 }
 
+const ToolCommand& toolNamed(std::string_view name) {
+    if (const ToolCommand* command = findToolNamed(name)) {
+        return *command;
+    }
+    std::string names;
+    for (const ToolCommand& command : toolCommands()) {
+        names += (names.empty() ? "" : ", ") + typed_name::withoutMnemonic(command.item);
+    }
+    throw Refused{"unknown tool '" + utf8::escaped(name) + "'; the tools are: " + names};
+}
+
+// Every tool: class name, menu and item, one line each.
+void listTools(std::ostream& out) {
+    for (const ToolCommand& command : toolCommands()) {
+        out << command.className << '\t' << typed_name::withoutMnemonic(command.popup) << '\t' << command.item
+            << '\n';
+    }
+}
+
 int runTool(const Invocation& invocation, const Streams& streams) {
-    HeadlessRun run(findTool(invocation.tool), streams.err);
-    const Steps parsed = parseSteps(invocation.rest, run);
+    const ControlNames names(toolNamed(invocation.tool));
+    const Steps parsed = parseSteps(invocation.rest, names);
+    if (parsed.list) {
+        names.list(streams.out, parsed.json);
+        return 0;
+    }
+    HeadlessRun run(names, streams.err);
     if (parsed.worked) {
         run.recordSteps();
-    }
-    if (parsed.list) {
-        run.list(streams.out, parsed.json);
-        return 0;
     }
     if (parsed.each != kNoId) {
         return runEach(run, parsed, streams);

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "core/dialog/dialog_template.h"
 #include "core/dialog/number_text.h"
 #include "core/dialog/utf8.h"
-#include "core/resources/dialog_template.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "core/dialog/dialog_template.h"
 #include "core/dialog/field_exchange.h"
 #include "core/dialog/step_recorder.h"
-#include "core/resources/dialog_template.h"
 
 class FieldHost;
 

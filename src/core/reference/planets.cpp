@@ -39,29 +39,54 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kNoId, K::Label, "Escape velocity, km/s:", 184, 107, 106, 8, 0},
     {kEscapeVelocity, K::Edit, "", 294, 105, 40, 12, style::kOutputField, "Escape velocity, km/s"},
     {kNoId, K::Label, "Known satellites (moons):", 184, 124, 106, 8, 0},
-    {kMoons, K::Edit, "", 294, 122, 40, 12, style::kOutputField, "Known satellites (moons)"},
+    {kMoons, K::Edit, "", 294, 122, 40, 12, style::kOutputField, "Known satellites (moons)",
+     "IAU Minor Planet Center count of 11 March 2025"},
     {kNoId, K::GroupBox, "NOTES:", 7, 146, 335, 39, 0},
-    {kNoId, K::Label, "1.  Venus and Uranus rotate opposite their orbital motion.", 13, 160, 320, 8, 0},
-    {kNoId, K::Label, "2.  Gravitational acceleration (g) measured at the planet's equator.", 13, 170, 320, 8,
+    // Three lines where there were two: each a line height below the last.
+    {kNoId, K::Label, "1.  Venus, Uranus and Pluto rotate opposite their orbital motion.", 13, 156, 320, 8,
+     0},
+    {kNoId, K::Label, "2.  Gravitational acceleration (g) measured at the planet's equator.", 13, 165, 320, 8,
+     0},
+    {kNoId, K::Label, "3.  Moons as counted by the IAU Minor Planet Center, 11 March 2025.", 13, 174, 320, 8,
      0},
 });
 
 // The figures as the sheet stores them, in the fields' exchange order: mean
 // distance, revolution, rotation, orbital speed, diameter, mass, density,
 // gravity, escape velocity, moons. They are texts, never numbers: the
-// thousands commas and "16 + ring" are shown as they are.
+// thousands commas, the minus signs and "95 + rings" are shown as they are.
+//
+// Sources, rounded to the sheet's three figures (one decimal for escape
+// velocity): NASA NSSDCA Planetary Fact Sheet, 2024 edition, and the planets'
+// own fact sheets where the summary table gives fewer figures.
+// - distance: semimajor axis, 10^6 km; revolution: orbital period in days
+//   over a year of 365.25 days;
+// - rotation: sidereal rotation in hours over 24, negative when retrograde
+//   (Venus, Uranus, Pluto); Mercury's 1407.6 h is 58.65 d, and 58.6462 d
+//   (JPL) settles the rounding;
+// - speed: mean orbital velocity, Saturn's from its own sheet; for Uranus,
+//   Neptune and Pluto the summary table's 6.8, 5.4 and 4.7 km/s bear out the
+//   three figures the sheet had; diameter: equatorial, km;
+// - mass: over Earth's 5.9722e24 kg; density: kg/m^3 over water's 1000;
+// - gravity: acceleration at the equator, rotation included, at the 1 bar
+//   level on the giants (the planets' sheets); Pluto's gravity and escape
+//   velocity come from its own sheet, as the summary table's 0.7 m/s^2 and
+//   1.3 km/s do not agree with its mass and its 2376 km diameter;
+// - moons: the IAU Minor Planet Center's counts as of 11 March 2025, the day
+//   it added 128 moons of Saturn, making 274; Uranus 28 and Neptune 16 since
+//   its announcement of 23 February 2024; Jupiter 95; Pluto 5.
 using PlanetRow = std::array<const char*, 10>;
 
 constexpr std::array<PlanetRow, 9> kPlanetTable{{
-    {"57.9", "0.241", "58.7", "47.9", "4880", "0.0558", "5.60", "3.78", "4.3", "None"},           // Mercury
-    {"108", "0.615", "-243", "35.0", "12,100", "0.815", "5.20", "8.60", "10.3", "None"},          // Venus
-    {"150", "1.00", "0.997", "29.8", "12,800", "1.000", "5.52", "9.78", "11.2", "1"},             // Earth
-    {"228", "1.88", "1.03", "24.1", "6790", "0.107", "3.95", "3.72", "5.0", "2"},                 // Mars
-    {"778", "11.9", "0.409", "13.1", "143,000", "318", "1.31", "22.9", "59.5", "16 + ring"},      // Jupiter
-    {"1430", "29.5", "0.426", "9.64", "120,000", "95.1", "0.704", "9.05", "35.6", "18 + rings"},  // Saturn
-    {"2870", "84.0", "-0.451", "6.81", "51,800", "14.5", "1.21", "7.77", "21.2", "15 + rings"},   // Uranus
-    {"4500", "165", "0.658", "5.43", "49,500", "17.2", "1.67", "11.0", "23.6", "8 + rings"},      // Neptune
-    {"5900", "248", "6.39", "4.74", "2300", "0.002", "2.03", "0.5", "1.1", "1"},                  // Pluto
+    {"57.9", "0.241", "58.6", "47.4", "4880", "0.0553", "5.43", "3.70", "4.3", "None"},            // Mercury
+    {"108", "0.615", "-243", "35.0", "12,100", "0.815", "5.24", "8.87", "10.4", "None"},           // Venus
+    {"150", "1.00", "0.997", "29.8", "12,800", "1.000", "5.51", "9.78", "11.2", "1"},              // Earth
+    {"228", "1.88", "1.03", "24.1", "6790", "0.107", "3.93", "3.69", "5.0", "2"},                  // Mars
+    {"778", "11.9", "0.414", "13.1", "143,000", "318", "1.33", "23.1", "59.5", "95 + rings"},      // Jupiter
+    {"1430", "29.4", "0.444", "9.67", "121,000", "95.2", "0.687", "8.96", "35.5", "274 + rings"},  // Saturn
+    {"2870", "83.7", "-0.718", "6.81", "51,100", "14.5", "1.27", "8.69", "21.3", "28 + rings"},    // Uranus
+    {"4520", "164", "0.671", "5.43", "49,500", "17.1", "1.64", "11.0", "23.5", "16 + rings"},      // Neptune
+    {"5910", "248", "-6.39", "4.74", "2380", "0.00218", "1.85", "0.62", "1.2", "5"},               // Pluto
 }};
 
 constexpr std::array kMessageMap{

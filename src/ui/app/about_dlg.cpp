@@ -4,8 +4,8 @@
 #include <QFrame>
 
 #include "core/resources/templates.h"
-#include "ui/dialog/dialog_units.h"
-#include "ui/dialog/template_builder.h"
+#include "ui/widgets/dialog_units.h"
+#include "ui/window/template_builder.h"
 
 CAboutDlg::CAboutDlg(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("100"));

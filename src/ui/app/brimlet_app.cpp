@@ -19,11 +19,11 @@
 #include <limits>
 
 #include "core/resources/version.h"
+#include "ui/access/atspi_guard.h"
+#include "ui/access/text_accessible.h"
 #include "ui/app/main_frame.h"
-#include "ui/dialog/app_icon.h"
-#include "ui/dialog/atspi_guard.h"
-#include "ui/dialog/message_box.h"
-#include "ui/dialog/text_accessible.h"
+#include "ui/modality/message_box.h"
+#include "ui/widgets/app_icon.h"
 
 namespace {
 

@@ -19,14 +19,15 @@
 #include "core/app/command_table.h"
 #include "core/resources/resource_ids.h"
 #include "core/resources/version.h"
+#include "ui/access/menu_accessible.h"
 #include "ui/app/about_dlg.h"
 #include "ui/app/brimlet_view.h"
 #include "ui/app/lock_keys.h"
-#include "ui/app/menu_accessible.h"
-#include "ui/dialog/app_icon.h"
-#include "ui/dialog/message_box.h"
-#include "ui/dialog/modal_loop.h"
-#include "ui/dialog/tool_window.h"
+#include "ui/modality/message_box.h"
+#include "ui/modality/window_blocking.h"
+#include "ui/picture/picture_window.h"
+#include "ui/widgets/app_icon.h"
+#include "ui/window/tool_window.h"
 
 namespace {
 
@@ -302,6 +303,7 @@ ToolWindow* CMainFrame::launchTool(int commandId) {
         return nullptr;
     }
     auto* window = new ToolWindow(*command->dialogTemplate, command->create(), this);
+    PictureWindow::offerFor(window, *command);
     placeClearOfCopies(*window, *this);
     window->show();
     return window;

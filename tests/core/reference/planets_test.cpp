@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <cstdlib>
 #include <ostream>
+#include <regex>
+#include <sstream>
 #include <string>
 
 #include "core/reference/planets.h"
@@ -19,37 +23,52 @@ constexpr std::array<int, 10> kFields{
 struct PlanetCase {
     const char* name;
     int id;
-    std::array<const char*, 10> texts;  // in the order of kFields
+    const char* nasa;  // the figures of kFields but the moons, in NASA's units
+    int moons;
 };
 
+// NASA NSSDCA Planetary Fact Sheet, 2024, and its planets' own sheets, in NASA's units: 10^6 km, d,
+// h, km/s, km, 10^24 kg, kg/m^3, m/s^2, km/s. Moons: IAU Minor Planet Center, 11 March 2025.
 const std::array<PlanetCase, 9> kPlanets{{
-    {"Mercury", kMercury, {"57.9", "0.241", "58.7", "47.9", "4880", "0.0558", "5.60", "3.78", "4.3", "None"}},
-    {"Venus", kVenus, {"108", "0.615", "-243", "35.0", "12,100", "0.815", "5.20", "8.60", "10.3", "None"}},
-    {"Earth", kEarth, {"150", "1.00", "0.997", "29.8", "12,800", "1.000", "5.52", "9.78", "11.2", "1"}},
-    {"Mars", kMars, {"228", "1.88", "1.03", "24.1", "6790", "0.107", "3.95", "3.72", "5.0", "2"}},
-    {"Jupiter",
-     kJupiter,
-     {"778", "11.9", "0.409", "13.1", "143,000", "318", "1.31", "22.9", "59.5", "16 + ring"}},
-    {"Saturn",
-     kSaturn,
-     {"1430", "29.5", "0.426", "9.64", "120,000", "95.1", "0.704", "9.05", "35.6", "18 + rings"}},
-    {"Uranus",
-     kUranus,
-     {"2870", "84.0", "-0.451", "6.81", "51,800", "14.5", "1.21", "7.77", "21.2", "15 + rings"}},
-    {"Neptune",
-     kNeptune,
-     {"4500", "165", "0.658", "5.43", "49,500", "17.2", "1.67", "11.0", "23.6", "8 + rings"}},
-    {"Pluto", kPluto, {"5900", "248", "6.39", "4.74", "2300", "0.002", "2.03", "0.5", "1.1", "1"}},
+    {"Mercury", kMercury, "57.9 88.0 1407.6 47.4 4879 0.33010 5429 3.70 4.3", 0},
+    {"Venus", kVenus, "108.2 224.7 -5832.6 35.0 12,104 4.8673 5243 8.87 10.4", 0},
+    {"Earth", kEarth, "149.6 365.2 23.9345 29.8 12,756 5.9722 5514 9.78 11.2", 1},
+    {"Mars", kMars, "228.0 687.0 24.6229 24.1 6792 0.64169 3934 3.69 5.0", 2},
+    {"Jupiter", kJupiter, "778.5 4331 9.9250 13.1 142,984 1898.13 1326 23.12 59.5", 95},
+    {"Saturn", kSaturn, "1432.0 10,747 10.656 9.67 120,536 568.32 687 8.96 35.5", 274},
+    {"Uranus", kUranus, "2867.0 30,589 -17.24 6.8 51,118 86.811 1270 8.69 21.3", 28},
+    {"Neptune", kNeptune, "4515.0 59,800 16.11 5.4 49,528 102.409 1638 11.00 23.5", 16},
+    {"Pluto", kPluto, "5906.4 90,560 -153.2928 4.7 2376 0.01303 1850 0.62 1.21", 5},
 }};
+// NASA's units to the sheet's: years of 365.25 d, days of 24 h, Earth masses, water densities.
+constexpr std::array<double, 9> kToSheet{1, 1 / 365.25, 1 / 24.0, 1, 1, 1 / 5.9722, 1 / 1000.0, 1, 1};
 
 void PrintTo(const PlanetCase& planet, std::ostream* os) {
     *os << planet.name;
 }
 
+// The step of a figure's last digit: 0.01 for "5.43", 10 for "4520".
+double step(const std::string& figure) {
+    const std::size_t dot = figure.find('.');
+    return std::pow(10.0, dot == std::string::npos ? double(figure.size() - 1 - figure.find_last_not_of('0'))
+                                                   : double(dot + 1) - double(figure.size()));
+}
+
+// Each figure is NASA's within the rounding of both, written as the sheet
+// writes numbers: a minus sign, thousands commas from five digits on.
 void expectPlanet(OpenTool<Planets>& window, const PlanetCase& planet) {
-    for (std::size_t i = 0; i < kFields.size(); ++i) {
-        EXPECT_EQ(window.field(kFields[i]), planet.texts[i]) << planet.name << " field " << kFields[i];
+    const std::regex sheetStyle(R"(-?(\d{1,4}|\d{2,3},\d{3})(\.\d+)?)");
+    std::istringstream figures(planet.nasa);
+    for (std::size_t i = 0; i < kToSheet.size(); ++i) {
+        std::string shown = window.field(kFields[i]), nasa;
+        figures >> nasa;
+        EXPECT_TRUE(std::regex_match(shown, sheetStyle)) << planet.name << " " << shown;
+        std::erase(shown, ','), std::erase(nasa, ',');
+        EXPECT_NEAR(std::stod(shown), std::stod(nasa) * kToSheet[i],
+                    (step(shown) + step(nasa) * kToSheet[i]) / 2 + 1e-9)
+            << planet.name << " field " << kFields[i];
     }
+    EXPECT_EQ(std::atoi(window.field(kMoons).c_str()), planet.moons) << planet.name;
 }
 
 const ControlTemplate* control(int id) {
@@ -58,7 +77,7 @@ const ControlTemplate* control(int id) {
 
 class PlanetButton : public testing::TestWithParam<PlanetCase> {};
 
-TEST_P(PlanetButton, ShowsItsRowVerbatim) {
+TEST_P(PlanetButton, ShowsNasasFiguresInTheSheetsStyle) {
     OpenTool<Planets> window;
     ASSERT_TRUE(window.click(GetParam().id));
     expectPlanet(window, GetParam());
@@ -193,7 +212,7 @@ TEST(PlanetsTemplate, GroupBoxesHoldTheirControls) {
     const std::array<Box, 3> boxes{{
         {"Choose a planet...", 7, 7, 335, 35, 9},
         {"Planet's Stats...", 7, 45, 335, 98, 20},
-        {"NOTES:", 7, 146, 335, 39, 2},
+        {"NOTES:", 7, 146, 335, 39, 3},
     }};
     std::size_t index = 0;
     for (const Box& box : boxes) {
@@ -223,16 +242,15 @@ TEST(PlanetsTemplate, GroupBoxesHoldTheirControls) {
 }
 
 TEST(PlanetsTemplate, NoteLines) {
-    const auto controls = Planets::kTemplate.controls;
-    ASSERT_GE(controls.size(), 2u);
-    const ControlTemplate& first = controls[controls.size() - 2];
-    const ControlTemplate& second = controls[controls.size() - 1];
-    EXPECT_STREQ(first.caption, "1.  Venus and Uranus rotate opposite their orbital motion.");
-    EXPECT_EQ(first.x, 13);
-    EXPECT_EQ(first.y, 160);
-    EXPECT_STREQ(second.caption, "2.  Gravitational acceleration (g) measured at the planet's equator.");
-    EXPECT_EQ(second.x, 13);
-    EXPECT_EQ(second.y, 170);
+    const char* const notes[] = {"1.  Venus, Uranus and Pluto rotate opposite their orbital motion.",
+                                 "2.  Gravitational acceleration (g) measured at the planet's equator.",
+                                 "3.  Moons as counted by the IAU Minor Planet Center, 11 March 2025."};
+    const auto controls = Planets::kTemplate.controls.last(3);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        EXPECT_STREQ(controls[i].caption, notes[i]);
+        EXPECT_EQ(controls[i].x, 13);
+        EXPECT_EQ(controls[i].y, 156 + 9 * int(i));
+    }
 }
 
 }  // namespace

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/dialog/field_host.h"
+
+namespace tool_runner {
+
+// The window's four platform operations, on texts alone. A message goes to
+// err as it is shown, and the run goes on as if OK had been clicked.
+class HeadlessHost : public FieldHost {
+public:
+    explicit HeadlessHost(std::ostream& err) : err_(err) {}
+
+    std::string text(int controlId, std::size_t maxChars) const override;
+    void setText(int controlId, std::string_view text) override;
+    void focusAndSelectAll(int) override {}
+    void showMessage(std::string_view text) override;
+
+    // Forgets every text and message, for a fresh tool on the given input line
+    // (0: no input line), whose number then goes with each message.
+    void clear(std::size_t line);
+
+    std::vector<std::string> messages;
+
+private:
+    // By control id; a tool has a few dozen fields at most.
+    std::vector<std::pair<int, std::string>> texts_;
+    std::ostream& err_;
+    std::size_t line_ = 0;
+};
+
+}  // namespace tool_runner

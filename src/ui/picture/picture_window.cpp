@@ -1,0 +1,180 @@
+#include "ui/picture/picture_window.h"
+#include "ui/modality/message_box.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/app/command_table.h"
+#include "core/dialog/dialog_template.h"
+#include "core/figures/svg_writer.h"
+#include "ui/picture/figure_view.h"
+#include "ui/window/tool_window.h"
+
+namespace {
+
+constexpr const char* kSvgFilter = "SVG image (*.svg)";
+constexpr const char* kPngFilter = "PNG image (*.png)";
+
+}  // namespace
+
+QAction* PictureWindow::offerFor(ToolWindow* toolWindow, const ToolCommand& command) {
+    if (!command.draws()) {
+        return nullptr;
+    }
+    auto* action = new QAction(QStringLiteral("Show Picture"), toolWindow);
+    action->setObjectName(QStringLiteral("showPicture"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    action->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(action, &QAction::triggered, toolWindow,
+                     [toolWindow, &command] { showFor(toolWindow, command); });
+    toolWindow->addAction(action);
+    return action;
+}
+
+void PictureWindow::showFor(ToolWindow* toolWindow, const ToolCommand& command) {
+    // One picture per tool window: asked again, it comes to the front.
+    auto* window = toolWindow->findChild<PictureWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (window == nullptr) {
+        window = new PictureWindow(toolWindow, command);
+        // Beside the tool window, where it does not hide the fields it is
+        // drawn from: to its right, else to its left, else below it.
+        const QRect tool = toolWindow->frameGeometry();
+        const QSize size = window->frameGeometry().size().expandedTo(window->size());
+        QPoint at(tool.right() + 8, tool.top());
+        if (const QScreen* screen = toolWindow->screen()) {
+            const QRect room = screen->availableGeometry();
+            if (at.x() + size.width() > room.right()) {
+                at = tool.left() - 8 - size.width() >= room.left()
+                         ? QPoint(tool.left() - 8 - size.width(), tool.top())
+                         : QPoint(tool.left(), tool.bottom() + 8);
+            }
+            at.setX(std::max(room.left(), std::min(at.x(), room.right() - size.width())));
+            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - size.height())));
+        }
+        window->move(at);
+    }
+    window->refresh();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+PictureWindow::PictureWindow(ToolWindow* toolWindow, const ToolCommand& command)
+    // A child of the tool window, so it goes when the tool window goes.
+    : QWidget(toolWindow, Qt::Window), tool_(toolWindow), command_(command), view_(new FigureView(this)) {
+    setObjectName(QStringLiteral("pictureWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf8(toolWindow->dialogTemplate().caption) + QStringLiteral(" - Picture"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+    setFocusProxy(view_);
+
+    copy_ = new QAction(QStringLiteral("Copy Picture"), this);
+    copy_->setObjectName(QStringLiteral("copyPicture"));
+    copy_->setShortcut(QKeySequence::Copy);
+    connect(copy_, &QAction::triggered, this, &PictureWindow::copyPicture);
+    save_ = new QAction(QStringLiteral("Save Picture As..."), this);
+    save_->setObjectName(QStringLiteral("savePicture"));
+    save_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save_, &QAction::triggered, this, &PictureWindow::askFileName);
+    // Esc closes the picture as it closes a tool window.
+    auto* close = new QAction(QStringLiteral("Close"), this);
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    for (QAction* action : {copy_, save_, close}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+    // Every field the tool writes comes here; one redraw after the press is enough.
+    connect(toolWindow, &ToolWindow::fieldWritten, this, &PictureWindow::scheduleRefresh);
+    toolWindow->installEventFilter(this);
+    resize(view_->sizeHint());
+}
+
+bool PictureWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The tool window hidden by the program (Esc, its close box) is gone for
+    // good; minimised by the desktop it comes back, and so does the picture.
+    if (watched == tool_ && event->type() == QEvent::Hide && !event->spontaneous()) {
+        close();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PictureWindow::scheduleRefresh() {
+    if (refreshPending_) {
+        return;
+    }
+    refreshPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        refreshPending_ = false;
+        refresh();
+    });
+}
+
+void PictureWindow::refresh() {
+    std::optional<figure::Figure> made = command_.picture(*tool_);
+    if (made.has_value()) {
+        view_->setFigure(std::move(*made));
+    }
+}
+
+void PictureWindow::contextMenuEvent(QContextMenuEvent* event) {
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(copy_);
+    menu->addAction(save_);
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+void PictureWindow::copyPicture() const {
+    QGuiApplication::clipboard()->setImage(view_->image(std::max<qreal>(devicePixelRatioF(), 2)));
+}
+
+void PictureWindow::askFileName() {
+    if (saving_ != nullptr) {
+        saving_->raise();
+        saving_->activateWindow();
+        return;
+    }
+    // Shown without a modal loop of its own: the program's one loop runs on,
+    // and the answer arrives as a signal.
+    const QString suggested = windowTitle().section(QStringLiteral(" - "), 0, 0) + QStringLiteral(".svg");
+    saving_ = new QFileDialog(this, QStringLiteral("Save Picture As"), suggested);
+    saving_->setObjectName(QStringLiteral("savePictureDialog"));
+    saving_->setAttribute(Qt::WA_DeleteOnClose);
+    saving_->setAcceptMode(QFileDialog::AcceptSave);
+    saving_->setNameFilters({QLatin1String(kSvgFilter), QLatin1String(kPngFilter)});
+    saving_->setDefaultSuffix(QStringLiteral("svg"));
+    connect(saving_, &QFileDialog::filterSelected, saving_, [dialog = saving_.data()](const QString& filter) {
+        dialog->setDefaultSuffix(filter == QLatin1String(kPngFilter) ? QStringLiteral("png")
+                                                                     : QStringLiteral("svg"));
+    });
+    connect(saving_, &QFileDialog::fileSelected, this, [this](const QString& fileName) {
+        if (saveTo(fileName)) {
+            return;
+        }
+        message_box::warn(this, QStringLiteral("Cannot write %1.").arg(fileName));
+    });
+    saving_->setWindowModality(Qt::NonModal);
+    saving_->show();
+}
+
+bool PictureWindow::saveTo(const QString& fileName) const {
+    if (fileName.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+        return view_->image(std::max<qreal>(devicePixelRatioF(), 2)).save(fileName, "PNG");
+    }
+    const std::string svg = figure::toSvg(view_->figure(), view_->width(), view_->height());
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
+}

@@ -1,0 +1,198 @@
+#include <QLabel>
+#include <QMenuBar>
+#include <QTest>
+
+#include "core/app/command_table.h"
+#include "core/converters/length.h"
+#include "core/resources/resource_ids.h"
+#include "support/window_harness.h"
+#include "ui/widgets/dialog_units.h"
+#include "ui/widgets/group_frame.h"
+
+namespace {
+
+QString shown(QString caption) {
+    return caption.remove(QLatin1Char('&'));
+}
+
+QString describe(const QWidget* control) {
+    if (!control->objectName().isEmpty()) {
+        return control->objectName();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        return QStringLiteral("'%1'").arg(label->text().left(24));
+    }
+    return QString::fromLatin1(control->metaObject()->className());
+}
+
+// Captions that do not fit their control, as "id caption needs/has" lines,
+// and pictures not drawn whole and sharp in their area.
+QStringList clipped(QWidget* window) {
+    QStringList problems;
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QFontMetrics metrics(child->font());
+        const QRect area = child->rect();
+        if (auto* button = qobject_cast<QAbstractButton*>(child)) {
+            const int needed = metrics.horizontalAdvance(shown(button->text()));
+            const int available = area.width() - 4;  // the frame on either side
+            if (needed > available || metrics.height() > area.height()) {
+                problems << QStringLiteral("%1 '%2' %3/%4")
+                                .arg(child->objectName(), button->text())
+                                .arg(needed)
+                                .arg(available);
+            }
+        } else if (auto* label = qobject_cast<QLabel*>(child); label != nullptr && !label->text().isEmpty()) {
+            const QRect needed =
+                metrics.boundingRect(area, Qt::TextWordWrap | label->alignment(), label->text());
+            if (needed.width() > area.width() || needed.height() > area.height()) {
+                problems << QStringLiteral("label '%1' %2x%3 in %4x%5")
+                                .arg(label->text())
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(area.width())
+                                .arg(area.height());
+            }
+        } else if (auto* label = qobject_cast<QLabel*>(child);
+                   label != nullptr && !label->pixmap().isNull()) {
+            const QPixmap picture = label->pixmap();
+            const QSize size = picture.deviceIndependentSize().toSize();
+            if (size != area.size() || picture.devicePixelRatio() != label->devicePixelRatioF()) {
+                problems << QStringLiteral("picture %1x%2 at ratio %3 in %4x%5 at ratio %6")
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(picture.devicePixelRatio())
+                                .arg(area.width())
+                                .arg(area.height())
+                                .arg(label->devicePixelRatioF());
+            }
+        } else if (auto* box = dynamic_cast<GroupFrame*>(child); box != nullptr && !box->title().isEmpty()) {
+            // The caption sits between the side lines, leaving some top line on either side.
+            const int needed = metrics.horizontalAdvance(box->title());
+            const QRect caption = box->captionRect();
+            const QRect between = area.adjusted(box->lineWidth() + 1, 0, -box->lineWidth() - 1, 0);
+            if (needed > caption.width() || !between.contains(caption)) {
+                problems << QStringLiteral("group '%1' %2 in %3..%4 of %5")
+                                .arg(box->title())
+                                .arg(needed)
+                                .arg(caption.left())
+                                .arg(caption.right())
+                                .arg(area.width());
+            }
+        }
+    }
+    return problems;
+}
+
+// Controls that meet a group box's lines: whatever lies within a box's
+// rectangle must lie inside its frame, below the top line and clear of the
+// other three sides.
+QStringList crossings(QWidget* window) {
+    QStringList problems;
+    const QList<QWidget*> controls = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : controls) {
+        const auto* box = dynamic_cast<const GroupFrame*>(child);
+        if (box == nullptr) {
+            continue;
+        }
+        const QRect outside = box->geometry();
+        const int line = box->lineWidth();
+        const QRect inside = outside.adjusted(line, box->topLine() + line, -line, -line);
+        for (QWidget* control : controls) {
+            const QRect area = control->geometry();
+            if (dynamic_cast<GroupFrame*>(control) != nullptr || !area.intersects(outside) ||
+                inside.contains(area)) {
+                continue;
+            }
+            problems << QStringLiteral("%1 %2 at y %3 in '%4' %5 (line at %6)")
+                            .arg(describe(control), outside.contains(area) ? "crosses" : "straddles")
+                            .arg(area.top())
+                            .arg(box->title())
+                            .arg(outside.top())
+                            .arg(outside.top() + box->topLine());
+        }
+    }
+    return problems;
+}
+
+// Opens the window of a menu command, checks it and closes it.
+QStringList inspect(int commandId, QStringList (*check)(QWidget*)) {
+    QStringList problems{QStringLiteral("the window did not open")};
+    if (commandId != ids::kAppAbout) {
+        if (ToolWindow* window = harness::openTool(commandId)) {
+            problems = check(window);
+            window->reject();
+        }
+        return problems;
+    }
+    harness::menuItem(commandId)->trigger();
+    if (auto* about = harness::mainFrame().findChild<QDialog*>(QStringLiteral("100"))) {
+        problems = check(about);
+        about->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return problems;
+}
+
+void everyWindow() {
+    QTest::addColumn<int>("commandId");
+    for (const ToolCommand& command : toolCommands()) {
+        QTest::newRow(command.className) << command.commandId;
+    }
+    QTest::newRow("About") << ids::kAppAbout;
+}
+
+}  // namespace
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void captionsFitTheirControls_data() { everyWindow(); }
+
+    void captionsFitTheirControls() {
+        QFETCH(int, commandId);
+        const QStringList problems = inspect(commandId, clipped);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+
+    void controlsLieInsideTheirGroupFrames_data() { everyWindow(); }
+
+    void controlsLieInsideTheirGroupFrames() {
+        QFETCH(int, commandId);
+        const QStringList problems = inspect(commandId, crossings);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+
+    void windowsKeepTheirSizeWhateverTheSystemFont() {
+        ToolWindow* before = harness::openTool<Length>();
+        const QSize size = before->size();
+        const QRect input = harness::control(before, Length::kInput)->geometry();
+        before->reject();
+
+        const QFont systemFont = QApplication::font();
+        QFont large = systemFont;
+        large.setPointSize(12);
+        QApplication::setFont(large);
+        ToolWindow* after = harness::openTool<Length>();
+        QCOMPARE(after->size(), size);
+        QCOMPARE(harness::control(after, Length::kInput)->geometry(), input);
+        QVERIFY(clipped(after).isEmpty());
+        after->reject();
+        QApplication::setFont(systemFont);
+    }
+
+    void dialogUnitsFollowTheFont() {
+        // The templates are laid out in units of the dialog font, so a window
+        // of W x H units grows with the font, never with fixed pixels.
+        QFont small = DialogUnits::dialogFont();
+        QFont large = small;
+        large.setPointSize(small.pointSize() * 2);
+        const DialogUnits a(small);
+        const DialogUnits b(large);
+        QVERIFY(b.x(100) > a.x(100) * 3 / 2);
+        QVERIFY(b.y(100) > a.y(100) * 3 / 2);
+    }
+};
+
+QTEST_MAIN(LayoutTest)
+#include "layout_test.moc"
