@@ -53,8 +53,6 @@ bool isInput(QEvent::Type type) {
 // window (QWindow) and to each of its widgets alike. It is a child of the
 // box, and goes when the box finishes.
 class Blocker : public QObject {
-    Q_OBJECT
-
 public:
     Blocker(QDialog& box, QWidget* owner) : QObject(&box), box_(&box) {
         for (QWidget* window = owner != nullptr ? owner->window() : nullptr; window != nullptr;
@@ -177,5 +175,3 @@ bool isBlocked(const QWidget* widget) {
 }
 
 }  // namespace modal
-
-#include "window_blocking.moc"

@@ -27,7 +27,6 @@ public:
 
     FigureView* view() const { return view_; }
     QAction* copyAction() const { return copy_; }
-    QAction* saveAction() const { return save_; }
 
     // Writes the picture to a file: SVG unless the name ends in ".png".
     bool saveTo(const QString& fileName) const;
