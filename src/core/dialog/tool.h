@@ -37,6 +37,8 @@ public:
         steps_ = steps;
     }
     FieldHost* host() const { return host_; }
+    // Where the worked steps of each press go from now on (none: nowhere).
+    void recordStepsIn(StepRecorder* steps) { steps_ = steps; }
 
     // Whether the handlers record how they computed (the converters and the
     // solvers do).
