@@ -24,14 +24,11 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
-std::string run(std::vector<std::string> words, int* status = nullptr) {
+std::string run(std::vector<std::string> words) {
     const std::vector<std::string_view> args(words.begin(), words.end());
     std::ostringstream out;
     std::ostringstream err;
-    const int code = tool_runner::run(args, out, err);
-    if (status != nullptr) {
-        *status = code;
-    }
+    tool_runner::run(args, out, err);
     return out.str();
 }
 
@@ -43,7 +40,7 @@ public:
     // The value of the whole text, or of its start where words follow
     // ('5 %', '0, since ...'), when that is allowed.
     std::optional<double> value(bool wordsMayFollow) {
-        const std::optional<double> v = sum();
+        const std::optional<double> v = chain(true);
         const std::string_view rest = text_.substr(pos_);
         const bool words = !rest.empty() && wordsMayFollow &&
                            std::string_view("0123456789.(").find(rest.front()) == std::string_view::npos;
@@ -64,33 +61,16 @@ private:
             ++pos_;
         }
     }
-    std::optional<double> sum() {
-        std::optional<double> v = product();
+    // Left to right on one level: + and − between products, × and ÷ between powers.
+    std::optional<double> chain(bool sums) {
+        std::optional<double> v = sums ? chain(false) : power();
         while (v) {
-            if (take("+")) {
-                const auto r = product();
-                v = r ? std::optional(*v + *r) : std::nullopt;
-            } else if (take("−")) {
-                const auto r = product();
-                v = r ? std::optional(*v - *r) : std::nullopt;
-            } else {
-                break;
+            const int op = take(sums ? "+" : "×") ? 0 : take(sums ? "−" : "÷") ? 1 : -1;
+            const std::optional<double> r = op < 0 ? std::nullopt : sums ? chain(false) : power();
+            if (!r) {
+                return op < 0 ? v : std::nullopt;
             }
-        }
-        return v;
-    }
-    std::optional<double> product() {
-        std::optional<double> v = power();
-        while (v) {
-            if (take("×")) {
-                const auto r = power();
-                v = r ? std::optional(*v * *r) : std::nullopt;
-            } else if (take("÷")) {
-                const auto r = power();
-                v = r ? std::optional(*v / *r) : std::nullopt;
-            } else {
-                break;
-            }
+            v = sums ? (op == 0 ? *v + *r : *v - *r) : (op == 0 ? *v * *r : *v / *r);
         }
         return v;
     }
@@ -107,15 +87,14 @@ private:
             return v ? std::optional(std::sqrt(*v)) : std::nullopt;
         }
         if (take("(")) {
-            const auto v = sum();
+            const auto v = chain(true);
             return v && take(")") ? v : std::nullopt;
         }
         skipBlanks();
-        for (const char* word : {"-1.#INF", "1.#INF", "-1.#IND"}) {
+        for (const auto& [word, value] :
+             {std::pair{"-1.#INF", -INFINITY}, {"1.#INF", INFINITY}, {"-1.#IND", NAN}}) {
             if (take(word)) {
-                return std::string_view(word) == "-1.#IND" ? -std::nan("")
-                       : word[0] == '-'                    ? -INFINITY
-                                                           : INFINITY;
+                return value;
             }
         }
         const std::size_t start = pos_;
@@ -131,22 +110,14 @@ private:
     std::size_t pos_ = 0;
 };
 
-bool same(double a, double b) {
-    return (std::isnan(a) && std::isnan(b)) || (a == b && std::signbit(a) == std::signbit(b));
-}
-
 // Redoes every equation of the steps; how many sides were checked.
 int redo(const std::vector<std::string>& steps) {
     int checked = 0;
     for (const std::string& step : steps) {
         std::vector<std::string> sides;
-        for (std::size_t start = 0;;) {
-            const std::size_t equals = step.find(" = ", start);
+        for (std::size_t start = 0, equals = 0; equals != std::string::npos; start = equals + 3) {
+            equals = step.find(" = ", start);
             sides.push_back(step.substr(start, equals - start));
-            if (equals == std::string::npos) {
-                break;
-            }
-            start = equals + 3;
         }
         std::optional<double> before;
         for (std::size_t i = 0; i < sides.size(); ++i) {
@@ -162,7 +133,7 @@ int redo(const std::vector<std::string>& steps) {
                 EXPECT_EQ(shown.substr(0, shown.find(' ')), numtext::formatDouble(*value)) << step;
             }
             if (value && before) {
-                EXPECT_TRUE(same(*before, *value)) << step;
+                EXPECT_TRUE(std::isnan(*value) ? std::isnan(*before) : *before == *value) << step;
                 ++checked;
             }
             before = value;
@@ -176,10 +147,6 @@ struct WorkedCase {
     std::vector<std::string> words;  // the tool and its steps
     std::string shows;               // in the steps besides every field's text
 };
-
-std::ostream& operator<<(std::ostream& stream, const WorkedCase& c) {
-    return stream << c.name;
-}
 
 class WorkedSteps : public testing::TestWithParam<WorkedCase> {};
 
