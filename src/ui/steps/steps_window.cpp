@@ -4,7 +4,9 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/dialog/step_recorder.h"
 #include "core/dialog/tool.h"
@@ -47,6 +49,8 @@ void StepsWindow::showFor(ToolWindow* toolWindow, const StepRecorder& steps) {
     auto* window = toolWindow->findChild<StepsWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (window == nullptr) {
         window = new StepsWindow(toolWindow, steps);
+        window->refresh();
+        window->fitWidth();
         placeBeside(window, toolWindow);
     }
     window->refresh();
@@ -88,7 +92,7 @@ StepsWindow::StepsWindow(ToolWindow* toolWindow, const StepRecorder& steps)
     toolWindow->installEventFilter(this);
 
     const QFontMetrics metrics(view_->font());
-    resize(metrics.horizontalAdvance(QLatin1Char('x')) * 90, metrics.lineSpacing() * 18);
+    resize(metrics.horizontalAdvance(QLatin1Char('x')) * 80, metrics.lineSpacing() * 18);
 }
 
 bool StepsWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -98,6 +102,18 @@ bool StepsWindow::eventFilter(QObject* watched, QEvent* event) {
         close();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void StepsWindow::fitWidth() {
+    // Wide enough for the longest step, as far as the screen allows.
+    const QFontMetrics metrics(view_->font());
+    int widest = 0;
+    for (const QString& line : view_->toPlainText().split(QLatin1Char('\n'))) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    const int room = screen() != nullptr ? screen()->availableGeometry().width() * 9 / 10 : widest;
+    resize(std::clamp(widest + metrics.averageCharWidth() * 4, width() / 2, std::max(room, width() / 2)),
+           height());
 }
 
 bool StepsWindow::refresh() {

@@ -31,6 +31,7 @@ private:
     static void showFor(ToolWindow* toolWindow, const StepRecorder& steps);
     // The steps as they stand; true when they differ from what was shown.
     bool refresh();
+    void fitWidth();
 
     ToolWindow* tool_;
     const StepRecorder& steps_;
