@@ -178,7 +178,8 @@ std::string toSvg(const Figure& figure, double width, double height) {
     appendEscaped(out, figure.drawable() ? figure.description : figure.refusal);
     out += "</desc>\n<style>";
     out += kStyle;
-    out += "</style>\n<rect class=\"page\" fill=\"#ffffff\" stroke=\"none\" width=\"100%\" height=\"100%\"/>\n";
+    out +=
+        "</style>\n<rect class=\"page\" fill=\"#ffffff\" stroke=\"none\" width=\"100%\" height=\"100%\"/>\n";
     for (const Stroke& stroke : scene.strokes) {
         out += stroke.closed ? "<polygon " : "<polyline ";
         appendPaint(out, stroke.role, Ink::Line);
