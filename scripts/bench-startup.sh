@@ -5,7 +5,7 @@
 # is mapped, and the peak resident set size until shortly after that
 # (bench/startup_probe). The two programs take turns, so a slow phase of the
 # machine hits both. Prints the median of each and brimlet's ratio to the
-# minimal program; the target is within 15% in both.
+# minimal program; the target is within 5% in both.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -70,4 +70,4 @@ for program in "${programs[@]}"; do
         'BEGIN { printf "%-16s %14.1f %16.1f\n", p, t, k / 1024 }'
 done
 awk -v a="${ms[brimlet]}" -v b="${ms[minimal_window]}" -v c="${kib[brimlet]}" -v d="${kib[minimal_window]}" \
-    'BEGIN { printf "brimlet / minimal: time %.2f, peak RSS %.2f (target <= 1.15)\n", a / b, c / d }'
+    'BEGIN { printf "brimlet / minimal: time %.2f, peak RSS %.2f (target <= 1.05)\n", a / b, c / d }'

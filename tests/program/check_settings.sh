@@ -14,7 +14,7 @@ run_until_started() {
     local pid=$! waited=0
     until [[ $(cat "/proc/$pid/wchan" 2>/dev/null) == *poll* ]]; do
         kill -0 "$pid" 2>/dev/null || { echo "the program ended during start-up"; exit 1; }
-        ((waited++ < 500)) || { echo "the program did not finish starting in 10 s"; kill "$pid"; exit 1; }
+        ((waited++ < 3000)) || { echo "the program did not finish starting in a minute"; kill "$pid"; exit 1; }
         sleep 0.02
     done
     kill "$pid"
@@ -50,6 +50,15 @@ if [ "$(cat "$home/$expected")" != "$(printf '; the user'"'"'s note\n[Other]\nx=
     exit 1
 fi
 
+# Two instances started at once add the key once between them.
+for round in 1 2 3 4 5 6 7 8; do
+    rm -rf "${home:?}"/.config
+    run_until_started & first=$!
+    run_until_started & second=$!
+    wait "$first" && wait "$second" || exit 1
+    [ "$(grep -c PreviewPages "$home/$expected")" = 1 ] || { echo "two at once, round $round:"; cat "$home/$expected"; exit 1; }
+done
+
 # --help and --version answer without a display and write nothing.
 rm -rf "${home:?}"/.config
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" "$program" --version | grep -q '^brimlet 5\.'
@@ -79,7 +88,7 @@ ran=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" "$progra
 
 # Without a display: one line saying what is missing, status 1, nothing written.
 status=0
-said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" timeout 5 "$program" 2>&1 >/dev/null) ||
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" timeout 60 "$program" 2>&1 >/dev/null) ||
     status=$?
 if [ "$status" -ne 1 ] || [ "$(wc -l <<<"$said")" -ne 1 ] || [[ $said != *DISPLAY*--help* ]]; then
     echo "without a display: status $status, said: $said"
@@ -92,10 +101,10 @@ fi
 mkdir -p "$(dirname "$home/$expected")"
 mkfifo "$home/$expected"
 exec 3< <(exec env -u XDG_CONFIG_HOME HOME="$home" XDG_RUNTIME_DIR="$home/.run" QT_QPA_PLATFORM=offscreen \
-    timeout 10 "$program" 2>&1 >/dev/null)
+    timeout 60 "$program" 2>&1 >/dev/null)
 starter=$!
 said=""
-while IFS= read -r -t 10 line <&3; do
+while IFS= read -r -t 60 line <&3; do
     case $line in brimlet:*) said=$line && break ;; esac
 done
 kill "$starter" 2>/dev/null || true

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -33,6 +35,11 @@ public:
         texts[controlId] = std::string(text);
     }
     void focusAndSelectAll(int controlId) override { focused.push_back(controlId); }
+    // Follows the text however it changes (tests type into texts directly),
+    // so a TextLog is exchanged by what it adds, as on the command line.
+    std::uint64_t textVersion(int controlId) const override {
+        return std::hash<std::string>{}(text(controlId, std::string::npos)) | 1;
+    }
     void showMessage(std::string_view text) override { messages.emplace_back(text); }
 
     const std::string& operator[](int controlId) { return texts[controlId]; }

@@ -5,7 +5,6 @@
 // under QT_QPA_PLATFORM=offscreen.
 
 #include <QAbstractButton>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QObject>
@@ -128,16 +127,13 @@ public:
 
     QStringList messages;
     int answered = 0;
-    qint64 openNs = 0;
-    qint64 openCpuNs = 0;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QElapsedTimer open_;
-    qint64 cpuAtShow_ = 0;
-    int due_ = 0;  // boxes shown that this catcher has not yet had its turn with
+    int open_ = 0;  // boxes shown and not yet hidden
+    int due_ = 0;   // boxes shown that this catcher has not yet had its turn with
 };
 
 // Switches on Qt's accessibility events while it lives, as a screen reader
@@ -156,9 +152,6 @@ public:
     QStringList notices;
     QStringList descriptions;
 };
-
-// CPU time of the calling thread, in nanoseconds.
-qint64 threadCpuNs();
 
 // True for the texts of the program's own message boxes.
 bool knownMessage(const QString& text);

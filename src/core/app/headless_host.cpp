@@ -20,30 +20,39 @@ std::string oneLine(std::string text) {
 }  // namespace
 
 std::string HeadlessHost::text(int controlId, std::size_t maxChars) const {
-    for (const auto& [id, text] : texts_) {
-        if (id == controlId) {
-            return utf8::firstUnits(text, maxChars);
+    for (const Field& field : texts_) {
+        if (field.id == controlId) {
+            return utf8::firstUnits(field.text, maxChars);
         }
     }
     return {};
 }
 
-void HeadlessHost::setText(int controlId, std::string_view text) {
-    // A running log (the advanced calculator's history) is written back whole
-    // at every press, having grown at its end if at all: only what is new is
-    // looked at, or a long run of presses would take time in their square.
-    std::string* found = nullptr;
-    for (auto& [id, text] : texts_) {
-        if (id == controlId) {
-            found = &text;
+HeadlessHost::Field& HeadlessHost::field(int controlId) {
+    for (Field& field : texts_) {
+        if (field.id == controlId) {
+            field.version = ++changes_;
+            return field;
         }
     }
-    std::string& stored = found != nullptr ? *found : texts_.emplace_back(controlId, std::string()).second;
-    if (text.size() >= stored.size() && text.starts_with(stored)) {
-        stored += utf8::replaceInvalid(text.substr(stored.size()));
-    } else {
-        stored = utf8::replaceInvalid(text);
+    return texts_.emplace_back(Field{controlId, std::string(), ++changes_});
+}
+
+void HeadlessHost::setText(int controlId, std::string_view text) {
+    field(controlId).text = utf8::replaceInvalid(text);
+}
+
+void HeadlessHost::appendText(int controlId, std::string_view more) {
+    field(controlId).text += utf8::replaceInvalid(more);
+}
+
+std::uint64_t HeadlessHost::textVersion(int controlId) const {
+    for (const Field& field : texts_) {
+        if (field.id == controlId) {
+            return field.version;
+        }
     }
+    return 0;
 }
 
 void HeadlessHost::showMessage(std::string_view text) {
@@ -60,8 +69,9 @@ void HeadlessHost::showMessage(std::string_view text) {
 
 void HeadlessHost::clear(std::size_t line) {
     // Emptied, not dropped: a line's texts reuse the last line's memory.
-    for (auto& entry : texts_) {
-        entry.second.clear();
+    for (Field& field : texts_) {
+        field.text.clear();
+        field.version = ++changes_;
     }
     messages.clear();
     line_ = line;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "core/dialog/field_host.h"
@@ -20,6 +20,8 @@ public:
     void setText(int controlId, std::string_view text) override;
     void focusAndSelectAll(int) override {}
     void showMessage(std::string_view text) override;
+    std::uint64_t textVersion(int controlId) const override;
+    void appendText(int controlId, std::string_view more) override;
 
     // Forgets every text and message, for a fresh tool on the given input line
     // (0: no input line), whose number then goes with each message.
@@ -28,8 +30,16 @@ public:
     std::vector<std::string> messages;
 
 private:
+    struct Field {
+        int id;
+        std::string text;
+        std::uint64_t version;
+    };
+    Field& field(int controlId);
     // By control id; a tool has a few dozen fields at most.
-    std::vector<std::pair<int, std::string>> texts_;
+    std::vector<Field> texts_;
+    // Counts every change of a text, so that a version is never given twice.
+    std::uint64_t changes_ = 0;
     std::ostream& err_;
     std::size_t line_ = 0;
 };

@@ -72,12 +72,11 @@ std::size_t HeadlessRun::enteredLimit(int fieldId) const {
 }
 
 void HeadlessRun::printHeader(std::ostream& out) const {
-    const char* separator = "";
+    std::vector<std::string> names;
     for (const NamedControl* field : rowFields_) {
-        out << separator << field_table::cell(field->name);
-        separator = "\t";
+        names.push_back(field->name);
     }
-    out << '\n';
+    out << field_table::row(names);
 }
 
 void HeadlessRun::printRow(std::ostream& out, bool json, std::size_t line, bool blank) const {
@@ -97,12 +96,7 @@ void HeadlessRun::printRow(std::ostream& out, bool json, std::size_t line, bool 
                                  steps_ ? &steps : nullptr);
         return;
     }
-    const char* separator = "";
-    for (const std::string& text : texts) {
-        out << separator << field_table::cell(text);
-        separator = "\t";
-    }
-    out << '\n';
+    out << field_table::row(texts);
 }
 
 void HeadlessRun::press(int buttonId) {

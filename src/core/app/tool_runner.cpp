@@ -5,44 +5,58 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <fstream>
-#include <iostream>
+#include <istream>
+#include <memory>
+#include <ostream>
 #include <sstream>
 #include <string>
 
 #include "core/app/command_table.h"
 #include "core/app/control_names.h"
+#include "core/app/descriptor_stream.h"
 #include "core/app/headless_run.h"
 #include "core/app/tool_arguments.h"
 #include "core/app/typed_name.h"
 #include "core/dialog/utf8.h"
+#include "core/files/whole_file.h"
 
 namespace tool_runner {
 
 namespace {
 
-// Reads one line without its line break (nor a carriage return before it),
-// keeping at most maxBytes of it: however long a line, memory stays flat.
-// False at the end of the input.
-bool readLine(std::streambuf& in, std::string& line, std::size_t maxBytes, bool& tooLong) {
+enum class Read { Line, End, Failed };
+
+// Reads one line of the input without its line break (nor a carriage return
+// before it), keeping at most maxBytes of it: however long a line, memory
+// stays flat. A read that fails (standard input closed, or a directory)
+// ends the input: why says what the system answered, and the part of a line
+// read before it is dropped. The one reader of both programs' input.
+Read readLine(std::streambuf& in, std::string& line, std::size_t maxBytes, bool& tooLong, std::string& why) {
     line.clear();
     tooLong = false;
     bool any = false;
-    for (int c = in.sbumpc(); c != std::char_traits<char>::eof(); c = in.sbumpc()) {
-        any = true;
-        if (c == '\n') {
-            break;
+    try {
+        for (int c = in.sbumpc(); c != std::char_traits<char>::eof(); c = in.sbumpc()) {
+            any = true;
+            if (c == '\n') {
+                break;
+            }
+            if (line.size() < maxBytes) {
+                line += static_cast<char>(c);
+            } else {
+                tooLong = true;
+            }
         }
-        if (line.size() < maxBytes) {
-            line += static_cast<char>(c);
-        } else {
-            tooLong = true;
-        }
+    } catch (const std::ios_base::failure& failure) {
+        // The standard library's file buffers throw on a failed read, whatever
+        // the stream's exception mask, with the system's error code.
+        why = failure.code().message();
+        return Read::Failed;
     }
     if (!tooLong && line.ends_with('\r')) {
         line.pop_back();
     }
-    return any;
+    return any ? Read::Line : Read::End;
 }
 
 // Every line of the input on a fresh tool: the line set into the field, then
@@ -58,9 +72,12 @@ int runEach(HeadlessRun& run, const Steps& parsed, const Streams& streams) {
     const std::size_t maxBytes = limit * 4 + 4;
     std::streambuf& in = *streams.in.rdbuf();
     std::string line;
+    std::string why;
     bool tooLong = false;
     bool anyMessage = false;
-    for (std::size_t number = 1; streams.out && readLine(in, line, maxBytes, tooLong); ++number) {
+    Read read = Read::End;
+    for (std::size_t number = 1;
+         streams.out && (read = readLine(in, line, maxBytes, tooLong, why)) == Read::Line; ++number) {
         run.restart(number);
         const std::string entered = utf8::replaceInvalid(line);
         tooLong = tooLong || utf8::firstUnits(entered, limit).size() < entered.size();
@@ -85,6 +102,10 @@ int runEach(HeadlessRun& run, const Steps& parsed, const Streams& streams) {
         if (streams.interactive || in.in_avail() <= 0) {
             streams.out.flush();
         }
+    }
+    if (read == Read::Failed) {
+        streams.err << "brimlet: the input could not be read: " << why << '\n';
+        return 1;
     }
     return anyMessage ? 1 : 0;
 }
@@ -129,19 +150,21 @@ int runTool(const Invocation& invocation, const Streams& streams) {
         streams.out << run.svg();
         return run.showedMessages() ? 1 : 0;
     }
+    // A picture that cannot be written is said as a message is; the fields
+    // are printed all the same.
+    std::string why;
     if (!parsed.svg.empty()) {
-        std::ofstream file{std::string(parsed.svg), std::ios::binary | std::ios::trunc};
-        file << run.svg();
-        if (!file.flush()) {
-            throw Refused{"cannot write '" + utf8::escaped(parsed.svg) + "'"};
-        }
+        why = whole_file::write(std::string(parsed.svg), run.svg());
+    }
+    if (!why.empty()) {
+        streams.err << "brimlet: cannot write '" << utf8::escaped(parsed.svg) << "': " << why << '\n';
     }
     if (parsed.worked && !parsed.json) {
         run.printSteps(streams.out);
     } else {
         run.print(streams.out, parsed.json);
     }
-    return run.showedMessages() ? 1 : 0;
+    return run.showedMessages() || !why.empty() ? 1 : 0;
 }
 
 // A run whose output is lost has not done its job, whatever it computed.
@@ -158,10 +181,12 @@ int delivered(int status, std::ostream& out, std::ostream& err) {
 }
 
 // A reader that goes away (`brimlet ... | head -1`) makes the next write fail
-// with EPIPE, reported as any other lost output, instead of ending the
-// process silently by a signal.
-void writesReportBrokenPipes() {
+// with EPIPE, and a file that reaches the size limit (`ulimit -f`) with
+// EFBIG, reported as any other failed write, instead of ending the process
+// silently by a signal.
+void writesFailInsteadOfSignals() {
     std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace
@@ -199,18 +224,33 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
     return run(args, Streams{nothing, out, err});
 }
 
+namespace {
+
+// The process's standard streams, on the heap for their buffers' sake.
+// Errors go out as they are said, as std::cerr's do.
+struct ProcessStreams {
+    DescriptorBuffer inBuffer{STDIN_FILENO};
+    DescriptorBuffer outBuffer{STDOUT_FILENO};
+    DescriptorBuffer errBuffer{STDERR_FILENO};
+    std::istream in{&inBuffer};
+    std::ostream out{&outBuffer};
+    std::ostream err{&errBuffer};
+    ProcessStreams() { err.setf(std::ios::unitbuf); }
+};
+
+}  // namespace
+
 int runProcess(std::span<const std::string_view> args) {
-    writesReportBrokenPipes();
-    // The streams buffer on their own rather than through stdio's: a line
-    // read is then a scan of a buffer, not a call per character.
-    std::ios::sync_with_stdio(false);
-    return run(args, Streams{std::cin, std::cout, std::cerr, isatty(STDOUT_FILENO) == 1});
+    writesFailInsteadOfSignals();
+    const auto streams = std::make_unique<ProcessStreams>();
+    return run(args, Streams{streams->in, streams->out, streams->err, isatty(STDOUT_FILENO) == 1});
 }
 
 int print(std::string_view text) {
-    writesReportBrokenPipes();
-    std::cout << text;
-    return delivered(0, std::cout, std::cerr);
+    writesFailInsteadOfSignals();
+    const auto streams = std::make_unique<ProcessStreams>();
+    streams->out << text;
+    return delivered(0, streams->out, streams->err);
 }
 
 std::string usage(std::string_view program) {

@@ -65,11 +65,15 @@ bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps) {
             steps->addText("{}: {t} reads as {}, the whole number at its start", text,
                            {StepArg::field(binding.controlId), *read});
         }
+    } else if (TextLog* const* log = std::get_if<TextLog*>(&binding.value)) {
+        (*log)->read(host, binding.controlId);
     } else {
         *std::get<std::string*>(binding.value) = host.text(binding.controlId, std::string::npos);
     }
     return true;
 }
+
+}  // namespace
 
 std::string textOf(const Binding& binding) {
     if (double* const* value = std::get_if<double*>(&binding.value)) {
@@ -78,10 +82,11 @@ std::string textOf(const Binding& binding) {
     if (int* const* value = std::get_if<int*>(&binding.value)) {
         return numtext::formatInt(**value);
     }
+    if (TextLog* const* log = std::get_if<TextLog*>(&binding.value)) {
+        return (*log)->str();
+    }
     return *std::get<std::string*>(binding.value);
 }
-
-}  // namespace
 
 bool readAll(FieldHost& host, std::span<const Binding> bindings, StepRecorder* steps) {
     // Nothing may escape into a tool handler: a failure inside the exchange is
@@ -104,6 +109,10 @@ bool readAll(FieldHost& host, std::span<const Binding> bindings, StepRecorder* s
 
 void writeAll(FieldHost& host, std::span<const Binding> bindings) {
     for (const Binding& binding : bindings) {
+        if (TextLog* const* log = std::get_if<TextLog*>(&binding.value)) {
+            (*log)->write(host, binding.controlId);
+            continue;
+        }
         std::string text = textOf(binding);
         // Only a changed text is set, so unchanged fields do not flicker.
         if (host.text(binding.controlId, text.size() + 1) != text) {

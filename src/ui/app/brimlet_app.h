@@ -11,7 +11,8 @@ public:
     CBrimletApp(int& argc, char** argv);
     ~CBrimletApp() override;
 
-    // Start-up: settings key, main window, command line, show. When a file
+    // Start-up: main window, command line, show, then (on the first idle
+    // pass) the settings key. When a file
     // named on the command line cannot be opened, the box that says so is
     // shown alone and the event loop ends with status 1 once it is answered.
     // False when the program must end at once.
@@ -27,5 +28,8 @@ public:
     static QString loadProfileSettings();
 
 private:
+    // loadProfileSettings, with the reason a file is left alone on standard error.
+    static void useProfileSettings();
+
     std::unique_ptr<CMainFrame> mainFrame_;
 };

@@ -99,7 +99,6 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainFrame"));
     // Before the menus: assistive tools choose their items as the mouse does.
     MenuItemAccessible::install();
-    setWindowIcon(appIcon());
     setCentralWidget(new CBrimletView(this));
     buildMenus();
     buildAccelerators();
@@ -258,6 +257,19 @@ void CMainFrame::showMessagePane(const QString& text) {
 }
 
 bool CMainFrame::event(QEvent* event) {
+    if (event->type() == QEvent::Show && !iconPending_) {
+        // Decoding the icon's eight sizes and handing them to the window
+        // system costs as much as the rest of start-up: it is done on the
+        // first idle pass after the window is shown, so the first paint does
+        // not wait for it. Every window of the program inherits the
+        // application's icon.
+        iconPending_ = true;
+        QTimer::singleShot(0, this, [] {
+            if (QApplication::windowIcon().isNull()) {
+                QApplication::setWindowIcon(appIcon());
+            }
+        });
+    }
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
         const bool inMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr;

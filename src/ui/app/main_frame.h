@@ -71,6 +71,7 @@ private:
         {Qt::Key_ScrollLock, "SCRL"},
     }};
     bool systemLocks_ = false;
+    bool iconPending_ = false;  // the icon is set once the window has first been shown
     const QEvent* lastKeyEvent_ = nullptr;
     QPointer<QWidget> lastKeyReceiver_;  // the lock states come from the display server
 };

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -152,13 +153,11 @@ void Fiber::resume() {
     if (c.state == Context::State::New) {
         c.stack = stacks().take();
         if (c.stack == nullptr || ::getcontext(&c.own) != 0) {
-            // No memory for a stack: the body runs on the caller's, and cannot suspend.
+            if (c.stack != nullptr) {
+                stacks().give(std::exchange(c.stack, nullptr));
+            }
             c.state = Context::State::Finished;
-            Fiber* const outer = running;
-            running = this;
-            c.body();
-            running = outer;
-            return;
+            throw std::bad_alloc();
         }
         c.own.uc_stack.ss_sp = c.stack;
         c.own.uc_stack.ss_size = kStackSize;
@@ -195,7 +194,7 @@ void Fiber::switchOut() {
 }
 
 void Fiber::suspend() {
-    if (running != nullptr && running->context_->stack != nullptr) {
+    if (running != nullptr) {
         running->switchOut();
     }
 }

@@ -17,13 +17,17 @@ class Fiber {
 public:
     explicit Fiber(std::function<void()> body);
     // A fiber must not be destroyed while its body is suspended: the objects
-    // on its stack would never be destroyed. Resume it to the end first.
+    // on its stack would never be destroyed. Resume it to the end first; one
+    // abandoned all the same (the program quits under it) says so on
+    // standard error and keeps its stack, untouched.
     ~Fiber();
     Fiber(const Fiber&) = delete;
     Fiber& operator=(const Fiber&) = delete;
 
     // Runs the body until it suspends or returns. An exception that leaves
-    // the body is thrown again here.
+    // the body is thrown again here. Where no stack can be had, the body is
+    // not run at all and std::bad_alloc is thrown: run on the caller's stack
+    // it could not suspend, and would run on past the box it waits for.
     void resume();
 
     bool finished() const;

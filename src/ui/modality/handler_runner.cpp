@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <new>
 
 #include "ui/modality/fiber.h"
 
@@ -21,7 +22,19 @@ bool HandlerRunner::run(std::function<bool()> handler) {
     }
     result_ = false;
     handler_ = std::make_unique<Fiber>([this, handler = std::move(handler)] { result_ = handler(); });
-    resume();
+    try {
+        resume();
+    } catch (const std::bad_alloc&) {
+        // No stack to run it on: the press is dropped whole rather than run
+        // where it could not wait for its box.
+        qWarning("brimlet: no memory for a handler; the press was not run");
+        handler_.reset();
+        busy_ = false;
+        if (ended) {
+            ended();
+        }
+        return false;
+    }
     return busy_ || result_;
 }
 

@@ -2,6 +2,7 @@
 #include "ui/modality/message_box.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include "core/app/command_table.h"
 #include "core/dialog/dialog_template.h"
 #include "core/figures/svg_writer.h"
+#include "core/files/whole_file.h"
 #include "ui/picture/figure_view.h"
 #include "ui/widgets/place_beside.h"
 #include "ui/window/tool_window.h"
@@ -146,21 +148,25 @@ void PictureWindow::askFileName() {
                                                                      : QStringLiteral("svg"));
     });
     connect(saving_, &QFileDialog::fileSelected, this, [this](const QString& fileName) {
-        if (saveTo(fileName)) {
-            return;
+        const QString why = saveTo(fileName);
+        if (!why.isEmpty()) {
+            message_box::warn(this, QStringLiteral("Cannot write %1 (%2).").arg(fileName, why));
         }
-        message_box::warn(this, QStringLiteral("Cannot write %1.").arg(fileName));
     });
     saving_->setWindowModality(Qt::NonModal);
     saving_->show();
 }
 
-bool PictureWindow::saveTo(const QString& fileName) const {
+QString PictureWindow::saveTo(const QString& fileName) const {
+    std::string bytes;
     if (fileName.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
-        return view_->image(std::max<qreal>(devicePixelRatioF(), 2)).save(fileName, "PNG");
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        view_->image(std::max<qreal>(devicePixelRatioF(), 2)).save(&buffer, "PNG");
+        bytes = png.toStdString();
+    } else {
+        bytes = figure::toSvg(view_->figure(), view_->width(), view_->height());
     }
-    const std::string svg = figure::toSvg(view_->figure(), view_->width(), view_->height());
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
+    return QString::fromStdString(whole_file::write(QFile::encodeName(fileName).toStdString(), bytes));
 }

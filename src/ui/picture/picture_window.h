@@ -28,8 +28,9 @@ public:
     FigureView* view() const { return view_; }
     QAction* copyAction() const { return copy_; }
 
-    // Writes the picture to a file: SVG unless the name ends in ".png".
-    bool saveTo(const QString& fileName) const;
+    // Writes the picture to a file, whole or not at all: SVG unless the name
+    // ends in ".png". Empty when written, otherwise the system's reason.
+    QString saveTo(const QString& fileName) const;
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -18,8 +18,15 @@ TEST(CommandTable, CommandsClassesAndTemplatesAreEachOnce) {
         EXPECT_TRUE(classes.insert(command.className).second) << command.item;
         EXPECT_TRUE(templates.insert(command.dialogTemplate).second) << command.item;
         EXPECT_EQ(findToolCommand(command.commandId), &command);
+        // By its item however typed, or by its class in any case.
+        EXPECT_EQ(findToolNamed(" " + std::string(command.item) + "  "), &command);
+        EXPECT_EQ(findToolNamed(command.className), &command);
     }
     EXPECT_EQ(findToolCommand(0), nullptr);
+    EXPECT_EQ(findToolNamed("quadratic formula"), findToolNamed("QUADRATIC  FORMULA"));
+    EXPECT_EQ(findToolNamed("mycalculator"), findToolNamed("Advanced Calculator"));
+    EXPECT_EQ(findToolNamed(" mycalculator"), nullptr);  // a class name is matched as written
+    EXPECT_EQ(findToolNamed(""), nullptr);
 }
 
 // The tools' templates, the About box and the template no command opens.

@@ -453,7 +453,8 @@ TEST(PictureSvg, EscapesWhatTheUserTyped) {
     pythegor.type(Pythegor::kSide1, "3");
     pythegor.type(Pythegor::kSide2, "4");
     pythegor.click(Pythegor::kFindHypotenuse);
-    pythegor.type(Pythegor::kMessage, "a<b & \"c\" 'd'\x01>");
+    // Controls and the noncharacters U+FFFE and U+FFFF have no place in XML.
+    pythegor.type(Pythegor::kMessage, "a<b & \"c\" 'd'\x01\uFFFE\uFFFF>");
     const figure::Figure picture = *commandOf(Pythegor::kTemplate).picture(pythegor.host);
     const auto root = parsedSvg(picture);
     ASSERT_NE(nullptr, root);

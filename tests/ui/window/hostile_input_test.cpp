@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
