@@ -99,6 +99,28 @@ void pressButton(benchmark::State& state, CMainFrame& frame, int commandId) {
     }
 }
 
+// A press that works something out (a converter's first unit button, else
+// the button above) with its steps recorded, as the program runs, or not.
+void pressWorked(benchmark::State& state, CMainFrame& frame, int commandId, bool record) {
+    std::unique_ptr<ToolWindow> window(frame.launchTool(commandId));
+    QCoreApplication::processEvents();
+    if (!record) {
+        window->tool().recordStepsIn(nullptr);
+    }
+    std::optional<int> id = pressedButton(*window);
+    for (const ControlTemplate& control : window->dialogTemplate().controls) {
+        if (control.kind == ControlKind::UnitButton) {
+            id = control.id;
+            break;
+        }
+    }
+    auto* button = qobject_cast<QAbstractButton*>(window->control(*id));
+    state.SetLabel("button " + std::to_string(*id));
+    for (auto _ : state) {
+        button->click();
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -122,6 +144,18 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("Press/" + name).c_str(), pressButton, std::ref(frame),
                                      command.commandId)
             ->Unit(benchmark::kMicrosecond);
+    }
+    for (const ToolCommand& command : toolCommands()) {
+        if (!command.create()->recordsSteps()) {
+            continue;
+        }
+        for (const bool record : {false, true}) {
+            const std::string name =
+                std::string("Worked/") + command.className + (record ? "/steps" : "/plain");
+            benchmark::RegisterBenchmark(name.c_str(), pressWorked, std::ref(frame), command.commandId,
+                                         record)
+                ->Unit(benchmark::kMicrosecond);
+        }
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

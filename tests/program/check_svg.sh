@@ -49,5 +49,13 @@ bend = ET.parse(f"{d}/bend.svg").getroot()
 texts = [t.text for t in bend.iter("{http://www.w3.org/2000/svg}text")]
 for wanted in ("BA 4.7124", "R 2", "T 3", "A 90\u00b0"):
     assert wanted in texts, (wanted, texts)
+# Each shape carries its own paint, so renderers that read no CSS draw it too.
+for doc in (roots, infinite, bend):
+    for el in doc.iter():
+        tag = el.tag.split("}")[1]
+        if tag in ("rect", "polyline", "polygon", "circle", "text"):
+            assert "fill" in el.attrib, (tag, el.attrib)
+        if tag == "polyline":
+            assert el.attrib["fill"] == "none" and el.attrib["stroke"].startswith("#"), el.attrib
 print("svg: roots, an infinite coefficient and a bend checked")
 PY

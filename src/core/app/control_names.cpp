@@ -9,6 +9,7 @@
 #include "core/app/json_writer.h"
 #include "core/app/tool_arguments.h"
 #include "core/app/typed_name.h"
+#include "core/dialog/tool.h"
 #include "core/dialog/utf8.h"
 
 namespace tool_runner {
@@ -60,6 +61,10 @@ ControlNames::ControlNames(const ToolCommand& command) : command_(command) {
 
 bool ControlNames::drawsPicture() const {
     return command_.draws();
+}
+
+bool ControlNames::recordsSteps() const {
+    return command_.create()->recordsSteps();
 }
 
 const ControlTemplate* ControlNames::defaultButton() const {

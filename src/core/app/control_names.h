@@ -34,6 +34,8 @@ public:
     int buttonId(std::string_view name) const { return find(buttons_, name, "button").row->id; }
     // Whether the tool draws its answer as a picture (--svg).
     bool drawsPicture() const;
+    // Whether the tool's presses record worked steps (--steps).
+    bool recordsSteps() const;
 
     const ToolCommand& command() const { return command_; }
     // In template order.

@@ -28,8 +28,25 @@ void HeadlessRun::restart(std::size_t line) {
     tool_->attach(nullptr);
     host_.clear(line);
     tool_ = command_.create();
-    tool_->attach(&host_);
+    tool_->attach(&host_, steps_.get());
+    if (steps_) {
+        steps_->restart(nullptr);
+    }
     tool_->writeAllFields();
+}
+
+void HeadlessRun::recordSteps() {
+    steps_ = std::make_unique<StepRecorder>();
+    tool_->attach(&host_, steps_.get());
+}
+
+void HeadlessRun::printSteps(std::ostream& out, std::size_t line) const {
+    for (const std::string& step : steps_->lines()) {
+        if (line != 0) {
+            out << line << '\t';
+        }
+        out << step << '\n';
+    }
 }
 
 void HeadlessRun::chooseFields(std::span<const int> fieldIds) {
@@ -77,7 +94,9 @@ void HeadlessRun::printRow(std::ostream& out, bool json, std::size_t line, bool 
         for (std::size_t i = 0; i < rowFields_.size(); ++i) {
             fields.push_back({rowFields_[i]->row->id, rowFields_[i]->name, texts[i]});
         }
-        json_writer::writeResult(out, command_.className, fields, host_.messages, line);
+        const std::vector<std::string> steps = steps_ ? steps_->lines() : std::vector<std::string>();
+        json_writer::writeResult(out, command_.className, fields, host_.messages, line,
+                                 steps_ ? &steps : nullptr);
         return;
     }
     out << field_table::row(texts);
@@ -139,7 +158,8 @@ void HeadlessRun::print(std::ostream& out, bool json) const {
         texts.push_back(host_.text(field.row->id, std::string::npos));
         fields.push_back({field.row->id, field.name, texts.back()});
     }
-    json_writer::writeResult(out, command_.className, fields, host_.messages);
+    const std::vector<std::string> steps = steps_ ? steps_->lines() : std::vector<std::string>();
+    json_writer::writeResult(out, command_.className, fields, host_.messages, 0, steps_ ? &steps : nullptr);
 }
 
 std::string HeadlessRun::svg() const {

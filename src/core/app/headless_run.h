@@ -13,6 +13,7 @@
 #include "core/app/control_names.h"
 #include "core/app/headless_host.h"
 #include "core/app/tool_arguments.h"
+#include "core/dialog/step_recorder.h"
 
 class Tool;
 struct ToolCommand;
@@ -48,6 +49,11 @@ public:
     // of tab-separated cells or one JSON object.
     void printHeader(std::ostream& out) const;
     void printRow(std::ostream& out, bool json, std::size_t line, bool blank) const;
+    // From now on each press records its worked steps.
+    void recordSteps();
+    // The worked steps of the last press, one a line; in pipeline mode each
+    // after the input line's number and a tab.
+    void printSteps(std::ostream& out, std::size_t line = 0) const;
 
     // Every field in template order, as name<TAB>text lines or one JSON object.
     void print(std::ostream& out, bool json) const;
@@ -63,6 +69,7 @@ private:
     HeadlessHost host_;
     std::unique_ptr<Tool> tool_;
     std::vector<const NamedControl*> rowFields_;
+    std::unique_ptr<StepRecorder> steps_;
 };
 
 }  // namespace tool_runner

@@ -58,7 +58,8 @@ void writeArray(std::ostream& out, std::span<const Item> items, Write write) {
 }  // namespace
 
 void writeResult(std::ostream& out, std::string_view tool, std::span<const Field> fields,
-                 std::span<const std::string> messages, std::size_t line) {
+                 std::span<const std::string> messages, std::size_t line,
+                 const std::vector<std::string>* steps) {
     out << '{';
     if (line != 0) {
         out << "\"line\": " << line << ", ";
@@ -70,6 +71,11 @@ void writeResult(std::ostream& out, std::string_view tool, std::span<const Field
     });
     out << ", \"messages\": ";
     writeArray(out, messages, [&](const std::string& message) { out << quoted(message); });
+    if (steps != nullptr) {
+        out << ", \"steps\": ";
+        writeArray(out, std::span<const std::string>(*steps),
+                   [&](const std::string& step) { out << quoted(step); });
+    }
     out << "}\n";
 }
 

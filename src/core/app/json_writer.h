@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The command line's JSON: texts are written as they are, escaping only what
 // JSON requires, so a reader gets back every byte a field holds.
@@ -22,9 +23,11 @@ struct Field {
 };
 
 // One line: {"tool": ..., "fields": [{"id", "name", "text"}...], "messages": [...]},
-// with "line": N first for a row of the pipeline mode (line 0: none).
+// with "line": N first for a row of the pipeline mode (line 0: none), and
+// "steps": [...] last when steps are given (the worked steps of the last press).
 void writeResult(std::ostream& out, std::string_view tool, std::span<const Field> fields,
-                 std::span<const std::string> messages, std::size_t line = 0);
+                 std::span<const std::string> messages, std::size_t line = 0,
+                 const std::vector<std::string>* steps = nullptr);
 
 struct Control {
     int id;

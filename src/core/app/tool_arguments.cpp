@@ -104,6 +104,13 @@ constexpr Option kOptions[] = {
          }
          parsed.svg = value;
      }},
+    {"--steps", false,
+     [](Steps& parsed, std::string_view, const ControlNames& names) {
+         if (!names.recordsSteps()) {
+             throw Refused{"this tool records no worked steps; the converters and the solvers do"};
+         }
+         parsed.worked = true;
+     }},
 };
 
 }  // namespace
@@ -119,10 +126,11 @@ Steps parseSteps(std::span<const std::string_view> words, const ControlNames& na
             }
         }
         if (option == nullptr) {
-            throw Refused{"unknown step '" + utf8::escaped(word) +
-                          "'; the steps are --set FIELD=TEXT, --press BUTTON and --keys TEXT, "
-                          "with --json, --list or --svg FILE; --each FIELD [--fields FIELD,...] [--header] "
-                          "runs them on each line of standard input"};
+            throw Refused{
+                "unknown step '" + utf8::escaped(word) +
+                "'; the steps are --set FIELD=TEXT, --press BUTTON and --keys TEXT, "
+                "with --json, --steps, --list or --svg FILE; --each FIELD [--fields FIELD,...] [--header] "
+                "runs them on each line of standard input"};
         }
         std::string_view value;
         if (option->takesValue) {
@@ -141,6 +149,9 @@ Steps parseSteps(std::span<const std::string_view> words, const ControlNames& na
     }
     if (!parsed.svg.empty() && (parsed.list || parsed.each != kNoId)) {
         throw Refused{"--svg draws the picture of one run, not with --list or --each"};
+    }
+    if (parsed.worked && (parsed.list || parsed.header || parsed.svg == "-")) {
+        throw Refused{"--steps prints the worked steps of a run, not with --list, --header or --svg -"};
     }
     if (parsed.header && parsed.json) {
         throw Refused{"--header goes with tab-separated rows, not with --json"};

@@ -53,6 +53,9 @@ struct Steps {
     // Where the solver's picture is written as SVG ("-": standard output,
     // instead of the fields); empty: no picture.
     std::string_view svg;
+    // The worked steps of the last press instead of the fields (with --json:
+    // besides them); with --each, each line's, after its number.
+    bool worked = false;
 };
 
 // Every step is checked before any runs, so a command line that cannot run

@@ -93,7 +93,11 @@ int runEach(HeadlessRun& run, const Steps& parsed, const Streams& streams) {
                 run.run(step);
             }
         }
-        run.printRow(streams.out, parsed.json, number, tooLong);
+        if (parsed.worked && !parsed.json) {
+            run.printSteps(streams.out, number);
+        } else {
+            run.printRow(streams.out, parsed.json, number, tooLong);
+        }
         anyMessage = anyMessage || run.showedMessages();
         // Rows are flushed when someone may be waiting for them: out is a
         // terminal, or the input has nothing more ready (a person or a
@@ -136,6 +140,9 @@ int runTool(const Invocation& invocation, const Streams& streams) {
         return 0;
     }
     HeadlessRun run(names, streams.err);
+    if (parsed.worked) {
+        run.recordSteps();
+    }
     if (parsed.each != kNoId) {
         return runEach(run, parsed, streams);
     }
@@ -155,7 +162,11 @@ int runTool(const Invocation& invocation, const Streams& streams) {
     if (!why.empty()) {
         streams.err << "brimlet: cannot write '" << utf8::escaped(parsed.svg) << "': " << why << '\n';
     }
-    run.print(streams.out, parsed.json);
+    if (parsed.worked && !parsed.json) {
+        run.printSteps(streams.out);
+    } else {
+        run.print(streams.out, parsed.json);
+    }
     return run.showedMessages() || !why.empty() ? 1 : 0;
 }
 
@@ -256,10 +267,10 @@ std::string usage(std::string_view program) {
            " --tool TOOL --list [--json]   list a tool's fields and buttons\n"
            "  " +
            p +
-           " --tool TOOL [STEP]... [--json] [--svg FILE]\n"
+           " --tool TOOL [STEP]... [--steps] [--json] [--svg FILE]\n"
            "  " +
            p +
-           " --tool TOOL --each FIELD [STEP]... [--fields FIELD,...] [--header | --json]\n"
+           " --tool TOOL --each FIELD [STEP]... [--fields FIELD,...] [--header | --json | --steps]\n"
            "TOOL is a menu item (\"Quadratic Formula\", length) or a class name (Degrees).\n"
            "Steps run in order, as a user acts in the window:\n"
            "  --set FIELD=TEXT  writes TEXT into the field (its name, or #ID)\n"
@@ -271,11 +282,16 @@ std::string usage(std::string_view program) {
            "is 0, 1 when the tool showed a message or the output could not be written, 2\n"
            "for a command line that cannot run. --svg FILE also writes the picture of a\n"
            "solver that draws one (- for standard output, instead of the fields).\n"
+           "--steps prints the worked steps of the last press instead of the fields, one\n"
+           "a line: each equation with its numbers, '≈' before a field's rounded text;\n"
+           "with --json the object gets them as \"steps\". Converters and solvers only.\n"
            "With --each FIELD, each line of standard input is set into FIELD of a fresh\n"
            "tool, the steps run, and one row is written: the fields (or those --fields\n"
            "names, in its order) tab-separated, their names first with --header, or one\n"
            "JSON object per line with --json. A line's message goes to standard error\n"
-           "with its number, the line still gets its row, and the status is 1.\n"
+           "with its number, the line still gets its row, and the status is 1. With\n"
+           "--steps each line gives its steps instead of a row, each after the line's\n"
+           "number and a tab (with --json: the row's object gets them).\n"
            "Examples:\n"
            "  " +
            p +

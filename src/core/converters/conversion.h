@@ -7,6 +7,9 @@
 #include <cstddef>
 #include <span>
 #include <stdexcept>
+#include <string_view>
+
+class StepRecorder;
 
 // Conversion rows as data. A formula starts from the input x or from another
 // result of its row and applies up to three steps strictly left to right, each
@@ -75,7 +78,14 @@ struct Row {
 // result takes that result as computed in this row, whatever its column, so a
 // row may name a result that stands to its right ('ft * 12' in the miles row).
 // results must be as long as formulas, and the row must be well formed.
-void computeRow(std::span<const Formula> formulas, double x, std::span<double> results);
+// With steps, each result is a worked step as it is computed, named by its
+// label (one per formula) and written as its formula, then with its numbers.
+struct RowSteps {
+    StepRecorder& recorder;
+    std::span<const std::string_view> labels;
+};
+void computeRow(std::span<const Formula> formulas, double x, std::span<double> results,
+                const RowSteps* steps = nullptr);
 
 // True when every formula starts from x or from a result of its own row
 // without going round in a circle, and no button has two rows. Checked at

@@ -25,6 +25,8 @@ public:
 
     static std::span<const MessageEntry<DegreesRadians>> messageMap();
 
+    bool recordsSteps() const override { return true; }
+
 private:
     void OnConvert();
     void OnClearData();

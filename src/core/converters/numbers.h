@@ -29,6 +29,8 @@ public:
     static constexpr const char* kOutOfRange = "Number must be between 1 and 3999!";
     static constexpr const char* kNotANumeral = "Please enter a Roman numeral between I and MMMCMXCIX.";
 
+    bool recordsSteps() const override { return true; }
+
 private:
     void OnToRoman();
     void OnToArabic();

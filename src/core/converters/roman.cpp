@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "core/dialog/step_recorder.h"
+
 namespace roman {
 
 namespace {
@@ -42,7 +44,7 @@ constexpr char upper(char c) {
 
 }  // namespace
 
-std::string write(int n) {
+std::string write(int n, StepRecorder* steps) {
     std::string numeral;
     if (n < kSmallest || n > kLargest) {
         return numeral;
@@ -50,13 +52,17 @@ std::string write(int n) {
     for (const Numeral& row : kNumerals) {
         while (n >= row.value) {
             numeral += row.letters;
+            if (steps != nullptr) {
+                steps->add("{} − {} = {} left, taking {} ({} ≥ {})",
+                           {n, row.value, n - row.value, row.letters, n, row.value});
+            }
             n -= row.value;
         }
     }
     return numeral;
 }
 
-std::optional<int> read(std::string_view text) {
+std::optional<int> read(std::string_view text, StepRecorder* steps) {
     while (!text.empty() && isBlank(text.front())) {
         text.remove_prefix(1);
     }
@@ -77,6 +83,10 @@ std::optional<int> read(std::string_view text) {
     std::string_view rest = numeral;
     for (const Numeral& row : kNumerals) {
         while (rest.starts_with(row.letters)) {
+            if (steps != nullptr) {
+                steps->add("{} + {} = {}, adding {} ({})",
+                           {value, row.value, value + row.value, row.letters, row.value});
+            }
             value += row.value;
             rest.remove_prefix(row.letters.size());
         }
@@ -84,6 +94,15 @@ std::optional<int> read(std::string_view text) {
     // Reading greedily accepts non-standard spellings such as 'IIII' or 'VX';
     // only the one spelling that write gives back is a numeral.
     if (!rest.empty() || write(value) != numeral) {
+        if (steps != nullptr) {
+            if (rest.empty()) {
+                steps->addText("{t} adds up to {}, but {} is written another way: not a standard numeral",
+                               numeral, {value, value});
+            } else {
+                steps->addText("{t} has letters left over once the values are taken: not a standard numeral",
+                               numeral);
+            }
+        }
         return std::nullopt;
     }
     return value;

@@ -21,6 +21,8 @@ class UnitConverter : public DialogTool<T> {
 public:
     using Row = conversion::Row<Values, Names>;
 
+    bool recordsSteps() const override { return true; }
+
 protected:
     enum class ClearList {
         Everything,   // the input too
@@ -43,8 +45,15 @@ protected:
         // replaces the refused text.
         this->readAllFields();
         if (const Row* row = find(buttonId)) {
+            this->step("x = {} {}", {StepArg::shown(*targets_.input), this->controlName(buttonId)});
             std::array<double, Values> computed{};
-            conversion::computeRow(row->values, *targets_.input, computed);
+            if (StepRecorder* recorder = this->recorder()) {
+                const std::array<std::string_view, Values> labels = resultLabels(*row);
+                const conversion::RowSteps steps{*recorder, labels};
+                conversion::computeRow(row->values, *targets_.input, computed, &steps);
+            } else {
+                conversion::computeRow(row->values, *targets_.input, computed);
+            }
             for (std::size_t i = 0; i < Values; ++i) {
                 *targets_.results[i] = computed[i];
             }
@@ -66,10 +75,40 @@ protected:
         for (std::string* name : targets_.names) {
             name->clear();
         }
+        this->step(clearList_ == ClearList::Everything
+                       ? "Clear Data: every field is set to 0"
+                       : "Clear Data: every result is set to 0; the input stays");
         this->writeAllFields();
     }
 
 private:
+    // Each result as the window names it: the unit beside it where the row
+    // writes one (temperature), else its field's name.
+    std::array<std::string_view, Values> resultLabels(const Row& row) {
+        if (fieldLabels_[0].empty()) {
+            for (std::size_t i = 0; i < Values; ++i) {
+                fieldLabels_[i] = fieldOf(targets_.results[i]);
+            }
+        }
+        std::array<std::string_view, Values> labels = fieldLabels_;
+        if constexpr (Names > 0) {
+            for (std::size_t i = 0; i < Names && i < Values; ++i) {
+                labels[i] = row.names[i];
+            }
+        }
+        return labels;
+    }
+
+    std::string_view fieldOf(const double* value) const {
+        for (const Binding& binding : this->bindings()) {
+            if (const auto* bound = std::get_if<double*>(&binding.value);
+                bound != nullptr && *bound == value) {
+                return this->controlName(binding.controlId);
+            }
+        }
+        return {};
+    }
+
     const Row* find(int buttonId) const {
         for (const Row& row : rows_) {
             if (row.buttonId == buttonId) {
@@ -81,5 +120,6 @@ private:
 
     std::span<const Row> rows_;
     Targets targets_;
+    std::array<std::string_view, Values> fieldLabels_{};  // found at the first press that records
     ClearList clearList_;
 };

@@ -8,6 +8,7 @@
 
 #include "core/dialog/field_host.h"
 #include "core/dialog/number_text.h"
+#include "core/dialog/step_recorder.h"
 
 namespace exchange {
 
@@ -16,27 +17,57 @@ namespace {
 constexpr std::size_t kDoubleChars = enteredLimit(FieldKind::Double);
 constexpr std::size_t kIntegerChars = enteredLimit(FieldKind::Integer);
 
-void refuse(FieldHost& host, int controlId, const char* message) {
+void refuse(FieldHost& host, int controlId, const char* message, StepRecorder* steps, std::string_view text) {
+    if (steps != nullptr) {
+        steps->addText(message == kRefusedNumber
+                           ? "{}: {t} is not a number: \"Please enter a number.\" The "
+                             "reading stops; this field and those after it keep their values"
+                           : "{}: {t} is not an integer: \"Please enter an integer.\" The "
+                             "reading stops; this field and those after it keep their values",
+                       text, {StepArg::field(controlId)});
+    }
     host.showMessage(message);
     host.focusAndSelectAll(controlId);
 }
 
+// A text that holds more than the number read from it ('12abc', ' 1.#INF').
+bool showsMore(std::string_view text, bool fraction) {
+    for (const char c : text) {
+        const bool number = (c >= '0' && c <= '9') || c == '+' || c == '-' ||
+                            (fraction && (c == '.' || c == 'e' || c == 'E'));
+        if (!number) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Reads one binding; false when its text is refused.
-bool readOne(FieldHost& host, const Binding& binding) {
+bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps) {
     if (double* const* value = std::get_if<double*>(&binding.value)) {
-        const std::optional<double> read = numtext::scanDouble(host.text(binding.controlId, kDoubleChars));
+        const std::string text = host.text(binding.controlId, kDoubleChars);
+        const std::optional<double> read = numtext::scanDouble(text);
         if (!read) {
-            refuse(host, binding.controlId, kRefusedNumber);
+            refuse(host, binding.controlId, kRefusedNumber, steps, text);
             return false;
         }
         **value = *read;
+        if (steps != nullptr && showsMore(text, true)) {
+            steps->addText("{}: {t} reads as {}, the number at its start", text,
+                           {StepArg::field(binding.controlId), *read});
+        }
     } else if (int* const* value = std::get_if<int*>(&binding.value)) {
-        const std::optional<int> read = numtext::scanInt(host.text(binding.controlId, kIntegerChars));
+        const std::string text = host.text(binding.controlId, kIntegerChars);
+        const std::optional<int> read = numtext::scanInt(text);
         if (!read) {
-            refuse(host, binding.controlId, kRefusedInteger);
+            refuse(host, binding.controlId, kRefusedInteger, steps, text);
             return false;
         }
         **value = *read;
+        if (steps != nullptr && showsMore(text, false)) {
+            steps->addText("{}: {t} reads as {}, the whole number at its start", text,
+                           {StepArg::field(binding.controlId), *read});
+        }
     } else if (TextLog* const* log = std::get_if<TextLog*>(&binding.value)) {
         (*log)->read(host, binding.controlId);
     } else {
@@ -60,12 +91,12 @@ std::string textOf(const Binding& binding) {
     return *std::get<std::string*>(binding.value);
 }
 
-bool readAll(FieldHost& host, std::span<const Binding> bindings) {
+bool readAll(FieldHost& host, std::span<const Binding> bindings, StepRecorder* steps) {
     // Nothing may escape into a tool handler: a failure inside the exchange is
     // reported like a refusal and ends the read.
     try {
         for (const Binding& binding : bindings) {
-            if (!readOne(host, binding)) {
+            if (!readOne(host, binding, steps)) {
                 return false;
             }
         }

@@ -261,6 +261,19 @@ std::string formatResult(double value) {
     return formatGeneral(value, 6, 'E');
 }
 
+std::string formatExact(double value) {
+    // 17 significant digits always read back as the same double; most values
+    // need fewer, and the fewest that do are the ones worth reading.
+    for (int precision = 15; precision < 17; ++precision) {
+        std::string text = formatGeneral(value, precision, 'e');
+        const std::optional<double> back = scanDouble(text);
+        if (!std::isfinite(value) || (back && *back == value && std::signbit(*back) == std::signbit(value))) {
+            return text;
+        }
+    }
+    return formatGeneral(value, 17, 'e');
+}
+
 std::string formatInt(int value) {
     std::array<char, 16> buffer{};
     const std::to_chars_result written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);

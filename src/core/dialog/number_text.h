@@ -20,6 +20,12 @@ std::string formatDouble(double value);
 // "%G" with its default precision of six: '0.333333', '1E+006', '1.#INF'.
 std::string formatResult(double value);
 
+// The fewest significant digits (15 to 17) that read back as exactly this
+// double, written as formatDouble writes: '0.30000000000000004' for 0.1 + 0.2,
+// '0.5', '9.46e+015'. Where it differs from formatDouble, the field shows a
+// rounded value.
+std::string formatExact(double value);
+
 // "%d".
 std::string formatInt(int value);
 

@@ -11,7 +11,17 @@ bool Tool::readAllFields() {
     if (host_ == nullptr) {
         return true;
     }
-    return exchange::readAll(*host_, bindings_);
+    return exchange::readAll(*host_, bindings_, recording() ? steps_ : nullptr);
+}
+
+bool Tool::handle(int controlId) {
+    if (steps_ != nullptr) {
+        steps_->restart(&dialogTemplate());
+    }
+    handling_ = true;
+    const bool handled = dispatch(controlId);
+    handling_ = false;
+    return handled;
 }
 
 void Tool::writeAllFields() {
@@ -21,6 +31,7 @@ void Tool::writeAllFields() {
 }
 
 void Tool::clearAllFields() {
+    step("Every field is cleared: numbers to 0, texts emptied");
     for (const Binding& binding : bindings_) {
         std::visit([](auto* value) { *value = {}; }, binding.value);
     }
@@ -64,4 +75,13 @@ void Tool::message(const std::string& text) {
     if (host_ != nullptr) {
         host_->showMessage(text);
     }
+}
+
+std::string_view Tool::controlName(int controlId) const {
+    for (const ControlTemplate& row : dialogTemplate().controls) {
+        if (row.id == controlId) {
+            return row.kind == ControlKind::Edit && row.name != nullptr ? row.name : row.caption;
+        }
+    }
+    return {};
 }

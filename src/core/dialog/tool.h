@@ -9,6 +9,7 @@
 
 #include "core/dialog/dialog_template.h"
 #include "core/dialog/field_exchange.h"
+#include "core/dialog/step_recorder.h"
 
 class FieldHost;
 
@@ -32,8 +33,20 @@ public:
     Tool& operator=(const Tool&) = delete;
     virtual ~Tool() = default;
 
-    void attach(FieldHost* host) { host_ = host; }
+    // The window whose fields the tool exchanges, and where the worked steps
+    // of each press go (none: nobody reads them, and nothing is recorded).
+    void attach(FieldHost* host, StepRecorder* steps = nullptr) {
+        host_ = host;
+        steps_ = steps;
+    }
     FieldHost* host() const { return host_; }
+    // Where the worked steps of each press go from now on (none: nowhere).
+    void recordStepsIn(StepRecorder* steps) { steps_ = steps; }
+
+    // Whether the handlers record how they computed (the converters and the
+    // solvers do).
+    virtual bool recordsSteps() const { return false; }
+    virtual const DialogTemplate& dialogTemplate() const = 0;
 
     std::span<const Binding> bindings() const { return bindings_; }
 
@@ -43,7 +56,8 @@ public:
 
     // Runs the handler that the control's click is mapped to; false when the
     // control has none.
-    bool handle(int controlId) { return dispatch(controlId); }
+    // Each press starts the steps afresh.
+    bool handle(int controlId);
     virtual bool hasHandler(int controlId) const = 0;
 
     // A key typed while the window has the focus; true when the tool used it.
@@ -72,10 +86,29 @@ protected:
     // Shows a message box through the window (no-op when detached).
     void message(const std::string& text);
 
+    // A worked step of the press that runs (StepRecorder::add).
+    void step(std::string_view pattern, std::initializer_list<StepArg> args = {}) {
+        if (recording()) {
+            steps_->add(pattern, args);
+        }
+    }
+    void stepText(std::string_view pattern, std::string_view text, std::initializer_list<StepArg> args = {}) {
+        if (recording()) {
+            steps_->addText(pattern, text, args);
+        }
+    }
+    bool recording() const { return steps_ != nullptr && handling_; }
+    // Where the steps of the press that runs go; none when nobody reads them.
+    StepRecorder* recorder() const { return recording() ? steps_ : nullptr; }
+    // The name the window gives a field, or a button's caption.
+    std::string_view controlName(int controlId) const;
+
     virtual bool dispatch(int controlId) = 0;
 
 private:
     FieldHost* host_ = nullptr;
+    StepRecorder* steps_ = nullptr;
+    bool handling_ = false;
     std::vector<Binding> bindings_;
 };
 
@@ -100,6 +133,7 @@ template <class T>
 class DialogTool : public Tool {
 public:
     bool hasHandler(int controlId) const override { return find(controlId) != nullptr; }
+    const DialogTemplate& dialogTemplate() const override { return T::kTemplate; }
 
 protected:
     bool dispatch(int controlId) override {

@@ -105,15 +105,68 @@ const char* anchorName(Anchor anchor) {
     return "start";
 }
 
-// Light colours by default, dark ones where the viewer prefers a dark scheme.
+// The light colours are presentation attributes, which every renderer
+// draws, also those without CSS (ImageMagick's own fills an unstyled line
+// black). The dark ones, where the viewer prefers a dark scheme, come from
+// the style sheet, which overrides the attributes where CSS is read.
+struct Paint {
+    const char* colour;
+    const char* width;
+    const char* dashes;  // nullptr: solid
+};
+
+Paint paintOf(Role role) {
+    switch (role) {
+        case Role::Axis:
+            return {"#8c8c8c", "1", nullptr};
+        case Role::Guide:
+            return {"#8c8c8c", "1", "5 4"};
+        case Role::Result:
+            return {"#b3261e", "1.5", nullptr};
+        case Role::Dimension:
+            return {"#2e7d32", "1", nullptr};
+        case Role::Shape:
+            break;
+    }
+    return {"#1c4f9c", "1.5", nullptr};
+}
+
+constexpr const char* kTextColour = "#1a1a1a";
+
+// class="role" and the attributes of a line, a filled shape or a text.
+enum class Ink { Line, Area, Text };
+
+void appendPaint(std::string& out, Role role, Ink ink) {
+    const Paint paint = paintOf(role);
+    out += "class=\"";
+    out += roleName(role);
+    switch (ink) {
+        case Ink::Line:
+            out += "\" fill=\"none\" stroke=\"";
+            out += paint.colour;
+            out += "\" stroke-width=\"";
+            out += paint.width;
+            out += "\" stroke-linejoin=\"round";
+            if (paint.dashes != nullptr) {
+                out += "\" stroke-dasharray=\"";
+                out += paint.dashes;
+            }
+            break;
+        case Ink::Area:
+            out += "\" fill=\"";
+            out += paint.colour;
+            out += "\" stroke=\"none";
+            break;
+        case Ink::Text:
+            out += "\" fill=\"";
+            out += role == Role::Result || role == Role::Dimension ? paint.colour : kTextColour;
+            out += "\" stroke=\"none";
+            break;
+    }
+    out += '"';
+}
+
 constexpr std::string_view kStyle =
-    ".page{fill:#ffffff}polyline,polygon{fill:none;stroke-width:1.5;stroke-linejoin:round}"
-    "text{font-family:'Liberation Sans',Arial,sans-serif;fill:#1a1a1a}"
-    ".axis{stroke:#8c8c8c;stroke-width:1}.shape{stroke:#1c4f9c}"
-    ".guide{stroke:#8c8c8c;stroke-width:1;stroke-dasharray:5 4}.result{stroke:#b3261e}"
-    ".dimension{stroke:#2e7d32;stroke-width:1}"
-    "circle.result,text.result{fill:#b3261e;stroke:none}polygon.dimension,text.dimension{fill:#2e7d32;stroke:"
-    "none}"
     "@media (prefers-color-scheme:dark){.page{fill:#1e1e1e}text{fill:#e6e6e6}.shape{stroke:#8ab4f8}"
     ".result{stroke:#f28b82}circle.result,text.result{fill:#f28b82}"
     ".dimension{stroke:#81c995}polygon.dimension,text.dimension{fill:#81c995}}";
@@ -133,17 +186,18 @@ std::string toSvg(const Figure& figure, double width, double height) {
     appendNumber(out, height);
     out += "\" font-size=\"";
     appendNumber(out, kFontSize);
-    out += "\">\n<title>";
+    out += "\" font-family=\"Liberation Sans, Arial, sans-serif\">\n<title>";
     appendEscaped(out, figure.title);
     out += "</title>\n<desc>";
     appendEscaped(out, figure.drawable() ? figure.description : figure.refusal);
     out += "</desc>\n<style>";
     out += kStyle;
-    out += "</style>\n<rect class=\"page\" width=\"100%\" height=\"100%\"/>\n";
+    out +=
+        "</style>\n<rect class=\"page\" fill=\"#ffffff\" stroke=\"none\" width=\"100%\" height=\"100%\"/>\n";
     for (const Stroke& stroke : scene.strokes) {
-        out += stroke.closed ? "<polygon class=\"" : "<polyline class=\"";
-        out += roleName(stroke.role);
-        out += "\" points=\"";
+        out += stroke.closed ? "<polygon " : "<polyline ";
+        appendPaint(out, stroke.role, Ink::Line);
+        out += " points=\"";
         appendPoints(out, stroke.points, appendNumber);
         if (!stroke.source.empty()) {
             out += "\" data-points=\"";
@@ -152,16 +206,16 @@ std::string toSvg(const Figure& figure, double width, double height) {
         out += "\"/>\n";
     }
     for (const Fill& fill : scene.fills) {
-        out += "<polygon class=\"";
-        out += roleName(fill.role);
-        out += "\" points=\"";
+        out += "<polygon ";
+        appendPaint(out, fill.role, Ink::Area);
+        out += " points=\"";
         appendPoints(out, fill.polygon, appendNumber);
         out += "\"/>\n";
     }
     for (const Dot& dot : scene.dots) {
-        out += "<circle class=\"";
-        out += roleName(dot.role);
-        out += "\" cx=\"";
+        out += "<circle ";
+        appendPaint(out, dot.role, Ink::Area);
+        out += " cx=\"";
         appendNumber(out, dot.centre.x);
         out += "\" cy=\"";
         appendNumber(out, dot.centre.y);
@@ -170,9 +224,9 @@ std::string toSvg(const Figure& figure, double width, double height) {
         out += "\"/>\n";
     }
     for (const Text& text : scene.texts) {
-        out += "<text class=\"";
-        out += roleName(text.role);
-        out += "\" x=\"";
+        out += "<text ";
+        appendPaint(out, text.role, Ink::Text);
+        out += " x=\"";
         appendNumber(out, text.at.x);
         out += "\" y=\"";
         appendNumber(out, text.at.y);

@@ -28,6 +28,8 @@ public:
 
     static std::span<const MessageEntry<Bend>> messageMap();
 
+    bool recordsSteps() const override { return true; }
+
 private:
     void OnCalculate();
     void OnClearData();

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/dialog/step_recorder.h"
+
 // Why this ends, and why it agrees with the plain loop.
 //
 // Below 2^53 every double g > 1 has an ulp of at most 1, so g - 1 is exact.
@@ -111,21 +113,78 @@ double settled(double result, double factor, Passes left) {
     return std::fabs(result);  // negative factors for ever: the sign never settles
 }
 
+void note(FallingTrace* trace, double factor) {
+    if (trace != nullptr) {
+        if (trace->headCount < FallingTrace::kHead) {
+            trace->head[trace->headCount++] = factor;
+        }
+        trace->last = factor;
+        ++trace->factors;
+    }
+}
+
 }  // namespace
 
-double fallingProduct(double n, double r) {
+double fallingProduct(double n, double r, FallingTrace* trace) {
     double result = n;
     double factor = n;
+    note(trace, n);
     Passes left = passesOf(r);
     while (!left || *left > 0) {
         if (!std::isfinite(result) || result == 0) {
+            if (trace != nullptr) {
+                trace->settled = true;
+                trace->settledProduct = result;
+                trace->left = left;
+            }
             return settled(result, factor, left);
         }
         factor -= 1;
         result *= factor;
+        note(trace, factor);
         if (left) {
             --*left;
         }
     }
     return result;
+}
+
+void recordFallingProduct(StepRecorder& steps, std::string_view label, const FallingTrace& trace,
+                          const StepArg& result) {
+    static constexpr std::array<std::string_view, FallingTrace::kHead + 1> kPatterns{
+        "{} = {}",
+        "{} = {}",
+        "{} = {} × {} = {}",
+        "{} = {} × {} × {} = {}",
+        "{} = {} × {} × {} × {} = {}",
+        "{} = {} × {} × {} × {} × {} = {}",
+    };
+    const StepArg product = trace.settled ? StepArg(trace.settledProduct) : result;
+    if (trace.factors <= FallingTrace::kHead) {
+        std::array<StepArg, FallingTrace::kHead + 2> args;
+        std::size_t count = 0;
+        args[count++] = label;
+        for (std::size_t i = 0; i < trace.headCount && trace.factors > 1; ++i) {
+            args[count++] = trace.head[i];
+        }
+        args[count++] = product;
+        steps.add(kPatterns[trace.factors], std::span<const StepArg>(args.data(), count));
+    } else {
+        steps.add("{} = {} × {} × … × {} ({} factors) = {}", {label, trace.head[0], trace.head[1], trace.last,
+                                                              static_cast<double>(trace.factors), product});
+    }
+    if (!trace.settled) {
+        return;
+    }
+    if (trace.left) {
+        steps.add(
+            "From there on the product is {}: the factors still to come ({}) change at most its sign, so {} "
+            "= {}",
+            {trace.settledProduct, static_cast<double>(*trace.left), label, result});
+    } else {
+        steps.add(
+            "From there on the product is {}, and the count never gets down to 1 (taking 1 from it no "
+            "longer changes it): the factors to come change at most its sign, so {} = {}",
+            {trace.settledProduct, label, result});
+    }
 }

@@ -34,6 +34,8 @@ public:
     // Stored as the slope of a vertical line; the window's note explains it.
     static constexpr double kUndefinedSlope = -9999999999.0;
 
+    bool recordsSteps() const override { return true; }
+
 private:
     void OnCalculate();
     void OnClearData();

@@ -25,6 +25,8 @@ public:
 
     static std::span<const MessageEntry<Permutation>> messageMap();
 
+    bool recordsSteps() const override { return true; }
+
 private:
     void OnCalculate();
     void OnClearData();

@@ -39,6 +39,8 @@ public:
 
     static std::span<const MessageEntry<Prefixes>> messageMap();
 
+    bool recordsSteps() const override { return true; }
+
 private:
     void OnLookUp();
     void OnClearData();

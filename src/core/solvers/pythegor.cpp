@@ -53,8 +53,39 @@ std::span<const MessageEntry<Pythegor>> Pythegor::messageMap() {
 
 void Pythegor::OnFindHypotenuse() {
     readAllFields();
-    m_hypotenuse = std::sqrt(m_side1 * m_side1 + m_side2 * m_side2);
+    step("Hypotenuse c = √(a² + b²), with sides a = {} and b = {}",
+         {StepArg::shown(m_side1), StepArg::shown(m_side2)});
+    const double a2 = m_side1 * m_side1;
+    const double b2 = m_side2 * m_side2;
+    const double sum = a2 + b2;
+    m_hypotenuse = std::sqrt(sum);
+    step("a² + b² = {} × {} + {} × {} = {} + {} = {}", {m_side1, m_side1, m_side2, m_side2, a2, b2, sum});
+    step("c = √{} = {}", {sum, StepArg::shown(m_hypotenuse)});
     writeAllFields();
+}
+
+// The missing side √(c² − known²); a hypotenuse shorter than the side gives NaN.
+double Pythegor::otherSide(double known, const Side& knownSide, const Side& missingSide) {
+    const char* knownName = knownSide.symbol;
+    const char* missingName = missingSide.symbol;
+    step("{} {} = {} is above 0, so {} {} = √(c² − {}²), with c = {}",
+         {knownSide.name, knownName, StepArg::shown(known), missingSide.name, missingName, knownName,
+          StepArg::shown(m_hypotenuse)});
+    const double c2 = m_hypotenuse * m_hypotenuse;
+    const double k2 = known * known;
+    const double difference = c2 - k2;
+    const double side = std::sqrt(difference);
+    step("c² − {}² = {} × {} − {} × {} = {} − {} = {}",
+         {knownName, m_hypotenuse, m_hypotenuse, known, known, c2, k2, difference});
+    if (difference < 0) {
+        step(
+            "{} is below 0: the side is longer than the hypotenuse, no right triangle has them; "
+            "√{} is no real number and the field shows {}",
+            {difference, difference, StepArg::shown(side)});
+    } else {
+        step("{} = √{} = {}", {missingName, difference, StepArg::shown(side)});
+    }
+    return side;
 }
 
 void Pythegor::OnFindSide() {
@@ -62,20 +93,31 @@ void Pythegor::OnFindSide() {
     // The first positive side is the known one; the other is overwritten
     // whatever it held. A hypotenuse shorter than the side gives NaN.
     if (m_side1 > 0) {
-        m_side2 = std::sqrt(m_hypotenuse * m_hypotenuse - m_side1 * m_side1);
+        m_side2 = otherSide(m_side1, {"Side 1", "a"}, {"Side 2", "b"});
     } else if (m_side2 > 0) {
-        m_side1 = std::sqrt(m_hypotenuse * m_hypotenuse - m_side2 * m_side2);
+        m_side1 = otherSide(m_side2, {"Side 2", "b"}, {"Side 1", "a"});
     } else {
         m_message = "No data entered.";
+        step("Neither side is above 0 (Side 1 = {}, Side 2 = {}): \"No data entered.\"",
+             {StepArg::shown(m_side1), StepArg::shown(m_side2)});
     }
     writeAllFields();
 }
 
 void Pythegor::OnCheckTriple() {
     readAllFields();
+    step("A right triangle's sides if a² + b² = c² exactly: a = {}, b = {}, c = {}",
+         {StepArg::shown(m_side1), StepArg::shown(m_side2), StepArg::shown(m_hypotenuse)});
+    const double a2 = m_side1 * m_side1;
+    const double b2 = m_side2 * m_side2;
+    const double sum = a2 + b2;
+    const double c2 = m_hypotenuse * m_hypotenuse;
     // Exact equality on purpose: 1 and 1 with the shown 1.4142135623731 is no triple.
-    const bool triple = m_side1 * m_side1 + m_side2 * m_side2 == m_hypotenuse * m_hypotenuse;
+    const bool triple = sum == c2;
     m_message = triple ? "Yes, Pythegorean Tripple!" : "No, Not a Tripple!";
+    step("a² + b² = {} × {} + {} × {} = {} + {} = {}", {m_side1, m_side1, m_side2, m_side2, a2, b2, sum});
+    step("c² = {} × {} = {}", {m_hypotenuse, m_hypotenuse, c2});
+    step(triple ? "{} = {}: \"Yes, Pythegorean Tripple!\"" : "{} ≠ {}: \"No, Not a Tripple!\"", {sum, c2});
     writeAllFields();
 }
 

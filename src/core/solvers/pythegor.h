@@ -28,7 +28,14 @@ public:
 
     static std::span<const MessageEntry<Pythegor>> messageMap();
 
+    bool recordsSteps() const override { return true; }
+
 private:
+    struct Side {
+        const char* name;
+        const char* symbol;
+    };
+    double otherSide(double known, const Side& knownSide, const Side& missingSide);
     void OnFindHypotenuse();
     void OnFindSide();
     void OnCheckTriple();

@@ -26,6 +26,8 @@ public:
 
     static std::span<const MessageEntry<Quad>> messageMap();
 
+    bool recordsSteps() const override { return true; }
+
 private:
     void OnFindRoots();
     void OnClearData();

@@ -28,13 +28,13 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
 
 const DialogTemplate TheCombination::kTemplate{175, "Combination", 177, 113, DialogStyle::Tool, kControls};
 
-double Factorial(double x) {
+double Factorial(double x, FallingTrace* trace) {
     if (!(x > 1)) {
         return x;
     }
     // Counting down from x itself is the falling product with r = x: the
     // counter and the factor are the same number.
-    return fallingProduct(x, x);
+    return fallingProduct(x, x, trace);
 }
 
 TheCombination::TheCombination() {
@@ -53,11 +53,37 @@ std::span<const MessageEntry<TheCombination>> TheCombination::messageMap() {
 
 void TheCombination::OnCalculate() {
     readAllFields();
-    const double f1 = Factorial(m_n);
-    const double f2 = Factorial(m_n - m_r);
-    const double f3 = Factorial(m_r);
-    m_result = f1 / (f3 * f2);
+    step("C(n, r) = n! ÷ (r! × (n − r)!), with n = {} and r = {}",
+         {StepArg::shown(m_n), StepArg::shown(m_r)});
+    step(
+        "Here x! = x × (x − 1) × … down to the first factor not above 1, and x itself when x is not above 1");
+    const double f1 = factorialStep("n!", m_n);
+    const double rest = m_n - m_r;
+    step("n − r = {} − {} = {}", {m_n, m_r, rest});
+    const double f2 = factorialStep("(n − r)!", rest);
+    const double f3 = factorialStep("r!", m_r);
+    const double divisor = f3 * f2;
+    m_result = f1 / divisor;
+    step("C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}",
+         {f1, f3, f2, f1, divisor, StepArg::shown(m_result)});
+    if (divisor == 0) {
+        step("r! × (n − r)! is 0 (a factor of 0 or below gives itself here): the division by zero gives {}",
+             {StepArg::shown(m_result)});
+    }
     writeAllFields();
+}
+
+double TheCombination::factorialStep(const char* label, double x) {
+    FallingTrace trace;
+    const double value = Factorial(x, recording() ? &trace : nullptr);
+    if (StepRecorder* steps = recorder()) {
+        if (trace.factors == 0) {
+            steps->add("{} = {}, since {} is not above 1", {label, value, x});
+        } else {
+            recordFallingProduct(*steps, label, trace, value);
+        }
+    }
+    return value;
 }
 
 void TheCombination::OnClearData() {

@@ -6,12 +6,14 @@
 #include <span>
 
 #include "core/dialog/tool.h"
+#include "core/solvers/falling_product.h"
 
 // x * (x - 1) * ... down to and including the first factor not above 1;
 // x itself when x is not above 1 (so 0 for 0, -3 for -3, NaN for NaN).
 // Ends at once for every x: from 2^53 up, where the plain loop would never
 // end, the product is +infinity.
-double Factorial(double x);
+// With a trace, its factors are noted (none when x is not above 1).
+double Factorial(double x, FallingTrace* trace = nullptr);
 
 // C(n, r) from three factorials, with no guard against zero divisors.
 class TheCombination : public DialogTool<TheCombination> {
@@ -30,7 +32,11 @@ public:
 
     static std::span<const MessageEntry<TheCombination>> messageMap();
 
+    bool recordsSteps() const override { return true; }
+
 private:
+    // Factorial(x) as a worked step named label.
+    double factorialStep(const char* label, double x);
     void OnCalculate();
     void OnClearData();
 

@@ -27,6 +27,8 @@ public:
 
     static std::span<const MessageEntry<Uncert>> messageMap();
 
+    bool recordsSteps() const override { return true; }
+
 private:
     void OnCalcAbsUncertainty();
     void OnCalcPercentUncertainty();

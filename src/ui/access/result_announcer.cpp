@@ -30,6 +30,7 @@ void ResultAnnouncer::before() {
 
 void ResultAnnouncer::after() {
     const QStringList before = std::exchange(before_, QStringList());
+    const QString postscript = std::exchange(postscript_, QString());
     if (before.isEmpty()) {
         return;
     }
@@ -42,6 +43,9 @@ void ResultAnnouncer::after() {
         const QString& text = after[index];
         changes << fields_[index].widget->accessibleName() + QLatin1Char(' ') +
                        (text.isEmpty() ? QStringLiteral("blank") : text);
+    }
+    if (!postscript.isEmpty()) {
+        changes << postscript;
     }
     if (changes.isEmpty()) {
         return;

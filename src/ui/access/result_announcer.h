@@ -32,6 +32,10 @@ public:
     void before();
     void after();
 
+    // Said after the changed fields when the press under way ends ("Steps
+    // updated"), once.
+    void addToNext(const QString& text) { postscript_ = text; }
+
     // The control that the press under way moves the focus to; nullptr after it.
     void arriveAt(QWidget* control) { arriving_ = control; }
 
@@ -49,4 +53,5 @@ private:
     QWidget* arriving_ = nullptr;
     QPointer<QWidget> introduced_;  // the control whose description holds the last results
     QString ownDescription_;        // that control's description before
+    QString postscript_;
 };

@@ -29,6 +29,7 @@
 #include "ui/modality/message_box.h"
 #include "ui/modality/window_blocking.h"
 #include "ui/picture/picture_window.h"
+#include "ui/steps/steps_window.h"
 #include "ui/widgets/app_icon.h"
 #include "ui/window/tool_window.h"
 
@@ -319,6 +320,7 @@ ToolWindow* CMainFrame::launchTool(int commandId) {
     }
     auto* window = new ToolWindow(*command->dialogTemplate, command->create(), this);
     PictureWindow::offerFor(window, *command);
+    StepsWindow::offerFor(window);
     placeClearOfCopies(*window, *this);
     window->show();
     return window;

@@ -12,7 +12,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -21,6 +20,7 @@
 #include "core/figures/svg_writer.h"
 #include "core/files/whole_file.h"
 #include "ui/picture/figure_view.h"
+#include "ui/widgets/place_beside.h"
 #include "ui/window/tool_window.h"
 
 namespace {
@@ -49,22 +49,8 @@ void PictureWindow::showFor(ToolWindow* toolWindow, const ToolCommand& command) 
     auto* window = toolWindow->findChild<PictureWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (window == nullptr) {
         window = new PictureWindow(toolWindow, command);
-        // Beside the tool window, where it does not hide the fields it is
-        // drawn from: to its right, else to its left, else below it.
-        const QRect tool = toolWindow->frameGeometry();
-        const QSize size = window->frameGeometry().size().expandedTo(window->size());
-        QPoint at(tool.right() + 8, tool.top());
-        if (const QScreen* screen = toolWindow->screen()) {
-            const QRect room = screen->availableGeometry();
-            if (at.x() + size.width() > room.right()) {
-                at = tool.left() - 8 - size.width() >= room.left()
-                         ? QPoint(tool.left() - 8 - size.width(), tool.top())
-                         : QPoint(tool.left(), tool.bottom() + 8);
-            }
-            at.setX(std::max(room.left(), std::min(at.x(), room.right() - size.width())));
-            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - size.height())));
-        }
-        window->move(at);
+        // Beside the tool window, where it does not hide the fields it is drawn from.
+        placeBeside(window, toolWindow);
     }
     window->refresh();
     window->show();

@@ -12,7 +12,7 @@ class ToolWindow;
 // of their own): the window's actions, each with its key. Every window has
 // Copy All Fields (Ctrl+Shift+C; Ctrl+C in a field still copies its
 // selection), every result at once for a spreadsheet or a report; what the
-// window is given besides (Show Picture) joins it.
+// window is given besides (Show Picture, Show Steps) joins it.
 class ToolMenu : public QObject {
 public:
     explicit ToolMenu(ToolWindow* window);

@@ -56,6 +56,7 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
     runner_->starting = [this] { announcer_->before(); };
     runner_->ended = [this] {
         if (!runner_->ending()) {
+            Q_EMIT handlerEnded();
             announcer_->after();
         }
         if (releasePending_) {

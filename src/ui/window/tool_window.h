@@ -34,6 +34,8 @@ public:
     const DialogTemplate& dialogTemplate() const { return template_; }
     QWidget* control(int controlId) const { return controls_.widget(controlId); }
     QAbstractButton* defaultButton() const { return controls_.defaultButton; }
+    // What tells a screen reader the results of a press.
+    ResultAnnouncer& announcer() { return *announcer_; }
 
     // FieldHost
     std::string text(int controlId, std::size_t maxChars) const override;
@@ -63,6 +65,8 @@ public:
 Q_SIGNALS:
     // The tool wrote a field (a press, a key the tool took, a clear).
     void fieldWritten();
+    // A handler has run to its end, just before what it changed is told.
+    void handlerEnded();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -223,6 +223,14 @@ const CommandLine kCommandLines[] = {
      1,
      "Point 1 X\t0\n",
      "brimlet: cannot write '/nonexistent/line.svg': No such file or directory\n"},
+    {"StepsOnlyFromToolsThatRecord", {"--tool", "SimpleCalc", "--steps"}, 2, "", "records no worked steps"},
+    {"StepsNotWithList", {"--tool", "Length", "--steps", "--list"}, 2, "", "--steps prints"},
+    {"StepsOfEachLineAfterItsNumber",
+     {"--tool", "Length", "--each", "Input", "--press", "ft", "--steps"},
+     1,
+     "1\tx = 2 ft\n1\tMeters = x ÷ 3.28 = 2 ÷ 3.28 = 0.6097560975609756 ≈ 0.609756097560976\n",
+     "line 2: Please enter a number.",
+     "2\nx\n"},
 };
 INSTANTIATE_TEST_SUITE_P(CommandLines, ToolRunner, testing::ValuesIn(kCommandLines),
                          [](const auto& info) { return std::string(info.param.name); });

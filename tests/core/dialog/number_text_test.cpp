@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Brimlet developers
 
 #include "core/dialog/number_text.h"
+#include "core/dialog/step_recorder.h"
 
 #include <gtest/gtest.h>
 
@@ -141,6 +142,41 @@ TEST(FormatResult, WritesSixSignificantDigitsInUpperCase) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(numtext::formatResult(c.value), c.text);
     }
+}
+
+TEST(FormatExact, WritesTheFewestDigitsThatGiveTheDoubleBack) {
+    const FormatCase cases[] = {
+        {0.1 + 0.2, "0.30000000000000004"},
+        {2 / 3.28, "0.6097560975609756"},
+        {1.0 / 3.0, "0.3333333333333333"},
+        {0.5, "0.5"},
+        {9.46e15, "9.46e+015"},
+        {-459.66999999999996, "-459.66999999999996"},
+        {std::numbers::pi, "3.141592653589793"},
+        {-0.0, "-0"},
+        {1e308 * 10, "1.#INF"},
+    };
+    for (const FormatCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(numtext::formatExact(c.value), c.text);
+        EXPECT_EQ(numtext::scanDouble(c.text).value_or(0), std::isinf(c.value) ? 1 : c.value);
+    }
+}
+
+TEST(StepRecorder, KeepsOneScreenAndSaysHowManyMore) {
+    StepRecorder steps;
+    steps.restart(nullptr);
+    for (int i = 1; i <= 45; ++i) {
+        steps.add("{} − {} = {}", {i, -1.5, i + 1.5});
+    }
+    const std::vector<std::string> lines = steps.lines();
+    ASSERT_EQ(lines.size(), StepRecorder::kMaxLines);
+    EXPECT_EQ(lines.front(), "1 − (-1.5) = 2.5");
+    EXPECT_EQ(lines.back(), "… 6 more steps left out, to keep to one screen");
+    steps.restart(nullptr);
+    steps.addText("{}: {t} ≈ {}", std::string(100, 'x') + "\n", {StepArg::field(7), StepArg::shown(1.0 / 3)});
+    EXPECT_EQ(steps.lines(), std::vector<std::string>{"#7: '" + std::string(24, 'x') +
+                                                      "…' ≈ 0.3333333333333333 ≈ 0.333333333333333"});
 }
 
 TEST(FormatInt, WritesPlainDecimal) {

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct DialogTemplate;
+
+// One value put into a worked step. Numbers are kept as the doubles the
+// handler computed and turned into text only when the steps are read, so
+// recording costs a press a few stores.
+class StepArg {
+public:
+    enum class Kind : unsigned char {
+        Number,   // a computed value, in all the digits that make it
+        Shown,    // a value that lands in a field: '≈' and the field's text follow where rounded
+        Integer,  // an integer field's value
+        Word,     // a text that outlives the recorder: a caption, a unit, a table's entry
+        Field,    // a field, named as the window names it
+    };
+
+    // Implicit, so that a step's values read as the arithmetic they come from.
+    StepArg(double value) : number_(value) {}                       // NOLINT(google-explicit-constructor)
+    StepArg(int value) : integer_(value), kind_(Kind::Integer) {}   // NOLINT(google-explicit-constructor)
+    StepArg(const char* word) : StepArg(std::string_view(word)) {}  // NOLINT(google-explicit-constructor)
+    StepArg(std::string_view word)                                  // NOLINT(google-explicit-constructor)
+        : word_(word.data()), integer_(static_cast<int>(word.size())), kind_(Kind::Word) {}
+    StepArg() = default;
+
+    static StepArg shown(double value) {
+        StepArg arg(value);
+        arg.kind_ = Kind::Shown;
+        return arg;
+    }
+    static StepArg field(int controlId) {
+        StepArg arg(controlId);
+        arg.kind_ = Kind::Field;
+        return arg;
+    }
+
+    Kind kind() const { return kind_; }
+    double number() const { return number_; }
+    int integer() const { return integer_; }
+    std::string_view word() const { return {word_, static_cast<std::size_t>(integer_)}; }
+
+private:
+    // Small, as a press copies a few of them: a word's length is its integer.
+    double number_ = 0;
+    const char* word_ = nullptr;
+    int integer_ = 0;
+    Kind kind_ = Kind::Number;
+};
+
+// The worked steps of one press, recorded by the handler as it computes:
+// each step a pattern (a literal that outlives the recorder) whose "{}" take
+// the arguments in order and whose "{t}" takes a text the recorder copies.
+// A negative number right after an operator or before '²' is put in
+// parentheses. At most kMaxLines lines are kept: a screen.
+class StepRecorder {
+public:
+    static constexpr std::size_t kMaxLines = 40;
+    static constexpr std::size_t kMaxArgs = 18;
+
+    StepRecorder() { entries_.reserve(kMaxLines); }
+
+    // Starts the steps of a new press of a tool with this template (fields are
+    // named from it); the memory of the last press is kept for the next.
+    void restart(const DialogTemplate* dialog);
+
+    void add(std::string_view pattern, std::initializer_list<StepArg> args = {}) {
+        add(pattern, std::span<const StepArg>(args.begin(), args.size()));
+    }
+    void add(std::string_view pattern, std::span<const StepArg> args);
+    // A step whose count values the caller fills in place; empty when the
+    // screen is full.
+    std::span<StepArg> begin(std::string_view pattern, std::size_t count);
+    // text is a user's: it is quoted, escaped and cut to a readable length.
+    void addText(std::string_view pattern, std::string_view text, std::initializer_list<StepArg> args = {});
+
+    bool empty() const { return entries_.empty(); }
+    // The steps as lines of text: the last line says how many more there were
+    // when there were too many.
+    std::vector<std::string> lines() const;
+
+private:
+    struct Entry {
+        std::string_view pattern;
+        std::array<StepArg, kMaxArgs> args;
+        std::size_t count = 0;
+        std::string text;
+    };
+
+    Entry* next();
+    std::string render(const Entry& entry) const;
+    std::string fieldName(int controlId) const;
+
+    std::vector<Entry> entries_;
+    std::size_t used_ = 0;
+    std::size_t dropped_ = 0;
+    const DialogTemplate* dialog_ = nullptr;
+};

@@ -1,0 +1,76 @@
+// The worked steps in a window of their own: opened from a tool window's
+// context menu or its key, following every press, closed with the tool.
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTest>
+
+#include "core/calculators/simple_calc.h"
+#include "core/solvers/quad.h"
+#include "support/window_harness.h"
+#include "ui/steps/steps_window.h"
+
+class StepsWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void stepsFollowThePresses() {
+        QPointer<ToolWindow> window = harness::openTool(harness::commandOf<Quad>());
+        QVERIFY(window != nullptr);
+        // A press before the window opens: it shows that press's steps.
+        harness::type(window, Quad::kA, QStringLiteral("1"));
+        harness::type(window, Quad::kB, QStringLiteral("-3"));
+        harness::type(window, Quad::kC, QStringLiteral("2"));
+        harness::click(window, Quad::kFindRoots);
+        const QPoint background(2, 2);
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, background, window->mapToGlobal(background));
+        QApplication::sendEvent(window, &menuEvent);
+        auto* menu = window->findChild<QMenu*>();
+        QVERIFY(menu != nullptr);
+        QStringList entries;
+        for (QAction* action : menu->actions()) {
+            entries << action->text();
+        }
+        const qsizetype at = entries.indexOf(QStringLiteral("Show Steps"));
+        QCOMPARE(entries.at(at - 1), QStringLiteral("Show Picture"));
+        QAction* show = menu->actions().at(at);
+        QCOMPARE(show->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+        show->trigger();
+        menu->close();
+        QPointer<StepsWindow> steps = window->findChild<StepsWindow*>();
+        QVERIFY(steps != nullptr && steps->isVisible());
+        QCOMPARE(steps->windowTitle(), QStringLiteral("Quadratic Formula - Steps"));
+        QVERIFY(steps->view()->isReadOnly());
+        QVERIFY(steps->view()->toPlainText().contains(
+            QStringLiteral("x₁ = (−b + √(b² − 4ac)) ÷ 2a = (3 + 1) ÷ 2 = 2")));
+
+        harness::type(window, Quad::kC, QStringLiteral("-4"));
+        harness::click(window, Quad::kFindRoots);
+        QTRY_VERIFY(steps->view()->toPlainText().contains(
+            QStringLiteral("b² − 4ac = (-3)² − 1 × 4 × (-4) = 9 − (-16) = 25")));
+        // The key brings the same window back rather than a second one.
+        harness::key(window, Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(window->findChildren<StepsWindow*>().size(), 1);
+        // Selected and copied by keyboard, every line of it.
+        QTest::keyClick(steps->view(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(steps->view(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')), 5);
+        window->close();
+        QTRY_VERIFY(steps == nullptr);
+    }
+
+    void noStepsWhereNothingIsWorked() {
+        QPointer<ToolWindow> window = harness::openTool(harness::commandOf<SimpleCalc>());
+        QVERIFY(window != nullptr);
+        harness::key(window, Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(window->findChild<StepsWindow*>(), nullptr);
+        window->close();
+    }
+};
+
+QTEST_MAIN(StepsWindowTest)
+#include "steps_window_test.moc"
