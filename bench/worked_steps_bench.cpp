@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // What recording the worked steps adds to a press: one worked case of a
 // converter or solver pressed again and again through the core, without a
 // recorder (Press/<class>/plain) and with one (Press/<class>/steps), and the

@@ -11,13 +11,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QStyle>
 #include <QTimer>
 #include <algorithm>
-#include <cstdlib>
 
 #include "core/app/command_table.h"
 #include "core/resources/resource_ids.h"
@@ -26,6 +23,7 @@
 #include "ui/app/about_dlg.h"
 #include "ui/app/brimlet_view.h"
 #include "ui/app/lock_keys.h"
+#include "ui/app/tool_placement.h"
 #include "ui/modality/message_box.h"
 #include "ui/modality/window_blocking.h"
 #include "ui/picture/picture_window.h"
@@ -42,58 +40,6 @@ QAction* commandAction(QObject* parent, const QString& text, int commandId) {
     action->setObjectName(QString::number(commandId));
     action->setData(commandId);
     return action;
-}
-
-// Every copy of a tool opens at the one spot the platform gives it, each
-// hiding the one before. A copy that would open on another is stepped down
-// and right by a caption bar's height, wrapping back inside the screen, until
-// it stands clear. Copies of other tools keep the platform's spot.
-void placeClearOfCopies(ToolWindow& window, QWidget& owner) {
-    QList<const ToolWindow*> copies;
-    for (const ToolWindow* other : owner.findChildren<ToolWindow*>(Qt::FindDirectChildrenOnly)) {
-        if (other != &window && other->isVisible() &&
-            other->dialogTemplate().id == window.dialogTemplate().id) {
-            copies << other;
-        }
-    }
-    if (copies.isEmpty()) {
-        return;
-    }
-    // The spot is asked of the platform window as showing it would ask:
-    // whether a position means the frame or the inside depends on what the
-    // platform knows of the frame by then.
-    window.winId();
-    window.adjustPosition(&owner);
-
-    const ToolWindow& shown = *copies.constFirst();
-    const QPoint inset = shown.geometry().topLeft() - shown.frameGeometry().topLeft();
-    const QSize frame = shown.frameGeometry().size();
-    // A frame deeper at the top than at the sides tells the caption bar's
-    // height; without one, the style's caption bar stands in. A step less
-    // than a line of text would leave the copy's caption hidden.
-    const int caption = inset.y() > inset.x()
-                            ? inset.y()
-                            : window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
-    const int step = std::max(caption, window.fontMetrics().height());
-    const QRect screen = owner.screen()->availableGeometry();
-    const auto covered = [&copies, step](QPoint spot) {
-        return std::any_of(copies.cbegin(), copies.cend(), [spot, step](const ToolWindow* copy) {
-            const QPoint apart = copy->geometry().topLeft() - spot;
-            return std::abs(apart.x()) < step / 2 && std::abs(apart.y()) < step / 2;
-        });
-    };
-    const QPoint opening = window.geometry().topLeft();
-    QPoint spot = opening;
-    for (qsizetype tries = 0; tries < copies.size() && covered(spot); ++tries) {
-        spot += QPoint(step, step);
-        if (spot.x() - inset.x() + frame.width() > screen.right() + 1) {
-            spot.setX(screen.left() + inset.x());
-        }
-        if (spot.y() - inset.y() + frame.height() > screen.bottom() + 1) {
-            spot.setY(screen.top() + inset.y());
-        }
-    }
-    window.move(window.pos() + (spot - opening));
 }
 
 }  // namespace

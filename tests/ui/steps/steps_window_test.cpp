@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
 // The worked steps in a window of their own: opened from a tool window's
 // context menu or its key, following every press, closed with the tool.
 
