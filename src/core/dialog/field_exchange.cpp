@@ -52,12 +52,15 @@ std::string textOf(const Binding& binding) {
 
 }  // namespace
 
-bool readAll(FieldHost& host, std::span<const Binding> bindings) {
+bool readAll(FieldHost& host, std::span<const Binding> bindings, int* refusedId) {
     // Nothing may escape into a tool handler: a failure inside the exchange is
     // reported like a refusal and ends the read.
     try {
         for (const Binding& binding : bindings) {
             if (!readOne(host, binding)) {
+                if (refusedId != nullptr) {
+                    *refusedId = binding.controlId;
+                }
                 return false;
             }
         }

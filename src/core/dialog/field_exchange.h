@@ -41,8 +41,8 @@ inline constexpr const char* kRefusedInteger = "Please enter an integer.";
 
 // Reads every binding in order; at the first refused text shows the message,
 // focuses and selects that field, and returns false leaving it and every
-// later value untouched.
-bool readAll(FieldHost& host, std::span<const Binding> bindings);
+// later value untouched. The refused field's id goes to refusedId when given.
+bool readAll(FieldHost& host, std::span<const Binding> bindings, int* refusedId = nullptr);
 
 // Writes every binding in order, setting a text only when it differs.
 void writeAll(FieldHost& host, std::span<const Binding> bindings);

@@ -8,7 +8,20 @@ bool Tool::readAllFields() {
     if (host_ == nullptr) {
         return true;
     }
-    return exchange::readAll(*host_, bindings_);
+    return exchange::readAll(*host_, bindings_, &refused_);
+}
+
+bool Tool::handle(int controlId) {
+    refused_ = kNoId;
+    const bool handled = dispatch(controlId);
+    // The exchange selected the refused text when the box was answered, but
+    // the handler's write puts the caret back: what the user types next must
+    // replace the field's text, not go in front of it.
+    if (refused_ != kNoId && host_ != nullptr) {
+        host_->focusAndSelectAll(refused_);
+    }
+    refused_ = kNoId;
+    return handled;
 }
 
 void Tool::writeAllFields() {

@@ -39,8 +39,9 @@ public:
     void writeAllFields();
 
     // Runs the handler that the control's click is mapped to; false when the
-    // control has none.
-    bool handle(int controlId) { return dispatch(controlId); }
+    // control has none. A field refused on the way ends focused with its text
+    // selected, whatever the handler wrote after the refusal.
+    bool handle(int controlId);
     virtual bool hasHandler(int controlId) const = 0;
 
     // A key typed while the window has the focus; true when the tool used it.
@@ -73,6 +74,7 @@ protected:
 private:
     FieldHost* host_ = nullptr;
     std::vector<Binding> bindings_;
+    int refused_ = kNoId;  // the field refused in the running handler
 };
 
 // One row of a tool's handler table: a control id (or a range of ids) and the
