@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -61,6 +62,24 @@ TEST(AccessibleNames, ButtonsSpeakTheirCaptions) {
                     EXPECT_EQ(nameOf(control), control.caption);
                 }
             }
+        }
+    }
+}
+
+// Two "Look up" buttons, three "Sto": the description tells them apart.
+TEST(AccessibleNames, ButtonsSharingACaptionHaveDistinctDescriptions) {
+    for (const DialogTemplate* dialogTemplate : allTemplates()) {
+        std::map<std::string, std::set<std::string>> described;  // caption: descriptions
+        std::multiset<std::string> captions;
+        for (const ControlTemplate& control : dialogTemplate->controls) {
+            if (control.kind == ControlKind::PushButton && control.caption[0] != '\0') {
+                captions.insert(control.caption);
+                described[control.caption].insert(control.description != nullptr ? control.description : "");
+            }
+        }
+        for (const auto& [caption, descriptions] : described) {
+            SCOPED_TRACE(testing::Message() << "template " << dialogTemplate->id << ": " << caption);
+            EXPECT_EQ(descriptions.size(), captions.count(caption));
         }
     }
 }

@@ -151,6 +151,19 @@ private Q_SLOTS:
                 QVERIFY2(!iface->text(QAccessible::Name).isEmpty(), qPrintable(child->objectName()));
                 ++checked;
             }
+            // A field's name says what its label shows ("Neutral Axis:"); a
+            // plural label stands over two fields ("Y-intercepts:"). An
+            // equation's "X =" is a term, not a caption.
+            for (const auto& [label, relation] : iface->relations(QAccessible::Label)) {
+                QString shown = label->text(QAccessible::Name).simplified();
+                const QString name = iface->text(QAccessible::Name);
+                if (shown.endsWith(QLatin1Char(':'))) {
+                    shown.chop(1);
+                    QVERIFY2(
+                        name.startsWith(shown) || (shown.endsWith('s') && name.startsWith(shown.chopped(1))),
+                        qPrintable(name + " labelled " + shown));
+                }
+            }
         }
         QVERIFY(checked > 0);
         window->reject();
