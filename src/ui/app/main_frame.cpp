@@ -137,6 +137,29 @@ void CMainFrame::buildMenus() {
     connect(about, &QAction::triggered, this, &CMainFrame::showAbout);
     help->addAction(about);
 
+    // F10 opens the menu bar at its first menu, as every desktop does.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("menuBarKey"));
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    menuKey->setShortcutContext(Qt::WindowShortcut);
+    connect(menuKey, &QAction::triggered, this, [this, bar] {
+        // As Alt pressed and released alone: the bar takes the keyboard (Alt
+        // again would give it back), so Left and Right go from menu to menu,
+        // each opening on its first item.
+        if (!bar->hasFocus()) {
+            for (const QEvent::Type type : {QEvent::ShortcutOverride, QEvent::KeyPress, QEvent::KeyRelease}) {
+                QKeyEvent alt(type, Qt::Key_Alt,
+                              type == QEvent::KeyRelease ? Qt::NoModifier : Qt::AltModifier);
+                QCoreApplication::sendEvent(this, &alt);
+            }
+        }
+        // Then as a menu's mnemonic: the first menu opens on its first item.
+        QMenu* first = bar->actions().value(0)->menu();
+        bar->setActiveAction(first->menuAction());
+        first->setActiveAction(first->actions().value(0));
+    });
+    addAction(menuKey);
+
     for (QMenu* menu : bar->findChildren<QMenu*>()) {
         menu->setObjectName(menu->title());
         // A popup title has no prompt: the pane is blank while its menu is open.
