@@ -10,7 +10,6 @@
 #include "core/app/command_table.h"
 #include "core/dialog/field_host.h"
 #include "core/dialog/tool.h"
-#include "core/figures/solver_figures.h"
 #include "core/figures/svg_writer.h"
 #include "core/solvers/bend.h"
 #include "core/solvers/geo.h"
@@ -87,7 +86,7 @@ void BM_PictureToSvg(benchmark::State& state) {
     const Case& c = cases()[static_cast<std::size_t>(state.range(0))];
     std::vector<const ToolCommand*> drawing;
     for (const ToolCommand& command : toolCommands()) {
-        if (figure::hasFigure(*command.dialogTemplate)) {
+        if (command.draws()) {
             drawing.push_back(&command);
         }
     }
@@ -102,7 +101,7 @@ void BM_PictureToSvg(benchmark::State& state) {
     tool->handle(c.press);
     state.SetLabel(c.name);
     for (auto _ : state) {
-        const std::string svg = figure::toSvg(*figure::figureOf(*command.dialogTemplate, host));
+        const std::string svg = figure::toSvg(*command.picture(host));
         benchmark::DoNotOptimize(svg.data());
     }
 }

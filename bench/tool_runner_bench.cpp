@@ -1,11 +1,12 @@
-// The command line's run against the number of its steps: presses in the
-// advanced calculator, whose history grows at every press and is read and
-// written whole by each handler. The time per press must not grow with the
-// history's length beyond a copy of it; Google Benchmark fits the curve
-// (BigO) over 12,500 to 100,000 presses.
+// The command line's run against the number of its steps: presses and keys
+// in the advanced calculator, whose history grows at every press and is
+// exchanged by what each press adds. The time per press must not grow with
+// the history's length; Google Benchmark fits the curve (BigO) over 12,500
+// to 100,000 presses and over 10,000 and 100,000 keys.
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -38,6 +39,24 @@ void Presses(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(Presses)->RangeMultiplier(2)->Range(12500, 100000)->Unit(benchmark::kMillisecond)->Complexity();
+
+// The same sum typed as keys (--keys "1+2=1+2=..."): the history is handed
+// on by what each key adds, so the time grows with the keys alone.
+void Keys(benchmark::State& state) {
+    std::string keys;
+    for (std::int64_t i = 0; i < state.range(0); ++i) {
+        keys += "1+2="[i % 4];
+    }
+    const std::vector<std::string_view> args{"--tool", "advanced calculator", "--keys", keys};
+    for (auto _ : state) {
+        std::ostringstream out;
+        std::ostringstream err;
+        benchmark::DoNotOptimize(tool_runner::run(args, out, err));
+    }
+    state.SetComplexityN(state.range(0));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(Keys)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
 }  // namespace
 

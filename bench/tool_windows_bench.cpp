@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "core/app/command_table.h"
+#include "core/dialog/dialog_template.h"
 #include "core/dialog/tool.h"
-#include "core/resources/dialog_template.h"
 #include "ui/app/brimlet_app.h"
 #include "ui/app/main_frame.h"
 #include "ui/window/tool_window.h"

@@ -50,6 +50,15 @@ if [ "$(cat "$home/$expected")" != "$(printf '; the user'"'"'s note\n[Other]\nx=
     exit 1
 fi
 
+# Two instances started at once add the key once between them.
+for round in 1 2 3 4 5 6 7 8; do
+    rm -rf "${home:?}"/.config
+    run_until_started & first=$!
+    run_until_started & second=$!
+    wait "$first" && wait "$second" || exit 1
+    [ "$(grep -c PreviewPages "$home/$expected")" = 1 ] || { echo "two at once, round $round:"; cat "$home/$expected"; exit 1; }
+done
+
 # --help and --version answer without a display and write nothing.
 rm -rf "${home:?}"/.config
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" "$program" --version | grep -q '^brimlet 5\.'

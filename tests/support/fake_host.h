@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -39,6 +41,11 @@ public:
             focused.push_back(controlId);
         }
         selected = controlId;
+    }
+    // Follows the text however it changes (tests type into texts directly),
+    // so a TextLog is exchanged by what it adds, as on the command line.
+    std::uint64_t textVersion(int controlId) const override {
+        return std::hash<std::string>{}(text(controlId, std::string::npos)) | 1;
     }
     void showMessage(std::string_view text) override { messages.emplace_back(text); }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/app/typed_name.h"
 #include "core/calculators/my_calculator.h"
 #include "core/calculators/simple_calc.h"
 #include "core/converters/degrees.h"
@@ -16,6 +17,7 @@
 #include "core/converters/speed.h"
 #include "core/converters/time.h"
 #include "core/converters/weight.h"
+#include "core/figures/figure_fields.h"
 #include "core/reference/periodic.h"
 #include "core/reference/planets.h"
 #include "core/solvers/bend.h"
@@ -36,11 +38,14 @@ std::unique_ptr<Tool> make() {
 
 // In menu order within each popup; the command ids are fixed and not in that order.
 constexpr auto kCommands = std::to_array<ToolCommand>({
-    {"&Mathematics", "Line Functions", 32782, "Geo", &Geo::kTemplate, &make<Geo>},
-    {"&Mathematics", "Pythagorean Theorem", 32783, "Pythegor", &Pythegor::kTemplate, &make<Pythegor>},
-    {"&Mathematics", "Quadratic  Formula", 32784, "Quad", &Quad::kTemplate, &make<Quad>},
-    {"&Physics", "Absolute Uncertainty", 32787, "Uncert", &Uncert::kTemplate, &make<Uncert>},
-    {"&Physics", "Bend Allowance", 32788, "Bend", &Bend::kTemplate, &make<Bend>},
+    {"&Mathematics", "Line Functions", 32782, "Geo", &Geo::kTemplate, &make<Geo>, &figure::lineFigure},
+    {"&Mathematics", "Pythagorean Theorem", 32783, "Pythegor", &Pythegor::kTemplate, &make<Pythegor>,
+     &figure::triangleFigure},
+    {"&Mathematics", "Quadratic  Formula", 32784, "Quad", &Quad::kTemplate, &make<Quad>,
+     &figure::parabolaFigure},
+    {"&Physics", "Absolute Uncertainty", 32787, "Uncert", &Uncert::kTemplate, &make<Uncert>,
+     &figure::uncertaintyFigure},
+    {"&Physics", "Bend Allowance", 32788, "Bend", &Bend::kTemplate, &make<Bend>, &figure::bendFigure},
     {"&Physics", "Combinations", 32785, "TheCombination", &TheCombination::kTemplate, &make<TheCombination>},
     {"&Physics", "Permutations", 32786, "Permutation", &Permutation::kTemplate, &make<Permutation>},
     {"&Physics", "SI Prefixes", 32789, "Prefixes", &Prefixes::kTemplate, &make<Prefixes>},
@@ -75,6 +80,24 @@ const ToolCommand* findToolCommand(int commandId) {
         }
     }
     return nullptr;
+}
+
+const ToolCommand* findToolNamed(std::string_view name) {
+    const std::string wanted = typed_name::key(name);
+    for (const ToolCommand& command : kCommands) {
+        if (typed_name::key(command.item) == wanted ||
+            typed_name::lower(command.className) == typed_name::lower(name)) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<figure::Figure> ToolCommand::picture(const FieldHost& fields) const {
+    if (figure == nullptr) {
+        return std::nullopt;
+    }
+    return figure::figureOf(figure, *dialogTemplate, fields);
 }
 
 std::vector<MenuPopup> menuPopups(std::span<const ToolCommand> commands) {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
+#include "core/dialog/dialog_template.h"
 #include "core/dialog/tool.h"
-#include "core/resources/dialog_template.h"
+#include "core/figures/solver_figures.h"
 
 // One menu command that opens a tool: which class, from which template.
 struct ToolCommand {
@@ -16,12 +18,22 @@ struct ToolCommand {
     const char* className;
     const DialogTemplate* dialogTemplate;
     std::unique_ptr<Tool> (*create)();
+    // How the tool draws its answer as a picture; none for most tools.
+    figure::Maker figure = nullptr;
+
+    bool draws() const { return figure != nullptr; }
+    // The tool's picture, computed from its fields' texts as they stand;
+    // nothing for a tool that draws none.
+    std::optional<figure::Figure> picture(const FieldHost& fields) const;
 };
 
 // Every tool command, in menu order within each popup. This table is the
 // program's one list of tools: the menus and the list of templates come from it.
 std::span<const ToolCommand> toolCommands();
 const ToolCommand* findToolCommand(int commandId);
+// The tool a user means by its menu item (any case, '&' and repeated blanks
+// not counting) or its class name (any case); nullptr when none fits.
+const ToolCommand* findToolNamed(std::string_view name);
 
 // A menu popup and its commands, in table order.
 struct MenuPopup {

@@ -5,58 +5,26 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
-#include "core/app/command_table.h"
+#include "core/app/control_names.h"
+#include "core/app/headless_host.h"
 #include "core/app/tool_arguments.h"
-#include "core/dialog/field_host.h"
+
+class Tool;
+struct ToolCommand;
 
 namespace tool_runner {
 
-// The window's four platform operations, on texts alone. A message goes to
-// err as it is shown, and the run goes on as if OK had been clicked.
-class HeadlessHost : public FieldHost {
-public:
-    explicit HeadlessHost(std::ostream& err) : err_(err) {}
-
-    std::string text(int controlId, std::size_t maxChars) const override;
-    void setText(int controlId, std::string_view text) override;
-    void focusAndSelectAll(int) override {}
-    void showMessage(std::string_view text) override;
-
-    // Forgets every text and message, for a fresh tool on the given input line
-    // (0: no input line), whose number then goes with each message.
-    void clear(std::size_t line);
-
-    std::vector<std::string> messages;
-
-private:
-    // By control id; a tool has a few dozen fields at most.
-    std::vector<std::pair<int, std::string>> texts_;
-    std::ostream& err_;
-    std::size_t line_ = 0;
-};
-
-// A control as a user names it: the field's accessible name, the button's caption.
-struct NamedControl {
-    const ControlTemplate* row;
-    std::string name;
-    std::string key;  // the name without '&', extra blanks and case, as steps are matched
-};
-
 // One tool, run without a window: its fields and buttons by name, and the
 // steps acting on it as a user acts in its window.
-class HeadlessRun : public ControlNames {
+class HeadlessRun {
 public:
-    HeadlessRun(const ToolCommand& command, std::ostream& err);
+    // names: the tool's, which outlive the run.
+    HeadlessRun(const ControlNames& names, std::ostream& err);
     ~HeadlessRun();
     HeadlessRun(const HeadlessRun&) = delete;
     HeadlessRun& operator=(const HeadlessRun&) = delete;
-
-    int fieldId(std::string_view name) const override { return find(fields_, name, "field").row->id; }
-    int buttonId(std::string_view name) const override { return find(buttons_, name, "button").row->id; }
-    bool drawsPicture() const override;
 
     void set(int fieldId, std::string_view text) { host_.setText(fieldId, text); }
     void press(int buttonId);
@@ -78,8 +46,6 @@ public:
     void printHeader(std::ostream& out) const;
     void printRow(std::ostream& out, bool json, std::size_t line, bool blank) const;
 
-    // The fields and buttons: name, id and kind, as lines or one JSON object.
-    void list(std::ostream& out, bool json) const;
     // Every field in template order, as name<TAB>text lines or one JSON object.
     void print(std::ostream& out, bool json) const;
 
@@ -89,23 +55,11 @@ public:
     bool showedMessages() const { return !host_.messages.empty(); }
 
 private:
-    const NamedControl& find(const std::vector<NamedControl>& controls, std::string_view name,
-                             const char* what) const;
-    const ControlTemplate* defaultButton() const;
-
     const ToolCommand& command_;
+    const ControlNames& names_;
     HeadlessHost host_;
     std::unique_ptr<Tool> tool_;
-    std::vector<NamedControl> fields_;
-    std::vector<NamedControl> buttons_;
     std::vector<const NamedControl*> rowFields_;
 };
-
-// The tool a user means by its menu item (any case, '&' and repeated blanks
-// not counting) or its class name; throws Refused when none fits.
-const ToolCommand& findTool(std::string_view name);
-
-// Every tool: class name, menu and item, one line each.
-void listTools(std::ostream& out);
 
 }  // namespace tool_runner

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "core/resources/dialog_template.h"
+#include "core/dialog/dialog_template.h"
 
 // Every template of the resource set: the tools' templates as the command
 // table names them, the About box and one that no command opens; by id.

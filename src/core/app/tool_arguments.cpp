@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "core/app/command_table.h"
+#include "core/app/control_names.h"
+#include "core/app/typed_name.h"
 #include "core/dialog/utf8.h"
 
 namespace tool_runner {
@@ -30,6 +33,21 @@ Invocation parseInvocation(std::span<const std::string_view> args) {
 }
 
 namespace {
+
+// "A, B and C": the tools that draw, in menu order.
+std::string drawingTools() {
+    std::vector<std::string> items;
+    for (const ToolCommand& command : toolCommands()) {
+        if (command.draws()) {
+            items.push_back(typed_name::tidy(command.item));
+        }
+    }
+    std::string list;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        list += (i == 0 ? "" : i + 1 == items.size() ? " and " : ", ") + items[i];
+    }
+    return list;
+}
 
 // One word of a tool's command line: a step or a switch, and what it does to
 // the parsed steps. A new option is one more row.
@@ -79,9 +97,7 @@ constexpr Option kOptions[] = {
              throw Refused{"--svg needs a file name, or - for standard output"};
          }
          if (!names.drawsPicture()) {
-             throw Refused{
-                 "this tool draws no picture; Line Functions, Pythagorean Theorem, "
-                 "Quadratic Formula, Absolute Uncertainty and Bend Allowance do"};
+             throw Refused{"this tool draws no picture; " + drawingTools() + " do"};
          }
          parsed.svg = value;
      }},

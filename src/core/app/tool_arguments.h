@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/resources/dialog_template.h"
+#include "core/dialog/dialog_template.h"
 
 // The words of the command line's tool runner, read into what they ask for.
 // A name in a step is resolved as soon as it is read, so that the first fault
@@ -27,18 +27,8 @@ struct Invocation {
 // Throws Refused when the words ask for neither.
 Invocation parseInvocation(std::span<const std::string_view> args);
 
-// The names a step may give, resolved against the tool the command line names;
-// each throws Refused for a name that fits no control, or more than one.
-class ControlNames {
-public:
-    virtual int fieldId(std::string_view name) const = 0;
-    virtual int buttonId(std::string_view name) const = 0;
-    // Whether the tool draws its answer as a picture (--svg).
-    virtual bool drawsPicture() const = 0;
-
-protected:
-    ~ControlNames() = default;
-};
+// The names a step may give, resolved against the tool the command line names.
+class ControlNames;
 
 enum class Verb { Set, Press, Keys };
 

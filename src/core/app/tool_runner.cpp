@@ -5,41 +5,55 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 
+#include "core/app/command_table.h"
+#include "core/app/control_names.h"
 #include "core/app/headless_run.h"
 #include "core/app/tool_arguments.h"
+#include "core/app/typed_name.h"
 #include "core/dialog/utf8.h"
+#include "core/files/whole_file.h"
 
 namespace tool_runner {
 
 namespace {
 
-// Reads one line without its line break (nor a carriage return before it),
-// keeping at most maxBytes of it: however long a line, memory stays flat.
-// False at the end of the input.
-bool readLine(std::streambuf& in, std::string& line, std::size_t maxBytes, bool& tooLong) {
+enum class Read { Line, End, Failed };
+
+// Reads one line of the input without its line break (nor a carriage return
+// before it), keeping at most maxBytes of it: however long a line, memory
+// stays flat. A read that fails (standard input closed, or a directory)
+// ends the input: why says what the system answered, and the part of a line
+// read before it is dropped. The one reader of both programs' input.
+Read readLine(std::streambuf& in, std::string& line, std::size_t maxBytes, bool& tooLong, std::string& why) {
     line.clear();
     tooLong = false;
     bool any = false;
-    for (int c = in.sbumpc(); c != std::char_traits<char>::eof(); c = in.sbumpc()) {
-        any = true;
-        if (c == '\n') {
-            break;
+    try {
+        for (int c = in.sbumpc(); c != std::char_traits<char>::eof(); c = in.sbumpc()) {
+            any = true;
+            if (c == '\n') {
+                break;
+            }
+            if (line.size() < maxBytes) {
+                line += static_cast<char>(c);
+            } else {
+                tooLong = true;
+            }
         }
-        if (line.size() < maxBytes) {
-            line += static_cast<char>(c);
-        } else {
-            tooLong = true;
-        }
+    } catch (const std::ios_base::failure& failure) {
+        // The standard library's file buffers throw on a failed read, whatever
+        // the stream's exception mask, with the system's error code.
+        why = failure.code().message();
+        return Read::Failed;
     }
     if (!tooLong && line.ends_with('\r')) {
         line.pop_back();
     }
-    return any;
+    return any ? Read::Line : Read::End;
 }
 
 // Every line of the input on a fresh tool: the line set into the field, then
@@ -55,9 +69,12 @@ int runEach(HeadlessRun& run, const Steps& parsed, const Streams& streams) {
     const std::size_t maxBytes = limit * 4 + 4;
     std::streambuf& in = *streams.in.rdbuf();
     std::string line;
+    std::string why;
     bool tooLong = false;
     bool anyMessage = false;
-    for (std::size_t number = 1; streams.out && readLine(in, line, maxBytes, tooLong); ++number) {
+    Read read = Read::End;
+    for (std::size_t number = 1;
+         streams.out && (read = readLine(in, line, maxBytes, tooLong, why)) == Read::Line; ++number) {
         run.restart(number);
         const std::string entered = utf8::replaceInvalid(line);
         tooLong = tooLong || utf8::firstUnits(entered, limit).size() < entered.size();
@@ -79,16 +96,40 @@ int runEach(HeadlessRun& run, const Steps& parsed, const Streams& streams) {
             streams.out.flush();
         }
     }
+    if (read == Read::Failed) {
+        streams.err << "brimlet: the input could not be read: " << why << '\n';
+        return 1;
+    }
     return anyMessage ? 1 : 0;
 }
 
+const ToolCommand& toolNamed(std::string_view name) {
+    if (const ToolCommand* command = findToolNamed(name)) {
+        return *command;
+    }
+    std::string names;
+    for (const ToolCommand& command : toolCommands()) {
+        names += (names.empty() ? "" : ", ") + typed_name::withoutMnemonic(command.item);
+    }
+    throw Refused{"unknown tool '" + utf8::escaped(name) + "'; the tools are: " + names};
+}
+
+// Every tool: class name, menu and item, one line each.
+void listTools(std::ostream& out) {
+    for (const ToolCommand& command : toolCommands()) {
+        out << command.className << '\t' << typed_name::withoutMnemonic(command.popup) << '\t' << command.item
+            << '\n';
+    }
+}
+
 int runTool(const Invocation& invocation, const Streams& streams) {
-    HeadlessRun run(findTool(invocation.tool), streams.err);
-    const Steps parsed = parseSteps(invocation.rest, run);
+    const ControlNames names(toolNamed(invocation.tool));
+    const Steps parsed = parseSteps(invocation.rest, names);
     if (parsed.list) {
-        run.list(streams.out, parsed.json);
+        names.list(streams.out, parsed.json);
         return 0;
     }
+    HeadlessRun run(names, streams.err);
     if (parsed.each != kNoId) {
         return runEach(run, parsed, streams);
     }
@@ -99,15 +140,17 @@ int runTool(const Invocation& invocation, const Streams& streams) {
         streams.out << run.svg();
         return run.showedMessages() ? 1 : 0;
     }
+    // A picture that cannot be written is said as a message is; the fields
+    // are printed all the same.
+    std::string why;
     if (!parsed.svg.empty()) {
-        std::ofstream file{std::string(parsed.svg), std::ios::binary | std::ios::trunc};
-        file << run.svg();
-        if (!file.flush()) {
-            throw Refused{"cannot write '" + utf8::escaped(parsed.svg) + "'"};
-        }
+        why = whole_file::write(std::string(parsed.svg), run.svg());
+    }
+    if (!why.empty()) {
+        streams.err << "brimlet: cannot write '" << utf8::escaped(parsed.svg) << "': " << why << '\n';
     }
     run.print(streams.out, parsed.json);
-    return run.showedMessages() ? 1 : 0;
+    return run.showedMessages() || !why.empty() ? 1 : 0;
 }
 
 // A run whose output is lost has not done its job, whatever it computed.
@@ -124,10 +167,12 @@ int delivered(int status, std::ostream& out, std::ostream& err) {
 }
 
 // A reader that goes away (`brimlet ... | head -1`) makes the next write fail
-// with EPIPE, reported as any other lost output, instead of ending the
-// process silently by a signal.
-void writesReportBrokenPipes() {
+// with EPIPE, and a file that reaches the size limit (`ulimit -f`) with
+// EFBIG, reported as any other failed write, instead of ending the process
+// silently by a signal.
+void writesFailInsteadOfSignals() {
     std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 }  // namespace
@@ -166,7 +211,7 @@ int run(std::span<const std::string_view> args, std::ostream& out, std::ostream&
 }
 
 int runProcess(std::span<const std::string_view> args) {
-    writesReportBrokenPipes();
+    writesFailInsteadOfSignals();
     // The streams buffer on their own rather than through stdio's: a line
     // read is then a scan of a buffer, not a call per character.
     std::ios::sync_with_stdio(false);
@@ -174,7 +219,7 @@ int runProcess(std::span<const std::string_view> args) {
 }
 
 int print(std::string_view text) {
-    writesReportBrokenPipes();
+    writesFailInsteadOfSignals();
     std::cout << text;
     return delivered(0, std::cout, std::cerr);
 }

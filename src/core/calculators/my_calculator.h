@@ -114,7 +114,7 @@ private:
     std::string m_memory1;
     std::string m_memory2;
     std::string m_memory3;
-    std::string m_history;
+    TextLog m_history;
     std::string m_operand;
     int m_pendingOp = NoOperation;
 };

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "core/resources/dialog_template.h"
+#include "core/dialog/dialog_template.h"
 
 namespace {
 

@@ -34,11 +34,15 @@ bool readOne(FieldHost& host, const Binding& binding) {
             return false;
         }
         **value = *read;
+    } else if (TextLog* const* log = std::get_if<TextLog*>(&binding.value)) {
+        (*log)->read(host, binding.controlId);
     } else {
         *std::get<std::string*>(binding.value) = host.text(binding.controlId, std::string::npos);
     }
     return true;
 }
+
+}  // namespace
 
 std::string textOf(const Binding& binding) {
     if (double* const* value = std::get_if<double*>(&binding.value)) {
@@ -47,10 +51,11 @@ std::string textOf(const Binding& binding) {
     if (int* const* value = std::get_if<int*>(&binding.value)) {
         return numtext::formatInt(**value);
     }
+    if (TextLog* const* log = std::get_if<TextLog*>(&binding.value)) {
+        return (*log)->str();
+    }
     return *std::get<std::string*>(binding.value);
 }
-
-}  // namespace
 
 bool readAll(FieldHost& host, std::span<const Binding> bindings, int* refusedId) {
     // Nothing may escape into a tool handler: a failure inside the exchange is
@@ -76,6 +81,10 @@ bool readAll(FieldHost& host, std::span<const Binding> bindings, int* refusedId)
 
 void writeAll(FieldHost& host, std::span<const Binding> bindings) {
     for (const Binding& binding : bindings) {
+        if (TextLog* const* log = std::get_if<TextLog*>(&binding.value)) {
+            (*log)->write(host, binding.controlId);
+            continue;
+        }
         std::string text = textOf(binding);
         // Only a changed text is set, so unchanged fields do not flicker.
         if (host.text(binding.controlId, text.size() + 1) != text) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <variant>
 
+#include "core/dialog/text_log.h"
+
 class FieldHost;
 
 enum class FieldKind { Double, Integer, Text };
@@ -11,9 +13,12 @@ enum class FieldKind { Double, Integer, Text };
 // One bound edit control: its id and the value of the tool that it shows.
 struct Binding {
     int controlId;
-    std::variant<double*, int*, std::string*> value;
+    std::variant<double*, int*, std::string*, TextLog*> value;
 
-    FieldKind kind() const { return static_cast<FieldKind>(value.index()); }
+    FieldKind kind() const {
+        return std::holds_alternative<TextLog*>(value) ? FieldKind::Text
+                                                       : static_cast<FieldKind>(value.index());
+    }
 };
 
 namespace exchange {
@@ -46,5 +51,8 @@ bool readAll(FieldHost& host, std::span<const Binding> bindings, int* refusedId 
 
 // Writes every binding in order, setting a text only when it differs.
 void writeAll(FieldHost& host, std::span<const Binding> bindings);
+
+// The text a binding's value is written as.
+std::string textOf(const Binding& binding);
 
 }  // namespace exchange

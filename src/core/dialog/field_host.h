@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,4 +19,13 @@ public:
     virtual void focusAndSelectAll(int controlId) = 0;
     // A modal message box: caption "Brimlet 5", exclamation icon, one OK.
     virtual void showMessage(std::string_view text) = 0;
+
+    // A number that changes whenever the control's text changes, by any
+    // means; 0 where the window keeps none. With it, a long text that only
+    // grows is exchanged by what it added (TextLog).
+    virtual std::uint64_t textVersion(int /*controlId*/) const { return 0; }
+    // Adds text at the end of the control's text.
+    virtual void appendText(int controlId, std::string_view more) {
+        setText(controlId, text(controlId, std::string::npos) + std::string(more));
+    }
 };

@@ -272,6 +272,20 @@ std::optional<double> scanDouble(std::string_view text) {
     return toDouble(*span);
 }
 
+std::optional<double> scanShown(std::string_view text) {
+    // A sign and a one before the mark: '1.#INF', '-1.#IND', '1.#QNAN'.
+    const std::size_t mark = text.find(".#");
+    if (mark != std::string_view::npos && mark <= 2 &&
+        text.substr(0, mark).find_first_not_of("+-1") == std::string_view::npos) {
+        if (text.compare(mark + 2, 3, "INF") == 0) {
+            return text.front() == '-' ? -std::numeric_limits<double>::infinity()
+                                       : std::numeric_limits<double>::infinity();
+        }
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return scanDouble(text);
+}
+
 std::optional<int> scanInt(std::string_view text) {
     return scanInteger(text);
 }

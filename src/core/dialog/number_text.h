@@ -31,6 +31,12 @@ std::optional<double> scanDouble(std::string_view text);
 // no digit was taken. Values beyond 32 bits saturate.
 std::optional<int> scanInt(std::string_view text);
 
+// A number as this program shows it: the "%lf" scan, except that the texts
+// formatDouble writes for values that are no finite number are read as what
+// they mean ('1.#INF' and '-1.#INF' as infinities, '-1.#IND' and '1.#QNAN' as
+// not a number) rather than as the 1 that "%lf" takes from them.
+std::optional<double> scanShown(std::string_view text);
+
 // atof restricted to decimal notation, with 'd'/'D' also taken as exponent
 // letters ('2d3' is 2000). Text without a number reads as 0.
 double readNumber(std::string_view text);

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/dialog/dialog_template.h"
 #include "core/dialog/field_exchange.h"
-#include "core/resources/dialog_template.h"
 
 class FieldHost;
 
@@ -61,6 +61,7 @@ protected:
     void bind(int controlId, double& value) { bindings_.push_back({controlId, &value}); }
     void bind(int controlId, int& value) { bindings_.push_back({controlId, &value}); }
     void bind(int controlId, std::string& value) { bindings_.push_back({controlId, &value}); }
+    void bind(int controlId, TextLog& value) { bindings_.push_back({controlId, &value}); }
 
     // Sets every bound value to 0, a text to empty, and writes all fields:
     // what a Clear button does once it has read the fields (or chosen not to).

@@ -26,6 +26,20 @@ inline void dropLast(std::string& text) {
     text.erase(start);
 }
 
+// Where to cut a text to at most maxBytes without splitting a character:
+// maxBytes, or back at the start of the character that straddles it (0 when
+// only continuation bytes come before it).
+inline std::size_t wholeCut(std::string_view text, std::size_t maxBytes) {
+    if (maxBytes >= text.size()) {
+        return text.size();
+    }
+    std::size_t cut = maxBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return cut;
+}
+
 // Texts as an edit field holds them: bytes that are no UTF-8 become U+FFFD,
 // as they do when the desktop hands such text to a field.
 std::string replaceInvalid(std::string_view text);

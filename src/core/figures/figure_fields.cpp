@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
+#include "core/dialog/dialog_template.h"
 #include "core/dialog/field_host.h"
 #include "core/dialog/number_text.h"
-#include "core/resources/dialog_template.h"
+#include "core/dialog/utf8.h"
 
 namespace figure {
 
@@ -30,11 +30,7 @@ std::string shortened(std::string text) {
     if (text.size() <= kLongest) {
         return text;
     }
-    std::size_t cut = kLongest;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-        --cut;
-    }
-    return text.substr(0, cut) + "\u2026";
+    return text.substr(0, utf8::wholeCut(text, kLongest)) + "\u2026";
 }
 
 }  // namespace
@@ -76,22 +72,7 @@ FieldNumber Fields::number(int controlId) const {
     }
     const std::string whole = trimmed(host_.text(controlId, std::string::npos));
     field.text = shortened(whole);
-    // '1.#INF', '-1.#INF', '-1.#IND', '1.#QNAN': the program's own texts for
-    // values that are no finite number.
-    const std::size_t mark = whole.find(".#");
-    if (mark != std::string::npos && mark <= 2 &&
-        whole.substr(0, mark).find_first_not_of("+-1") == std::string::npos) {
-        field.number = true;
-        const bool negative = whole.front() == '-';
-        if (whole.compare(mark + 2, 3, "INF") == 0) {
-            field.value =
-                negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
-        } else {
-            field.value = std::numeric_limits<double>::quiet_NaN();
-        }
-        return field;
-    }
-    const std::optional<double> value = numtext::scanDouble(whole);
+    const std::optional<double> value = numtext::scanShown(whole);
     field.number = value.has_value();
     field.value = value.value_or(0);
     return field;

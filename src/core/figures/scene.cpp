@@ -5,6 +5,8 @@
 #include <numbers>
 #include <string_view>
 
+#include "core/dialog/utf8.h"
+
 namespace figure {
 
 namespace {
@@ -25,11 +27,7 @@ std::vector<std::string> wrapped(std::string_view text, std::size_t maxChars) {
     while (text.size() > maxChars) {
         std::size_t cut = text.rfind(' ', maxChars);
         if (cut == std::string_view::npos || cut == 0) {
-            cut = maxChars;
-            // Never half a UTF-8 character.
-            while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-                --cut;
-            }
+            cut = utf8::wholeCut(text, maxChars);
             if (cut == 0) {
                 cut = maxChars;  // no character starts here at all: cut the bytes anyway
             }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <optional>
-
 #include "core/figures/figure.h"
 
 class FieldHost;
@@ -9,12 +7,14 @@ struct DialogTemplate;
 
 namespace figure {
 
-// True for the tools that draw their answer: the line, triangle, quadratic,
-// uncertainty and bend solvers.
-bool hasFigure(const DialogTemplate& dialogTemplate);
+class Fields;
 
-// The picture of the tool built from dialogTemplate, computed from its
-// fields' texts as they stand; nothing for a tool without a picture.
-std::optional<Figure> figureOf(const DialogTemplate& dialogTemplate, const FieldHost& fields);
+// How a solver draws its answer, from its fields. A tool's row of the
+// command table names its maker, or none.
+using Maker = Figure (*)(const Fields&);
+
+// The picture that make draws of the tool built from dialogTemplate,
+// computed from its fields' texts as they stand.
+Figure figureOf(Maker make, const DialogTemplate& dialogTemplate, const FieldHost& fields);
 
 }  // namespace figure

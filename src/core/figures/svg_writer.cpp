@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "core/dialog/utf8.h"
 #include "core/figures/scene.h"
 
 namespace figure {
@@ -12,10 +13,20 @@ namespace {
 
 constexpr double kFontSize = 13;
 
-// Text as XML character data or an attribute value. Control characters have
-// no place in XML 1.0 and are left out.
+// Text as XML character data or an attribute value. What XML 1.0 has no
+// place for is left out: control characters but tab and line feed, and the
+// noncharacters U+FFFE and U+FFFF; bytes that are no UTF-8 become U+FFFD.
+// (Surrogates and code points beyond U+10FFFF are no UTF-8 either.)
 void appendEscaped(std::string& out, std::string_view text) {
-    for (const char c : text) {
+    const std::string whole = utf8::replaceInvalid(text);
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        const char c = whole[i];
+        // U+FFFE and U+FFFF are EF BF BE and EF BF BF.
+        if (c == '\xEF' && whole.compare(i + 1, 1, "\xBF") == 0 && i + 2 < whole.size() &&
+            (whole[i + 2] == '\xBE' || whole[i + 2] == '\xBF')) {
+            i += 2;
+            continue;
+        }
         switch (c) {
             case '&':
                 out += "&amp;";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/resources/dialog_template.h"
+#include "core/dialog/dialog_template.h"
 
 // The two templates that belong to no tool; every tool declares its own.
 extern const DialogTemplate kTemplate100;  // About box

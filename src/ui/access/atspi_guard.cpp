@@ -12,7 +12,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "ui/modality/modal_loop.h"
+#include "ui/modality/window_blocking.h"
 
 namespace {
 

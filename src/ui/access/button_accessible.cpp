@@ -4,7 +4,7 @@
 #include <QTimer>
 
 #include "ui/access/accessible_adoption.h"
-#include "ui/modality/modal_loop.h"
+#include "ui/modality/window_blocking.h"
 #include "ui/widgets/flat_button.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "ui/access/accessible_adoption.h"
-#include "ui/modality/modal_loop.h"
+#include "ui/modality/window_blocking.h"
 
 namespace {
 

@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <cerrno>
@@ -17,7 +15,11 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <string>
 
+#include "core/files/settings_text.h"
+#include "core/files/whole_file.h"
 #include "core/resources/version.h"
 #include "ui/access/atspi_guard.h"
 #include "ui/access/text_accessible.h"
@@ -108,12 +110,22 @@ QString heldByOther(const QString& lockName) {
     return quoted(lockName) + QStringLiteral(" is held by process %1, which is not this program").arg(pid);
 }
 
-// Adds "PreviewPages=0" to the [Settings] section, every other byte of the
-// file as it was (comments, order, spacing): after the first "[Settings]"
-// line, or as a new section at the end. QSettings would rewrite the whole
-// file in its own form, dropping comments.
+QByteArray settingsText(const QString& fileName) {
+    QFile in(fileName);
+    return in.open(QIODevice::ReadOnly) ? in.read(kMaxSettingsBytes) : QByteArray();
+}
+
+// The settings with "PreviewPages=0" added to the [Settings] section, every
+// other byte as it was; nothing when the key is there.
+std::optional<std::string> withPreviewPages(const QByteArray& text) {
+    return settings_text::withKey(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                                  "Settings", "PreviewPages", "0");
+}
+
+// Adds the key, looked for again under the lock: another instance that
+// started at the same moment may have added it.
 //
-// QSettings would also wait for the lock for ever, and remove lock files it
+// QSettings would wait for the lock for ever, and remove lock files it
 // takes for stale. The lock is taken here, briefly; a lock file is removed
 // only when it names an ended process of this machine, and one that names
 // a running process which is not this program is never removed.
@@ -133,42 +145,16 @@ QString addPreviewPages(const QString& fileName) {
         return quoted(fileName) +
                QStringLiteral(" cannot be locked (%1 is held or damaged)").arg(quoted(lockName));
     }
-    QByteArray text;
     QFile in(fileName);
-    if (in.exists()) {
-        if (!in.open(QIODevice::ReadOnly)) {
-            return quoted(fileName) + QStringLiteral(" cannot be read (%1)").arg(in.errorString());
-        }
-        text = in.read(kMaxSettingsBytes);
-        in.close();
+    if (in.exists() && !in.open(QIODevice::ReadOnly)) {
+        return quoted(fileName) + QStringLiteral(" cannot be read (%1)").arg(in.errorString());
     }
-    const QByteArray end = text.contains("\r\n") ? QByteArray("\r\n") : QByteArray("\n");
-    const QByteArray key = "PreviewPages=0" + end;
-    qsizetype line = 0;
-    qsizetype after = -1;
-    while (line < text.size() && after < 0) {
-        qsizetype next = text.indexOf('\n', line);
-        next = next < 0 ? text.size() : next + 1;
-        if (text.mid(line, next - line).trimmed() == "[Settings]") {
-            after = next;
-        }
-        line = next;
-    }
-    if (after >= 0) {
-        if (after == text.size() && !text.endsWith('\n')) {
-            text += end;
-            after = text.size();
-        }
-        text.insert(after, key);
-    } else {
-        if (!text.isEmpty()) {
-            text += text.endsWith('\n') ? end : end + end;
-        }
-        text += "[Settings]" + end + key;
-    }
-    QSaveFile out(fileName);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size() || !out.commit()) {
-        return quoted(fileName) + QStringLiteral(" cannot be written (%1)").arg(out.errorString());
+    const std::optional<std::string> text = withPreviewPages(in.read(kMaxSettingsBytes));
+    const std::string failed =
+        text ? whole_file::write(QFile::encodeName(fileName).toStdString(), *text) : "";
+    if (!failed.empty()) {
+        return quoted(fileName) +
+               QStringLiteral(" cannot be written (%1)").arg(QString::fromStdString(failed));
     }
     return {};
 }
@@ -180,6 +166,9 @@ CBrimletApp::CBrimletApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationDisplayName(QString());
     setDesktopFileName(QStringLiteral("io.github.brimlet.Brimlet"));
     setWindowIcon(appIcon());
+    // A file that reaches the size limit (`ulimit -f`) fails to be written
+    // and is reported as any failed write, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Before any window: the file dialogs' fields answer as the tools' do.
     TextAccessible::install();
     atspi_guard::install();
@@ -193,11 +182,8 @@ QString CBrimletApp::loadProfileSettings() {
     if (!why.isEmpty()) {
         return why;
     }
-    // The file alone, without the organisation-wide and system-wide files
-    // that QSettings(organization, application) also reads.
-    QSettings settings(fileName, QSettings::IniFormat);
-    const QString key = QStringLiteral("Settings/PreviewPages");
-    if (!settings.contains(key)) {
+    // A file that has the key needs no lock.
+    if (withPreviewPages(settingsText(fileName))) {
         return addPreviewPages(fileName);
     }
     return {};

@@ -23,8 +23,10 @@
 #include "ui/app/about_dlg.h"
 #include "ui/app/brimlet_view.h"
 #include "ui/app/lock_keys.h"
+#include "ui/app/menu_bar_key.h"
 #include "ui/modality/message_box.h"
-#include "ui/modality/modal_loop.h"
+#include "ui/modality/window_blocking.h"
+#include "ui/picture/picture_window.h"
 #include "ui/widgets/app_icon.h"
 #include "ui/window/tool_window.h"
 
@@ -137,28 +139,7 @@ void CMainFrame::buildMenus() {
     connect(about, &QAction::triggered, this, &CMainFrame::showAbout);
     help->addAction(about);
 
-    // F10 opens the menu bar at its first menu, as every desktop does.
-    auto* menuKey = new QAction(this);
-    menuKey->setObjectName(QStringLiteral("menuBarKey"));
-    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
-    menuKey->setShortcutContext(Qt::WindowShortcut);
-    connect(menuKey, &QAction::triggered, this, [this, bar] {
-        // As Alt pressed and released alone: the bar takes the keyboard (Alt
-        // again would give it back), so Left and Right go from menu to menu,
-        // each opening on its first item.
-        if (!bar->hasFocus()) {
-            for (const QEvent::Type type : {QEvent::ShortcutOverride, QEvent::KeyPress, QEvent::KeyRelease}) {
-                QKeyEvent alt(type, Qt::Key_Alt,
-                              type == QEvent::KeyRelease ? Qt::NoModifier : Qt::AltModifier);
-                QCoreApplication::sendEvent(this, &alt);
-            }
-        }
-        // Then as a menu's mnemonic: the first menu opens on its first item.
-        QMenu* first = bar->actions().value(0)->menu();
-        bar->setActiveAction(first->menuAction());
-        first->setActiveAction(first->actions().value(0));
-    });
-    addAction(menuKey);
+    addMenuBarKey(this);
 
     for (QMenu* menu : bar->findChildren<QMenu*>()) {
         menu->setObjectName(menu->title());
@@ -325,6 +306,7 @@ ToolWindow* CMainFrame::launchTool(int commandId) {
         return nullptr;
     }
     auto* window = new ToolWindow(*command->dialogTemplate, command->create(), this);
+    PictureWindow::offerFor(window, *command);
     placeClearOfCopies(*window, *this);
     window->show();
     return window;

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 
 #include "core/resources/version.h"
-#include "ui/modality/modal_loop.h"
+#include "ui/modality/window_blocking.h"
 
 namespace message_box {
 

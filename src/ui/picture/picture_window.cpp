@@ -2,6 +2,7 @@
 #include "ui/modality/message_box.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFile>
@@ -12,9 +13,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/figures/solver_figures.h"
+#include "core/app/command_table.h"
+#include "core/dialog/dialog_template.h"
 #include "core/figures/svg_writer.h"
-#include "core/resources/dialog_template.h"
+#include "core/files/whole_file.h"
 #include "ui/picture/figure_view.h"
 #include "ui/window/tool_window.h"
 
@@ -25,24 +27,25 @@ constexpr const char* kPngFilter = "PNG image (*.png)";
 
 }  // namespace
 
-QAction* PictureWindow::offerFor(ToolWindow* toolWindow) {
-    if (!figure::hasFigure(toolWindow->dialogTemplate())) {
+QAction* PictureWindow::offerFor(ToolWindow* toolWindow, const ToolCommand& command) {
+    if (!command.draws()) {
         return nullptr;
     }
     auto* action = new QAction(QStringLiteral("Show Picture"), toolWindow);
     action->setObjectName(QStringLiteral("showPicture"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     action->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(action, &QAction::triggered, toolWindow, [toolWindow] { showFor(toolWindow); });
+    QObject::connect(action, &QAction::triggered, toolWindow,
+                     [toolWindow, &command] { showFor(toolWindow, command); });
     toolWindow->addAction(action);
     return action;
 }
 
-void PictureWindow::showFor(ToolWindow* toolWindow) {
+void PictureWindow::showFor(ToolWindow* toolWindow, const ToolCommand& command) {
     // One picture per tool window: asked again, it comes to the front.
     auto* window = toolWindow->findChild<PictureWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (window == nullptr) {
-        window = new PictureWindow(toolWindow);
+        window = new PictureWindow(toolWindow, command);
         // Beside the tool window, where it does not hide the fields it is
         // drawn from: to its right, else to its left, else below it.
         const QRect tool = toolWindow->frameGeometry();
@@ -66,9 +69,9 @@ void PictureWindow::showFor(ToolWindow* toolWindow) {
     window->activateWindow();
 }
 
-PictureWindow::PictureWindow(ToolWindow* toolWindow)
+PictureWindow::PictureWindow(ToolWindow* toolWindow, const ToolCommand& command)
     // A child of the tool window, so it goes when the tool window goes.
-    : QWidget(toolWindow, Qt::Window), tool_(toolWindow), view_(new FigureView(this)) {
+    : QWidget(toolWindow, Qt::Window), tool_(toolWindow), command_(command), view_(new FigureView(this)) {
     setObjectName(QStringLiteral("pictureWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8(toolWindow->dialogTemplate().caption) + QStringLiteral(" - Picture"));
@@ -120,7 +123,7 @@ void PictureWindow::scheduleRefresh() {
 }
 
 void PictureWindow::refresh() {
-    std::optional<figure::Figure> made = figure::figureOf(tool_->dialogTemplate(), *tool_);
+    std::optional<figure::Figure> made = command_.picture(*tool_);
     if (made.has_value()) {
         view_->setFigure(std::move(*made));
     }
@@ -159,21 +162,25 @@ void PictureWindow::askFileName() {
                                                                      : QStringLiteral("svg"));
     });
     connect(saving_, &QFileDialog::fileSelected, this, [this](const QString& fileName) {
-        if (saveTo(fileName)) {
-            return;
+        const QString why = saveTo(fileName);
+        if (!why.isEmpty()) {
+            message_box::warn(this, QStringLiteral("Cannot write %1 (%2).").arg(fileName, why));
         }
-        message_box::warn(this, QStringLiteral("Cannot write %1.").arg(fileName));
     });
     saving_->setWindowModality(Qt::NonModal);
     saving_->show();
 }
 
-bool PictureWindow::saveTo(const QString& fileName) const {
+QString PictureWindow::saveTo(const QString& fileName) const {
+    std::string bytes;
     if (fileName.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
-        return view_->image(std::max<qreal>(devicePixelRatioF(), 2)).save(fileName, "PNG");
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        view_->image(std::max<qreal>(devicePixelRatioF(), 2)).save(&buffer, "PNG");
+        bytes = png.toStdString();
+    } else {
+        bytes = figure::toSvg(view_->figure(), view_->width(), view_->height());
     }
-    const std::string svg = figure::toSvg(view_->figure(), view_->width(), view_->height());
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
+    return QString::fromStdString(whole_file::write(QFile::encodeName(fileName).toStdString(), bytes));
 }

@@ -7,6 +7,7 @@ class FigureView;
 class QAction;
 class QFileDialog;
 class ToolWindow;
+struct ToolCommand;
 
 // A solver's answer as a picture, in a window of its own beside the tool
 // window: modeless and resizable, redrawn whenever the tool writes its
@@ -17,31 +18,33 @@ class PictureWindow : public QWidget {
 
 public:
     // The "Show Picture" action of a tool window whose tool draws, added to
-    // the window (its key works there); nullptr for every other tool.
-    static QAction* offerFor(ToolWindow* toolWindow);
+    // the window (its key works there, and its context menu shows it);
+    // nullptr for every other tool.
+    static QAction* offerFor(ToolWindow* toolWindow, const ToolCommand& command);
 
     // Redraws from the tool's fields as they stand.
     void refresh();
 
     FigureView* view() const { return view_; }
     QAction* copyAction() const { return copy_; }
-    QAction* saveAction() const { return save_; }
 
-    // Writes the picture to a file: SVG unless the name ends in ".png".
-    bool saveTo(const QString& fileName) const;
+    // Writes the picture to a file, whole or not at all: SVG unless the name
+    // ends in ".png". Empty when written, otherwise the system's reason.
+    QString saveTo(const QString& fileName) const;
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit PictureWindow(ToolWindow* toolWindow);
-    static void showFor(ToolWindow* toolWindow);
+    PictureWindow(ToolWindow* toolWindow, const ToolCommand& command);
+    static void showFor(ToolWindow* toolWindow, const ToolCommand& command);
     void copyPicture() const;
     void askFileName();
     void scheduleRefresh();
 
     ToolWindow* tool_;
+    const ToolCommand& command_;
     FigureView* view_;
     QAction* copy_;
     QAction* save_;

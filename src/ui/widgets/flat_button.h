@@ -12,7 +12,6 @@ public:
     explicit FlatButton(const QString& caption, QWidget* parent);
 
     void setTemplateDefault(bool isDefault);
-    bool isTemplateDefault() const { return templateDefault_; }
 
     // A button without caption or work (the advanced calculator's blank
     // keys): drawn as the others, but no control to the keyboard or to

@@ -3,7 +3,7 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 
-#include "core/resources/dialog_template.h"
+#include "core/dialog/dialog_template.h"
 
 namespace {
 

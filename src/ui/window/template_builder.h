@@ -3,8 +3,8 @@
 #include <QList>
 #include <QSize>
 
+#include "core/dialog/dialog_template.h"
 #include "core/dialog/field_exchange.h"
-#include "core/resources/dialog_template.h"
 
 class QAbstractButton;
 class QWidget;

@@ -1,5 +1,10 @@
 #include "core/app/tool_runner.h"
 
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -159,6 +164,12 @@ const CommandLine kCommandLines[] = {
      "Meters\tInput\n0.609756097560976\t2\n1.06707317073171\t3.5\n0\t0\n",
      "",
      "2\n3.5\r\n0"},
+    {"EachEmptyLineOneEmptyCell",
+     {"--tool", "Length", "--each", "Input", "--fields", "Input"},
+     0,
+     "\"\"\n1\n",
+     "",
+     "\n1\n"},
     {"EachBadLineGoesOn",
      {"--tool", "Length", "--each", "Input", "--press", "ft", "--fields", "Meters"},
      1,
@@ -204,7 +215,11 @@ const CommandLine kCommandLines[] = {
      ""},
     {"SvgOnlyFromSolversThatDraw", {"--tool", "Length", "--svg", "-"}, 2, "", "this tool draws no picture"},
     {"SvgWithoutFile", {"--tool", "Quad", "--svg"}, 2, "", "--svg needs a value"},
-    {"SvgUnwritable", {"--tool", "Geo", "--svg", "/nonexistent/line.svg"}, 2, "", "cannot write"},
+    {"SvgUnwritable",
+     {"--tool", "Geo", "--svg", "/nonexistent/line.svg"},
+     1,
+     "Point 1 X\t0\n",
+     "brimlet: cannot write '/nonexistent/line.svg': No such file or directory\n"},
 };
 INSTANTIATE_TEST_SUITE_P(CommandLines, ToolRunner, testing::ValuesIn(kCommandLines),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -214,6 +229,29 @@ TEST(ToolRunnerTexts, LongAndStrangeTextsArriveWhole) {
     const Outcome outcome = run({"--tool", "MyCalculator", "--set", "Memory 2=" + longText + "\xff"});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_NE(outcome.out.find("Memory 2\t" + longText + "\xEF\xBF\xBD\n"), std::string::npos);
+}
+
+// A picture that cannot be written whole (here the file-size limit of
+// `ulimit -f` stops it) leaves the old file as it was and nothing beside it.
+TEST(ToolRunnerSvg, AFailedWriteKeepsTheOldPicture) {
+    const std::filesystem::path folder = testing::TempDir() + "/svg-kept";
+    std::filesystem::create_directories(folder);
+    const std::string file = folder / "roots.svg";
+    std::ofstream(file) << "old";
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const Outcome outcome = run({"--tool", "Quad", "--svg", file});
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, signal);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_TRUE(outcome.err.ends_with("roots.svg': File too large\n")) << outcome.err;
+    std::ifstream kept(file);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
 // A stream whose every write fails, as standard output does on a full disk,

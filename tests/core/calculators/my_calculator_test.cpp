@@ -54,6 +54,7 @@ const Sequence kEntry[] = {
     {"RecallAppendsText", "4 2 sto1 clear rec1 rec1", "42", "42[sto1][clr]4242"},
     {"DigitAfterResultExtends", "5 + 0 = 7", "57", "5 + 0 = 5;  7"},
     {"HelpWritesNothing", "5 help", "5", "5"},
+    {"TypedHistoryIsReadBack", "1 @history=ab 2", "12", "ab2"},
 };
 INSTANTIATE_TEST_SUITE_P(Entry, MyCalculatorSequence, testing::ValuesIn(kEntry),
                          [](const auto& info) { return std::string(info.param.name); });

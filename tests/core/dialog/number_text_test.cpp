@@ -170,8 +170,16 @@ TEST(FormatNonFinite, NamesEachKindOfNaNAndInfinity) {
         SCOPED_TRACE(describe(value));
         EXPECT_EQ(numtext::formatDouble(value), c.text);
         EXPECT_EQ(numtext::formatResult(value), c.text);
+        // Read back as what they mean, where "%lf" takes the 1 or -1 in front.
+        const std::optional<double> shown = numtext::scanShown(c.text);
+        ASSERT_TRUE(shown.has_value());
+        EXPECT_EQ(std::isnan(*shown), std::isnan(value));
+        EXPECT_TRUE(std::isnan(value) || *shown == value);
+        EXPECT_EQ(std::fabs(numtext::scanDouble(c.text).value_or(0)), 1.0);
     }
     EXPECT_EQ(numtext::formatDouble(std::numeric_limits<double>::quiet_NaN()), "1.#QNAN");
+    EXPECT_EQ(numtext::scanShown(" 12.5abc"), 12.5);
+    EXPECT_EQ(numtext::scanShown("#INF"), std::nullopt);
 }
 
 TEST(FormatNonFinite, InvalidOperationsAtRunTimeGiveTheIndefiniteText) {

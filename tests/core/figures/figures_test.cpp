@@ -2,13 +2,13 @@
 
 #include <cmath>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/app/command_table.h"
 #include "core/figures/scene.h"
-#include "core/figures/solver_figures.h"
 #include "core/figures/svg_writer.h"
 #include "core/solvers/bend.h"
 #include "core/solvers/geo.h"
@@ -36,12 +36,22 @@ struct PictureCase {
     bool drawable;
 };
 
+// The row of the tool built from the template.
+const ToolCommand& commandOf(const DialogTemplate& dialogTemplate) {
+    for (const ToolCommand& command : toolCommands()) {
+        if (command.dialogTemplate == &dialogTemplate) {
+            return command;
+        }
+    }
+    throw std::logic_error("no tool has this template");
+}
+
 figure::Figure pictureOf(const PictureCase& c, ToolSession& session) {
     for (const Typed& typed : c.typed) {
         session.type(typed.id, typed.text);
     }
     session.click(c.press);
-    std::optional<figure::Figure> made = figure::figureOf(*c.dialogTemplate, session.host);
+    std::optional<figure::Figure> made = commandOf(*c.dialogTemplate).picture(session.host);
     EXPECT_TRUE(made.has_value());
     return made.value_or(figure::Figure{});
 }
@@ -303,7 +313,7 @@ TEST(Pictures, OddNumbersStayOnThePage) {
                                 "1.#QNAN", "abc",   "",       "4.9e-324", "1e15"};
     int pictures = 0;
     for (const ToolCommand& command : toolCommands()) {
-        if (!figure::hasFigure(*command.dialogTemplate)) {
+        if (!command.draws()) {
             continue;
         }
         ++pictures;
@@ -326,8 +336,7 @@ TEST(Pictures, OddNumbersStayOnThePage) {
                     }
                     session.type(field.id, odd);
                     session.click(button.id);
-                    const std::optional<figure::Figure> picture =
-                        figure::figureOf(*command.dialogTemplate, session.host);
+                    const std::optional<figure::Figure> picture = command.picture(session.host);
                     ASSERT_TRUE(picture.has_value());
                     EXPECT_FALSE(picture->description.empty());
                     const figure::Scene scene = figure::layOut(*picture, 400, 300, 13);
@@ -368,7 +377,7 @@ TEST(PictureSvg, ParabolaPointsLieOnTheCurveAndLabelsNameTheFields) {
     quad.type(kB, "-3");
     quad.type(kC, "2");
     quad.click(kFindRoots);
-    const figure::Figure picture = *figure::figureOf(Quad::kTemplate, quad.host);
+    const figure::Figure picture = *commandOf(Quad::kTemplate).picture(quad.host);
     const auto root = parsedSvg(picture);
     ASSERT_NE(nullptr, root);
     EXPECT_EQ("svg", root->name);
@@ -444,8 +453,9 @@ TEST(PictureSvg, EscapesWhatTheUserTyped) {
     pythegor.type(Pythegor::kSide1, "3");
     pythegor.type(Pythegor::kSide2, "4");
     pythegor.click(Pythegor::kFindHypotenuse);
-    pythegor.type(Pythegor::kMessage, "a<b & \"c\" 'd'\x01>");
-    const figure::Figure picture = *figure::figureOf(Pythegor::kTemplate, pythegor.host);
+    // Controls and the noncharacters U+FFFE and U+FFFF have no place in XML.
+    pythegor.type(Pythegor::kMessage, "a<b & \"c\" 'd'\x01\uFFFE\uFFFF>");
+    const figure::Figure picture = *commandOf(Pythegor::kTemplate).picture(pythegor.host);
     const auto root = parsedSvg(picture);
     ASSERT_NE(nullptr, root);
     const std::vector<std::string> texts = textsOf(*root);
@@ -456,7 +466,7 @@ TEST(PictureSvg, EscapesWhatTheUserTyped) {
 
 TEST(PictureSvg, RefusalIsTheOnlyText) {
     ToolSession bend(makeTool<Bend>);
-    const figure::Figure picture = *figure::figureOf(Bend::kTemplate, bend.host);
+    const figure::Figure picture = *commandOf(Bend::kTemplate).picture(bend.host);
     const auto root = parsedSvg(picture);
     ASSERT_NE(nullptr, root);
     EXPECT_EQ(std::vector<std::string>{picture.refusal}, textsOf(*root));
@@ -466,7 +476,7 @@ TEST(Pictures, OnlyTheFiveSolversDraw) {
     std::vector<std::string> drawing;
     for (const ToolCommand& command : toolCommands()) {
         FakeHost host;
-        if (figure::figureOf(*command.dialogTemplate, host).has_value()) {
+        if (command.picture(host).has_value()) {
             drawing.emplace_back(command.className);
         }
     }

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "core/app/command_table.h"
-#include "core/app/field_table.h"
 #include "core/app/tool_runner.h"
+#include "core/dialog/field_table.h"
 #include "support/tools.h"
 #include "support/window_harness.h"
 

@@ -12,7 +12,7 @@
 #include <cstring>
 
 #include "support/window_harness.h"
-#include "ui/modality/modal_loop.h"
+#include "ui/modality/window_blocking.h"
 
 using harness::mainFrame;
 

@@ -12,7 +12,7 @@
 #include "support/tools.h"
 #include "support/window_harness.h"
 #include "ui/access/atspi_guard.h"
-#include "ui/modality/modal_loop.h"
+#include "ui/modality/window_blocking.h"
 
 using harness::mainFrame;
 

@@ -17,8 +17,8 @@
 #include "core/app/command_table.h"
 #include "core/converters/degrees_radians.h"
 #include "core/converters/length.h"
+#include "core/dialog/dialog_template.h"
 #include "core/dialog/tool.h"
-#include "core/resources/dialog_template.h"
 #include "support/window_harness.h"
 #include "ui/modality/message_box.h"
 

@@ -28,7 +28,7 @@
 
 #include "core/app/command_table.h"
 #include "core/calculators/simple_calc.h"
-#include "core/resources/dialog_template.h"
+#include "core/dialog/dialog_template.h"
 #include "support/window_harness.h"
 #include "ui/modality/message_box.h"
 

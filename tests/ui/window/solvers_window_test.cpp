@@ -376,7 +376,7 @@ private Q_SLOTS:
 
         QTemporaryDir dir;
         const QString svg = dir.filePath(QStringLiteral("roots.svg"));
-        QVERIFY(picture->saveTo(svg));
+        QCOMPARE(picture->saveTo(svg), QString());
         QFile file(svg);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&file);
@@ -390,8 +390,12 @@ private Q_SLOTS:
         QVERIFY(texts.contains(QStringLiteral("x = 2")));
         QVERIFY(texts.contains(QStringLiteral("x = -2")));
         const QString png = dir.filePath(QStringLiteral("roots.png"));
-        QVERIFY(picture->saveTo(png));
+        QCOMPARE(picture->saveTo(png), QString());
         QVERIFY(!QImage(png).isNull());
+        // A write that fails says why.
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), dir.filePath(QStringLiteral("full.svg"))));
+        QCOMPARE(picture->saveTo(dir.filePath(QStringLiteral("full.svg"))),
+                 QStringLiteral("No space left on device"));
         // Esc closes the picture and leaves the tool window open.
         QTest::keyClick(picture->view(), Qt::Key_Escape);
         QTRY_VERIFY(picture == nullptr);

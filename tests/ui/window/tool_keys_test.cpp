@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/dialog/number_text.h"
 #include "core/dialog/tool.h"
 #include "support/tools.h"
 #include "support/window_harness.h"
@@ -51,16 +50,6 @@ const ToolCaption kCaptions[] = {
     {harness::commandOf<Time>(), "Time Conversion"},
     {harness::commandOf<Weight>(), "Weight Converter"},
 };
-
-QString initialText(const Binding& binding) {
-    if (auto* value = std::get_if<double*>(&binding.value)) {
-        return QString::fromStdString(numtext::formatDouble(**value));
-    }
-    if (auto* value = std::get_if<int*>(&binding.value)) {
-        return QString::number(**value);
-    }
-    return QString::fromStdString(*std::get<std::string*>(binding.value));
-}
 
 }  // namespace
 
@@ -116,7 +105,8 @@ private Q_SLOTS:
 
         // The opening write shows the initial values.
         for (const Binding& binding : window->tool().bindings()) {
-            QCOMPARE(harness::text(window, binding.controlId), initialText(binding));
+            QCOMPARE(harness::text(window, binding.controlId),
+                     QString::fromStdString(exchange::textOf(binding)));
         }
 
         // The focus starts on the first tab stop.

@@ -1,4 +1,4 @@
-#include "core/app/field_table.h"
+#include "core/dialog/field_table.h"
 
 namespace field_table {
 
@@ -18,6 +18,19 @@ std::string cell(std::string_view text) {
 
 std::string line(std::string_view name, std::string_view text) {
     return cell(name) + '\t' + cell(text) + '\n';
+}
+
+std::string row(const std::vector<std::string>& cells) {
+    if (cells.size() == 1 && cells.front().empty()) {
+        return "\"\"\n";
+    }
+    std::string out;
+    const char* separator = "";
+    for (const std::string& text : cells) {
+        out += separator + cell(text);
+        separator = "\t";
+    }
+    return out + '\n';
 }
 
 }  // namespace field_table

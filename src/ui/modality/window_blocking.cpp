@@ -1,13 +1,12 @@
-#include "ui/modality/modal_loop.h"
+#include "ui/modality/window_blocking.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
 #include <QWindow>
 #include <algorithm>
 
-#include <xcb/xcb.h>
+#include "ui/modality/foreign_close.h"
 
 namespace modal {
 
@@ -54,8 +53,6 @@ bool isInput(QEvent::Type type) {
 // window (QWindow) and to each of its widgets alike. It is a child of the
 // box, and goes when the box finishes.
 class Blocker : public QObject {
-    Q_OBJECT
-
 public:
     Blocker(QDialog& box, QWidget* owner) : QObject(&box), box_(&box) {
         for (QWidget* window = owner != nullptr ? owner->window() : nullptr; window != nullptr;
@@ -88,8 +85,6 @@ public:
         }
         return false;
     }
-
-    QDialog* box() const { return box_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -145,46 +140,10 @@ private:
     bool quitting_ = false;
 };
 
-// Another client of the display may destroy a box's window (xdotool
-// windowclose does). Qt only sees the window unmapped and keeps the widget
-// "visible" for ever; the box is finished here instead, as if closed.
-class ForeignDestruction : public QAbstractNativeEventFilter {
-public:
-    static void watch() {
-        static ForeignDestruction filter;
-        static const bool installed = [] {
-            qApp->installNativeEventFilter(&filter);
-            return true;
-        }();
-        (void)installed;
-    }
-
-    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-        if (eventType != "xcb_generic_event_t") {
-            return false;
-        }
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) != XCB_DESTROY_NOTIFY) {
-            return false;
-        }
-        const auto window = static_cast<const xcb_destroy_notify_event_t*>(message)->window;
-        for (Blocker* blocker : Blocker::all()) {
-            QDialog* box = blocker->box();
-            if (box != nullptr && box->testAttribute(Qt::WA_WState_Created) &&
-                box->internalWinId() == window) {
-                // Not now: the toolkit is still reading this event.
-                QMetaObject::invokeMethod(
-                    box, [box] { box->done(QDialog::Rejected); }, Qt::QueuedConnection);
-            }
-        }
-        return false;
-    }
-};
-
 }  // namespace
 
 void open(QDialog* dialog, QWidget* owner) {
-    ForeignDestruction::watch();
+    foreign_close::watch(dialog);
     auto* blocker = new Blocker(*dialog, owner);
     dialog->setWindowModality(Qt::NonModal);
     QObject::connect(dialog, &QDialog::finished, dialog,
@@ -216,5 +175,3 @@ bool isBlocked(const QWidget* widget) {
 }
 
 }  // namespace modal
-
-#include "modal_loop.moc"

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Fields as tab-separated text: the command line's name<TAB>text lines and its
 // rows, and the window's Copy All Fields. A text that holds a tab, a line
@@ -16,5 +17,9 @@ std::string cell(std::string_view text);
 
 // name<TAB>text and a line break.
 std::string line(std::string_view name, std::string_view text);
+
+// The cells tab-separated, and a line break. A row of one empty cell is
+// written as "", so that it reads as one empty cell, not as a row of none.
+std::string row(const std::vector<std::string>& cells);
 
 }  // namespace field_table

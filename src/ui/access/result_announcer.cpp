@@ -1,0 +1,81 @@
+#include "ui/access/result_announcer.h"
+
+#include <QAccessible>
+#include <QEvent>
+#include <QWidget>
+#include <utility>
+
+#include "ui/access/result_notice.h"
+#include "ui/widgets/edit_text.h"
+
+ResultAnnouncer::ResultAnnouncer(QWidget* window, QList<Field> fields)
+    : QObject(window), window_(window), fields_(std::move(fields)) {}
+
+QStringList ResultAnnouncer::texts() const {
+    QStringList texts;
+    for (const Field& field : fields_) {
+        texts << edit_text::of(field.widget);
+    }
+    return texts;
+}
+
+void ResultAnnouncer::before() {
+    // The results a control was introduced with are stale once anything is pressed.
+    forgetIntroduction();
+    before_ = QAccessible::isActive() ? texts() : QStringList();
+}
+
+void ResultAnnouncer::after() {
+    const QStringList before = std::exchange(before_, QStringList());
+    if (before.isEmpty()) {
+        return;
+    }
+    const QStringList after = texts();
+    QStringList changes;
+    for (qsizetype index = 0; index < fields_.size(); ++index) {
+        if (index >= before.size() || before[index] == after[index] || !fields_[index].spoken) {
+            continue;
+        }
+        const QString& text = after[index];
+        changes << fields_[index].widget->accessibleName() + QLatin1Char(' ') +
+                       (text.isEmpty() ? QStringLiteral("blank") : text);
+    }
+    if (changes.isEmpty()) {
+        return;
+    }
+    const QString spoken = changes.join(QStringLiteral(", "));
+    if (arriving_ != nullptr) {
+        // The reader introduces the control the focus arrives at with its
+        // description, and a notice would be cut short by that.
+        forgetIntroduction();
+        ownDescription_ = arriving_->accessibleDescription();
+        arriving_->setAccessibleDescription(spoken);
+        introduced_ = arriving_;
+        // The results belong to the moment of the press: a control the user
+        // comes back to later is not introduced with them again.
+        introduced_->installEventFilter(this);
+        return;
+    }
+    if (notice_ == nullptr) {
+        notice_ = new ResultNotice(window_);
+    }
+    notice_->announce(spoken);
+}
+
+void ResultAnnouncer::forgetIntroduction() {
+    // The reader keeps a description until it is told of the change: the
+    // control gets its own description back, and the reader hears of it.
+    if (introduced_ == nullptr) {
+        return;
+    }
+    introduced_->removeEventFilter(this);
+    introduced_->setAccessibleDescription(ownDescription_);
+    introduced_ = nullptr;
+}
+
+bool ResultAnnouncer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && watched == introduced_) {
+        forgetIntroduction();
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+class QWidget;
+class ResultNotice;
+
+// Tells a listening screen reader what a press has changed: each field
+// whose text changed, by its name and new text ("Meters 0.6096"). The
+// results are spoken wherever the focus is (a notice), or, when the press
+// moves the focus (an arrow key in a row of unit buttons), as the
+// description the reader introduces the arriving control with; the results
+// leave that description again once anything else is pressed or the focus
+// moves on.
+class ResultAnnouncer : public QObject {
+public:
+    struct Field {
+        QWidget* widget;
+        bool spoken;  // false: a running log (the calculator's history), read on demand
+    };
+
+    // The window's edit fields, in template order.
+    ResultAnnouncer(QWidget* window, QList<Field> fields);
+
+    // Around each handler: the fields as it finds them, and what it changed.
+    void before();
+    void after();
+
+    // The control that the press under way moves the focus to; nullptr after it.
+    void arriveAt(QWidget* control) { arriving_ = control; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QStringList texts() const;
+    void forgetIntroduction();
+
+    QWidget* window_;
+    QList<Field> fields_;
+    QStringList before_;              // empty: no reader listened when the handler started
+    ResultNotice* notice_ = nullptr;  // made when a screen reader first listens
+    QWidget* arriving_ = nullptr;
+    QPointer<QWidget> introduced_;  // the control whose description holds the last results
+    QString ownDescription_;        // that control's description before
+};

@@ -1,0 +1,22 @@
+#include "ui/window/tool_menu.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "ui/window/tool_window.h"
+
+ToolMenu::ToolMenu(ToolWindow* window) : QObject(window), window_(window) {
+    auto* copyAll = new QAction(QStringLiteral("Copy All Fields"), window);
+    copyAll->setObjectName(QStringLiteral("copyAllFields"));
+    copyAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyAll->setShortcutContext(Qt::WindowShortcut);
+    connect(copyAll, &QAction::triggered, window, &ToolWindow::copyAllFields);
+    window->addAction(copyAll);
+}
+
+void ToolMenu::popup(const QPoint& globalPos) {
+    auto* menu = new QMenu(window_);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(window_->actions());
+    menu->popup(globalPos);
+}
