@@ -8,8 +8,8 @@
 #include "ui/access/result_notice.h"
 #include "ui/widgets/edit_text.h"
 
-ResultAnnouncer::ResultAnnouncer(QWidget* window, QList<Field> fields)
-    : QObject(window), window_(window), fields_(std::move(fields)) {}
+ResultAnnouncer::ResultAnnouncer(QWidget* window, QList<Field> fields, bool whole)
+    : QObject(window), window_(window), fields_(std::move(fields)), whole_(whole) {}
 
 QStringList ResultAnnouncer::texts() const {
     QStringList texts;
@@ -33,7 +33,7 @@ void ResultAnnouncer::after() {
     const QStringList after = texts();
     QStringList changes;
     for (qsizetype index = 0; index < fields_.size(); ++index) {
-        if (index >= before.size() || before[index] == after[index] || !fields_[index].spoken) {
+        if (index >= before.size() || (before[index] == after[index] && !whole_) || !fields_[index].spoken) {
             continue;
         }
         const QString& text = after[index];

@@ -22,8 +22,9 @@ public:
         bool spoken;  // false: a running log (the calculator's history), read on demand
     };
 
-    // The window's edit fields, in template order.
-    ResultAnnouncer(QWidget* window, QList<Field> fields);
+    // The window's edit fields, in template order; whole: every field is
+    // spoken at each press, the unchanged ones too (a reference sheet).
+    ResultAnnouncer(QWidget* window, QList<Field> fields, bool whole);
 
     // Around each handler: the fields as it finds them, and what it changed.
     void before();
@@ -41,6 +42,7 @@ private:
 
     QWidget* window_;
     QList<Field> fields_;
+    bool whole_;
     QStringList before_;              // empty: no reader listened when the handler started
     ResultNotice* notice_ = nullptr;  // made when a screen reader first listens
     QWidget* arriving_ = nullptr;

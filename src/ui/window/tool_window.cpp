@@ -49,7 +49,7 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
             fields.append({entry.widget, (entry.control->flags & cf::MultiLine) == 0});
         }
     }
-    announcer_ = new ResultAnnouncer(this, fields);
+    announcer_ = new ResultAnnouncer(this, fields, dialogTemplate.sheet);
     runner_->starting = [this] { announcer_->before(); };
     runner_->ended = [this] {
         if (!runner_->ending()) {

@@ -414,6 +414,18 @@ private Q_SLOTS:
         window->reject();
     }
 
+    // A reference sheet is read whole: Venus' "None" moons as after Mercury,
+    // and Venus again.
+    void sheetIsReadWholeAtEveryPress() {
+        ToolWindow* window = harness::openTool<Planets>();
+        const harness::AccessibleEvents events;
+        harness::runSteps(window, steps({Planets::kMercury, Planets::kVenus, Planets::kVenus}));
+        QCOMPARE(events.notices.size(), 3);
+        QVERIFY(events.notices[1].endsWith(QStringLiteral(", Known satellites (moons) None")));
+        QCOMPARE(events.notices[2], events.notices[1]);
+        window->reject();
+    }
+
     // An arrow key in a row of unit buttons moves the focus and presses: the
     // button arrives described by the results, and loses them when left.
     void arrowKeyIntroducesTheButtonWithItsResults() {
