@@ -38,12 +38,17 @@ void Tool::clearAllFields() {
 }
 
 bool Tool::handleKey(ToolKey key, char character) {
+    const int controlId = keyControl(key, character);
+    return controlId != kNoId && handle(controlId);
+}
+
+int Tool::keyControl(ToolKey key, char character) const {
     for (const KeyBinding& binding : keyBindings()) {
         if (binding.key == key && (key != ToolKey::Character || binding.character == character)) {
-            return handle(binding.controlId);
+            return binding.controlId;
         }
     }
-    return false;
+    return kNoId;
 }
 
 std::vector<std::string> Tool::keyNames(int controlId) const {

@@ -51,6 +51,8 @@ public:
     // The keys that press this tool's buttons, for handleKey and for the
     // buttons' tooltips.
     virtual std::span<const KeyBinding> keyBindings() const { return {}; }
+    // The button that a typed key presses, or kNoId.
+    int keyControl(ToolKey key, char character) const;
     // The names of the keys that press this control ("7", "Backspace"), or
     // empty when no key does.
     std::vector<std::string> keyNames(int controlId) const;

@@ -27,11 +27,15 @@ void ResultAnnouncer::before() {
 
 void ResultAnnouncer::after() {
     const QStringList before = std::exchange(before_, QStringList());
+    const QString word = std::exchange(word_, QString());
     if (before.isEmpty()) {
         return;
     }
     const QStringList after = texts();
     QStringList changes;
+    if (!word.isEmpty()) {
+        changes << word;
+    }
     for (qsizetype index = 0; index < fields_.size(); ++index) {
         if (index >= before.size() || (before[index] == after[index] && !whole_) || !fields_[index].spoken) {
             continue;
@@ -56,9 +60,12 @@ void ResultAnnouncer::after() {
         introduced_->installEventFilter(this);
         return;
     }
-    if (notice_ == nullptr) {
-        notice_ = new ResultNotice(window_);
+    // Each press has a notice of its own: a reader that asks for its text
+    // late (two keys typed quickly) hears each change once, not the last twice.
+    if (notice_ != nullptr) {
+        notice_->retire();
     }
+    notice_ = new ResultNotice(window_);
     notice_->announce(spoken);
 }
 

@@ -30,6 +30,10 @@ public:
     void before();
     void after();
 
+    // The word the key under way is heard as ("times" for '*'), said before
+    // what its press changes, or alone; none for most keys.
+    void heardAs(const QString& word) { word_ = word; }
+
     // The control that the press under way moves the focus to; nullptr after it.
     void arriveAt(QWidget* control) { arriving_ = control; }
 
@@ -43,8 +47,9 @@ private:
     QWidget* window_;
     QList<Field> fields_;
     bool whole_;
+    QString word_;
     QStringList before_;              // empty: no reader listened when the handler started
-    ResultNotice* notice_ = nullptr;  // made when a screen reader first listens
+    ResultNotice* notice_ = nullptr;  // the last press's
     QWidget* arriving_ = nullptr;
     QPointer<QWidget> introduced_;  // the control whose description holds the last results
     QString ownDescription_;        // that control's description before

@@ -397,6 +397,9 @@ private Q_SLOTS:
         QTest::newRow("basic calculator keys")
             << harness::commandOf<SimpleCalc>()
             << QString::fromStdString(steps({focused(SimpleCalc::kDisplay), "k12+3="})) << "Display 15";
+        QTest::newRow("sign key heard as its word")
+            << harness::commandOf<SimpleCalc>()
+            << QString::fromStdString(steps({focused(SimpleCalc::kDisplay), "k12*"})) << "times";
     }
 
     void pressesAnnounceWhatChanged() {
@@ -411,6 +414,16 @@ private Q_SLOTS:
         if (auto* notice = window->findChild<QWidget*>(QStringLiteral("resultNotice"))) {
             QVERIFY(accessible(notice)->parent()->object() != window);
         }
+        window->reject();
+    }
+
+    // Back is heard as the one character it removes.
+    void backRemovesOneCharacter() {
+        ToolWindow* window = harness::openTool<SimpleCalc>();
+        harness::runSteps(window, steps({focused(SimpleCalc::kDisplay), "k12"}));
+        const harness::AccessibleEvents events;
+        harness::key(window, Qt::Key_Backspace);
+        QCOMPARE(events.removed, QStringList(QString::number(SimpleCalc::kDisplay) + QStringLiteral("=2")));
         window->reject();
     }
 
