@@ -60,13 +60,20 @@ void ResultAnnouncer::after() {
         introduced_->installEventFilter(this);
         return;
     }
-    // Each press has a notice of its own: a reader that asks for its text
-    // late (two keys typed quickly) hears each change once, not the last twice.
+    say(spoken);
+}
+
+void ResultAnnouncer::say(const QString& text) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    // Each has a notice of its own: a reader that asks for its text late
+    // (two keys typed quickly) hears each change once, not the last twice.
     if (notice_ != nullptr) {
         notice_->retire();
     }
     notice_ = new ResultNotice(window_);
-    notice_->announce(spoken);
+    notice_->announce(text);
 }
 
 void ResultAnnouncer::forgetIntroduction() {

@@ -30,6 +30,10 @@ public:
     void before();
     void after();
 
+    // Tells a listening screen reader what the window has just done
+    // ("7 fields copied").
+    void say(const QString& text);
+
     // The word the key under way is heard as ("times" for '*'), said before
     // what its press changes, or alone; none for most keys.
     void heardAs(const QString& word) { word_ = word; }

@@ -44,9 +44,11 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
 
     runner_ = new HandlerRunner(this);
     QList<ResultAnnouncer::Field> fields;
+    QList<QWidget*> edits;
     for (const BuiltControls::Entry& entry : controls_.entries) {
         if (entry.control->kind == ControlKind::Edit) {
             fields.append({entry.widget, (entry.control->flags & cf::MultiLine) == 0});
+            edits.append(entry.widget);
         }
     }
     announcer_ = new ResultAnnouncer(this, fields, dialogTemplate.sheet);
@@ -67,7 +69,7 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
         }
     }
     GridNavigation::attach(this, dialogTemplate);
-    menu_ = new ToolMenu(this);
+    menu_ = new ToolMenu(this, edits);
 
     tool_->attach(this);
     tool_->writeAllFields();
@@ -113,7 +115,14 @@ QString ToolWindow::allFields() const {
 }
 
 void ToolWindow::copyAllFields() const {
-    QGuiApplication::clipboard()->setText(allFields());
+    const QString table = allFields();
+    QGuiApplication::clipboard()->setText(table);
+    announcer_->say(QStringLiteral("%1 fields copied").arg(table.count(QLatin1Char('\n'))));
+}
+
+void ToolWindow::copyField(QWidget* field) const {
+    QGuiApplication::clipboard()->setText(edit_text::of(field));
+    announcer_->say(field->accessibleName() + QStringLiteral(" copied"));
 }
 
 void ToolWindow::contextMenuEvent(QContextMenuEvent* event) {
