@@ -151,9 +151,7 @@ private Q_SLOTS:
                 QVERIFY2(!iface->text(QAccessible::Name).isEmpty(), qPrintable(child->objectName()));
                 ++checked;
             }
-            // A field's name says what its label shows ("Neutral Axis:"); a
-            // plural label stands over two fields ("Y-intercepts:"). An
-            // equation's "X =" is a term, not a caption.
+            // A field's name begins with its caption ("Neutral Axis:"; "Y-intercepts:" covers two).
             for (const auto& [label, relation] : iface->relations(QAccessible::Label)) {
                 QString shown = label->text(QAccessible::Name).simplified();
                 const QString name = iface->text(QAccessible::Name);
@@ -427,8 +425,7 @@ private Q_SLOTS:
         window->reject();
     }
 
-    // A reference sheet is read whole: Venus' "None" moons as after Mercury,
-    // and Venus again.
+    // A sheet is read whole: Venus' "None" moons as Mercury's, and Venus again.
     void sheetIsReadWholeAtEveryPress() {
         ToolWindow* window = harness::openTool<Planets>();
         const harness::AccessibleEvents events;
