@@ -23,7 +23,8 @@ class FakeHost : public FieldHost {
 public:
     std::map<int, std::string> texts;
     std::vector<std::string> messages;
-    std::vector<int> focused;  // every focus-and-select-all, in order
+    std::vector<int> focused;  // every move of the focus, in order
+    int selected = kNoId;      // the field whose whole text is selected
     int setTextCalls = 0;
 
     std::string text(int controlId, std::size_t maxChars) const override {
@@ -36,8 +37,14 @@ public:
     void setText(int controlId, std::string_view text) override {
         ++setTextCalls;
         texts[controlId] = std::string(text);
+        selected = controlId == selected ? kNoId : selected;  // a new text drops the selection
     }
-    void focusAndSelectAll(int controlId) override { focused.push_back(controlId); }
+    void focusAndSelectAll(int controlId) override {
+        if (focused.empty() || focused.back() != controlId) {
+            focused.push_back(controlId);
+        }
+        selected = controlId;
+    }
     // Follows the text however it changes (tests type into texts directly),
     // so a TextLog is exchanged by what it adds, as on the command line.
     std::uint64_t textVersion(int controlId) const override {

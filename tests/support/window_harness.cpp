@@ -329,6 +329,10 @@ void recordAccessibleEvent(QAccessibleEvent* event) {
             break;
         case QAccessible::TextUpdated:
             listening->texts << prefix + static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
+            listening->removed << prefix + static_cast<QAccessibleTextUpdateEvent*>(event)->textRemoved();
+            break;
+        case QAccessible::TextRemoved:
+            listening->removed << prefix + static_cast<QAccessibleTextRemoveEvent*>(event)->textRemoved();
             break;
         case QAccessible::TextCaretMoved:
             listening->carets << static_cast<QAccessibleTextCursorEvent*>(event)->cursorPosition();

@@ -144,7 +144,8 @@ private:
 };
 
 // Switches on Qt's accessibility events while it lives, as a screen reader
-// listening does, and records the text changes ("objectName=inserted text"),
+// listening does, and records the text changes ("objectName=inserted text",
+// and apart the removed text),
 // the caret moves, the notifications shown and the descriptions changed
 // ("objectName=description").
 class AccessibleEvents {
@@ -155,6 +156,7 @@ public:
     AccessibleEvents& operator=(const AccessibleEvents&) = delete;
 
     QStringList texts;
+    QStringList removed;
     QList<int> carets;
     QStringList notices;
     QStringList descriptions;

@@ -73,4 +73,7 @@ struct DialogTemplate {
     // What a screen reader calls the window where the caption does not say
     // (the Roman numeral window is captioned "Dialog"); none: the caption.
     const char* name = nullptr;
+    // A reference sheet: each press shows a whole entry, so a screen reader
+    // hears every field of it, not only those that changed.
+    bool sheet = false;
 };

@@ -91,12 +91,15 @@ std::string textOf(const Binding& binding) {
     return *std::get<std::string*>(binding.value);
 }
 
-bool readAll(FieldHost& host, std::span<const Binding> bindings, StepRecorder* steps) {
+bool readAll(FieldHost& host, std::span<const Binding> bindings, StepRecorder* steps, int* refusedId) {
     // Nothing may escape into a tool handler: a failure inside the exchange is
     // reported like a refusal and ends the read.
     try {
         for (const Binding& binding : bindings) {
             if (!readOne(host, binding, steps)) {
+                if (refusedId != nullptr) {
+                    *refusedId = binding.controlId;
+                }
                 return false;
             }
         }

@@ -51,8 +51,10 @@ inline constexpr const char* kRefusedInteger = "Please enter an integer.";
 // Reads every binding in order; at the first refused text shows the message,
 // focuses and selects that field, and returns false leaving it and every
 // later value untouched. With steps, a number read from a text that shows more
-// than a number ('12abc', '1.#INF') and a refusal are worked steps too.
-bool readAll(FieldHost& host, std::span<const Binding> bindings, StepRecorder* steps = nullptr);
+// than a number ('12abc', '1.#INF') and a refusal are worked steps too. The
+// refused field's id goes to refusedId when given.
+bool readAll(FieldHost& host, std::span<const Binding> bindings, StepRecorder* steps = nullptr,
+             int* refusedId = nullptr);
 
 // Writes every binding in order, setting a text only when it differs.
 void writeAll(FieldHost& host, std::span<const Binding> bindings);

@@ -11,16 +11,24 @@ bool Tool::readAllFields() {
     if (host_ == nullptr) {
         return true;
     }
-    return exchange::readAll(*host_, bindings_, recording() ? steps_ : nullptr);
+    return exchange::readAll(*host_, bindings_, recording() ? steps_ : nullptr, &refused_);
 }
 
 bool Tool::handle(int controlId) {
     if (steps_ != nullptr) {
         steps_->restart(&dialogTemplate());
     }
+    refused_ = kNoId;
     handling_ = true;
     const bool handled = dispatch(controlId);
     handling_ = false;
+    // The exchange selected the refused text when the box was answered, but
+    // the handler's write puts the caret back: what the user types next must
+    // replace the field's text, not go in front of it.
+    if (refused_ != kNoId && host_ != nullptr) {
+        host_->focusAndSelectAll(refused_);
+    }
+    refused_ = kNoId;
     return handled;
 }
 
@@ -39,12 +47,17 @@ void Tool::clearAllFields() {
 }
 
 bool Tool::handleKey(ToolKey key, char character) {
+    const int controlId = keyControl(key, character);
+    return controlId != kNoId && handle(controlId);
+}
+
+int Tool::keyControl(ToolKey key, char character) const {
     for (const KeyBinding& binding : keyBindings()) {
         if (binding.key == key && (key != ToolKey::Character || binding.character == character)) {
-            return handle(binding.controlId);
+            return binding.controlId;
         }
     }
-    return false;
+    return kNoId;
 }
 
 std::vector<std::string> Tool::keyNames(int controlId) const {

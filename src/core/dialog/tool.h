@@ -55,8 +55,9 @@ public:
     void writeAllFields();
 
     // Runs the handler that the control's click is mapped to; false when the
-    // control has none.
-    // Each press starts the steps afresh.
+    // control has none. Each press starts the steps afresh. A field refused
+    // on the way ends focused with its text selected, whatever the handler
+    // wrote after the refusal.
     bool handle(int controlId);
     virtual bool hasHandler(int controlId) const = 0;
 
@@ -67,6 +68,8 @@ public:
     // The keys that press this tool's buttons, for handleKey and for the
     // buttons' tooltips.
     virtual std::span<const KeyBinding> keyBindings() const { return {}; }
+    // The button that a typed key presses, or kNoId.
+    int keyControl(ToolKey key, char character) const;
     // The names of the keys that press this control ("7", "Backspace"), or
     // empty when no key does.
     std::vector<std::string> keyNames(int controlId) const;
@@ -110,6 +113,7 @@ private:
     StepRecorder* steps_ = nullptr;
     bool handling_ = false;
     std::vector<Binding> bindings_;
+    int refused_ = kNoId;  // the field refused in the running handler
 };
 
 // One row of a tool's handler table: a control id (or a range of ids) and the

@@ -134,7 +134,7 @@ constexpr ElementGrid kElementGrid;
 }  // namespace
 
 const DialogTemplate Periodic::kTemplate{
-    177, "Periodic Table of Elements", 444, 254, DialogStyle::Tool, kControls, &kElementGrid};
+    177, "Periodic Table of Elements", 444, 254, DialogStyle::Tool, kControls, &kElementGrid, nullptr, true};
 
 Periodic::Periodic() {
     bind(kSymbolField, m_symbol);

@@ -98,8 +98,8 @@ constexpr std::array kMessageMap{
 
 }  // namespace
 
-const DialogTemplate Planets::kTemplate{153, "Some Planets' Properties", 349,
-                                        193, DialogStyle::Tool,          kControls};
+const DialogTemplate Planets::kTemplate{
+    153, "Some Planets' Properties", 349, 193, DialogStyle::Tool, kControls, nullptr, nullptr, true};
 
 Planets::Planets() {
     bind(kMeanDistance, m_meanDistance);

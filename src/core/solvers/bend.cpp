@@ -28,9 +28,9 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kNoId, K::Label, "Per Degree:", 150, 94, 39, 8, 0},
     {kNoId, K::Label, "Details of the calculations:", 149, 41, 156, 11, cf::Center},
     {kBendAllowance, K::Edit, "", 223, 17, 82, 12, style::kOutputField, "Bend Allowance"},
-    {kNeutralAxis, K::Edit, "", 223, 58, 82, 12, style::kOutputField, "Neutral axis"},
+    {kNeutralAxis, K::Edit, "", 223, 58, 82, 12, style::kOutputField, "Neutral Axis"},
     {kRightAngleBend, K::Edit, "", 223, 75, 82, 12, style::kOutputField, "For Right Angle Bend"},
-    {kPerDegree, K::Edit, "", 223, 92, 82, 12, style::kOutputField, "Per degree of bend"},
+    {kPerDegree, K::Edit, "", 223, 92, 82, 12, style::kOutputField, "Per Degree"},
 });
 
 // The neutral axis lies a third of the thickness in from the inside radius.

@@ -13,7 +13,7 @@ using K = ControlKind;
 
 constexpr auto kControls = std::to_array<ControlTemplate>({
     {kNoId, K::GroupBox, "Enter the power of 10...", 7, 7, 94, 40, 0},
-    {kPower, K::Edit, "", 53, 20, 40, 12, style::kInputField, "Power of ten"},
+    {kPower, K::Edit, "", 53, 20, 40, 12, style::kInputField, "Power of 10"},
     {kNoId, K::GroupBox, "Output...", 7, 48, 94, 64, 0},
     {kNoId, K::Label, "Factor:", 14, 63, 23, 8, 0},
     {kNoId, K::Label, "Prefix:", 14, 79, 20, 8, 0},
@@ -21,7 +21,8 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kFactor, K::Edit, "", 53, 61, 40, 12, style::kOutputField, "Factor"},
     {kPrefix, K::Edit, "", 53, 76, 40, 12, style::kOutputField, "Prefix"},
     {kSymbol, K::Edit, "", 53, 92, 40, 12, style::kOutputField, "Symbol"},
-    {kLookUp, K::PushButton, "Look up", 7, 115, 94, 14, style::kDefaultButton, "Look up"},
+    {kLookUp, K::PushButton, "Look up", 7, 115, 94, 14, style::kDefaultButton, "Look up",
+     "Looks up the prefix of the power of 10 typed in the field"},
     {kClearData, K::PushButton, "Clear", 7, 131, 94, 14, style::kButton, "Clear"},
     {kPlusMinus, K::PushButton, "+/-", 14, 20, 18, 12, cf::Flat, "+/-"},
     {kNoId, K::GroupBox, "Keypad Input...", 105, 7, 118, 144, 0},
@@ -36,7 +37,8 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kKeyE21, K::PushButton, "10 ^ 21", 167, 77, 50, 14, cf::Flat, "10 ^ 21"},
     {kKeyE24, K::PushButton, "10 ^ 24", 167, 96, 50, 14, cf::Flat, "10 ^ 24"},
     {kKeypadPlusMinus, K::PushButton, "Plus / Minus", 112, 115, 105, 14, cf::Flat, "Plus / Minus"},
-    {kKeypadLookUp, K::PushButton, "Look up", 112, 131, 105, 14, style::kButton, "Look up"},
+    {kKeypadLookUp, K::PushButton, "Look up", 112, 131, 105, 14, style::kButton, "Look up",
+     "Looks up the prefix of the power of 10 set with the keypad"},
 });
 
 struct Prefix {

@@ -11,8 +11,8 @@
 #include "ui/access/result_notice.h"
 #include "ui/widgets/edit_text.h"
 
-ResultAnnouncer::ResultAnnouncer(QWidget* window, QList<Field> fields)
-    : QObject(window), window_(window), fields_(std::move(fields)) {}
+ResultAnnouncer::ResultAnnouncer(QWidget* window, QList<Field> fields, bool whole)
+    : QObject(window), window_(window), fields_(std::move(fields)), whole_(whole) {}
 
 QStringList ResultAnnouncer::texts() const {
     QStringList texts;
@@ -31,13 +31,17 @@ void ResultAnnouncer::before() {
 void ResultAnnouncer::after() {
     const QStringList before = std::exchange(before_, QStringList());
     const QString postscript = std::exchange(postscript_, QString());
+    const QString word = std::exchange(word_, QString());
     if (before.isEmpty()) {
         return;
     }
     const QStringList after = texts();
     QStringList changes;
+    if (!word.isEmpty()) {
+        changes << word;
+    }
     for (qsizetype index = 0; index < fields_.size(); ++index) {
-        if (index >= before.size() || before[index] == after[index] || !fields_[index].spoken) {
+        if (index >= before.size() || (before[index] == after[index] && !whole_) || !fields_[index].spoken) {
             continue;
         }
         const QString& text = after[index];
@@ -63,10 +67,20 @@ void ResultAnnouncer::after() {
         introduced_->installEventFilter(this);
         return;
     }
-    if (notice_ == nullptr) {
-        notice_ = new ResultNotice(window_);
+    say(spoken);
+}
+
+void ResultAnnouncer::say(const QString& text) {
+    if (!QAccessible::isActive()) {
+        return;
     }
-    notice_->announce(spoken);
+    // Each has a notice of its own: a reader that asks for its text late
+    // (two keys typed quickly) hears each change once, not the last twice.
+    if (notice_ != nullptr) {
+        notice_->retire();
+    }
+    notice_ = new ResultNotice(window_);
+    notice_->announce(text);
 }
 
 void ResultAnnouncer::forgetIntroduction() {

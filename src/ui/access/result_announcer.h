@@ -25,8 +25,9 @@ public:
         bool spoken;  // false: a running log (the calculator's history), read on demand
     };
 
-    // The window's edit fields, in template order.
-    ResultAnnouncer(QWidget* window, QList<Field> fields);
+    // The window's edit fields, in template order; whole: every field is
+    // spoken at each press, the unchanged ones too (a reference sheet).
+    ResultAnnouncer(QWidget* window, QList<Field> fields, bool whole);
 
     // Around each handler: the fields as it finds them, and what it changed.
     void before();
@@ -35,6 +36,14 @@ public:
     // Said after the changed fields when the press under way ends ("Steps
     // updated"), once.
     void addToNext(const QString& text) { postscript_ = text; }
+
+    // Tells a listening screen reader what the window has just done
+    // ("7 fields copied").
+    void say(const QString& text);
+
+    // The word the key under way is heard as ("times" for '*'), said before
+    // what its press changes, or alone; none for most keys.
+    void heardAs(const QString& word) { word_ = word; }
 
     // The control that the press under way moves the focus to; nullptr after it.
     void arriveAt(QWidget* control) { arriving_ = control; }
@@ -48,8 +57,10 @@ private:
 
     QWidget* window_;
     QList<Field> fields_;
+    bool whole_;
+    QString word_;
     QStringList before_;              // empty: no reader listened when the handler started
-    ResultNotice* notice_ = nullptr;  // made when a screen reader first listens
+    ResultNotice* notice_ = nullptr;  // the last press's
     QWidget* arriving_ = nullptr;
     QPointer<QWidget> introduced_;  // the control whose description holds the last results
     QString ownDescription_;        // that control's description before

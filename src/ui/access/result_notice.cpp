@@ -51,3 +51,8 @@ void ResultNotice::announce(const QString& text) {
     // what assistive tools see of the window between presses.
     QTimer::singleShot(0, this, &QWidget::hide);
 }
+
+void ResultNotice::retire() {
+    constexpr int kReaderAsksWithinMs = 10000;
+    QTimer::singleShot(kReaderAsksWithinMs, this, &QObject::deleteLater);
+}

@@ -17,8 +17,10 @@ class ResultNotice : public QWidget {
 public:
     explicit ResultNotice(QWidget* window);
 
-    // Shows the notice anew with this text, so that it is spoken.
+    // Shows the notice with this text, so that it is spoken.
     void announce(const QString& text);
+    // Goes once a reader has had time to ask for its text.
+    void retire();
 
 private:
     QWidget* window_;

@@ -23,6 +23,7 @@
 #include "ui/app/about_dlg.h"
 #include "ui/app/brimlet_view.h"
 #include "ui/app/lock_keys.h"
+#include "ui/app/menu_bar_key.h"
 #include "ui/app/tool_placement.h"
 #include "ui/modality/message_box.h"
 #include "ui/modality/window_blocking.h"
@@ -86,6 +87,8 @@ void CMainFrame::buildMenus() {
     about->setStatusTip(QStringLiteral("Display program information, version number and copyright"));
     connect(about, &QAction::triggered, this, &CMainFrame::showAbout);
     help->addAction(about);
+
+    addMenuBarKey(this);
 
     for (QMenu* menu : bar->findChildren<QMenu*>()) {
         menu->setObjectName(menu->title());

@@ -49,3 +49,9 @@ void FlatButton::paintEvent(QPaintEvent*) {
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }
+
+void FlatButton::nextCheckState() {
+    if (!isChecked()) {
+        QPushButton::nextCheckState();
+    }
+}

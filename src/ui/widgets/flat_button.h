@@ -24,6 +24,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A pressed unit button pressed again stays pressed, as in the desktop's
+    // radio groups, rather than coming up for its group to press it again:
+    // assistive tools would hear twice of a state that did not change.
+    void nextCheckState() override;
 
 private:
     bool templateDefault_ = false;

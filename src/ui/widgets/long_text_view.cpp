@@ -64,13 +64,15 @@ void LongTextView::setText(const QString& text) {
     }
     // Assistive tools are told what changed, as a line edit tells them. Text
     // that grows at its end (the history, a number being typed) reports only
-    // what was added, however long the text has become.
+    // what was added, however long the text has become; text cut at its end
+    // (Back, Clear) only what went.
     if (text_.startsWith(before)) {
         QAccessibleTextInsertEvent event(this, static_cast<int>(before.size()), text_.mid(before.size()));
         event.setCursorPosition(static_cast<int>(text_.size()));
         QAccessible::updateAccessibility(&event);
-    } else if (text_.isEmpty()) {
-        QAccessibleTextRemoveEvent event(this, 0, before);
+    } else if (before.startsWith(text_)) {
+        QAccessibleTextRemoveEvent event(this, static_cast<int>(text_.size()), before.mid(text_.size()));
+        event.setCursorPosition(static_cast<int>(text_.size()));
         QAccessible::updateAccessibility(&event);
     } else {
         QAccessibleTextUpdateEvent event(this, 0, before, text_);

@@ -74,8 +74,14 @@ bool KeyRouter::offerKey(const QObject* target, QKeyEvent* event) {
     }
     ToolKey key{};
     char character = 0;
-    return toolKeyOf(*event, key, character) &&
-           runner_.run([this, key, character] { return tool_.handleKey(key, character); });
+    if (!toolKeyOf(*event, key, character)) {
+        return false;
+    }
+    // A sign's key is heard as the word its button is described by ("times").
+    const int pressed = tool_.keyControl(key, character);
+    const QWidget* button = pressed != kNoId ? controls_.widget(pressed) : nullptr;
+    announcer_.heardAs(button != nullptr ? button->accessibleDescription() : QString());
+    return runner_.run([this, key, character] { return tool_.handleKey(key, character); });
 }
 
 bool KeyRouter::moveInUnitRow(QObject* watched, const QKeyEvent& event) {

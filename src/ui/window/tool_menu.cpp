@@ -5,21 +5,51 @@
 
 #include <QAction>
 #include <QMenu>
+#include <utility>
 
 #include "ui/window/tool_window.h"
 
-ToolMenu::ToolMenu(ToolWindow* window) : QObject(window), window_(window) {
+ToolMenu::ToolMenu(ToolWindow* window, QList<QWidget*> fields)
+    : QObject(window), window_(window), fields_(std::move(fields)) {
     auto* copyAll = new QAction(QStringLiteral("Copy All Fields"), window);
     copyAll->setObjectName(QStringLiteral("copyAllFields"));
     copyAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     copyAll->setShortcutContext(Qt::WindowShortcut);
     connect(copyAll, &QAction::triggered, window, &ToolWindow::copyAllFields);
     window->addAction(copyAll);
+
+    opener_ = new QAction(window);
+    opener_->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    opener_->setShortcutContext(Qt::WindowShortcut);
+    connect(opener_, &QAction::triggered, this, [this] {
+        const QWidget* at = window_->focusWidget() != nullptr ? window_->focusWidget() : window_;
+        // Opened by a key, it opens on its first entry, as a menu bar's menus do.
+        QMenu* menu = popup(at->mapToGlobal(QPoint(0, at->height())));
+        menu->setActiveAction(menu->actions().value(0));
+    });
+    window->addAction(opener_);
+    for (QWidget* field : std::as_const(fields_)) {
+        if ((field->focusPolicy() & Qt::TabFocus) == 0) {  // a field Tab passes by
+            field->setToolTip(
+                QStringLiteral("Copy Field in the window's context menu (Shift+F10) copies it"));
+        }
+    }
 }
 
-void ToolMenu::popup(const QPoint& globalPos) {
+QMenu* ToolMenu::popup(const QPoint& globalPos) {
     auto* menu = new QMenu(window_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addActions(window_->actions());
+    for (QAction* action : window_->actions()) {
+        if (action != opener_) {
+            menu->addAction(action);
+        }
+    }
+    QMenu* copyField = menu->addMenu(QStringLiteral("Copy Field"));
+    copyField->setObjectName(QStringLiteral("copyField"));
+    for (QWidget* field : std::as_const(fields_)) {
+        connect(copyField->addAction(field->accessibleName()), &QAction::triggered, window_,
+                [this, field] { window_->copyField(field); });
+    }
     menu->popup(globalPos);
+    return menu;
 }

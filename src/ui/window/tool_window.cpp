@@ -47,12 +47,14 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
 
     runner_ = new HandlerRunner(this);
     QList<ResultAnnouncer::Field> fields;
+    QList<QWidget*> edits;
     for (const BuiltControls::Entry& entry : controls_.entries) {
         if (entry.control->kind == ControlKind::Edit) {
             fields.append({entry.widget, (entry.control->flags & cf::MultiLine) == 0});
+            edits.append(entry.widget);
         }
     }
-    announcer_ = new ResultAnnouncer(this, fields);
+    announcer_ = new ResultAnnouncer(this, fields, dialogTemplate.sheet);
     runner_->starting = [this] { announcer_->before(); };
     runner_->ended = [this] {
         if (!runner_->ending()) {
@@ -71,7 +73,7 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
         }
     }
     GridNavigation::attach(this, dialogTemplate);
-    menu_ = new ToolMenu(this);
+    menu_ = new ToolMenu(this, edits);
 
     tool_->attach(this);
     tool_->writeAllFields();
@@ -117,7 +119,14 @@ QString ToolWindow::allFields() const {
 }
 
 void ToolWindow::copyAllFields() const {
-    QGuiApplication::clipboard()->setText(allFields());
+    const QString table = allFields();
+    QGuiApplication::clipboard()->setText(table);
+    announcer_->say(QStringLiteral("%1 fields copied").arg(table.count(QLatin1Char('\n'))));
+}
+
+void ToolWindow::copyField(QWidget* field) const {
+    QGuiApplication::clipboard()->setText(edit_text::of(field));
+    announcer_->say(field->accessibleName() + QStringLiteral(" copied"));
 }
 
 void ToolWindow::contextMenuEvent(QContextMenuEvent* event) {

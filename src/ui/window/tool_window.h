@@ -53,9 +53,11 @@ public:
     using QDialog::adjustPosition;
 
     // Every edit field as "name<TAB>text" lines, in template order, and that
-    // table put on the clipboard.
+    // table put on the clipboard; a screen reader hears how many were copied.
     QString allFields() const;
     void copyAllFields() const;
+    // One field's text put on the clipboard (Copy Field in the context menu).
+    void copyField(QWidget* field) const;
 
     // Esc and the close box: hide without reading, then release the window.
     void reject() override;

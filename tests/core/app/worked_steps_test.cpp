@@ -234,7 +234,7 @@ const WorkedCase kCases[] = {
     {"Combination", tool("TheCombination", {"n=4.5", "r=2"}, "Calculate"),
      "4.5 × 3.5 × 2.5 × 1.5 × 0.5 = 29.53125"},
     {"Permutation", tool("Permutation", {"n=5", "r=2.5"}, "Calculate"), "5 × 4 × 3 = 60"},
-    {"Prefix", tool("Prefixes", {"Power of ten=-6"}, "#1000"), "10^-6 is micro, symbol greek mue"},
+    {"Prefix", tool("Prefixes", {"Power of 10=-6"}, "#1000"), "10^-6 is micro, symbol greek mue"},
     // At the edges the steps say why in a line, and still redo.
     {"RefusedText", tool("Length", {"Input=abc"}, "m"), "'abc' is not a number"},
     {"NumberBeforeText", tool("Pythegor", {"Side 1=1.#INF", "Side 2=4"}, "Find Hypothenuse"),
@@ -256,7 +256,7 @@ const WorkedCase kCases[] = {
      tool("Uncert", {"Absolute uncertainty of the second value=2"}, "Calculate % Abs. Uncertainty"),
      "The value is 0"},
     {"OutOfRoman", tool("Numbers", {"Arabic number=4000"}, "<<"), "4000 is not between 1 and 3999"},
-    {"NoOpposite", tool("Prefixes", {"Power of ten=-2147483648"}, "+/-"), "has no opposite"},
+    {"NoOpposite", tool("Prefixes", {"Power of 10=-2147483648"}, "+/-"), "has no opposite"},
 };
 INSTANTIATE_TEST_SUITE_P(Tools, WorkedSteps, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });

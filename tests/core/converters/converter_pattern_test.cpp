@@ -222,6 +222,7 @@ TEST_P(Converter, WordInTheInputIsRefusedAndTheOldInputConverts) {
 
     EXPECT_EQ(session.host.messages, std::vector<std::string>{kRefused});
     EXPECT_EQ(session.host.focused, std::vector<int>{session.firstField()});
+    EXPECT_EQ(session.host.selected, session.firstField());  // though its old text came back
     // The conversion still ran, on the input the field held before.
     EXPECT_EQ(session.fields(), convertedFresh(c, "3", units[1]));
 }

@@ -68,6 +68,20 @@ TEST(AccessibleNames, ButtonsSpeakTheirCaptions) {
     }
 }
 
+// Two "Look up" buttons, three "Sto": the description tells them apart.
+TEST(AccessibleNames, ButtonsSharingACaptionHaveDistinctDescriptions) {
+    for (const DialogTemplate* dialogTemplate : allTemplates()) {
+        std::set<std::pair<std::string, std::string>> seen;  // caption and description
+        for (const ControlTemplate& control : dialogTemplate->controls) {
+            if (control.kind == ControlKind::PushButton && control.caption[0] != '\0') {
+                EXPECT_TRUE(
+                    seen.emplace(control.caption, control.description ? control.description : "").second)
+                    << "template " << dialogTemplate->id << ": " << control.caption;
+            }
+        }
+    }
+}
+
 TEST(AccessibleNames, EditFieldsOfOneWindowHaveDistinctNames) {
     for (const DialogTemplate* dialogTemplate : allTemplates()) {
         std::multiset<std::string> names;

@@ -85,6 +85,7 @@ TEST(Geo, RefusedFieldStillComputesWithEarlierValues) {
     ASSERT_EQ(1u, geo.host.messages.size());
     EXPECT_EQ("Please enter a number.", geo.host.messages[0]);
     EXPECT_EQ(std::vector<int>{kX2}, geo.host.focused);
+    EXPECT_EQ(kX2, geo.host.selected);  // after the write of its old value
     // Computed from (1, 2) and (0, 0).
     EXPECT_EQ("0", geo.field(kX2));
     EXPECT_EQ("0", geo.field(kY2));

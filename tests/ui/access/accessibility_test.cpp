@@ -163,6 +163,17 @@ private Q_SLOTS:
                 QVERIFY2(!iface->text(QAccessible::Name).isEmpty(), qPrintable(child->objectName()));
                 ++checked;
             }
+            // A field's name begins with its caption ("Neutral Axis:"; "Y-intercepts:" covers two).
+            for (const auto& [label, relation] : iface->relations(QAccessible::Label)) {
+                QString shown = label->text(QAccessible::Name).simplified();
+                const QString name = iface->text(QAccessible::Name);
+                if (shown.endsWith(QLatin1Char(':'))) {
+                    shown.chop(1);
+                    QVERIFY2(
+                        name.startsWith(shown) || (shown.endsWith('s') && name.startsWith(shown.chopped(1))),
+                        qPrintable(name + " labelled " + shown));
+                }
+            }
         }
         QVERIFY(checked > 0);
         window->reject();
@@ -398,6 +409,9 @@ private Q_SLOTS:
         QTest::newRow("basic calculator keys")
             << harness::commandOf<SimpleCalc>()
             << QString::fromStdString(steps({focused(SimpleCalc::kDisplay), "k12+3="})) << "Display 15";
+        QTest::newRow("sign key heard as its word")
+            << harness::commandOf<SimpleCalc>()
+            << QString::fromStdString(steps({focused(SimpleCalc::kDisplay), "k12*"})) << "times";
     }
 
     void pressesAnnounceWhatChanged() {
@@ -412,6 +426,27 @@ private Q_SLOTS:
         if (auto* notice = window->findChild<QWidget*>(QStringLiteral("resultNotice"))) {
             QVERIFY(accessible(notice)->parent()->object() != window);
         }
+        window->reject();
+    }
+
+    // Back is heard as the one character it removes.
+    void backRemovesOneCharacter() {
+        ToolWindow* window = harness::openTool<SimpleCalc>();
+        harness::runSteps(window, steps({focused(SimpleCalc::kDisplay), "k12"}));
+        const harness::AccessibleEvents events;
+        harness::key(window, Qt::Key_Backspace);
+        QCOMPARE(events.removed, QStringList(QString::number(SimpleCalc::kDisplay) + QStringLiteral("=2")));
+        window->reject();
+    }
+
+    // A sheet is read whole: Venus' "None" moons as Mercury's, and Venus again.
+    void sheetIsReadWholeAtEveryPress() {
+        ToolWindow* window = harness::openTool<Planets>();
+        const harness::AccessibleEvents events;
+        harness::runSteps(window, steps({Planets::kMercury, Planets::kVenus, Planets::kVenus}));
+        QCOMPARE(events.notices.size(), 3);
+        QVERIFY(events.notices[1].endsWith(QStringLiteral(", Known satellites (moons) None")));
+        QCOMPARE(events.notices[2], events.notices[1]);
         window->reject();
     }
 

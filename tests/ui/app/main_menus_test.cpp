@@ -152,6 +152,14 @@ private Q_SLOTS:
         QTRY_COMPARE(mainFrame().statusMessage(), QStringLiteral("Ready"));
     }
 
+    void f10OpensTheFirstMenu() {
+        QApplication::setActiveWindow(&mainFrame());
+        QTest::keyClick(&mainFrame(), Qt::Key_F10);
+        QTRY_COMPARE(QApplication::activePopupWidget(), mainFrame().menuBar()->findChild<QMenu*>("&File"));
+        QVERIFY(mainFrame().menuBar()->hasFocus());  // Left and Right go on to the other menus
+        QApplication::activePopupWidget()->close();
+    }
+
     void editAcceleratorsDoNothing() {
         const QString before = mainFrame().windowTitle();
         QApplication::setActiveWindow(&mainFrame());

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <vector>
@@ -98,9 +99,12 @@ private Q_SLOTS:
         QCOMPARE(checkedAmong(window, units), QList<int>{units.first()});
         harness::click(window, units.last());
         QCOMPARE(checkedAmong(window, units), QList<int>{units.last()});
-        // A second click on the pressed button converts again and leaves it pressed.
+        // A second click on the pressed button converts again and leaves it
+        // pressed, never up for a moment (a reader would say "selected" twice).
+        QSignalSpy toggles(harness::button(window, units.last()), &QAbstractButton::toggled);
         harness::click(window, units.last());
         QCOMPARE(checkedAmong(window, units), QList<int>{units.last()});
+        QCOMPARE(toggles.count(), 0);
         // Clear Data does not touch the pressed look.
         harness::click(window, clearData);
         QCOMPARE(checkedAmong(window, units), QList<int>{units.last()});

@@ -241,6 +241,12 @@ private Q_SLOTS:
                 } else {
                     QVERIFY2(numberRefusals == 0, qPrintable("wrong refusal: " + what));
                 }
+                // What the user types after a refusal replaces the field's text.
+                if (numberRefusals + integerRefusals > 0) {
+                    QVERIFY2(window->focusWidget() == field && field->selectedText() == field->text() &&
+                                 (field->text().isEmpty() || field->hasSelectedText()),
+                             qPrintable("not selected after the refusal: " + what));
+                }
 
                 if (!converter || kind != FieldKind::Double) {
                     continue;

@@ -279,6 +279,24 @@ private Q_SLOTS:
         QCOMPARE(clipboard->text(), table);
     }
 
+    // A screen reader hears what was copied; one field is copied by keyboard
+    // alone: Shift+F10 on a button, then Copy Field.
+    void copiesAreSpokenAndOneFieldCopiesByKeyboard() {
+        ToolWindow* window = harness::openTool<Degrees>();
+        harness::type(window, Degrees::kInput, QStringLiteral("100"));
+        harness::click(window, Degrees::kCelsiusUnit);
+        const harness::AccessibleEvents events;
+        harness::key(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        harness::button(window, Degrees::kClearData)->setFocus();
+        harness::key(window, Qt::Key_F10, Qt::ShiftModifier);
+        auto* field = window->findChild<QMenu*>(QStringLiteral("copyField"));
+        QVERIFY(field != nullptr && field->parentWidget()->isVisible());
+        field->actions().at(1)->trigger();  // the second field, which Tab passes by
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("212"));
+        QCOMPARE(events.notices, QStringList({"5 fields copied", "First result copied"}));
+        QVERIFY(harness::lineEdit(window, Degrees::kFirstResult)->toolTip().contains("Copy Field"));
+    }
+
     void copiesAreIndependent() {
         ToolWindow* first = harness::openTool<Energy>();
         ToolWindow* second = harness::openTool<Energy>();
