@@ -13,26 +13,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-8}
-build=build-bench
-if [[ ! -f $build/CMakeCache.txt ]]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DBRIMLET_BENCH=ON -DBRIMLET_BUILD_TESTS=OFF
-fi
-cmake --build "$build" --target brimlet minimal_window -j"$(nproc)" >/dev/null
-
-scratch=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-for _ in $(seq 200); do
-    [[ -s $scratch/display ]] && break
-    sleep 0.05
-done
-export DISPLAY=:$(head -n1 "$scratch/display") QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY SESSION_MANAGER
-export HOME=$scratch XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/runtime
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+# shellcheck source=bench/scratch-display.sh
+source bench/scratch-display.sh brimlet minimal_window
 
 # Each program runs until it is ended; callgrind writes its counts then.
 for program in brimlet bench/minimal_window; do

@@ -13,35 +13,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${1:-15}
-build=build-bench
-if [[ ! -f $build/CMakeCache.txt ]]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DBRIMLET_BENCH=ON -DBRIMLET_BUILD_TESTS=OFF
-fi
-cmake --build "$build" --target brimlet minimal_window startup_probe -j"$(nproc)"
-
-scratch=$(mktemp -d)
-# Xvfb picks a free display number and writes it out once it takes connections.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; rm -rf "$scratch"' EXIT
-for _ in $(seq 200); do
-    [[ -s $scratch/display ]] && break
-    sleep 0.05
-done
-display=$(head -n1 "$scratch/display")
-if [[ -z $display ]]; then
-    echo "bench-startup: Xvfb did not start:" >&2
-    cat "$scratch/xvfb.log" >&2
-    exit 1
-fi
-
-export DISPLAY=:$display QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY SESSION_MANAGER
-# brimlet writes its settings file at start-up; keep the user's own out of it.
-export HOME=$scratch XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/runtime
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+# shellcheck source=bench/scratch-display.sh
+source bench/scratch-display.sh brimlet minimal_window startup_probe
 
 probe=$build/bench/startup_probe
 programs=(brimlet minimal_window)
