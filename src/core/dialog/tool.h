@@ -67,6 +67,8 @@ public:
     // The keys that press this tool's buttons, for handleKey and for the
     // buttons' tooltips.
     virtual std::span<const KeyBinding> keyBindings() const { return {}; }
+    // Every text that message() may show, for the translators' catalogues.
+    virtual std::span<const char* const> messageTexts() const { return {}; }
     // The names of the keys that press this control ("7", "Backspace"), or
     // empty when no key does.
     std::vector<std::string> keyNames(int controlId) const;

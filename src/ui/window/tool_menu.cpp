@@ -4,12 +4,13 @@
 #include "ui/window/tool_menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "ui/window/tool_window.h"
 
 ToolMenu::ToolMenu(ToolWindow* window) : QObject(window), window_(window) {
-    auto* copyAll = new QAction(QStringLiteral("Copy All Fields"), window);
+    auto* copyAll = new QAction(QCoreApplication::translate("ToolWindow", "Copy All Fields"), window);
     copyAll->setObjectName(QStringLiteral("copyAllFields"));
     copyAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     copyAll->setShortcutContext(Qt::WindowShortcut);

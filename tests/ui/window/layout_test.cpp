@@ -136,12 +136,16 @@ QStringList inspect(int commandId, QStringList (*check)(QWidget*)) {
     return problems;
 }
 
+// Every window in English and in every language the build has a catalogue for.
 void everyWindow() {
     QTest::addColumn<int>("commandId");
-    for (const ToolCommand& command : toolCommands()) {
-        QTest::newRow(command.className) << command.commandId;
+    QTest::addColumn<QString>("language");
+    for (const QString& language : QStringList{QStringLiteral("en")} + harness::languages()) {
+        for (const ToolCommand& command : toolCommands()) {
+            QTest::addRow("%s %s", qPrintable(language), command.className) << command.commandId << language;
+        }
+        QTest::addRow("%s About", qPrintable(language)) << ids::kAppAbout << language;
     }
-    QTest::newRow("About") << ids::kAppAbout;
 }
 
 }  // namespace
@@ -154,6 +158,9 @@ private Q_SLOTS:
 
     void captionsFitTheirControls() {
         QFETCH(int, commandId);
+        QFETCH(QString, language);
+        const harness::Speaking speaking(language);
+        QVERIFY(speaking.loaded());
         const QStringList problems = inspect(commandId, clipped);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
     }
@@ -162,6 +169,9 @@ private Q_SLOTS:
 
     void controlsLieInsideTheirGroupFrames() {
         QFETCH(int, commandId);
+        QFETCH(QString, language);
+        const harness::Speaking speaking(language);
+        QVERIFY(speaking.loaded());
         const QStringList problems = inspect(commandId, crossings);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
     }
