@@ -1520,6 +1520,10 @@ Mit [OK] geht es zurück.</translation>
         <source>Atomic Number</source>
         <translation>Ordnungszahl</translation>
     </message>
+    <message>
+        <source>%1, atomic number %2</source>
+        <translation>%1, Ordnungszahl %2</translation>
+    </message>
 </context>
 <context>
     <name>Permutation</name>

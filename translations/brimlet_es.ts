@@ -5,893 +5,921 @@
     <name>Bend</name>
     <message>
         <source>Bend Allowance</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolerancia de doblado</translation>
     </message>
     <message>
         <source>Input data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos...</translation>
     </message>
     <message>
         <source>Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados...</translation>
     </message>
     <message>
         <source>Inside bend radius R</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio interior de doblado R</translation>
     </message>
     <message>
         <source>Inside bend radius R:</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio interior R:</translation>
     </message>
     <message>
         <source>Material thickness T:</source>
-        <translation type="unfinished"></translation>
+        <translation>Espesor T:</translation>
     </message>
     <message>
         <source>Angle of the bend A:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de doblado A:</translation>
     </message>
     <message>
         <source>Material thickness T</source>
-        <translation type="unfinished"></translation>
+        <translation>Espesor del material T</translation>
     </message>
     <message>
         <source>Angle of the bend A</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de doblado A</translation>
     </message>
     <message>
         <source>Calculate Bend Allowance</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular tolerancia de doblado</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Bend Allowance:</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Tolerancia de doblado:</lengthvariant>
+            <lengthvariant>Tolerancia:</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Neutral Axis:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eje neutro:</translation>
     </message>
     <message>
         <source>For Right Angle Bend:</source>
-        <translation type="unfinished"></translation>
+        <translation>Para doblez a 90°:</translation>
     </message>
     <message>
         <source>Per Degree:</source>
-        <translation type="unfinished"></translation>
+        <translation>Por grado:</translation>
     </message>
     <message>
         <source>Details of the calculations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalle de los cálculos:</translation>
     </message>
     <message>
         <source>Neutral axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Eje neutro</translation>
     </message>
     <message>
         <source>For Right Angle Bend</source>
-        <translation type="unfinished"></translation>
+        <translation>Para doblez a 90°</translation>
     </message>
     <message>
         <source>Per degree of bend</source>
-        <translation type="unfinished"></translation>
+        <translation>Por grado de doblado</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About Brimlet 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Brimlet 5</translation>
     </message>
     <message>
         <source>Brimlet Version 5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Brimlet versión 5.0</translation>
     </message>
     <message>
         <source>This software is intended for use by engineering students and teachers, as well as engineering professionals. Program includes a number of equation solvers and multiple conversion factors to aid in complicated engineering tasks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa está pensado para estudiantes y profesores de ingeniería, así como para profesionales de la ingeniería. Incluye varios solucionadores de ecuaciones y numerosos factores de conversión que ayudan en tareas de ingeniería complejas.</translation>
     </message>
     <message>
         <source>Version 5.0.0
 Copyright (C) 2026 The Brimlet developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 5.0.0
+Copyright (C) 2026 The Brimlet developers</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>CBrimletView</name>
     <message>
         <source>%1: the tools are in the menus (Alt)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: las herramientas están en los menús (Alt)</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la aplicación; pregunta si se guardan los documentos</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de %1</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra información del programa, número de versión y copyright</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Failed to open document.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el documento.</translation>
     </message>
     <message>
         <source>Failed to save document.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el documento.</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>&amp;Mathematics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Matemáticas</translation>
     </message>
     <message>
         <source>Line Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecuación de la recta</translation>
     </message>
     <message>
         <source>Pythagorean Theorem</source>
-        <translation type="unfinished"></translation>
+        <translation>Teorema de Pitágoras</translation>
     </message>
     <message>
         <source>Quadratic  Formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecuación de segundo grado</translation>
     </message>
     <message>
         <source>&amp;Physics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Física</translation>
     </message>
     <message>
         <source>Absolute Uncertainty</source>
-        <translation type="unfinished"></translation>
+        <translation>Incertidumbre absoluta</translation>
     </message>
     <message>
         <source>Bend Allowance</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolerancia de doblado</translation>
     </message>
     <message>
         <source>Combinations</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinaciones</translation>
     </message>
     <message>
         <source>Permutations</source>
-        <translation type="unfinished"></translation>
+        <translation>Variaciones</translation>
     </message>
     <message>
         <source>SI Prefixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijos del SI</translation>
     </message>
     <message>
         <source>C&amp;hemistry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Química</translation>
     </message>
     <message>
         <source>Periodic Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla periódica</translation>
     </message>
     <message>
         <source>&amp;Astronomy</source>
-        <translation type="unfinished"></translation>
+        <translation>As&amp;tronomía</translation>
     </message>
     <message>
         <source>Solar System Planets Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de los planetas del sistema solar</translation>
     </message>
     <message>
         <source>Calc&amp;ulators</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calculadoras</translation>
     </message>
     <message>
         <source>Advanced Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora científica</translation>
     </message>
     <message>
         <source>Basic Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora básica</translation>
     </message>
     <message>
         <source>&amp;Conversions</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onversiones</translation>
     </message>
     <message>
         <source>Energy</source>
-        <translation type="unfinished"></translation>
+        <translation>Energía</translation>
     </message>
     <message>
         <source>Force</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuerza</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números romanos</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia</translation>
     </message>
     <message>
         <source>Pressure</source>
-        <translation type="unfinished"></translation>
+        <translation>Presión</translation>
     </message>
     <message>
         <source>Radians</source>
-        <translation type="unfinished"></translation>
+        <translation>Radianes</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAYÚS</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>DESPL</translation>
     </message>
 </context>
 <context>
     <name>Degrees</name>
     <message>
         <source>Temperature Converter</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión de temperatura</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Input your degrees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la temperatura...</translation>
     </message>
     <message>
         <source>Choose input type...</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de entrada...</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Celcius</source>
-        <translation type="unfinished"></translation>
+        <translation>Celsius</translation>
     </message>
     <message>
         <source>Farengheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrenheit</translation>
     </message>
     <message>
         <source>Kelvin</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvin</translation>
     </message>
     <message>
         <source>Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados...</translation>
     </message>
     <message>
         <source>First result</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer resultado</translation>
     </message>
     <message>
         <source>Second result</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo resultado</translation>
     </message>
     <message>
         <source>Unit of the first result</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad del primer resultado</translation>
     </message>
     <message>
         <source>Unit of the second result</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad del segundo resultado</translation>
     </message>
 </context>
 <context>
     <name>DegreesRadians</name>
     <message>
         <source>Degrees/Radians Converter</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión grados/radianes</translation>
     </message>
     <message>
         <source>Degrees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados...</translation>
     </message>
     <message>
         <source>Radians...</source>
-        <translation type="unfinished"></translation>
+        <translation>Radianes...</translation>
     </message>
     <message>
         <source>Degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados</translation>
     </message>
     <message>
         <source>Radians</source>
-        <translation type="unfinished"></translation>
+        <translation>Radianes</translation>
     </message>
     <message>
         <source>&lt;&lt;&lt; Convert &gt;&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;&lt; Convertir &gt;&gt;&gt;</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Revolutions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vueltas...</translation>
     </message>
     <message>
         <source>Revolutions</source>
-        <translation type="unfinished"></translation>
+        <translation>Vueltas</translation>
     </message>
 </context>
 <context>
     <name>Energy</name>
     <message>
         <source>Energy Conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión de energía</translation>
     </message>
     <message>
         <source>Input...</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor...</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Joules</source>
-        <translation type="unfinished"></translation>
+        <translation>Julios</translation>
     </message>
     <message>
         <source>Ergs</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Ergios</lengthvariant>
+            <lengthvariant>erg</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Calories</source>
-        <translation type="unfinished"></translation>
+        <translation>Calorías</translation>
     </message>
     <message>
         <source>Ft * Lb</source>
-        <translation type="unfinished"></translation>
+        <translation>ft * lb</translation>
     </message>
     <message>
         <source>kW * h</source>
-        <translation type="unfinished"></translation>
+        <translation>kW * h</translation>
     </message>
     <message>
         <source>Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados...</translation>
     </message>
     <message>
         <source>Ft*Lb</source>
-        <translation type="unfinished"></translation>
+        <translation>ft*lb</translation>
     </message>
     <message>
         <source>kW*h</source>
-        <translation type="unfinished"></translation>
+        <translation>kW*h</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>FigureView</name>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Figura</translation>
     </message>
 </context>
 <context>
     <name>Force</name>
     <message>
         <source>Force Conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión de fuerza</translation>
     </message>
     <message>
         <source>Input...</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor...</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Newtons</source>
-        <translation type="unfinished"></translation>
+        <translation>Newtons</translation>
     </message>
     <message>
         <source>Dynes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinas</translation>
     </message>
     <message>
         <source>Pounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Libras</translation>
     </message>
     <message>
         <source>Tons</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Toneladas cortas</lengthvariant>
+            <lengthvariant>tn</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados...</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>Geo</name>
     <message>
         <source>Geometry Line Functions</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecuación de la recta</translation>
     </message>
     <message>
         <source>Input Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos...</translation>
     </message>
     <message>
         <source>Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados...</translation>
     </message>
     <message>
         <source>Point 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto 1:</translation>
     </message>
     <message>
         <source>Point 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto 2:</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Point 1 X</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto 1 X</translation>
     </message>
     <message>
         <source>Point 1 Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto 1 Y</translation>
     </message>
     <message>
         <source>Point 2 X</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto 2 X</translation>
     </message>
     <message>
         <source>Point 2 Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto 2 Y</translation>
     </message>
     <message>
         <source>Slope:</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Pendiente:</lengthvariant>
+            <lengthvariant>m:</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Slope</source>
-        <translation type="unfinished"></translation>
+        <translation>Pendiente</translation>
     </message>
     <message>
         <source>Y-intercepts:</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Ordenadas en el origen:</lengthvariant>
+            <lengthvariant>Ordenadas:</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>First intercept</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera intersección</translation>
     </message>
     <message>
         <source>Second intercept</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda intersección</translation>
     </message>
     <message>
         <source>Distance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia:</translation>
     </message>
     <message>
         <source>Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia</translation>
     </message>
     <message>
         <source>Midpoint:      X</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Punto medio:  X</lengthvariant>
+            <lengthvariant>Pto. medio: X</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Midpoint X</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto medio X</translation>
     </message>
     <message>
         <source>Midpoint Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto medio Y</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>NOTE: If Slope = -9999999999 then it&apos;s Undefined.</source>
-        <translation type="unfinished"></translation>
+        <translation>NOTA: pendiente = -9999999999 significa no definida.</translation>
     </message>
 </context>
 <context>
     <name>Length</name>
     <message>
         <source>Length Units Converter</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión de longitudes</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Enter known value and select its units...</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el valor y elija su unidad...</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>in</source>
-        <translation type="unfinished"></translation>
+        <translation>in</translation>
     </message>
     <message>
         <source>ft</source>
-        <translation type="unfinished"></translation>
+        <translation>ft</translation>
     </message>
     <message>
         <source>mi</source>
-        <translation type="unfinished"></translation>
+        <translation>mi</translation>
     </message>
     <message>
         <source>km</source>
-        <translation type="unfinished"></translation>
+        <translation>km</translation>
     </message>
     <message>
         <source>Light-year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año luz</translation>
     </message>
     <message>
         <source>Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Metros</translation>
     </message>
     <message>
         <source>Centimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Centímetros</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Pulgadas</lengthvariant>
+            <lengthvariant>pulg.</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pies</translation>
     </message>
     <message>
         <source>Miles</source>
-        <translation type="unfinished"></translation>
+        <translation>Millas</translation>
     </message>
     <message>
         <source>Kilometers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilómetros</translation>
     </message>
     <message>
         <source>Light-years</source>
-        <translation type="unfinished"></translation>
+        <translation>Años luz</translation>
     </message>
     <message>
         <source>Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados...</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>MyCalculator</name>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>+/-</source>
-        <translation type="unfinished"></translation>
+        <translation>+/-</translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Memory Managment</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de memoria</translation>
     </message>
     <message>
         <source>Memory 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria 1</translation>
     </message>
     <message>
         <source>Memory 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria 2</translation>
     </message>
     <message>
         <source>Memory 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria 3</translation>
     </message>
     <message>
         <source>Sto</source>
-        <translation type="unfinished"></translation>
+        <translation>Sto</translation>
     </message>
     <message>
         <source>Stores the display in memory 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la pantalla en la memoria 1</translation>
     </message>
     <message>
         <source>Stores the display in memory 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la pantalla en la memoria 2</translation>
     </message>
     <message>
         <source>Stores the display in memory 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda la pantalla en la memoria 3</translation>
     </message>
     <message>
         <source>Rec</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec</translation>
     </message>
     <message>
         <source>Recalls memory 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recupera la memoria 1</translation>
     </message>
     <message>
         <source>Recalls memory 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Recupera la memoria 2</translation>
     </message>
     <message>
         <source>Recalls memory 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Recupera la memoria 3</translation>
     </message>
     <message>
         <source>=</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>*</source>
-        <translation type="unfinished"></translation>
+        <translation>*</translation>
     </message>
     <message>
         <source>/</source>
-        <translation type="unfinished"></translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Borrar</lengthvariant>
+            <lengthvariant>C</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>MC</source>
-        <translation type="unfinished"></translation>
+        <translation>MC</translation>
     </message>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>x^2</source>
-        <translation type="unfinished"></translation>
+        <translation>x^2</translation>
     </message>
     <message>
         <source>x^3</source>
-        <translation type="unfinished"></translation>
+        <translation>x^3</translation>
     </message>
     <message>
         <source>x^y</source>
-        <translation type="unfinished"></translation>
+        <translation>x^y</translation>
     </message>
     <message>
         <source>sqrt</source>
-        <translation type="unfinished"></translation>
+        <translation>sqrt</translation>
     </message>
     <message>
         <source>Pi</source>
-        <translation type="unfinished"></translation>
+        <translation>Pi</translation>
     </message>
     <message>
         <source>n!</source>
-        <translation type="unfinished"></translation>
+        <translation>n!</translation>
     </message>
     <message>
         <source>Sin</source>
-        <translation type="unfinished"></translation>
+        <translation>sen</translation>
     </message>
     <message>
         <source>Cos</source>
-        <translation type="unfinished"></translation>
+        <translation>cos</translation>
     </message>
     <message>
         <source>Tan</source>
-        <translation type="unfinished"></translation>
+        <translation>tan</translation>
     </message>
     <message>
         <source>Csc</source>
-        <translation type="unfinished"></translation>
+        <translation>csc</translation>
     </message>
     <message>
         <source>Sec</source>
-        <translation type="unfinished"></translation>
+        <translation>sec</translation>
     </message>
     <message>
         <source>Cot</source>
-        <translation type="unfinished"></translation>
+        <translation>cot</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retr</translation>
     </message>
     <message>
         <source>CH</source>
-        <translation type="unfinished"></translation>
+        <translation>CH</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Ayuda</lengthvariant>
+            <lengthvariant>?</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>log</source>
-        <translation type="unfinished"></translation>
+        <translation>log</translation>
     </message>
     <message>
         <source>ceil</source>
-        <translation type="unfinished"></translation>
+        <translation>ceil</translation>
     </message>
     <message>
         <source>flo</source>
-        <translation type="unfinished"></translation>
+        <translation>floor</translation>
     </message>
     <message>
         <source>abs</source>
-        <translation type="unfinished"></translation>
+        <translation>abs</translation>
     </message>
     <message>
         <source>mod</source>
-        <translation type="unfinished"></translation>
+        <translation>mod</translation>
     </message>
     <message>
         <source>1/x</source>
-        <translation type="unfinished"></translation>
+        <translation>1/x</translation>
     </message>
     <message>
         <source>Unused key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla sin uso</translation>
     </message>
     <message>
         <source>Calculate (=)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular (=)</translation>
     </message>
     <message>
         <source>Please enter an integer between 1 and 170</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un entero entre 1 y 170</translation>
     </message>
     <message>
         <source>Explanation of the meaning of &apos;not-so-obvious&apos; buttons!
@@ -903,1608 +931,1650 @@ Copyright (C) 2026 The Brimlet developers</source>
 [CH] clear history button - removes the history at the bottom of the screen.
 
 Click [OK] to go back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hacen las teclas menos evidentes:
+
+[Sto] guarda el número de la pantalla en la memoria 1, 2 o 3.
+[Rec] toma un número de la memoria y lo devuelve a la pantalla.
+[MC] borra las memorias.
+[Retr] borra el último carácter de la pantalla (como la tecla Retroceso).
+[CH] borra el historial de la parte inferior de la ventana.
+
+Pulse [Aceptar] para volver.</translation>
     </message>
 </context>
 <context>
     <name>Numbers</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Diálogo</translation>
     </message>
     <message>
         <source>Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números romanos</translation>
     </message>
     <message>
         <source>Numbers Conversion...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión de números...</translation>
     </message>
     <message>
         <source>Roman:</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Romano:</lengthvariant>
+            <lengthvariant>Rom.:</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Roman numeral</source>
-        <translation type="unfinished"></translation>
+        <translation>Número romano</translation>
     </message>
     <message>
         <source>Arabic:</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Arábigo:</lengthvariant>
+            <lengthvariant>Aráb.:</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Arabic number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número arábigo</translation>
     </message>
     <message>
         <source>&gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&gt;&gt;</translation>
     </message>
     <message>
         <source>Roman to Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Romano a arábigo</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>&lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt;</translation>
     </message>
     <message>
         <source>Arabic to Roman</source>
-        <translation type="unfinished"></translation>
+        <translation>Arábigo a romano</translation>
     </message>
     <message>
         <source>Number must be between 1 and 3999!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El número debe estar entre 1 y 3999!</translation>
     </message>
     <message>
         <source>Please enter a Roman numeral between I and MMMCMXCIX.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número romano entre I y MMMCMXCIX.</translation>
     </message>
 </context>
 <context>
     <name>Periodic</name>
     <message>
         <source>Periodic Table of Elements</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla periódica de los elementos</translation>
     </message>
     <message>
         <source>H</source>
-        <translation type="unfinished"></translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>He</source>
-        <translation type="unfinished"></translation>
+        <translation>He</translation>
     </message>
     <message>
         <source>Li</source>
-        <translation type="unfinished"></translation>
+        <translation>Li</translation>
     </message>
     <message>
         <source>Be</source>
-        <translation type="unfinished"></translation>
+        <translation>Be</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>O</source>
-        <translation type="unfinished"></translation>
+        <translation>O</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>Ne</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne</translation>
     </message>
     <message>
         <source>Na</source>
-        <translation type="unfinished"></translation>
+        <translation>Na</translation>
     </message>
     <message>
         <source>Mg</source>
-        <translation type="unfinished"></translation>
+        <translation>Mg</translation>
     </message>
     <message>
         <source>Al</source>
-        <translation type="unfinished"></translation>
+        <translation>Al</translation>
     </message>
     <message>
         <source>Si</source>
-        <translation type="unfinished"></translation>
+        <translation>Si</translation>
     </message>
     <message>
         <source>P</source>
-        <translation type="unfinished"></translation>
+        <translation>P</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Cl</source>
-        <translation type="unfinished"></translation>
+        <translation>Cl</translation>
     </message>
     <message>
         <source>Ar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ar</translation>
     </message>
     <message>
         <source>K</source>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
     <message>
         <source>Ca</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca</translation>
     </message>
     <message>
         <source>Sc</source>
-        <translation type="unfinished"></translation>
+        <translation>Sc</translation>
     </message>
     <message>
         <source>Ti</source>
-        <translation type="unfinished"></translation>
+        <translation>Ti</translation>
     </message>
     <message>
         <source>V</source>
-        <translation type="unfinished"></translation>
+        <translation>V</translation>
     </message>
     <message>
         <source>Cr</source>
-        <translation type="unfinished"></translation>
+        <translation>Cr</translation>
     </message>
     <message>
         <source>Mn</source>
-        <translation type="unfinished"></translation>
+        <translation>Mn</translation>
     </message>
     <message>
         <source>Fe</source>
-        <translation type="unfinished"></translation>
+        <translation>Fe</translation>
     </message>
     <message>
         <source>Co</source>
-        <translation type="unfinished"></translation>
+        <translation>Co</translation>
     </message>
     <message>
         <source>Ni</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni</translation>
     </message>
     <message>
         <source>Cu</source>
-        <translation type="unfinished"></translation>
+        <translation>Cu</translation>
     </message>
     <message>
         <source>Zn</source>
-        <translation type="unfinished"></translation>
+        <translation>Zn</translation>
     </message>
     <message>
         <source>Ga</source>
-        <translation type="unfinished"></translation>
+        <translation>Ga</translation>
     </message>
     <message>
         <source>Ge</source>
-        <translation type="unfinished"></translation>
+        <translation>Ge</translation>
     </message>
     <message>
         <source>As</source>
-        <translation type="unfinished"></translation>
+        <translation>As</translation>
     </message>
     <message>
         <source>Se</source>
-        <translation type="unfinished"></translation>
+        <translation>Se</translation>
     </message>
     <message>
         <source>Br</source>
-        <translation type="unfinished"></translation>
+        <translation>Br</translation>
     </message>
     <message>
         <source>Kr</source>
-        <translation type="unfinished"></translation>
+        <translation>Kr</translation>
     </message>
     <message>
         <source>Rb</source>
-        <translation type="unfinished"></translation>
+        <translation>Rb</translation>
     </message>
     <message>
         <source>Sr</source>
-        <translation type="unfinished"></translation>
+        <translation>Sr</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Zr</source>
-        <translation type="unfinished"></translation>
+        <translation>Zr</translation>
     </message>
     <message>
         <source>Nb</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>Tc</source>
-        <translation type="unfinished"></translation>
+        <translation>Tc</translation>
     </message>
     <message>
         <source>Ru</source>
-        <translation type="unfinished"></translation>
+        <translation>Ru</translation>
     </message>
     <message>
         <source>Rh</source>
-        <translation type="unfinished"></translation>
+        <translation>Rh</translation>
     </message>
     <message>
         <source>Pd</source>
-        <translation type="unfinished"></translation>
+        <translation>Pd</translation>
     </message>
     <message>
         <source>Ag</source>
-        <translation type="unfinished"></translation>
+        <translation>Ag</translation>
     </message>
     <message>
         <source>Cd</source>
-        <translation type="unfinished"></translation>
+        <translation>Cd</translation>
     </message>
     <message>
         <source>In</source>
-        <translation type="unfinished"></translation>
+        <translation>In</translation>
     </message>
     <message>
         <source>Sn</source>
-        <translation type="unfinished"></translation>
+        <translation>Sn</translation>
     </message>
     <message>
         <source>Sb</source>
-        <translation type="unfinished"></translation>
+        <translation>Sb</translation>
     </message>
     <message>
         <source>Te</source>
-        <translation type="unfinished"></translation>
+        <translation>Te</translation>
     </message>
     <message>
         <source>I</source>
-        <translation type="unfinished"></translation>
+        <translation>I</translation>
     </message>
     <message>
         <source>Xe</source>
-        <translation type="unfinished"></translation>
+        <translation>Xe</translation>
     </message>
     <message>
         <source>Cs</source>
-        <translation type="unfinished"></translation>
+        <translation>Cs</translation>
     </message>
     <message>
         <source>Ba</source>
-        <translation type="unfinished"></translation>
+        <translation>Ba</translation>
     </message>
     <message>
         <source>La</source>
-        <translation type="unfinished"></translation>
+        <translation>La</translation>
     </message>
     <message>
         <source>Hf</source>
-        <translation type="unfinished"></translation>
+        <translation>Hf</translation>
     </message>
     <message>
         <source>Ta</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>Re</source>
-        <translation type="unfinished"></translation>
+        <translation>Re</translation>
     </message>
     <message>
         <source>Os</source>
-        <translation type="unfinished"></translation>
+        <translation>Os</translation>
     </message>
     <message>
         <source>Ir</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir</translation>
     </message>
     <message>
         <source>Pt</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt</translation>
     </message>
     <message>
         <source>Au</source>
-        <translation type="unfinished"></translation>
+        <translation>Au</translation>
     </message>
     <message>
         <source>Hg</source>
-        <translation type="unfinished"></translation>
+        <translation>Hg</translation>
     </message>
     <message>
         <source>Tl</source>
-        <translation type="unfinished"></translation>
+        <translation>Tl</translation>
     </message>
     <message>
         <source>Pb</source>
-        <translation type="unfinished"></translation>
+        <translation>Pb</translation>
     </message>
     <message>
         <source>Bi</source>
-        <translation type="unfinished"></translation>
+        <translation>Bi</translation>
     </message>
     <message>
         <source>Po</source>
-        <translation type="unfinished"></translation>
+        <translation>Po</translation>
     </message>
     <message>
         <source>At</source>
-        <translation type="unfinished"></translation>
+        <translation>At</translation>
     </message>
     <message>
         <source>Rn</source>
-        <translation type="unfinished"></translation>
+        <translation>Rn</translation>
     </message>
     <message>
         <source>Fr</source>
-        <translation type="unfinished"></translation>
+        <translation>Fr</translation>
     </message>
     <message>
         <source>Ra</source>
-        <translation type="unfinished"></translation>
+        <translation>Ra</translation>
     </message>
     <message>
         <source>Ac</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac</translation>
     </message>
     <message>
         <source>Rf</source>
-        <translation type="unfinished"></translation>
+        <translation>Rf</translation>
     </message>
     <message>
         <source>Db</source>
-        <translation type="unfinished"></translation>
+        <translation>Db</translation>
     </message>
     <message>
         <source>Sg</source>
-        <translation type="unfinished"></translation>
+        <translation>Sg</translation>
     </message>
     <message>
         <source>Bh</source>
-        <translation type="unfinished"></translation>
+        <translation>Bh</translation>
     </message>
     <message>
         <source>Hs</source>
-        <translation type="unfinished"></translation>
+        <translation>Hs</translation>
     </message>
     <message>
         <source>Mt</source>
-        <translation type="unfinished"></translation>
+        <translation>Mt</translation>
     </message>
     <message>
         <source>Ds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ds</translation>
     </message>
     <message>
         <source>Rg</source>
-        <translation type="unfinished"></translation>
+        <translation>Rg</translation>
     </message>
     <message>
         <source>Cn</source>
-        <translation type="unfinished"></translation>
+        <translation>Cn</translation>
     </message>
     <message>
         <source>Nh</source>
-        <translation type="unfinished"></translation>
+        <translation>Nh</translation>
     </message>
     <message>
         <source>Fl</source>
-        <translation type="unfinished"></translation>
+        <translation>Fl</translation>
     </message>
     <message>
         <source>Mc</source>
-        <translation type="unfinished"></translation>
+        <translation>Mc</translation>
     </message>
     <message>
         <source>Lv</source>
-        <translation type="unfinished"></translation>
+        <translation>Lv</translation>
     </message>
     <message>
         <source>Ts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ts</translation>
     </message>
     <message>
         <source>Og</source>
-        <translation type="unfinished"></translation>
+        <translation>Og</translation>
     </message>
     <message>
         <source>Ce</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce</translation>
     </message>
     <message>
         <source>Pr</source>
-        <translation type="unfinished"></translation>
+        <translation>Pr</translation>
     </message>
     <message>
         <source>Nd</source>
-        <translation type="unfinished"></translation>
+        <translation>Nd</translation>
     </message>
     <message>
         <source>Pm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pm</translation>
     </message>
     <message>
         <source>Sm</source>
-        <translation type="unfinished"></translation>
+        <translation>Sm</translation>
     </message>
     <message>
         <source>Eu</source>
-        <translation type="unfinished"></translation>
+        <translation>Eu</translation>
     </message>
     <message>
         <source>Gd</source>
-        <translation type="unfinished"></translation>
+        <translation>Gd</translation>
     </message>
     <message>
         <source>Tb</source>
-        <translation type="unfinished"></translation>
+        <translation>Tb</translation>
     </message>
     <message>
         <source>Dy</source>
-        <translation type="unfinished"></translation>
+        <translation>Dy</translation>
     </message>
     <message>
         <source>Ho</source>
-        <translation type="unfinished"></translation>
+        <translation>Ho</translation>
     </message>
     <message>
         <source>Er</source>
-        <translation type="unfinished"></translation>
+        <translation>Er</translation>
     </message>
     <message>
         <source>Tm</source>
-        <translation type="unfinished"></translation>
+        <translation>Tm</translation>
     </message>
     <message>
         <source>Yb</source>
-        <translation type="unfinished"></translation>
+        <translation>Yb</translation>
     </message>
     <message>
         <source>Lu</source>
-        <translation type="unfinished"></translation>
+        <translation>Lu</translation>
     </message>
     <message>
         <source>Th</source>
-        <translation type="unfinished"></translation>
+        <translation>Th</translation>
     </message>
     <message>
         <source>Pa</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa</translation>
     </message>
     <message>
         <source>U</source>
-        <translation type="unfinished"></translation>
+        <translation>U</translation>
     </message>
     <message>
         <source>Np</source>
-        <translation type="unfinished"></translation>
+        <translation>Np</translation>
     </message>
     <message>
         <source>Pu</source>
-        <translation type="unfinished"></translation>
+        <translation>Pu</translation>
     </message>
     <message>
         <source>Am</source>
-        <translation type="unfinished"></translation>
+        <translation>Am</translation>
     </message>
     <message>
         <source>Cm</source>
-        <translation type="unfinished"></translation>
+        <translation>Cm</translation>
     </message>
     <message>
         <source>Bk</source>
-        <translation type="unfinished"></translation>
+        <translation>Bk</translation>
     </message>
     <message>
         <source>Cf</source>
-        <translation type="unfinished"></translation>
+        <translation>Cf</translation>
     </message>
     <message>
         <source>Es</source>
-        <translation type="unfinished"></translation>
+        <translation>Es</translation>
     </message>
     <message>
         <source>Fm</source>
-        <translation type="unfinished"></translation>
+        <translation>Fm</translation>
     </message>
     <message>
         <source>Md</source>
-        <translation type="unfinished"></translation>
+        <translation>Md</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Lr</source>
-        <translation type="unfinished"></translation>
+        <translation>Lr</translation>
     </message>
     <message>
         <source>LANTHANIDES</source>
-        <translation type="unfinished"></translation>
+        <translation>LANTÁNIDOS</translation>
     </message>
     <message>
         <source>ACTINIDES</source>
-        <translation type="unfinished"></translation>
+        <translation>ACTÍNIDOS</translation>
     </message>
     <message>
         <source>Element&apos;s Data:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del elemento:</translation>
     </message>
     <message>
         <source>Symbol:</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Símbolo:</lengthvariant>
+            <lengthvariant>Símb.:</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Atomic Weight:</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa atómica:</translation>
     </message>
     <message>
         <source>Atomic Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa atómica</translation>
     </message>
     <message>
         <source>Atomic Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número atómico:</translation>
     </message>
     <message>
         <source>Atomic Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número atómico</translation>
+    </message>
+    <message>
+        <source>%1, atomic number %2</source>
+        <translation>%1, número atómico %2</translation>
     </message>
 </context>
 <context>
     <name>Permutation</name>
     <message>
         <source>Permutation</source>
-        <translation type="unfinished"></translation>
+        <translation>Variación</translation>
     </message>
     <message>
         <source>Enter Data From P(n, r):</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de V(n, r):</translation>
     </message>
     <message>
         <source>Permutation Result:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado V(n, r):</translation>
     </message>
     <message>
         <source>n</source>
-        <translation type="unfinished"></translation>
+        <translation>n</translation>
     </message>
     <message>
         <source>r</source>
-        <translation type="unfinished"></translation>
+        <translation>r</translation>
     </message>
     <message>
         <source>n:</source>
-        <translation type="unfinished"></translation>
+        <translation>n:</translation>
     </message>
     <message>
         <source>r:</source>
-        <translation type="unfinished"></translation>
+        <translation>r:</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>PictureWindow</name>
     <message>
         <source>SVG image (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen SVG (*.svg)</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG (*.png)</translation>
     </message>
     <message>
         <source>Show Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar figura</translation>
     </message>
     <message>
         <source>%1 - Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Figura</translation>
     </message>
     <message>
         <source>Copy Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar figura</translation>
     </message>
     <message>
         <source>Save Picture As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar figura como...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Save Picture As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar figura como</translation>
     </message>
     <message>
         <source>Cannot write %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1 (%2).</translation>
     </message>
 </context>
 <context>
     <name>Planets</name>
     <message>
         <source>Some Planets&apos; Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades de los planetas</translation>
     </message>
     <message>
         <source>Choose a planet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un planeta...</translation>
     </message>
     <message>
         <source>Mercury</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercurio</translation>
     </message>
     <message>
         <source>Venus</source>
-        <translation type="unfinished"></translation>
+        <translation>Venus</translation>
     </message>
     <message>
         <source>Earth</source>
-        <translation type="unfinished"></translation>
+        <translation>Tierra</translation>
     </message>
     <message>
         <source>Mars</source>
-        <translation type="unfinished"></translation>
+        <translation>Marte</translation>
     </message>
     <message>
         <source>Jupiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Júpiter</translation>
     </message>
     <message>
         <source>Saturn</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturno</translation>
     </message>
     <message>
         <source>Uranus</source>
-        <translation type="unfinished"></translation>
+        <translation>Urano</translation>
     </message>
     <message>
         <source>Neptune</source>
-        <translation type="unfinished"></translation>
+        <translation>Neptuno</translation>
     </message>
     <message>
         <source>Pluto</source>
-        <translation type="unfinished"></translation>
+        <translation>Plutón</translation>
     </message>
     <message>
         <source>Planet&apos;s Stats...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del planeta...</translation>
     </message>
     <message>
         <source>Mean distance from Sun, 10^6 km:</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia media al Sol, 10^6 km:</translation>
     </message>
     <message>
         <source>Mean distance from Sun, 10^6 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia media al Sol, 10^6 km</translation>
     </message>
     <message>
         <source>Period of revolution, years:</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo orbital, años:</translation>
     </message>
     <message>
         <source>Period of revolution, years</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo orbital, años</translation>
     </message>
     <message>
         <source>Period of rotation, days:</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de rotación, días:</translation>
     </message>
     <message>
         <source>Period of rotation, days</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo de rotación, días</translation>
     </message>
     <message>
         <source>Orbital speed, km/s:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad orbital, km/s:</translation>
     </message>
     <message>
         <source>Orbital speed, km/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad orbital, km/s</translation>
     </message>
     <message>
         <source>Equatorial diameter, km:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diámetro ecuatorial, km:</translation>
     </message>
     <message>
         <source>Equatorial diameter, km</source>
-        <translation type="unfinished"></translation>
+        <translation>Diámetro ecuatorial, km</translation>
     </message>
     <message>
         <source>Mass (Earth=1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa (Tierra=1):</translation>
     </message>
     <message>
         <source>Mass (Earth=1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Masa (Tierra=1)</translation>
     </message>
     <message>
         <source>Density (Water=1):</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad (agua=1):</translation>
     </message>
     <message>
         <source>Density (Water=1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Densidad (agua=1)</translation>
     </message>
     <message>
         <source>Acceleration (g):</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravedad (g):</translation>
     </message>
     <message>
         <source>Acceleration (g)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravedad (g)</translation>
     </message>
     <message>
         <source>Escape velocity, km/s:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de escape, km/s:</translation>
     </message>
     <message>
         <source>Escape velocity, km/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de escape, km/s</translation>
     </message>
     <message>
         <source>Known satellites (moons):</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélites conocidos (lunas):</translation>
     </message>
     <message>
         <source>Known satellites (moons)</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélites conocidos (lunas)</translation>
     </message>
     <message>
         <source>IAU Minor Planet Center count of 11 March 2025</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuento del Minor Planet Center de la UAI del 11 de marzo de 2025</translation>
     </message>
     <message>
         <source>NOTES:</source>
-        <translation type="unfinished"></translation>
+        <translation>NOTAS:</translation>
     </message>
     <message>
         <source>1.  Venus, Uranus and Pluto rotate opposite their orbital motion.</source>
-        <translation type="unfinished"></translation>
+        <translation>1.  Venus, Urano y Plutón giran en sentido contrario a su órbita.</translation>
     </message>
     <message>
         <source>2.  Gravitational acceleration (g) measured at the planet&apos;s equator.</source>
-        <translation type="unfinished"></translation>
+        <translation>2.  Gravedad (g) medida en el ecuador del planeta.</translation>
     </message>
     <message>
         <source>3.  Moons as counted by the IAU Minor Planet Center, 11 March 2025.</source>
-        <translation type="unfinished"></translation>
+        <translation>3.  Lunas según el Minor Planet Center de la UAI, 11 de marzo de 2025.</translation>
     </message>
 </context>
 <context>
     <name>Power</name>
     <message>
         <source>Power Conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión de potencia</translation>
     </message>
     <message>
         <source>Input...</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor...</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Horsepowers</source>
-        <translation type="unfinished"></translation>
+        <translation>Horsepower (hp)</translation>
     </message>
     <message>
         <source>Watts</source>
-        <translation type="unfinished"></translation>
+        <translation>Vatios</translation>
     </message>
     <message>
         <source>ft*lb/s</source>
-        <translation type="unfinished"></translation>
+        <translation>ft*lb/s</translation>
     </message>
     <message>
         <source>Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados...</translation>
     </message>
     <message>
         <source>Hp</source>
-        <translation type="unfinished"></translation>
+        <translation>hp</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>Prefixes</name>
     <message>
         <source>SI Prefixes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijos del SI</translation>
     </message>
     <message>
         <source>Enter the power of 10...</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia de 10...</translation>
     </message>
     <message>
         <source>Power of ten</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia de diez</translation>
     </message>
     <message>
         <source>Output...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado...</translation>
     </message>
     <message>
         <source>Factor:</source>
-        <translation type="unfinished"></translation>
+        <translation>Factor:</translation>
     </message>
     <message>
         <source>Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Prefijo:</lengthvariant>
+            <lengthvariant>Pref.:</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Symbol:</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Símbolo:</lengthvariant>
+            <lengthvariant>Símb.:</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Factor</source>
-        <translation type="unfinished"></translation>
+        <translation>Factor</translation>
     </message>
     <message>
         <source>Prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijo</translation>
     </message>
     <message>
         <source>Symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolo</translation>
     </message>
     <message>
         <source>Look up</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>+/-</source>
-        <translation type="unfinished"></translation>
+        <translation>+/-</translation>
     </message>
     <message>
         <source>Keypad Input...</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado...</translation>
     </message>
     <message>
         <source>10 ^ 1</source>
-        <translation type="unfinished"></translation>
+        <translation>10 ^ 1</translation>
     </message>
     <message>
         <source>10 ^ 2</source>
-        <translation type="unfinished"></translation>
+        <translation>10 ^ 2</translation>
     </message>
     <message>
         <source>10 ^ 3</source>
-        <translation type="unfinished"></translation>
+        <translation>10 ^ 3</translation>
     </message>
     <message>
         <source>10 ^ 6</source>
-        <translation type="unfinished"></translation>
+        <translation>10 ^ 6</translation>
     </message>
     <message>
         <source>10 ^ 9</source>
-        <translation type="unfinished"></translation>
+        <translation>10 ^ 9</translation>
     </message>
     <message>
         <source>10 ^ 12</source>
-        <translation type="unfinished"></translation>
+        <translation>10 ^ 12</translation>
     </message>
     <message>
         <source>10 ^ 15</source>
-        <translation type="unfinished"></translation>
+        <translation>10 ^ 15</translation>
     </message>
     <message>
         <source>10 ^ 18</source>
-        <translation type="unfinished"></translation>
+        <translation>10 ^ 18</translation>
     </message>
     <message>
         <source>10 ^ 21</source>
-        <translation type="unfinished"></translation>
+        <translation>10 ^ 21</translation>
     </message>
     <message>
         <source>10 ^ 24</source>
-        <translation type="unfinished"></translation>
+        <translation>10 ^ 24</translation>
     </message>
     <message>
         <source>Plus / Minus</source>
-        <translation type="unfinished"></translation>
+        <translation>Más / menos</translation>
     </message>
 </context>
 <context>
     <name>Pressures</name>
     <message>
         <source>Pressure Units Converter</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión de presiones</translation>
     </message>
     <message>
         <source>Input Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos...</translation>
     </message>
     <message>
         <source>Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados...</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Atm</source>
-        <translation type="unfinished"></translation>
+        <translation>atm</translation>
     </message>
     <message>
         <source>mm Hg</source>
-        <translation type="unfinished"></translation>
+        <translation>mmHg</translation>
     </message>
     <message>
         <source>Torr</source>
-        <translation type="unfinished"></translation>
+        <translation>Torr</translation>
     </message>
     <message>
         <source>Pa</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa</translation>
     </message>
     <message>
         <source>KPa</source>
-        <translation type="unfinished"></translation>
+        <translation>kPa</translation>
     </message>
     <message>
         <source>N/(m sq.)</source>
-        <translation type="unfinished"></translation>
+        <translation>N/m²</translation>
     </message>
     <message>
         <source>Atmospheres (Atm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Atmósferas (atm)</translation>
     </message>
     <message>
         <source>Millimiters of Mercury (mm Hg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Milímetros de mercurio (mmHg)</translation>
     </message>
     <message>
         <source>Pascals (Pa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pascales (Pa)</translation>
     </message>
     <message>
         <source>Kilopascals (KPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kilopascales (kPa)</translation>
     </message>
     <message>
         <source>Newtons/Meter squared (N/m sq.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Newtons por metro cuadrado (N/m²)</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>Pythegor</name>
     <message>
         <source>Pythegorean Theorem</source>
-        <translation type="unfinished"></translation>
+        <translation>Teorema de Pitágoras</translation>
     </message>
     <message>
         <source>Side 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cateto 1</translation>
     </message>
     <message>
         <source>Side 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cateto 2</translation>
     </message>
     <message>
         <source>Hypothenuse</source>
-        <translation type="unfinished"></translation>
+        <translation>Hipotenusa</translation>
     </message>
     <message>
         <source>Side 1:</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Cateto 1:</lengthvariant>
+            <lengthvariant>Cat. 1:</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Side 2:</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Cateto 2:</lengthvariant>
+            <lengthvariant>Cat. 2:</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Hypothenuse:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hipotenusa:</translation>
     </message>
     <message>
         <source>Find Hypothenuse</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular hipotenusa</translation>
     </message>
     <message>
         <source>Find Side</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular cateto</translation>
     </message>
     <message>
         <source>Check If Pythegorean Tripple</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Terna pitagórica?</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
     <message>
         <source>Enter known values...</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores conocidos...</translation>
     </message>
     <message>
         <source>Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones...</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>Quad</name>
     <message>
         <source>Quadratic Formula</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecuación de segundo grado</translation>
     </message>
     <message>
         <source>Enter the coefficients from your equation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca los coeficientes de la ecuación...</translation>
     </message>
     <message>
         <source>Coefficient a</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente a</translation>
     </message>
     <message>
         <source>Coefficient b</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente b</translation>
     </message>
     <message>
         <source>Coefficient c</source>
-        <translation type="unfinished"></translation>
+        <translation>Coeficiente c</translation>
     </message>
     <message>
         <source>X ²</source>
-        <translation type="unfinished"></translation>
+        <translation>X ²</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados...</translation>
     </message>
     <message>
         <source>X =</source>
-        <translation type="unfinished"></translation>
+        <translation>X =</translation>
     </message>
     <message>
         <source>First x-value</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer valor de x</translation>
     </message>
     <message>
         <source>and     X =</source>
-        <translation type="unfinished"></translation>
+        <translation>y     X =</translation>
     </message>
     <message>
         <source>Second x-value</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo valor de x</translation>
     </message>
     <message>
         <source>Find  x-value(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular x</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>= 0</source>
-        <translation type="unfinished"></translation>
+        <translation>= 0</translation>
     </message>
 </context>
 <context>
     <name>ResultAnnouncer</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>vacío</translation>
     </message>
 </context>
 <context>
     <name>SimpleCalc</name>
     <message>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>+/-</source>
-        <translation type="unfinished"></translation>
+        <translation>+/-</translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>*</source>
-        <translation type="unfinished"></translation>
+        <translation>*</translation>
     </message>
     <message>
         <source>/</source>
-        <translation type="unfinished"></translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Retr</translation>
     </message>
     <message>
         <source>=</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
 </context>
 <context>
     <name>Speed</name>
     <message>
         <source>Speed Conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión de velocidad</translation>
     </message>
     <message>
         <source>Input...</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor...</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>m/s</source>
-        <translation type="unfinished"></translation>
+        <translation>m/s</translation>
     </message>
     <message>
         <source>ft/s</source>
-        <translation type="unfinished"></translation>
+        <translation>ft/s</translation>
     </message>
     <message>
         <source>mi/h</source>
-        <translation type="unfinished"></translation>
+        <translation>mi/h</translation>
     </message>
     <message>
         <source>km/h</source>
-        <translation type="unfinished"></translation>
+        <translation>km/h</translation>
     </message>
     <message>
         <source>Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados...</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>StepsWindow</name>
     <message>
         <source>Show Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar cálculo</translation>
     </message>
     <message>
         <source>%1 - Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Cálculo</translation>
     </message>
     <message>
         <source>Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Steps updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálculo actualizado</translation>
     </message>
     <message>
         <source>No button pressed yet: the steps of the next press show here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay cálculo: aquí aparecen los pasos del próximo cálculo.</translation>
     </message>
 </context>
 <context>
     <name>TheCombination</name>
     <message>
         <source>Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinación</translation>
     </message>
     <message>
         <source>Enter Data From C(n, r):</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de C(n, r):</translation>
     </message>
     <message>
         <source>Combination Result:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado C(n, r):</translation>
     </message>
     <message>
         <source>n</source>
-        <translation type="unfinished"></translation>
+        <translation>n</translation>
     </message>
     <message>
         <source>r</source>
-        <translation type="unfinished"></translation>
+        <translation>r</translation>
     </message>
     <message>
         <source>n:</source>
-        <translation type="unfinished"></translation>
+        <translation>n:</translation>
     </message>
     <message>
         <source>r:</source>
-        <translation type="unfinished"></translation>
+        <translation>r:</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>Time</name>
     <message>
         <source>Time Conversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión de tiempo</translation>
     </message>
     <message>
         <source>Input...</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor...</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Segundos</lengthvariant>
+            <lengthvariant>s</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Días</translation>
     </message>
     <message>
         <source>Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Meses</translation>
     </message>
     <message>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Años</translation>
     </message>
     <message>
         <source>Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados...</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
     <name>ToolWindow</name>
     <message>
         <source>Copy All Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar todos los campos</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro</translation>
     </message>
     <message>
         <source>Key: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla: %1</translation>
     </message>
     <message>
         <source>Keys: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas: %1</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> o </translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="unfinished"></translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>2</source>
-        <translation type="unfinished"></translation>
+        <translation>2</translation>
     </message>
     <message>
         <source>3</source>
-        <translation type="unfinished"></translation>
+        <translation>3</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>5</source>
-        <translation type="unfinished"></translation>
+        <translation>5</translation>
     </message>
     <message>
         <source>6</source>
-        <translation type="unfinished"></translation>
+        <translation>6</translation>
     </message>
     <message>
         <source>7</source>
-        <translation type="unfinished"></translation>
+        <translation>7</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>9</source>
-        <translation type="unfinished"></translation>
+        <translation>9</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>=</source>
-        <translation type="unfinished"></translation>
+        <translation>=</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>*</source>
-        <translation type="unfinished"></translation>
+        <translation>*</translation>
     </message>
     <message>
         <source>/</source>
-        <translation type="unfinished"></translation>
+        <translation>/</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supr</translation>
     </message>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroceso</translation>
     </message>
 </context>
 <context>
     <name>Uncert</name>
     <message>
         <source>Absolute Uncertainty Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Incertidumbre absoluta</translation>
     </message>
     <message>
         <source>First value</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer valor</translation>
     </message>
     <message>
         <source>Percent uncertainty of the first value</source>
-        <translation type="unfinished"></translation>
+        <translation>Incertidumbre relativa del primer valor, en %</translation>
     </message>
     <message>
         <source>Second value</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo valor</translation>
     </message>
     <message>
         <source>Absolute uncertainty of the second value</source>
-        <translation type="unfinished"></translation>
+        <translation>Incertidumbre absoluta del segundo valor</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Calculate Abs. Uncertainty</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular incert. abs.</translation>
     </message>
     <message>
         <source>Calculate % Abs. Uncertainty</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular incert. rel. en %</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>+/-</source>
-        <translation type="unfinished"></translation>
+        <translation>+/-</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Input Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos...</translation>
     </message>
     <message>
         <source>Results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados...</translation>
     </message>
 </context>
 <context>
     <name>Weight</name>
     <message>
         <source>Weight Converter</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversión de masas</translation>
     </message>
     <message>
         <source>Input data and select units:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor y unidad:</translation>
     </message>
     <message>
         <source>Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>g</source>
-        <translation type="unfinished"></translation>
+        <translation>g</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>lbs</source>
-        <translation type="unfinished"></translation>
+        <translation>lb</translation>
     </message>
     <message>
         <source>Oz</source>
-        <translation type="unfinished"></translation>
+        <translation>oz</translation>
     </message>
     <message>
         <source>Output:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado:</translation>
     </message>
     <message>
         <source>Grams</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Gramos</lengthvariant>
+            <lengthvariant>g</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Kilograms</source>
-        <translation type="unfinished"></translation>
+        <translation variants="yes">
+            <lengthvariant>Kilogramos</lengthvariant>
+            <lengthvariant>kg</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>Pounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Libras</translation>
     </message>
     <message>
         <source>Ounces</source>
-        <translation type="unfinished"></translation>
+        <translation>Onzas</translation>
     </message>
     <message>
         <source>Clear Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
 </context>
 </TS>

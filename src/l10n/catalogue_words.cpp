@@ -6,7 +6,8 @@
 // words (its template's caption, its controls' captions, accessible names and
 // descriptions, its messages) are in the context of its class name, the
 // menus' in the main frame's, the About box's in its own, the names of keys
-// in the tool window's. Written at build time from the same tables the
+// in the tool window's. A table's own entries (the elements' names) stay as
+// the fields show them. Written at build time from the same tables the
 // program runs on, so the catalogues cannot miss a word.
 
 #include <cstdio>
@@ -14,36 +15,17 @@
 #include <string_view>
 
 #include "core/app/command_table.h"
+#include "core/app/json_writer.h"
+#include "core/dialog/button_grid.h"
 #include "core/resources/templates.h"
 
 namespace {
 
-std::string quoted(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out + '"';
-}
-
+// A C string literal is written as a JSON string is, for the texts here.
 void word(const char* context, const char* text) {
     if (text != nullptr && *text != '\0') {
-        std::printf("    QT_TRANSLATE_NOOP(%s, %s),\n", quoted(context).c_str(), quoted(text).c_str());
+        std::printf("    QT_TRANSLATE_NOOP(%s, %s),\n", json_writer::quoted(context).c_str(),
+                    json_writer::quoted(text).c_str());
     }
 }
 
@@ -73,6 +55,9 @@ int main() {
         for (const ControlTemplate& control : command.dialogTemplate->controls) {
             for (const std::string& key : tool->keyNames(control.id)) {
                 word("ToolWindow", key.c_str());
+            }
+            if (const ButtonGrid* grid = command.dialogTemplate->grid) {
+                word(command.className, grid->descriptionParts(control.id).pattern);
             }
         }
     }

@@ -10,7 +10,6 @@
 #include <qpa/qplatformwindow.h>
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
@@ -19,7 +18,6 @@
 #include <cstring>
 
 #include "core/app/command_table.h"
-#include "ui/app/languages.h"
 #include "ui/modality/message_box.h"
 #include "ui/widgets/long_text_view.h"
 
@@ -378,30 +376,6 @@ bool knownMessage(const QString& text) {
         QStringLiteral("Failed to open document."),
     };
     return known.contains(text) || text.startsWith(QStringLiteral("Explanation of the meaning"));
-}
-
-QStringList languages() {
-    QStringList found;
-    for (const QString& file :
-         QDir(catalogueFolder()).entryList({QStringLiteral("brimlet_*.qm")}, QDir::Files)) {
-        found << file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
-    }
-    return found;
-}
-
-Speaking::Speaking(const QString& language) {
-    if (language == QLatin1String("en")) {
-        loaded_ = true;
-        return;
-    }
-    loaded_ = translator_.load(QStringLiteral("brimlet_") + language, catalogueFolder());
-    if (loaded_) {
-        QCoreApplication::installTranslator(&translator_);
-    }
-}
-
-Speaking::~Speaking() {
-    QCoreApplication::removeTranslator(&translator_);
 }
 
 }  // namespace harness

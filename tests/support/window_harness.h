@@ -14,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QStringList>
-#include <QTranslator>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -110,25 +109,6 @@ std::vector<QPointer<ToolWindow>> openEveryTool();
 
 // Closes every tool window and releases them, so a test starts from the main window alone.
 void closeAllTools();
-
-// The languages the build has a catalogue for ("de", ...), English aside.
-QStringList languages();
-
-// The program speaks a language while this lives ("en": its own English); the
-// windows opened meanwhile are built in it. loaded() is false when the build
-// has no catalogue for the language.
-class Speaking {
-public:
-    explicit Speaking(const QString& language);
-    ~Speaking();
-    Speaking(const Speaking&) = delete;
-    Speaking& operator=(const Speaking&) = delete;
-    bool loaded() const { return loaded_; }
-
-private:
-    QTranslator translator_;
-    bool loaded_ = false;
-};
 
 // True once the window has been hidden and released (waits for the deferred delete).
 bool released(QPointer<ToolWindow>& window);

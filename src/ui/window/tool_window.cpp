@@ -73,7 +73,7 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
             connect(button, &QAbstractButton::clicked, this, [this, id] { click(id); });
         }
     }
-    GridNavigation::attach(this, dialogTemplate);
+    GridNavigation::attach(this, dialogTemplate, context);
     menu_ = new ToolMenu(this);
 
     tool_->attach(this);
