@@ -9,7 +9,6 @@
 
 #include "core/app/command_table.h"
 #include "core/converters/length.h"
-#include "core/converters/numbers.h"
 #include "core/resources/resource_ids.h"
 #include "support/window_harness.h"
 #include "ui/app/languages.h"
@@ -246,12 +245,6 @@ private Q_SLOTS:
             found << inspect(command.commandId, unmarked);
         }
         found << inspect(ids::kAppAbout, unmarked);
-        harness::MessageCatcher catcher;
-        ToolWindow* numbers = harness::openTool<Numbers>();
-        harness::click(numbers, Numbers::kToArabic);  // no numeral to read
-        QTRY_COMPARE(catcher.messages.size(), 1);
-        QVERIFY(catcher.messages.constFirst().startsWith(kMark));
-        numbers->reject();
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));
     }
 
