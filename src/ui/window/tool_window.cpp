@@ -103,7 +103,10 @@ void ToolWindow::describeButtons() {
             keys << enter;
         }
         if (!keys.isEmpty()) {
+            // After the full wording of a caption shortened to fit, if any.
+            const QString full = button->toolTip();
             button->setToolTip(
+                (full.isEmpty() ? QString() : full + QLatin1Char('\n')) +
                 (keys.size() == 1 ? tr("Key: %1") : tr("Keys: %1")).arg(keys.join(tr(" or "))));
         }
     }
