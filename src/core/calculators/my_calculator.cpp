@@ -191,6 +191,11 @@ std::span<const KeyBinding> MyCalculator::keyBindings() const {
     return kKeys;
 }
 
+std::span<const char* const> MyCalculator::messageTexts() const {
+    static constexpr const char* kTexts[] = {kFactorialRange, kHelpText};
+    return kTexts;
+}
+
 std::span<const MessageEntry<MyCalculator>> MyCalculator::messageMap() {
     using C = MyCalculator;
     static const MessageEntry<C> map[]{

@@ -85,6 +85,7 @@ public:
     static std::span<const MessageEntry<MyCalculator>> messageMap();
 
     std::span<const KeyBinding> keyBindings() const override;
+    std::span<const char* const> messageTexts() const override;
 
     // Pending two-operand operation, as the operator buttons set it.
     enum Operation : int { NoOperation = 0, Add, Subtract, Multiply, Divide, Power, Remainder };

@@ -32,6 +32,11 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
 const DialogTemplate Numbers::kTemplate{154,       "Dialog", 200,      76, DialogStyle::Tool,
                                         kControls, nullptr,  "Numbers"};
 
+std::span<const char* const> Numbers::messageTexts() const {
+    static constexpr const char* kTexts[] = {kOutOfRange, kNotANumeral};
+    return kTexts;
+}
+
 Numbers::Numbers() {
     bind(kRoman, m_roman);
     bind(kArabic, m_arabic);

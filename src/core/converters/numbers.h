@@ -30,6 +30,7 @@ public:
     static constexpr const char* kNotANumeral = "Please enter a Roman numeral between I and MMMCMXCIX.";
 
     bool recordsSteps() const override { return true; }
+    std::span<const char* const> messageTexts() const override;
 
 private:
     void OnToRoman();

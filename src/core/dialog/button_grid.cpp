@@ -4,6 +4,7 @@
 #include "core/dialog/button_grid.h"
 
 #include <cstdlib>
+#include <string>
 
 #include "core/dialog/dialog_template.h"
 
@@ -78,4 +79,17 @@ std::string_view TypeAhead::type(char key, Clock::time_point now) {
     typed_ += key;
     last_ = now;
     return typed_;
+}
+
+std::string ButtonGrid::description(int id) const {
+    const Description parts = descriptionParts(id);
+    std::string text = parts.pattern != nullptr ? parts.pattern : "";
+    for (const auto& [place, value] :
+         {std::pair<std::string, std::string>{"%1", parts.word},
+          std::pair<std::string, std::string>{"%2", std::to_string(parts.number)}}) {
+        if (const std::size_t at = text.find(place); at != std::string::npos) {
+            text.replace(at, place.size(), value);
+        }
+    }
+    return text;
 }

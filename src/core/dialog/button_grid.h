@@ -34,8 +34,17 @@ public:
 
     // The button that a typed text names (any case); kNoId when none does.
     virtual int find(std::string_view typed) const = 0;
-    // What a screen reader tells of a button besides its caption.
-    virtual std::string description(int id) const = 0;
+    // What a screen reader tells of a button besides its caption, as a
+    // pattern whose "%1" takes a word and "%2" a number ("%1, atomic number
+    // %2", "Gold", 79): the pattern is translated, the word is the table's.
+    struct Description {
+        const char* pattern = nullptr;  // none: nothing to tell
+        const char* word = "";
+        int number = 0;
+    };
+    virtual Description descriptionParts(int id) const = 0;
+    // The description put together ("Gold, atomic number 79"); empty for none.
+    std::string description(int id) const;
 
 protected:
     ~ButtonGrid() = default;

@@ -70,6 +70,8 @@ public:
     virtual std::span<const KeyBinding> keyBindings() const { return {}; }
     // The button that a typed key presses, or kNoId.
     int keyControl(ToolKey key, char character) const;
+    // Every text that message() may show, for the translators' catalogues.
+    virtual std::span<const char* const> messageTexts() const { return {}; }
     // The names of the keys that press this control ("7", "Backspace"), or
     // empty when no key does.
     std::vector<std::string> keyNames(int controlId) const;

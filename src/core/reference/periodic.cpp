@@ -119,13 +119,12 @@ public:
         return kNoId;
     }
 
-    std::string description(int id) const override {
+    Description descriptionParts(int id) const override {
         const periodic::Cell* cell = periodic::findCell(id);
         if (cell == nullptr) {
             return {};
         }
-        return std::string(periodic::element(cell->number).name) + ", atomic number " +
-               std::to_string(cell->number);
+        return {"%1, atomic number %2", periodic::element(cell->number).name, cell->number};
     }
 };
 

@@ -4,6 +4,7 @@
 #include "ui/access/result_announcer.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
 #include <utility>
@@ -46,7 +47,7 @@ void ResultAnnouncer::after() {
         }
         const QString& text = after[index];
         changes << fields_[index].widget->accessibleName() + QLatin1Char(' ') +
-                       (text.isEmpty() ? QStringLiteral("blank") : text);
+                       (text.isEmpty() ? QCoreApplication::translate("ResultAnnouncer", "blank") : text);
     }
     if (!postscript.isEmpty()) {
         changes << postscript;

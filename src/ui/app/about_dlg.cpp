@@ -8,12 +8,13 @@
 
 #include "core/resources/templates.h"
 #include "ui/widgets/dialog_units.h"
+#include "ui/widgets/translated.h"
 #include "ui/window/template_builder.h"
 
 CAboutDlg::CAboutDlg(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("100"));
-    setWindowTitle(QString::fromUtf8(kTemplate100.caption));
-    const BuiltControls built = buildTemplate(this, kTemplate100);
+    setWindowTitle(translated("CAboutDlg", kTemplate100.caption));
+    const BuiltControls built = buildTemplate(this, kTemplate100, "CAboutDlg");
     setFixedSize(built.size);
 
     // The thin border of a popup without caption bar.

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstdlib>
@@ -47,7 +48,7 @@ QString CBrimletDoc::path() const {
 
 QString CBrimletDoc::title() const {
     if (fileName_.isEmpty()) {
-        return QStringLiteral("Untitled");
+        return QCoreApplication::translate("CMainFrame", "Untitled");
     }
     return QFile::decodeName(fileName_.mid(fileName_.lastIndexOf('/') + 1));
 }

@@ -2,6 +2,9 @@
 // Copyright (C) 2026 The Brimlet developers
 
 #include "ui/app/brimlet_view.h"
+
+#include <QCoreApplication>
+
 #include "core/resources/version.h"
 
 CBrimletView::CBrimletView(QWidget* parent) : QFrame(parent) {
@@ -10,5 +13,6 @@ CBrimletView::CBrimletView(QWidget* parent) : QFrame(parent) {
     setFocusPolicy(Qt::StrongFocus);
     // The view draws nothing, but it holds the focus whenever a tool window
     // closes; a screen reader then says where the tools are.
-    setAccessibleName(QString::fromUtf8(kProductName) + QStringLiteral(": the tools are in the menus (Alt)"));
+    setAccessibleName(QCoreApplication::translate("CBrimletView", "%1: the tools are in the menus (Alt)")
+                          .arg(QString::fromUtf8(kProductName)));
 }

@@ -15,6 +15,7 @@
 #include "core/app/tool_runner.h"
 #include "core/resources/version.h"
 #include "ui/app/brimlet_app.h"
+#include "ui/app/languages.h"
 
 namespace {
 
@@ -202,6 +203,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(platformStartHandler);
     CBrimletApp app(argc, argv);
     qInstallMessageHandler(nullptr);
+    installLanguage(app);
     // Qt has taken its own options out of argv by now: what is left is the file name.
     const char* file = nullptr;
     bool optionsEnded = false;

@@ -30,6 +30,7 @@
 #include "ui/picture/picture_window.h"
 #include "ui/steps/steps_window.h"
 #include "ui/widgets/app_icon.h"
+#include "ui/widgets/translated.h"
 #include "ui/window/tool_window.h"
 
 namespace {
@@ -64,27 +65,27 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
 
 void CMainFrame::buildMenus() {
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
-    QAction* exit = commandAction(file, QStringLiteral("E&xit"), ids::kAppExit);
-    exit->setStatusTip(QStringLiteral("Quit the application; prompts to save documents"));
+    QMenu* file = bar->addMenu(tr("&File"));
+    QAction* exit = commandAction(file, tr("E&xit"), ids::kAppExit);
+    exit->setStatusTip(tr("Quit the application; prompts to save documents"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     file->addAction(exit);
 
     for (const MenuPopup& popup : menuPopups(toolCommands())) {
-        QMenu* menu =
-            bar->addMenu(QString::fromUtf8(popup.title.data(), static_cast<qsizetype>(popup.title.size())));
+        QMenu* menu = bar->addMenu(translated("CMainFrame", std::string(popup.title).c_str()));
         for (const ToolCommand* command : popup.commands) {
-            QAction* action = commandAction(menu, QString::fromUtf8(command->item), command->commandId);
+            QAction* action =
+                commandAction(menu, translated("CMainFrame", command->item), command->commandId);
             const int id = command->commandId;
             connect(action, &QAction::triggered, this, [this, id] { launchTool(id); });
             menu->addAction(action);
         }
     }
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     QAction* about =
-        commandAction(help, QStringLiteral("&About %1").arg(QString::fromUtf8(kProductName)), ids::kAppAbout);
-    about->setStatusTip(QStringLiteral("Display program information, version number and copyright"));
+        commandAction(help, tr("&About %1").arg(QString::fromUtf8(kProductName)), ids::kAppAbout);
+    about->setStatusTip(tr("Display program information, version number and copyright"));
     connect(about, &QAction::triggered, this, &CMainFrame::showAbout);
     help->addAction(about);
 
@@ -97,7 +98,7 @@ void CMainFrame::buildMenus() {
         connect(menu, &QMenu::aboutToHide, this, [this] {
             QTimer::singleShot(0, this, [this] {
                 if (qobject_cast<QMenu*>(QApplication::activePopupWidget()) == nullptr) {
-                    showMessagePane(QStringLiteral("Ready"));
+                    showMessagePane(tr("Ready"));
                 }
             });
         });
@@ -154,7 +155,7 @@ void CMainFrame::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QString::number(ids::kStatusBar));
     bar->setSizeGripEnabled(true);
-    messagePane_ = new QLabel(QStringLiteral("Ready"), bar);
+    messagePane_ = new QLabel(tr("Ready"), bar);
     messagePane_->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(messagePane_, 1);
     for (LockIndicator& lock : locks_) {
@@ -162,8 +163,7 @@ void CMainFrame::buildStatusBar() {
         lock.label->setObjectName(QString::fromLatin1(lock.text));
         lock.label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         lock.label->setAlignment(Qt::AlignCenter);
-        lock.label->setMinimumWidth(
-            lock.label->fontMetrics().horizontalAdvance(QString::fromLatin1(lock.text)) + 8);
+        lock.label->setMinimumWidth(lock.label->fontMetrics().horizontalAdvance(tr(lock.text)) + 8);
         bar->addPermanentWidget(lock.label);
     }
     bool caps = false;
@@ -192,7 +192,7 @@ void CMainFrame::setLockState(bool caps, bool num, bool scroll) {
     const std::array<bool, 3> states{caps, num, scroll};
     for (std::size_t i = 0; i < locks_.size(); ++i) {
         locks_[i].on = states[i];
-        locks_[i].label->setText(states[i] ? QString::fromLatin1(locks_[i].text) : QString());
+        locks_[i].label->setText(states[i] ? tr(locks_[i].text) : QString());
     }
 }
 
@@ -225,7 +225,7 @@ bool CMainFrame::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
         const bool inMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr;
-        showMessagePane(tip.isEmpty() && !inMenu ? QStringLiteral("Ready") : tip);
+        showMessagePane(tip.isEmpty() && !inMenu ? tr("Ready") : tip);
         return true;
     }
     return QMainWindow::event(event);
@@ -267,7 +267,7 @@ ToolWindow* CMainFrame::launchTool(int commandId) {
     if (command == nullptr) {
         return nullptr;
     }
-    auto* window = new ToolWindow(*command->dialogTemplate, command->create(), this);
+    auto* window = new ToolWindow(*command->dialogTemplate, command->create(), this, command->className);
     PictureWindow::offerFor(window, *command);
     StepsWindow::offerFor(window);
     placeClearOfCopies(*window, *this);
@@ -295,7 +295,7 @@ bool CMainFrame::openDocument(const QString& path) {
 
 bool CMainFrame::openDocument(const QByteArray& fileName) {
     if (document_.open(fileName) != CBrimletDoc::Result::Done) {
-        message_box::warn(this, QStringLiteral("Failed to open document."));
+        message_box::warn(this, tr("Failed to open document."));
         return false;
     }
     updateTitle();
@@ -304,7 +304,7 @@ bool CMainFrame::openDocument(const QByteArray& fileName) {
 
 bool CMainFrame::saveDocumentAs(const QString& path) {
     if (document_.saveAs(QFile::encodeName(path)) != CBrimletDoc::Result::Done) {
-        message_box::warn(this, QStringLiteral("Failed to save document."));
+        message_box::warn(this, tr("Failed to save document."));
         return false;
     }
     updateTitle();
@@ -312,7 +312,7 @@ bool CMainFrame::saveDocumentAs(const QString& path) {
 }
 
 void CMainFrame::onFileOpen() {
-    QFileDialog* dialog = makeFileDialog(QStringLiteral("Open"), QFileDialog::AcceptOpen,
+    QFileDialog* dialog = makeFileDialog(tr("Open"), QFileDialog::AcceptOpen,
                                          [this](const QString& path) { openDocument(path); });
     dialog->setObjectName(QStringLiteral("openDialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
@@ -322,17 +322,17 @@ void CMainFrame::onFileOpen() {
 void CMainFrame::onFileSave() {
     if (!document_.fileName().isEmpty()) {
         if (document_.save() != CBrimletDoc::Result::Done) {
-            message_box::warn(this, QStringLiteral("Failed to save document."));
+            message_box::warn(this, tr("Failed to save document."));
         }
         return;
     }
-    QFileDialog* dialog = makeFileDialog(QStringLiteral("Save As"), QFileDialog::AcceptSave,
+    QFileDialog* dialog = makeFileDialog(tr("Save As"), QFileDialog::AcceptSave,
                                          [this](const QString& path) { saveDocumentAs(path); });
     dialog->setObjectName(QStringLiteral("saveAsDialog"));
     dialog->setFileMode(QFileDialog::AnyFile);
     // Saving writes nothing, so choosing an existing file needs no warning.
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    dialog->selectFile(QStringLiteral("Untitled"));
+    dialog->selectFile(tr("Untitled"));
     modal::open(dialog, this);
 }
 

@@ -69,9 +69,9 @@ private:
         bool on = false;
     };
     std::array<LockIndicator, 3> locks_{{
-        {Qt::Key_CapsLock, "CAP"},
-        {Qt::Key_NumLock, "NUM"},
-        {Qt::Key_ScrollLock, "SCRL"},
+        {Qt::Key_CapsLock, QT_TRANSLATE_NOOP("CMainFrame", "CAP")},
+        {Qt::Key_NumLock, QT_TRANSLATE_NOOP("CMainFrame", "NUM")},
+        {Qt::Key_ScrollLock, QT_TRANSLATE_NOOP("CMainFrame", "SCRL")},
     }};
     bool systemLocks_ = false;
     bool iconPending_ = false;  // the icon is set once the window has first been shown

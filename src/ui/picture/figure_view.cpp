@@ -93,7 +93,7 @@ QColor colourOf(const QPalette& palette, figure::Role role) {
 
 FigureView::FigureView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picture"));
-    setAccessibleName(QStringLiteral("Picture"));
+    setAccessibleName(tr("Picture"));
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);

@@ -25,8 +25,8 @@
 
 namespace {
 
-constexpr const char* kSvgFilter = "SVG image (*.svg)";
-constexpr const char* kPngFilter = "PNG image (*.png)";
+constexpr const char* kSvgFilter = QT_TRANSLATE_NOOP("PictureWindow", "SVG image (*.svg)");
+constexpr const char* kPngFilter = QT_TRANSLATE_NOOP("PictureWindow", "PNG image (*.png)");
 
 }  // namespace
 
@@ -34,7 +34,7 @@ QAction* PictureWindow::offerFor(ToolWindow* toolWindow, const ToolCommand& comm
     if (!command.draws()) {
         return nullptr;
     }
-    auto* action = new QAction(QStringLiteral("Show Picture"), toolWindow);
+    auto* action = new QAction(tr("Show Picture"), toolWindow);
     action->setObjectName(QStringLiteral("showPicture"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     action->setShortcutContext(Qt::WindowShortcut);
@@ -63,22 +63,22 @@ PictureWindow::PictureWindow(ToolWindow* toolWindow, const ToolCommand& command)
     : QWidget(toolWindow, Qt::Window), tool_(toolWindow), command_(command), view_(new FigureView(this)) {
     setObjectName(QStringLiteral("pictureWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(toolWindow->dialogTemplate().caption) + QStringLiteral(" - Picture"));
+    setWindowTitle(tr("%1 - Picture").arg(toolWindow->word(toolWindow->dialogTemplate().caption)));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
     setFocusProxy(view_);
 
-    copy_ = new QAction(QStringLiteral("Copy Picture"), this);
+    copy_ = new QAction(tr("Copy Picture"), this);
     copy_->setObjectName(QStringLiteral("copyPicture"));
     copy_->setShortcut(QKeySequence::Copy);
     connect(copy_, &QAction::triggered, this, &PictureWindow::copyPicture);
-    save_ = new QAction(QStringLiteral("Save Picture As..."), this);
+    save_ = new QAction(tr("Save Picture As..."), this);
     save_->setObjectName(QStringLiteral("savePicture"));
     save_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(save_, &QAction::triggered, this, &PictureWindow::askFileName);
     // Esc closes the picture as it closes a tool window.
-    auto* close = new QAction(QStringLiteral("Close"), this);
+    auto* close = new QAction(tr("Close"), this);
     close->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(close, &QAction::triggered, this, &QWidget::close);
     for (QAction* action : {copy_, save_, close}) {
@@ -140,20 +140,19 @@ void PictureWindow::askFileName() {
     // Shown without a modal loop of its own: the program's one loop runs on,
     // and the answer arrives as a signal.
     const QString suggested = windowTitle().section(QStringLiteral(" - "), 0, 0) + QStringLiteral(".svg");
-    saving_ = new QFileDialog(this, QStringLiteral("Save Picture As"), suggested);
+    saving_ = new QFileDialog(this, tr("Save Picture As"), suggested);
     saving_->setObjectName(QStringLiteral("savePictureDialog"));
     saving_->setAttribute(Qt::WA_DeleteOnClose);
     saving_->setAcceptMode(QFileDialog::AcceptSave);
-    saving_->setNameFilters({QLatin1String(kSvgFilter), QLatin1String(kPngFilter)});
+    saving_->setNameFilters({tr(kSvgFilter), tr(kPngFilter)});
     saving_->setDefaultSuffix(QStringLiteral("svg"));
     connect(saving_, &QFileDialog::filterSelected, saving_, [dialog = saving_.data()](const QString& filter) {
-        dialog->setDefaultSuffix(filter == QLatin1String(kPngFilter) ? QStringLiteral("png")
-                                                                     : QStringLiteral("svg"));
+        dialog->setDefaultSuffix(filter == tr(kPngFilter) ? QStringLiteral("png") : QStringLiteral("svg"));
     });
     connect(saving_, &QFileDialog::fileSelected, this, [this](const QString& fileName) {
         const QString why = saveTo(fileName);
         if (!why.isEmpty()) {
-            message_box::warn(this, QStringLiteral("Cannot write %1 (%2).").arg(fileName, why));
+            message_box::warn(this, tr("Cannot write %1 (%2).").arg(fileName, why));
         }
     });
     saving_->setWindowModality(Qt::NonModal);

@@ -36,7 +36,7 @@ QAction* StepsWindow::offerFor(ToolWindow* toolWindow) {
     // whenever it is opened.
     auto* log = new StepLog(toolWindow);
     toolWindow->tool().recordStepsIn(&log->steps);
-    auto* action = new QAction(QStringLiteral("Show Steps"), toolWindow);
+    auto* action = new QAction(tr("Show Steps"), toolWindow);
     action->setObjectName(QStringLiteral("showSteps"));
     // Ctrl+T: no edit field takes it (Ctrl+E, Ctrl+K and the like move and delete there).
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -67,9 +67,9 @@ StepsWindow::StepsWindow(ToolWindow* toolWindow, const StepRecorder& steps)
     : QWidget(toolWindow, Qt::Window), tool_(toolWindow), steps_(steps), view_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("stepsWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(toolWindow->dialogTemplate().caption) + QStringLiteral(" - Steps"));
+    setWindowTitle(tr("%1 - Steps").arg(toolWindow->word(toolWindow->dialogTemplate().caption)));
     view_->setObjectName(QStringLiteral("steps"));
-    view_->setAccessibleName(QStringLiteral("Steps"));
+    view_->setAccessibleName(tr("Steps"));
     view_->setReadOnly(true);
     // A caret for reading line by line, and a selection to copy.
     view_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
@@ -81,7 +81,7 @@ StepsWindow::StepsWindow(ToolWindow* toolWindow, const StepRecorder& steps)
     layout->addWidget(view_);
     setFocusProxy(view_);
 
-    auto* close = new QAction(QStringLiteral("Close"), this);
+    auto* close = new QAction(tr("Close"), this);
     close->setShortcut(QKeySequence(Qt::Key_Escape));
     close->setShortcutContext(Qt::WindowShortcut);
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -89,7 +89,7 @@ StepsWindow::StepsWindow(ToolWindow* toolWindow, const StepRecorder& steps)
 
     connect(toolWindow, &ToolWindow::handlerEnded, this, [this] {
         if (refresh()) {
-            tool_->announcer().addToNext(QStringLiteral("Steps updated"));
+            tool_->announcer().addToNext(tr("Steps updated"));
         }
     });
     toolWindow->installEventFilter(this);
@@ -125,7 +125,7 @@ bool StepsWindow::refresh() {
         text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + QString::fromStdString(line);
     }
     if (text.isEmpty()) {
-        text = QStringLiteral("No button pressed yet: the steps of the next press show here.");
+        text = tr("No button pressed yet: the steps of the next press show here.");
     }
     if (text == view_->toPlainText()) {
         return false;

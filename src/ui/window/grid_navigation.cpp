@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 
 #include "core/dialog/dialog_template.h"
+#include "ui/widgets/translated.h"
 
 namespace {
 
@@ -41,13 +42,14 @@ bool letterOf(const QKeyEvent& event, char& letter) {
 
 }  // namespace
 
-void GridNavigation::attach(QWidget* window, const DialogTemplate& dialogTemplate) {
+void GridNavigation::attach(QWidget* window, const DialogTemplate& dialogTemplate, const char* context) {
     if (dialogTemplate.grid != nullptr) {
-        new GridNavigation(window, *dialogTemplate.grid);
+        new GridNavigation(window, *dialogTemplate.grid, context);
     }
 }
 
-GridNavigation::GridNavigation(QWidget* window, const ButtonGrid& grid) : QObject(window), grid_(grid) {
+GridNavigation::GridNavigation(QWidget* window, const ButtonGrid& grid, const char* context)
+    : QObject(window), grid_(grid) {
     for (const GridButton& cell : grid.buttons()) {
         auto* button =
             window->findChild<QAbstractButton*>(QString::number(cell.id), Qt::FindDirectChildrenOnly);
@@ -56,7 +58,10 @@ GridNavigation::GridNavigation(QWidget* window, const ButtonGrid& grid) : QObjec
         }
         buttons_.insert(cell.id, button);
         ids_.insert(button, cell.id);
-        button->setAccessibleDescription(QString::fromStdString(grid.description(cell.id)));
+        if (const ButtonGrid::Description parts = grid.descriptionParts(cell.id); parts.pattern != nullptr) {
+            button->setAccessibleDescription(
+                translated(context, parts.pattern).arg(QString::fromUtf8(parts.word)).arg(parts.number));
+        }
         // Installed after the window's own filter, so it sees the keys first.
         button->installEventFilter(this);
     }

@@ -21,13 +21,13 @@ class GridNavigation : public QObject {
 public:
     // Takes the keys of the grid's buttons in `window`, a dialog built from
     // `dialogTemplate`; does nothing for a template without a grid.
-    static void attach(QWidget* window, const DialogTemplate& dialogTemplate);
+    static void attach(QWidget* window, const DialogTemplate& dialogTemplate, const char* context);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    GridNavigation(QWidget* window, const ButtonGrid& grid);
+    GridNavigation(QWidget* window, const ButtonGrid& grid, const char* context);
     void moveTo(int id);
 
     const ButtonGrid& grid_;

@@ -17,6 +17,7 @@
 #include "ui/widgets/flat_button.h"
 #include "ui/widgets/group_frame.h"
 #include "ui/widgets/long_text_view.h"
+#include "ui/widgets/translated.h"
 
 namespace {
 
@@ -90,8 +91,8 @@ QWidget* makeEdit(QWidget* dialog, const ControlTemplate& control) {
     return edit;
 }
 
-QAbstractButton* makeButton(QWidget* dialog, const ControlTemplate& control) {
-    const QString caption = QString::fromUtf8(control.caption);
+QAbstractButton* makeButton(QWidget* dialog, const ControlTemplate& control, const char* context) {
+    const QString caption = translatedCaption(context, control.caption).shown;
     QPushButton* button = nullptr;
     if (has(control, cf::Flat) || control.kind == ControlKind::UnitButton) {
         auto* flat = new FlatButton(caption, dialog);
@@ -111,8 +112,9 @@ QAbstractButton* makeButton(QWidget* dialog, const ControlTemplate& control) {
     return button;
 }
 
-QWidget* makeStatic(QWidget* dialog, const ControlTemplate& control, const DialogUnits& units) {
-    const QString caption = QString::fromUtf8(control.caption);
+QWidget* makeStatic(QWidget* dialog, const ControlTemplate& control, const DialogUnits& units,
+                    const char* context) {
+    const QString caption = translatedCaption(context, control.caption).shown;
     switch (control.kind) {
         case ControlKind::GroupBox: {
             auto* box = new GroupFrame(caption, has(control, cf::Flat), dialog);
@@ -249,7 +251,7 @@ QWidget* BuiltControls::firstTabStop() const {
     return nullptr;
 }
 
-BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplate) {
+BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplate, const char* context) {
     const DialogUnits units(DialogUnits::dialogFont());
     dialog->setFont(DialogUnits::textFont());
     BuiltControls built;
@@ -264,7 +266,7 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
                 break;
             case ControlKind::PushButton:
             case ControlKind::UnitButton: {
-                QAbstractButton* button = makeButton(dialog, control);
+                QAbstractButton* button = makeButton(dialog, control, context);
                 if (has(control, cf::Default)) {
                     built.defaultButton = button;
                 }
@@ -277,7 +279,7 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
             case ControlKind::GroupBox:
             case ControlKind::Label:
             case ControlKind::Icon:
-                widget = makeStatic(dialog, control, units);
+                widget = makeStatic(dialog, control, units, context);
                 break;
         }
         if (control.id != kNoId) {
@@ -291,10 +293,17 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
             widget->setFocusPolicy(Qt::NoFocus);
         }
         if (control.name != nullptr) {
-            widget->setAccessibleName(QString::fromUtf8(control.name));
+            widget->setAccessibleName(translated(context, control.name));
         }
         if (control.description != nullptr) {
-            widget->setAccessibleDescription(QString::fromUtf8(control.description));
+            widget->setAccessibleDescription(translated(context, control.description));
+        }
+        // A caption shortened to fit: its full wording on demand and for the reader.
+        if (const QString full = translatedCaption(context, control.caption).full; !full.isEmpty()) {
+            widget->setToolTip(full);
+            if (control.description == nullptr) {
+                widget->setAccessibleDescription(full);
+            }
         }
         widget->setGeometry(units.rect(control.x, control.y, control.w, control.h));
         built.entries.append({&control, widget});

@@ -34,5 +34,8 @@ struct BuiltControls {
 
 // Creates every control of the template as a direct child of the dialog, in
 // template order (which is the tab order), named by its control id. Group
-// boxes let clicks through to the controls they frame.
-BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplate);
+// boxes let clicks through to the controls they frame. Captions, names and
+// descriptions are in the user's language, looked up in the given context (the
+// tool's class name; none: as the template has them).
+BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplate,
+                            const char* context = nullptr);

@@ -4,6 +4,7 @@
 #include "ui/window/tool_menu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <utility>
 
@@ -11,7 +12,7 @@
 
 ToolMenu::ToolMenu(ToolWindow* window, QList<QWidget*> fields)
     : QObject(window), window_(window), fields_(std::move(fields)) {
-    auto* copyAll = new QAction(QStringLiteral("Copy All Fields"), window);
+    auto* copyAll = new QAction(QCoreApplication::translate("ToolWindow", "Copy All Fields"), window);
     copyAll->setObjectName(QStringLiteral("copyAllFields"));
     copyAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     copyAll->setShortcutContext(Qt::WindowShortcut);
@@ -30,8 +31,8 @@ ToolMenu::ToolMenu(ToolWindow* window, QList<QWidget*> fields)
     window->addAction(opener_);
     for (QWidget* field : std::as_const(fields_)) {
         if ((field->focusPolicy() & Qt::TabFocus) == 0) {  // a field Tab passes by
-            field->setToolTip(
-                QStringLiteral("Copy Field in the window's context menu (Shift+F10) copies it"));
+            field->setToolTip(QCoreApplication::translate(
+                "ToolWindow", "Copy Field in the window's context menu (Shift+F10) copies it"));
         }
     }
 }
@@ -44,7 +45,7 @@ QMenu* ToolMenu::popup(const QPoint& globalPos) {
             menu->addAction(action);
         }
     }
-    QMenu* copyField = menu->addMenu(QStringLiteral("Copy Field"));
+    QMenu* copyField = menu->addMenu(QCoreApplication::translate("ToolWindow", "Copy Field"));
     copyField->setObjectName(QStringLiteral("copyField"));
     for (QWidget* field : std::as_const(fields_)) {
         connect(copyField->addAction(field->accessibleName()), &QAction::triggered, window_,

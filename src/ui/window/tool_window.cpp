@@ -18,6 +18,7 @@
 #include "ui/modality/message_box.h"
 #include "ui/widgets/edit_text.h"
 #include "ui/widgets/flat_button.h"
+#include "ui/widgets/translated.h"
 #include "ui/window/grid_navigation.h"
 #include "ui/window/key_router.h"
 #include "ui/window/tool_menu.h"
@@ -30,18 +31,20 @@ QString toQString(std::string_view text) {
 
 }  // namespace
 
-ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Tool> tool, QWidget* owner)
+ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Tool> tool, QWidget* owner,
+                       const char* context)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       template_(dialogTemplate),
+      context_(context),
       tool_(std::move(tool)) {
     setObjectName(QString::number(dialogTemplate.id));
-    setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+    setWindowTitle(word(dialogTemplate.caption));
     if (dialogTemplate.name != nullptr) {
-        setAccessibleName(QString::fromUtf8(dialogTemplate.name));
+        setAccessibleName(word(dialogTemplate.name));
     }
     setModal(false);
-    controls_ = buildTemplate(this, dialogTemplate);
+    controls_ = buildTemplate(this, dialogTemplate, context);
     setFixedSize(controls_.size);
     describeButtons();
 
@@ -72,7 +75,7 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
             connect(button, &QAbstractButton::clicked, this, [this, id] { click(id); });
         }
     }
-    GridNavigation::attach(this, dialogTemplate);
+    GridNavigation::attach(this, dialogTemplate, context);
     menu_ = new ToolMenu(this, edits);
 
     tool_->attach(this);
@@ -94,15 +97,19 @@ void ToolWindow::describeButtons() {
         }
         QStringList keys;
         for (const std::string& key : tool_->keyNames(id)) {
-            keys << QString::fromStdString(key);
+            keys << translated("ToolWindow", key.c_str());
         }
         // Enter presses the default button wherever the focus is not on another.
-        if (takesKeys && button == controls_.defaultButton && !keys.contains(QStringLiteral("Enter"))) {
-            keys << QStringLiteral("Enter");
+        const QString enter = tr("Enter");
+        if (takesKeys && button == controls_.defaultButton && !keys.contains(enter)) {
+            keys << enter;
         }
         if (!keys.isEmpty()) {
-            button->setToolTip((keys.size() == 1 ? QStringLiteral("Key: ") : QStringLiteral("Keys: ")) +
-                               keys.join(QStringLiteral(" or ")));
+            // After the full wording of a caption shortened to fit, if any.
+            const QString full = button->toolTip();
+            button->setToolTip(
+                (full.isEmpty() ? QString() : full + QLatin1Char('\n')) +
+                (keys.size() == 1 ? tr("Key: %1") : tr("Keys: %1")).arg(keys.join(tr(" or "))));
         }
     }
 }
@@ -121,12 +128,12 @@ QString ToolWindow::allFields() const {
 void ToolWindow::copyAllFields() const {
     const QString table = allFields();
     QGuiApplication::clipboard()->setText(table);
-    announcer_->say(QStringLiteral("%1 fields copied").arg(table.count(QLatin1Char('\n'))));
+    announcer_->say(tr("%1 fields copied").arg(table.count(QLatin1Char('\n'))));
 }
 
 void ToolWindow::copyField(QWidget* field) const {
     QGuiApplication::clipboard()->setText(edit_text::of(field));
-    announcer_->say(field->accessibleName() + QStringLiteral(" copied"));
+    announcer_->say(tr("%1 copied").arg(field->accessibleName()));
 }
 
 void ToolWindow::contextMenuEvent(QContextMenuEvent* event) {
@@ -186,7 +193,11 @@ void ToolWindow::showMessage(std::string_view text) {
         return;
     }
     // The handler that asks waits here for the answer.
-    runner_->waitFor(message_box::warn(this, toQString(text)));
+    runner_->waitFor(message_box::warn(this, word(toQString(text).toUtf8().constData())));
+}
+
+QString ToolWindow::word(const char* text) const {
+    return translated(context_, text);
 }
 
 void ToolWindow::showEvent(QShowEvent* event) {

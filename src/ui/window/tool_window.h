@@ -27,11 +27,16 @@ class ToolWindow : public QDialog, public FieldHost {
     Q_OBJECT
 
 public:
-    ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Tool> tool, QWidget* owner);
+    // The context is the tool's class name, in which its words are translated
+    // (none: they stay as the template has them).
+    ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Tool> tool, QWidget* owner,
+               const char* context = nullptr);
     ~ToolWindow() override;
 
     Tool& tool() { return *tool_; }
     const DialogTemplate& dialogTemplate() const { return template_; }
+    // A word of this tool in the user's language (see translated()).
+    QString word(const char* text) const;
     QWidget* control(int controlId) const { return controls_.widget(controlId); }
     QAbstractButton* defaultButton() const { return controls_.defaultButton; }
     // What tells a screen reader the results of a press.
@@ -83,6 +88,7 @@ private:
     void dismiss();
 
     const DialogTemplate& template_;
+    const char* context_;
     std::unique_ptr<Tool> tool_;
     BuiltControls controls_;
     HandlerRunner* runner_;

@@ -1,0 +1,2636 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Bend</name>
+    <message>
+        <source>Bend Allowance</source>
+        <translation>Tolerancia de doblado</translation>
+    </message>
+    <message>
+        <source>Input data...</source>
+        <translation>Datos...</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Resultados...</translation>
+    </message>
+    <message>
+        <source>Inside bend radius R</source>
+        <translation>Radio interior de doblado R</translation>
+    </message>
+    <message>
+        <source>Inside bend radius R:</source>
+        <translation>Radio interior R:</translation>
+    </message>
+    <message>
+        <source>Material thickness T:</source>
+        <translation>Espesor T:</translation>
+    </message>
+    <message>
+        <source>Angle of the bend A:</source>
+        <translation>Ángulo de doblado A:</translation>
+    </message>
+    <message>
+        <source>Material thickness T</source>
+        <translation>Espesor del material T</translation>
+    </message>
+    <message>
+        <source>Angle of the bend A</source>
+        <translation>Ángulo de doblado A</translation>
+    </message>
+    <message>
+        <source>Calculate Bend Allowance</source>
+        <translation>Calcular tolerancia de doblado</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Bend Allowance:</source>
+        <translation variants="yes">
+            <lengthvariant>Tolerancia de doblado:</lengthvariant>
+            <lengthvariant>Tolerancia:</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Neutral Axis:</source>
+        <translation>Eje neutro:</translation>
+    </message>
+    <message>
+        <source>For Right Angle Bend:</source>
+        <translation>Para doblez a 90°:</translation>
+    </message>
+    <message>
+        <source>Per Degree:</source>
+        <translation>Por grado:</translation>
+    </message>
+    <message>
+        <source>Details of the calculations:</source>
+        <translation>Detalle de los cálculos:</translation>
+    </message>
+    <message>
+        <source>For Right Angle Bend</source>
+        <translation>Para doblez a 90°</translation>
+    </message>
+    <message>
+        <source>Neutral Axis</source>
+        <translation>Eje neutro</translation>
+    </message>
+    <message>
+        <source>Per Degree</source>
+        <translation>Por grado</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Brimlet 5</source>
+        <translation>Acerca de Brimlet 5</translation>
+    </message>
+    <message>
+        <source>Brimlet Version 5.0</source>
+        <translation>Brimlet versión 5.0</translation>
+    </message>
+    <message>
+        <source>This software is intended for use by engineering students and teachers, as well as engineering professionals. Program includes a number of equation solvers and multiple conversion factors to aid in complicated engineering tasks.</source>
+        <translation>Este programa está pensado para estudiantes y profesores de ingeniería, así como para profesionales de la ingeniería. Incluye varios solucionadores de ecuaciones y numerosos factores de conversión que ayudan en tareas de ingeniería complejas.</translation>
+    </message>
+    <message>
+        <source>Version 5.0.0
+Copyright (C) 2026 The Brimlet developers</source>
+        <translation>Versión 5.0.0
+Copyright (C) 2026 The Brimlet developers</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>CBrimletView</name>
+    <message>
+        <source>%1: the tools are in the menus (Alt)</source>
+        <translation>%1: las herramientas están en los menús (Alt)</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents</source>
+        <translation>Cierra la aplicación; pregunta si se guardan los documentos</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About %1</source>
+        <translation>&amp;Acerca de %1</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Muestra información del programa, número de versión y copyright</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Failed to open document.</source>
+        <translation>No se pudo abrir el documento.</translation>
+    </message>
+    <message>
+        <source>Failed to save document.</source>
+        <translation>No se pudo guardar el documento.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>&amp;Mathematics</source>
+        <translation>&amp;Matemáticas</translation>
+    </message>
+    <message>
+        <source>Line Functions</source>
+        <translation>Ecuación de la recta</translation>
+    </message>
+    <message>
+        <source>Pythagorean Theorem</source>
+        <translation>Teorema de Pitágoras</translation>
+    </message>
+    <message>
+        <source>Quadratic  Formula</source>
+        <translation>Ecuación de segundo grado</translation>
+    </message>
+    <message>
+        <source>&amp;Physics</source>
+        <translation>&amp;Física</translation>
+    </message>
+    <message>
+        <source>Absolute Uncertainty</source>
+        <translation>Incertidumbre absoluta</translation>
+    </message>
+    <message>
+        <source>Bend Allowance</source>
+        <translation>Tolerancia de doblado</translation>
+    </message>
+    <message>
+        <source>Combinations</source>
+        <translation>Combinaciones</translation>
+    </message>
+    <message>
+        <source>Permutations</source>
+        <translation>Variaciones</translation>
+    </message>
+    <message>
+        <source>SI Prefixes</source>
+        <translation>Prefijos del SI</translation>
+    </message>
+    <message>
+        <source>C&amp;hemistry</source>
+        <translation>&amp;Química</translation>
+    </message>
+    <message>
+        <source>Periodic Table</source>
+        <translation>Tabla periódica</translation>
+    </message>
+    <message>
+        <source>&amp;Astronomy</source>
+        <translation>As&amp;tronomía</translation>
+    </message>
+    <message>
+        <source>Solar System Planets Data</source>
+        <translation>Datos de los planetas del sistema solar</translation>
+    </message>
+    <message>
+        <source>Calc&amp;ulators</source>
+        <translation>&amp;Calculadoras</translation>
+    </message>
+    <message>
+        <source>Advanced Calculator</source>
+        <translation>Calculadora científica</translation>
+    </message>
+    <message>
+        <source>Basic Calculator</source>
+        <translation>Calculadora básica</translation>
+    </message>
+    <message>
+        <source>&amp;Conversions</source>
+        <translation>C&amp;onversiones</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energía</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Fuerza</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números romanos</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Potencia</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Presión</translation>
+    </message>
+    <message>
+        <source>Radians</source>
+        <translation>Radianes</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Masa</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAYÚS</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DESPL</translation>
+    </message>
+</context>
+<context>
+    <name>Degrees</name>
+    <message>
+        <source>Temperature Converter</source>
+        <translation>Conversión de temperatura</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Input your degrees...</source>
+        <translation>Introduzca la temperatura...</translation>
+    </message>
+    <message>
+        <source>Choose input type...</source>
+        <translation>Unidad de entrada...</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Celcius</source>
+        <translation>Celsius</translation>
+    </message>
+    <message>
+        <source>Farengheit</source>
+        <translation>Fahrenheit</translation>
+    </message>
+    <message>
+        <source>Kelvin</source>
+        <translation>Kelvin</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Resultados...</translation>
+    </message>
+    <message>
+        <source>First result</source>
+        <translation>Primer resultado</translation>
+    </message>
+    <message>
+        <source>Second result</source>
+        <translation>Segundo resultado</translation>
+    </message>
+    <message>
+        <source>Unit of the first result</source>
+        <translation>Unidad del primer resultado</translation>
+    </message>
+    <message>
+        <source>Unit of the second result</source>
+        <translation>Unidad del segundo resultado</translation>
+    </message>
+</context>
+<context>
+    <name>DegreesRadians</name>
+    <message>
+        <source>Degrees/Radians Converter</source>
+        <translation>Conversión grados/radianes</translation>
+    </message>
+    <message>
+        <source>Degrees...</source>
+        <translation>Grados...</translation>
+    </message>
+    <message>
+        <source>Radians...</source>
+        <translation>Radianes...</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation>Grados</translation>
+    </message>
+    <message>
+        <source>Radians</source>
+        <translation>Radianes</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;&lt; Convert &gt;&gt;&gt;</source>
+        <translation>&lt;&lt;&lt; Convertir &gt;&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Revolutions...</source>
+        <translation>Vueltas...</translation>
+    </message>
+    <message>
+        <source>Revolutions</source>
+        <translation>Vueltas</translation>
+    </message>
+</context>
+<context>
+    <name>Energy</name>
+    <message>
+        <source>Energy Conversion</source>
+        <translation>Conversión de energía</translation>
+    </message>
+    <message>
+        <source>Input...</source>
+        <translation>Valor...</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Joules</source>
+        <translation>Julios</translation>
+    </message>
+    <message>
+        <source>Ergs</source>
+        <translation variants="yes">
+            <lengthvariant>Ergios</lengthvariant>
+            <lengthvariant>erg</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Calories</source>
+        <translation>Calorías</translation>
+    </message>
+    <message>
+        <source>Ft * Lb</source>
+        <translation>ft * lb</translation>
+    </message>
+    <message>
+        <source>kW * h</source>
+        <translation>kW * h</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Resultados...</translation>
+    </message>
+    <message>
+        <source>Ft*Lb</source>
+        <translation>ft*lb</translation>
+    </message>
+    <message>
+        <source>kW*h</source>
+        <translation>kW*h</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>FigureView</name>
+    <message>
+        <source>Picture</source>
+        <translation>Figura</translation>
+    </message>
+</context>
+<context>
+    <name>Force</name>
+    <message>
+        <source>Force Conversion</source>
+        <translation>Conversión de fuerza</translation>
+    </message>
+    <message>
+        <source>Input...</source>
+        <translation>Valor...</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Newtons</source>
+        <translation>Newtons</translation>
+    </message>
+    <message>
+        <source>Dynes</source>
+        <translation>Dinas</translation>
+    </message>
+    <message>
+        <source>Pounds</source>
+        <translation>Libras</translation>
+    </message>
+    <message>
+        <source>Tons</source>
+        <translation variants="yes">
+            <lengthvariant>Toneladas cortas</lengthvariant>
+            <lengthvariant>tn</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Resultados...</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>Geo</name>
+    <message>
+        <source>Geometry Line Functions</source>
+        <translation>Ecuación de la recta</translation>
+    </message>
+    <message>
+        <source>Input Data...</source>
+        <translation>Datos...</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Resultados...</translation>
+    </message>
+    <message>
+        <source>Point 1:</source>
+        <translation>Punto 1:</translation>
+    </message>
+    <message>
+        <source>Point 2:</source>
+        <translation>Punto 2:</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Point 1 X</source>
+        <translation>Punto 1 X</translation>
+    </message>
+    <message>
+        <source>Point 1 Y</source>
+        <translation>Punto 1 Y</translation>
+    </message>
+    <message>
+        <source>Point 2 X</source>
+        <translation>Punto 2 X</translation>
+    </message>
+    <message>
+        <source>Point 2 Y</source>
+        <translation>Punto 2 Y</translation>
+    </message>
+    <message>
+        <source>Slope:</source>
+        <translation variants="yes">
+            <lengthvariant>Pendiente:</lengthvariant>
+            <lengthvariant>m:</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Slope</source>
+        <translation>Pendiente</translation>
+    </message>
+    <message>
+        <source>Y-intercepts:</source>
+        <translation variants="yes">
+            <lengthvariant>Ordenadas en el origen:</lengthvariant>
+            <lengthvariant>Ordenadas:</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Distance:</source>
+        <translation>Distancia:</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Midpoint:      X</source>
+        <translation variants="yes">
+            <lengthvariant>Punto medio:  X</lengthvariant>
+            <lengthvariant>Pto. medio: X</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Midpoint X</source>
+        <translation>Punto medio X</translation>
+    </message>
+    <message>
+        <source>Midpoint Y</source>
+        <translation>Punto medio Y</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>NOTE: If Slope = -9999999999 then it&apos;s Undefined.</source>
+        <translation>NOTA: pendiente = -9999999999 significa no definida.</translation>
+    </message>
+    <message>
+        <source>Y-intercept through point 1</source>
+        <translation>Ordenada en el origen por el punto 1</translation>
+    </message>
+    <message>
+        <source>Y-intercept through point 2</source>
+        <translation>Ordenada en el origen por el punto 2</translation>
+    </message>
+</context>
+<context>
+    <name>Length</name>
+    <message>
+        <source>Length Units Converter</source>
+        <translation>Conversión de longitudes</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Enter known value and select its units...</source>
+        <translation>Introduzca el valor y elija su unidad...</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>ft</translation>
+    </message>
+    <message>
+        <source>mi</source>
+        <translation>mi</translation>
+    </message>
+    <message>
+        <source>km</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Light-year</source>
+        <translation>Año luz</translation>
+    </message>
+    <message>
+        <source>Meters</source>
+        <translation>Metros</translation>
+    </message>
+    <message>
+        <source>Centimeters</source>
+        <translation>Centímetros</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation variants="yes">
+            <lengthvariant>Pulgadas</lengthvariant>
+            <lengthvariant>pulg.</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Pies</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>Millas</translation>
+    </message>
+    <message>
+        <source>Kilometers</source>
+        <translation>Kilómetros</translation>
+    </message>
+    <message>
+        <source>Light-years</source>
+        <translation>Años luz</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Resultados...</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>MyCalculator</name>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Pantalla</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>+/-</source>
+        <translation>+/-</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>Memory Managment</source>
+        <translation>Gestión de memoria</translation>
+    </message>
+    <message>
+        <source>Memory 1</source>
+        <translation>Memoria 1</translation>
+    </message>
+    <message>
+        <source>Memory 2</source>
+        <translation>Memoria 2</translation>
+    </message>
+    <message>
+        <source>Memory 3</source>
+        <translation>Memoria 3</translation>
+    </message>
+    <message>
+        <source>Sto</source>
+        <translation>Sto</translation>
+    </message>
+    <message>
+        <source>Stores the display in memory 1</source>
+        <translation>Guarda la pantalla en la memoria 1</translation>
+    </message>
+    <message>
+        <source>Stores the display in memory 2</source>
+        <translation>Guarda la pantalla en la memoria 2</translation>
+    </message>
+    <message>
+        <source>Stores the display in memory 3</source>
+        <translation>Guarda la pantalla en la memoria 3</translation>
+    </message>
+    <message>
+        <source>Rec</source>
+        <translation>Rec</translation>
+    </message>
+    <message>
+        <source>Recalls memory 1</source>
+        <translation>Recupera la memoria 1</translation>
+    </message>
+    <message>
+        <source>Recalls memory 2</source>
+        <translation>Recupera la memoria 2</translation>
+    </message>
+    <message>
+        <source>Recalls memory 3</source>
+        <translation>Recupera la memoria 3</translation>
+    </message>
+    <message>
+        <source>=</source>
+        <translation>=</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>*</source>
+        <translation>*</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation variants="yes">
+            <lengthvariant>Borrar</lengthvariant>
+            <lengthvariant>C</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>x^2</source>
+        <translation>x^2</translation>
+    </message>
+    <message>
+        <source>x^3</source>
+        <translation>x^3</translation>
+    </message>
+    <message>
+        <source>x^y</source>
+        <translation>x^y</translation>
+    </message>
+    <message>
+        <source>sqrt</source>
+        <translation>sqrt</translation>
+    </message>
+    <message>
+        <source>Pi</source>
+        <translation>Pi</translation>
+    </message>
+    <message>
+        <source>n!</source>
+        <translation>n!</translation>
+    </message>
+    <message>
+        <source>Sin</source>
+        <translation>sen</translation>
+    </message>
+    <message>
+        <source>Cos</source>
+        <translation>cos</translation>
+    </message>
+    <message>
+        <source>Tan</source>
+        <translation>tan</translation>
+    </message>
+    <message>
+        <source>Csc</source>
+        <translation>csc</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>sec</translation>
+    </message>
+    <message>
+        <source>Cot</source>
+        <translation>cot</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retr</translation>
+    </message>
+    <message>
+        <source>CH</source>
+        <translation>CH</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation variants="yes">
+            <lengthvariant>Ayuda</lengthvariant>
+            <lengthvariant>?</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>log</source>
+        <translation>log</translation>
+    </message>
+    <message>
+        <source>ceil</source>
+        <translation>ceil</translation>
+    </message>
+    <message>
+        <source>flo</source>
+        <translation>floor</translation>
+    </message>
+    <message>
+        <source>abs</source>
+        <translation>abs</translation>
+    </message>
+    <message>
+        <source>mod</source>
+        <translation>mod</translation>
+    </message>
+    <message>
+        <source>1/x</source>
+        <translation>1/x</translation>
+    </message>
+    <message>
+        <source>Unused key</source>
+        <translation>Tecla sin uso</translation>
+    </message>
+    <message>
+        <source>Calculate (=)</source>
+        <translation>Calcular (=)</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 1 and 170</source>
+        <translation>Introduzca un entero entre 1 y 170</translation>
+    </message>
+    <message>
+        <source>Explanation of the meaning of &apos;not-so-obvious&apos; buttons!
+
+[Sto] puts the display number in memory 1, 2, or 3.
+[Rcl] takes a number from the memory and puts it back onto the display.
+[MC] clears memory locations.
+[Back] removes last character from the display (backspace button).
+[CH] clear history button - removes the history at the bottom of the screen.
+
+Click [OK] to go back.</source>
+        <translation>Qué hacen las teclas menos evidentes:
+
+[Sto] guarda el número de la pantalla en la memoria 1, 2 o 3.
+[Rec] toma un número de la memoria y lo devuelve a la pantalla.
+[MC] borra las memorias.
+[Retr] borra el último carácter de la pantalla (como la tecla Retroceso).
+[CH] borra el historial de la parte inferior de la ventana.
+
+Pulse [Aceptar] para volver.</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>entre</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números romanos</translation>
+    </message>
+    <message>
+        <source>Numbers Conversion...</source>
+        <translation>Conversión de números...</translation>
+    </message>
+    <message>
+        <source>Roman:</source>
+        <translation variants="yes">
+            <lengthvariant>Romano:</lengthvariant>
+            <lengthvariant>Rom.:</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Roman numeral</source>
+        <translation>Número romano</translation>
+    </message>
+    <message>
+        <source>Arabic:</source>
+        <translation variants="yes">
+            <lengthvariant>Arábigo:</lengthvariant>
+            <lengthvariant>Aráb.:</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Arabic number</source>
+        <translation>Número arábigo</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;</source>
+        <translation>&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Roman to Arabic</source>
+        <translation>Romano a arábigo</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;</source>
+        <translation>&lt;&lt;</translation>
+    </message>
+    <message>
+        <source>Arabic to Roman</source>
+        <translation>Arábigo a romano</translation>
+    </message>
+    <message>
+        <source>Number must be between 1 and 3999!</source>
+        <translation>¡El número debe estar entre 1 y 3999!</translation>
+    </message>
+    <message>
+        <source>Please enter a Roman numeral between I and MMMCMXCIX.</source>
+        <translation>Introduzca un número romano entre I y MMMCMXCIX.</translation>
+    </message>
+</context>
+<context>
+    <name>Periodic</name>
+    <message>
+        <source>Periodic Table of Elements</source>
+        <translation>Tabla periódica de los elementos</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>He</source>
+        <translation>He</translation>
+    </message>
+    <message>
+        <source>Li</source>
+        <translation>Li</translation>
+    </message>
+    <message>
+        <source>Be</source>
+        <translation>Be</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Ne</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Na</source>
+        <translation>Na</translation>
+    </message>
+    <message>
+        <source>Mg</source>
+        <translation>Mg</translation>
+    </message>
+    <message>
+        <source>Al</source>
+        <translation>Al</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <translation>Si</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Cl</source>
+        <translation>Cl</translation>
+    </message>
+    <message>
+        <source>Ar</source>
+        <translation>Ar</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Ca</source>
+        <translation>Ca</translation>
+    </message>
+    <message>
+        <source>Sc</source>
+        <translation>Sc</translation>
+    </message>
+    <message>
+        <source>Ti</source>
+        <translation>Ti</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Cr</source>
+        <translation>Cr</translation>
+    </message>
+    <message>
+        <source>Mn</source>
+        <translation>Mn</translation>
+    </message>
+    <message>
+        <source>Fe</source>
+        <translation>Fe</translation>
+    </message>
+    <message>
+        <source>Co</source>
+        <translation>Co</translation>
+    </message>
+    <message>
+        <source>Ni</source>
+        <translation>Ni</translation>
+    </message>
+    <message>
+        <source>Cu</source>
+        <translation>Cu</translation>
+    </message>
+    <message>
+        <source>Zn</source>
+        <translation>Zn</translation>
+    </message>
+    <message>
+        <source>Ga</source>
+        <translation>Ga</translation>
+    </message>
+    <message>
+        <source>Ge</source>
+        <translation>Ge</translation>
+    </message>
+    <message>
+        <source>As</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Se</source>
+        <translation>Se</translation>
+    </message>
+    <message>
+        <source>Br</source>
+        <translation>Br</translation>
+    </message>
+    <message>
+        <source>Kr</source>
+        <translation>Kr</translation>
+    </message>
+    <message>
+        <source>Rb</source>
+        <translation>Rb</translation>
+    </message>
+    <message>
+        <source>Sr</source>
+        <translation>Sr</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>Zr</source>
+        <translation>Zr</translation>
+    </message>
+    <message>
+        <source>Nb</source>
+        <translation>Nb</translation>
+    </message>
+    <message>
+        <source>Mo</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>Tc</source>
+        <translation>Tc</translation>
+    </message>
+    <message>
+        <source>Ru</source>
+        <translation>Ru</translation>
+    </message>
+    <message>
+        <source>Rh</source>
+        <translation>Rh</translation>
+    </message>
+    <message>
+        <source>Pd</source>
+        <translation>Pd</translation>
+    </message>
+    <message>
+        <source>Ag</source>
+        <translation>Ag</translation>
+    </message>
+    <message>
+        <source>Cd</source>
+        <translation>Cd</translation>
+    </message>
+    <message>
+        <source>In</source>
+        <translation>In</translation>
+    </message>
+    <message>
+        <source>Sn</source>
+        <translation>Sn</translation>
+    </message>
+    <message>
+        <source>Sb</source>
+        <translation>Sb</translation>
+    </message>
+    <message>
+        <source>Te</source>
+        <translation>Te</translation>
+    </message>
+    <message>
+        <source>I</source>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>Xe</source>
+        <translation>Xe</translation>
+    </message>
+    <message>
+        <source>Cs</source>
+        <translation>Cs</translation>
+    </message>
+    <message>
+        <source>Ba</source>
+        <translation>Ba</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>Hf</source>
+        <translation>Hf</translation>
+    </message>
+    <message>
+        <source>Ta</source>
+        <translation>Ta</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Os</source>
+        <translation>Os</translation>
+    </message>
+    <message>
+        <source>Ir</source>
+        <translation>Ir</translation>
+    </message>
+    <message>
+        <source>Pt</source>
+        <translation>Pt</translation>
+    </message>
+    <message>
+        <source>Au</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Hg</source>
+        <translation>Hg</translation>
+    </message>
+    <message>
+        <source>Tl</source>
+        <translation>Tl</translation>
+    </message>
+    <message>
+        <source>Pb</source>
+        <translation>Pb</translation>
+    </message>
+    <message>
+        <source>Bi</source>
+        <translation>Bi</translation>
+    </message>
+    <message>
+        <source>Po</source>
+        <translation>Po</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>At</translation>
+    </message>
+    <message>
+        <source>Rn</source>
+        <translation>Rn</translation>
+    </message>
+    <message>
+        <source>Fr</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <source>Ra</source>
+        <translation>Ra</translation>
+    </message>
+    <message>
+        <source>Ac</source>
+        <translation>Ac</translation>
+    </message>
+    <message>
+        <source>Rf</source>
+        <translation>Rf</translation>
+    </message>
+    <message>
+        <source>Db</source>
+        <translation>Db</translation>
+    </message>
+    <message>
+        <source>Sg</source>
+        <translation>Sg</translation>
+    </message>
+    <message>
+        <source>Bh</source>
+        <translation>Bh</translation>
+    </message>
+    <message>
+        <source>Hs</source>
+        <translation>Hs</translation>
+    </message>
+    <message>
+        <source>Mt</source>
+        <translation>Mt</translation>
+    </message>
+    <message>
+        <source>Ds</source>
+        <translation>Ds</translation>
+    </message>
+    <message>
+        <source>Rg</source>
+        <translation>Rg</translation>
+    </message>
+    <message>
+        <source>Cn</source>
+        <translation>Cn</translation>
+    </message>
+    <message>
+        <source>Nh</source>
+        <translation>Nh</translation>
+    </message>
+    <message>
+        <source>Fl</source>
+        <translation>Fl</translation>
+    </message>
+    <message>
+        <source>Mc</source>
+        <translation>Mc</translation>
+    </message>
+    <message>
+        <source>Lv</source>
+        <translation>Lv</translation>
+    </message>
+    <message>
+        <source>Ts</source>
+        <translation>Ts</translation>
+    </message>
+    <message>
+        <source>Og</source>
+        <translation>Og</translation>
+    </message>
+    <message>
+        <source>Ce</source>
+        <translation>Ce</translation>
+    </message>
+    <message>
+        <source>Pr</source>
+        <translation>Pr</translation>
+    </message>
+    <message>
+        <source>Nd</source>
+        <translation>Nd</translation>
+    </message>
+    <message>
+        <source>Pm</source>
+        <translation>Pm</translation>
+    </message>
+    <message>
+        <source>Sm</source>
+        <translation>Sm</translation>
+    </message>
+    <message>
+        <source>Eu</source>
+        <translation>Eu</translation>
+    </message>
+    <message>
+        <source>Gd</source>
+        <translation>Gd</translation>
+    </message>
+    <message>
+        <source>Tb</source>
+        <translation>Tb</translation>
+    </message>
+    <message>
+        <source>Dy</source>
+        <translation>Dy</translation>
+    </message>
+    <message>
+        <source>Ho</source>
+        <translation>Ho</translation>
+    </message>
+    <message>
+        <source>Er</source>
+        <translation>Er</translation>
+    </message>
+    <message>
+        <source>Tm</source>
+        <translation>Tm</translation>
+    </message>
+    <message>
+        <source>Yb</source>
+        <translation>Yb</translation>
+    </message>
+    <message>
+        <source>Lu</source>
+        <translation>Lu</translation>
+    </message>
+    <message>
+        <source>Th</source>
+        <translation>Th</translation>
+    </message>
+    <message>
+        <source>Pa</source>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>U</source>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>Np</source>
+        <translation>Np</translation>
+    </message>
+    <message>
+        <source>Pu</source>
+        <translation>Pu</translation>
+    </message>
+    <message>
+        <source>Am</source>
+        <translation>Am</translation>
+    </message>
+    <message>
+        <source>Cm</source>
+        <translation>Cm</translation>
+    </message>
+    <message>
+        <source>Bk</source>
+        <translation>Bk</translation>
+    </message>
+    <message>
+        <source>Cf</source>
+        <translation>Cf</translation>
+    </message>
+    <message>
+        <source>Es</source>
+        <translation>Es</translation>
+    </message>
+    <message>
+        <source>Fm</source>
+        <translation>Fm</translation>
+    </message>
+    <message>
+        <source>Md</source>
+        <translation>Md</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Lr</source>
+        <translation>Lr</translation>
+    </message>
+    <message>
+        <source>LANTHANIDES</source>
+        <translation>LANTÁNIDOS</translation>
+    </message>
+    <message>
+        <source>ACTINIDES</source>
+        <translation>ACTÍNIDOS</translation>
+    </message>
+    <message>
+        <source>Element&apos;s Data:</source>
+        <translation>Datos del elemento:</translation>
+    </message>
+    <message>
+        <source>Symbol:</source>
+        <translation variants="yes">
+            <lengthvariant>Símbolo:</lengthvariant>
+            <lengthvariant>Símb.:</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Símbolo</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Atomic Weight:</source>
+        <translation>Masa atómica:</translation>
+    </message>
+    <message>
+        <source>Atomic Weight</source>
+        <translation>Masa atómica</translation>
+    </message>
+    <message>
+        <source>Atomic Number:</source>
+        <translation>Número atómico:</translation>
+    </message>
+    <message>
+        <source>Atomic Number</source>
+        <translation>Número atómico</translation>
+    </message>
+    <message>
+        <source>%1, atomic number %2</source>
+        <translation>%1, número atómico %2</translation>
+    </message>
+</context>
+<context>
+    <name>Permutation</name>
+    <message>
+        <source>Permutation</source>
+        <translation>Variación</translation>
+    </message>
+    <message>
+        <source>Enter Data From P(n, r):</source>
+        <translation>Datos de V(n, r):</translation>
+    </message>
+    <message>
+        <source>Permutation Result:</source>
+        <translation>Resultado V(n, r):</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>n:</source>
+        <translation>n:</translation>
+    </message>
+    <message>
+        <source>r:</source>
+        <translation>r:</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>PictureWindow</name>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Imagen SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Show Picture</source>
+        <translation>Mostrar figura</translation>
+    </message>
+    <message>
+        <source>%1 - Picture</source>
+        <translation>%1 - Figura</translation>
+    </message>
+    <message>
+        <source>Copy Picture</source>
+        <translation>Copiar figura</translation>
+    </message>
+    <message>
+        <source>Save Picture As...</source>
+        <translation>Guardar figura como...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Save Picture As</source>
+        <translation>Guardar figura como</translation>
+    </message>
+    <message>
+        <source>Cannot write %1 (%2).</source>
+        <translation>No se puede escribir %1 (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>Planets</name>
+    <message>
+        <source>Some Planets&apos; Properties</source>
+        <translation>Propiedades de los planetas</translation>
+    </message>
+    <message>
+        <source>Choose a planet...</source>
+        <translation>Elija un planeta...</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercurio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Earth</source>
+        <translation>Tierra</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Urano</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptuno</translation>
+    </message>
+    <message>
+        <source>Pluto</source>
+        <translation>Plutón</translation>
+    </message>
+    <message>
+        <source>Planet&apos;s Stats...</source>
+        <translation>Datos del planeta...</translation>
+    </message>
+    <message>
+        <source>Mean distance from Sun, 10^6 km:</source>
+        <translation>Distancia media al Sol, 10^6 km:</translation>
+    </message>
+    <message>
+        <source>Mean distance from Sun, 10^6 km</source>
+        <translation>Distancia media al Sol, 10^6 km</translation>
+    </message>
+    <message>
+        <source>Period of revolution, years:</source>
+        <translation>Periodo orbital, años:</translation>
+    </message>
+    <message>
+        <source>Period of revolution, years</source>
+        <translation>Periodo orbital, años</translation>
+    </message>
+    <message>
+        <source>Period of rotation, days:</source>
+        <translation>Periodo de rotación, días:</translation>
+    </message>
+    <message>
+        <source>Period of rotation, days</source>
+        <translation>Periodo de rotación, días</translation>
+    </message>
+    <message>
+        <source>Orbital speed, km/s:</source>
+        <translation>Velocidad orbital, km/s:</translation>
+    </message>
+    <message>
+        <source>Orbital speed, km/s</source>
+        <translation>Velocidad orbital, km/s</translation>
+    </message>
+    <message>
+        <source>Equatorial diameter, km:</source>
+        <translation>Diámetro ecuatorial, km:</translation>
+    </message>
+    <message>
+        <source>Equatorial diameter, km</source>
+        <translation>Diámetro ecuatorial, km</translation>
+    </message>
+    <message>
+        <source>Mass (Earth=1):</source>
+        <translation>Masa (Tierra=1):</translation>
+    </message>
+    <message>
+        <source>Mass (Earth=1)</source>
+        <translation>Masa (Tierra=1)</translation>
+    </message>
+    <message>
+        <source>Density (Water=1):</source>
+        <translation>Densidad (agua=1):</translation>
+    </message>
+    <message>
+        <source>Density (Water=1)</source>
+        <translation>Densidad (agua=1)</translation>
+    </message>
+    <message>
+        <source>Acceleration (g):</source>
+        <translation>Gravedad (g):</translation>
+    </message>
+    <message>
+        <source>Acceleration (g)</source>
+        <translation>Gravedad (g)</translation>
+    </message>
+    <message>
+        <source>Escape velocity, km/s:</source>
+        <translation>Velocidad de escape, km/s:</translation>
+    </message>
+    <message>
+        <source>Escape velocity, km/s</source>
+        <translation>Velocidad de escape, km/s</translation>
+    </message>
+    <message>
+        <source>Known satellites (moons):</source>
+        <translation>Satélites conocidos (lunas):</translation>
+    </message>
+    <message>
+        <source>Known satellites (moons)</source>
+        <translation>Satélites conocidos (lunas)</translation>
+    </message>
+    <message>
+        <source>IAU Minor Planet Center count of 11 March 2025</source>
+        <translation>Recuento del Minor Planet Center de la UAI del 11 de marzo de 2025</translation>
+    </message>
+    <message>
+        <source>NOTES:</source>
+        <translation>NOTAS:</translation>
+    </message>
+    <message>
+        <source>1.  Venus, Uranus and Pluto rotate opposite their orbital motion.</source>
+        <translation>1.  Venus, Urano y Plutón giran en sentido contrario a su órbita.</translation>
+    </message>
+    <message>
+        <source>2.  Gravitational acceleration (g) measured at the planet&apos;s equator.</source>
+        <translation>2.  Gravedad (g) medida en el ecuador del planeta.</translation>
+    </message>
+    <message>
+        <source>3.  Moons as counted by the IAU Minor Planet Center, 11 March 2025.</source>
+        <translation>3.  Lunas según el Minor Planet Center de la UAI, 11 de marzo de 2025.</translation>
+    </message>
+</context>
+<context>
+    <name>Power</name>
+    <message>
+        <source>Power Conversion</source>
+        <translation>Conversión de potencia</translation>
+    </message>
+    <message>
+        <source>Input...</source>
+        <translation>Valor...</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Horsepowers</source>
+        <translation>Horsepower (hp)</translation>
+    </message>
+    <message>
+        <source>Watts</source>
+        <translation>Vatios</translation>
+    </message>
+    <message>
+        <source>ft*lb/s</source>
+        <translation>ft*lb/s</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Resultados...</translation>
+    </message>
+    <message>
+        <source>Hp</source>
+        <translation>hp</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>Prefixes</name>
+    <message>
+        <source>SI Prefixes</source>
+        <translation>Prefijos del SI</translation>
+    </message>
+    <message>
+        <source>Enter the power of 10...</source>
+        <translation>Potencia de 10...</translation>
+    </message>
+    <message>
+        <source>Output...</source>
+        <translation>Resultado...</translation>
+    </message>
+    <message>
+        <source>Factor:</source>
+        <translation>Factor:</translation>
+    </message>
+    <message>
+        <source>Prefix:</source>
+        <translation variants="yes">
+            <lengthvariant>Prefijo:</lengthvariant>
+            <lengthvariant>Pref.:</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Symbol:</source>
+        <translation variants="yes">
+            <lengthvariant>Símbolo:</lengthvariant>
+            <lengthvariant>Símb.:</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <translation>Factor</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Prefijo</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Símbolo</translation>
+    </message>
+    <message>
+        <source>Look up</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>+/-</source>
+        <translation>+/-</translation>
+    </message>
+    <message>
+        <source>Keypad Input...</source>
+        <translation>Teclado...</translation>
+    </message>
+    <message>
+        <source>10 ^ 1</source>
+        <translation>10 ^ 1</translation>
+    </message>
+    <message>
+        <source>10 ^ 2</source>
+        <translation>10 ^ 2</translation>
+    </message>
+    <message>
+        <source>10 ^ 3</source>
+        <translation>10 ^ 3</translation>
+    </message>
+    <message>
+        <source>10 ^ 6</source>
+        <translation>10 ^ 6</translation>
+    </message>
+    <message>
+        <source>10 ^ 9</source>
+        <translation>10 ^ 9</translation>
+    </message>
+    <message>
+        <source>10 ^ 12</source>
+        <translation>10 ^ 12</translation>
+    </message>
+    <message>
+        <source>10 ^ 15</source>
+        <translation>10 ^ 15</translation>
+    </message>
+    <message>
+        <source>10 ^ 18</source>
+        <translation>10 ^ 18</translation>
+    </message>
+    <message>
+        <source>10 ^ 21</source>
+        <translation>10 ^ 21</translation>
+    </message>
+    <message>
+        <source>10 ^ 24</source>
+        <translation>10 ^ 24</translation>
+    </message>
+    <message>
+        <source>Plus / Minus</source>
+        <translation>Más / menos</translation>
+    </message>
+    <message>
+        <source>Power of 10</source>
+        <translation>Potencia de 10</translation>
+    </message>
+    <message>
+        <source>Looks up the prefix of the power of 10 typed in the field</source>
+        <translation>Busca el prefijo de la potencia de 10 escrita en el campo</translation>
+    </message>
+    <message>
+        <source>Looks up the prefix of the power of 10 set with the keypad</source>
+        <translation>Busca el prefijo de la potencia de 10 fijada con las teclas</translation>
+    </message>
+</context>
+<context>
+    <name>Pressures</name>
+    <message>
+        <source>Pressure Units Converter</source>
+        <translation>Conversión de presiones</translation>
+    </message>
+    <message>
+        <source>Input Data...</source>
+        <translation>Datos...</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Resultados...</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Atm</source>
+        <translation>atm</translation>
+    </message>
+    <message>
+        <source>mm Hg</source>
+        <translation>mmHg</translation>
+    </message>
+    <message>
+        <source>Torr</source>
+        <translation>Torr</translation>
+    </message>
+    <message>
+        <source>Pa</source>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>KPa</source>
+        <translation>kPa</translation>
+    </message>
+    <message>
+        <source>N/(m sq.)</source>
+        <translation>N/m²</translation>
+    </message>
+    <message>
+        <source>Atmospheres (Atm)</source>
+        <translation>Atmósferas (atm)</translation>
+    </message>
+    <message>
+        <source>Millimiters of Mercury (mm Hg)</source>
+        <translation>Milímetros de mercurio (mmHg)</translation>
+    </message>
+    <message>
+        <source>Pascals (Pa)</source>
+        <translation>Pascales (Pa)</translation>
+    </message>
+    <message>
+        <source>Kilopascals (KPa)</source>
+        <translation>Kilopascales (kPa)</translation>
+    </message>
+    <message>
+        <source>Newtons/Meter squared (N/m sq.)</source>
+        <translation>Newtons por metro cuadrado (N/m²)</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>Pythegor</name>
+    <message>
+        <source>Pythegorean Theorem</source>
+        <translation>Teorema de Pitágoras</translation>
+    </message>
+    <message>
+        <source>Side 1</source>
+        <translation>Cateto 1</translation>
+    </message>
+    <message>
+        <source>Side 2</source>
+        <translation>Cateto 2</translation>
+    </message>
+    <message>
+        <source>Hypothenuse</source>
+        <translation>Hipotenusa</translation>
+    </message>
+    <message>
+        <source>Side 1:</source>
+        <translation variants="yes">
+            <lengthvariant>Cateto 1:</lengthvariant>
+            <lengthvariant>Cat. 1:</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Side 2:</source>
+        <translation variants="yes">
+            <lengthvariant>Cateto 2:</lengthvariant>
+            <lengthvariant>Cat. 2:</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Hypothenuse:</source>
+        <translation>Hipotenusa:</translation>
+    </message>
+    <message>
+        <source>Find Hypothenuse</source>
+        <translation>Calcular hipotenusa</translation>
+    </message>
+    <message>
+        <source>Find Side</source>
+        <translation>Calcular cateto</translation>
+    </message>
+    <message>
+        <source>Check If Pythegorean Tripple</source>
+        <translation>¿Terna pitagórica?</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Enter known values...</source>
+        <translation>Valores conocidos...</translation>
+    </message>
+    <message>
+        <source>Options...</source>
+        <translation>Opciones...</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>Quad</name>
+    <message>
+        <source>Quadratic Formula</source>
+        <translation>Ecuación de segundo grado</translation>
+    </message>
+    <message>
+        <source>Enter the coefficients from your equation...</source>
+        <translation>Introduzca los coeficientes de la ecuación...</translation>
+    </message>
+    <message>
+        <source>Coefficient a</source>
+        <translation>Coeficiente a</translation>
+    </message>
+    <message>
+        <source>Coefficient b</source>
+        <translation>Coeficiente b</translation>
+    </message>
+    <message>
+        <source>Coefficient c</source>
+        <translation>Coeficiente c</translation>
+    </message>
+    <message>
+        <source>X ²</source>
+        <translation>X ²</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Resultados...</translation>
+    </message>
+    <message>
+        <source>X =</source>
+        <translation>X =</translation>
+    </message>
+    <message>
+        <source>First x-value</source>
+        <translation>Primer valor de x</translation>
+    </message>
+    <message>
+        <source>and     X =</source>
+        <translation>y     X =</translation>
+    </message>
+    <message>
+        <source>Second x-value</source>
+        <translation>Segundo valor de x</translation>
+    </message>
+    <message>
+        <source>Find  x-value(s)</source>
+        <translation>Calcular x</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>= 0</source>
+        <translation>= 0</translation>
+    </message>
+</context>
+<context>
+    <name>ResultAnnouncer</name>
+    <message>
+        <source>blank</source>
+        <translation>vacío</translation>
+    </message>
+</context>
+<context>
+    <name>SimpleCalc</name>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculadora</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Pantalla</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>+/-</source>
+        <translation>+/-</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>*</source>
+        <translation>*</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retr</translation>
+    </message>
+    <message>
+        <source>=</source>
+        <translation>=</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>entre</translation>
+    </message>
+</context>
+<context>
+    <name>Speed</name>
+    <message>
+        <source>Speed Conversion</source>
+        <translation>Conversión de velocidad</translation>
+    </message>
+    <message>
+        <source>Input...</source>
+        <translation>Valor...</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>m/s</source>
+        <translation>m/s</translation>
+    </message>
+    <message>
+        <source>ft/s</source>
+        <translation>ft/s</translation>
+    </message>
+    <message>
+        <source>mi/h</source>
+        <translation>mi/h</translation>
+    </message>
+    <message>
+        <source>km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Resultados...</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>StepsWindow</name>
+    <message>
+        <source>Show Steps</source>
+        <translation>Mostrar cálculo</translation>
+    </message>
+    <message>
+        <source>%1 - Steps</source>
+        <translation>%1 - Cálculo</translation>
+    </message>
+    <message>
+        <source>Steps</source>
+        <translation>Cálculo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Steps updated</source>
+        <translation>Cálculo actualizado</translation>
+    </message>
+    <message>
+        <source>No button pressed yet: the steps of the next press show here.</source>
+        <translation>Aún no hay cálculo: aquí aparecen los pasos del próximo cálculo.</translation>
+    </message>
+</context>
+<context>
+    <name>TheCombination</name>
+    <message>
+        <source>Combination</source>
+        <translation>Combinación</translation>
+    </message>
+    <message>
+        <source>Enter Data From C(n, r):</source>
+        <translation>Datos de C(n, r):</translation>
+    </message>
+    <message>
+        <source>Combination Result:</source>
+        <translation>Resultado C(n, r):</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>r</source>
+        <translation>r</translation>
+    </message>
+    <message>
+        <source>n:</source>
+        <translation>n:</translation>
+    </message>
+    <message>
+        <source>r:</source>
+        <translation>r:</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>Time</name>
+    <message>
+        <source>Time Conversion</source>
+        <translation>Conversión de tiempo</translation>
+    </message>
+    <message>
+        <source>Input...</source>
+        <translation>Valor...</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation variants="yes">
+            <lengthvariant>Segundos</lengthvariant>
+            <lengthvariant>s</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Meses</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Años</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Resultados...</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>ToolWindow</name>
+    <message>
+        <source>Copy All Fields</source>
+        <translation>Copiar todos los campos</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Key: %1</source>
+        <translation>Tecla: %1</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Teclas: %1</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation>5</translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation>6</translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation>7</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation>9</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>=</source>
+        <translation>=</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>*</source>
+        <translation>*</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <translation>/</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Copy Field in the window&apos;s context menu (Shift+F10) copies it</source>
+        <translation>«Copiar campo» del menú contextual de la ventana (Mayús+F10) lo copia</translation>
+    </message>
+    <message>
+        <source>Copy Field</source>
+        <translation>Copiar campo</translation>
+    </message>
+    <message>
+        <source>%1 fields copied</source>
+        <translation>%1 campos copiados</translation>
+    </message>
+    <message>
+        <source>%1 copied</source>
+        <translation>%1 copiado</translation>
+    </message>
+</context>
+<context>
+    <name>Uncert</name>
+    <message>
+        <source>Absolute Uncertainty Calculator</source>
+        <translation>Incertidumbre absoluta</translation>
+    </message>
+    <message>
+        <source>First value</source>
+        <translation>Primer valor</translation>
+    </message>
+    <message>
+        <source>Percent uncertainty of the first value</source>
+        <translation>Incertidumbre relativa del primer valor, en %</translation>
+    </message>
+    <message>
+        <source>Second value</source>
+        <translation>Segundo valor</translation>
+    </message>
+    <message>
+        <source>Absolute uncertainty of the second value</source>
+        <translation>Incertidumbre absoluta del segundo valor</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Calculate Abs. Uncertainty</source>
+        <translation>Calcular incert. abs.</translation>
+    </message>
+    <message>
+        <source>Calculate % Abs. Uncertainty</source>
+        <translation>Calcular incert. rel. en %</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>+/-</source>
+        <translation>+/-</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Input Data...</source>
+        <translation>Datos...</translation>
+    </message>
+    <message>
+        <source>Results...</source>
+        <translation>Resultados...</translation>
+    </message>
+</context>
+<context>
+    <name>Weight</name>
+    <message>
+        <source>Weight Converter</source>
+        <translation>Conversión de masas</translation>
+    </message>
+    <message>
+        <source>Input data and select units:</source>
+        <translation>Valor y unidad:</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>lbs</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>Oz</source>
+        <translation>oz</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Resultado:</translation>
+    </message>
+    <message>
+        <source>Grams</source>
+        <translation variants="yes">
+            <lengthvariant>Gramos</lengthvariant>
+            <lengthvariant>g</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Kilograms</source>
+        <translation variants="yes">
+            <lengthvariant>Kilogramos</lengthvariant>
+            <lengthvariant>kg</lengthvariant>
+        </translation>
+    </message>
+    <message>
+        <source>Pounds</source>
+        <translation>Libras</translation>
+    </message>
+    <message>
+        <source>Ounces</source>
+        <translation>Onzas</translation>
+    </message>
+    <message>
+        <source>Clear Data</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+</TS>
