@@ -337,6 +337,15 @@ void recordAccessibleEvent(QAccessibleEvent* event) {
         case QAccessible::TextCaretMoved:
             listening->carets << static_cast<QAccessibleTextCursorEvent*>(event)->cursorPosition();
             break;
+        case QAccessible::Focus:
+            listening->focusAndSelection << QStringLiteral("focus=") + event->object()->objectName();
+            break;
+        case QAccessible::TextSelectionChanged:
+            if (auto* made = static_cast<QAccessibleTextSelectionEvent*>(event);
+                made->selectionStart() != made->selectionEnd()) {
+                listening->focusAndSelection << QStringLiteral("selected=") + event->object()->objectName();
+            }
+            break;
         case QAccessible::DescriptionChanged:
             listening->descriptions << prefix + event->accessibleInterface()->text(QAccessible::Description);
             break;

@@ -160,6 +160,8 @@ public:
     QList<int> carets;
     QStringList notices;
     QStringList descriptions;
+    // "focus=objectName" and "selected=objectName" (a selection made) in turn.
+    QStringList focusAndSelection;
 };
 
 // True for the texts of the program's own message boxes.

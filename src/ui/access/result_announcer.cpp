@@ -33,6 +33,7 @@ void ResultAnnouncer::after() {
     const QStringList before = std::exchange(before_, QStringList());
     const QString postscript = std::exchange(postscript_, QString());
     const QString word = std::exchange(word_, QString());
+    const QWidget* readThere = std::exchange(readThere_, nullptr);
     if (before.isEmpty()) {
         return;
     }
@@ -42,7 +43,8 @@ void ResultAnnouncer::after() {
         changes << word;
     }
     for (qsizetype index = 0; index < fields_.size(); ++index) {
-        if (index >= before.size() || (before[index] == after[index] && !whole_) || !fields_[index].spoken) {
+        if (index >= before.size() || (before[index] == after[index] && !whole_) || !fields_[index].spoken ||
+            fields_[index].widget == readThere) {
             continue;
         }
         const QString& text = after[index];

@@ -45,6 +45,11 @@ public:
     // what its press changes, or alone; none for most keys.
     void heardAs(const QString& word) { word_ = word; }
 
+    // The field that the press under way gives back to the user focused and
+    // selected, after refusing its text: the reader reads it there, and it is
+    // left out of the notice.
+    void readThere(QWidget* field) { readThere_ = field; }
+
     // The control that the press under way moves the focus to; nullptr after it.
     void arriveAt(QWidget* control) { arriving_ = control; }
 
@@ -62,6 +67,7 @@ private:
     QStringList before_;              // empty: no reader listened when the handler started
     ResultNotice* notice_ = nullptr;  // the last press's
     QWidget* arriving_ = nullptr;
+    QWidget* readThere_ = nullptr;
     QPointer<QWidget> introduced_;  // the control whose description holds the last results
     QString ownDescription_;        // that control's description before
     QString postscript_;

@@ -14,6 +14,7 @@
 #include "ui/access/text_accessible.h"
 #include "ui/widgets/app_icon.h"
 #include "ui/widgets/dialog_units.h"
+#include "ui/widgets/field_edit.h"
 #include "ui/widgets/flat_button.h"
 #include "ui/widgets/group_frame.h"
 #include "ui/widgets/long_text_view.h"
@@ -77,7 +78,7 @@ QWidget* makeEdit(QWidget* dialog, const ControlTemplate& control) {
         }
         return edit;
     }
-    auto* edit = new QLineEdit(dialog);
+    auto* edit = new FieldEdit(dialog);
     edit->setReadOnly(has(control, cf::ReadOnly));
     edit->setFrame(!has(control, cf::NoBorder));
     edit->setAlignment((has(control, cf::RightAlign) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);

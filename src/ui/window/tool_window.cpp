@@ -7,7 +7,6 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMessageBox>
 
 #include "core/dialog/dialog_template.h"
@@ -17,6 +16,7 @@
 #include "ui/modality/handler_runner.h"
 #include "ui/modality/message_box.h"
 #include "ui/widgets/edit_text.h"
+#include "ui/widgets/field_edit.h"
 #include "ui/widgets/flat_button.h"
 #include "ui/widgets/translated.h"
 #include "ui/window/grid_navigation.h"
@@ -186,6 +186,7 @@ void ToolWindow::focusAndSelectAll(int controlId) {
     }
     widget->setFocus(Qt::OtherFocusReason);
     edit_text::selectAll(widget);
+    announcer_->readThere(widget);
 }
 
 void ToolWindow::showMessage(std::string_view text) {
@@ -210,10 +211,10 @@ void ToolWindow::showEvent(QShowEvent* event) {
     // a button, not only after the first Tab.
     setAttribute(Qt::WA_KeyboardFocusChange);
     if (QWidget* first = controls_.firstTabStop()) {
-        first->setFocus(Qt::TabFocusReason);
-        if (auto* line = qobject_cast<QLineEdit*>(first)) {
-            line->selectAll();
+        if (auto* field = dynamic_cast<FieldEdit*>(first)) {
+            field->selectOnNextFocus();
         }
+        first->setFocus(Qt::TabFocusReason);
     }
 }
 

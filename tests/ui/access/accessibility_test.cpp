@@ -404,6 +404,10 @@ private Q_SLOTS:
                                       "Farengeit, Unit of the second result Kelvin";
         QTest::newRow("nothing changes")
             << harness::commandOf<Degrees>() << QString::fromStdString(steps({Degrees::kClearData})) << "";
+        // The refused field comes back focused: the reader reads it there.
+        QTest::newRow("refused field")
+            << harness::commandOf<Length>()
+            << QString::fromStdString(steps({typed(Length::kInput, "x"), Length::kFeetUnit})) << "";
         QTest::newRow("calculator") << harness::commandOf<MyCalculator>()
                                     << QString::fromStdString(steps({MyCalculator::kDigit7})) << "Display 7";
         QTest::newRow("basic calculator keys")
@@ -420,6 +424,7 @@ private Q_SLOTS:
         QFETCH(QString, spoken);
         ToolWindow* window = harness::openTool(commandId);
         const harness::AccessibleEvents events;
+        const harness::MessageCatcher boxes;
         harness::runSteps(window, steps.toStdString());
         QCOMPARE(events.notices.isEmpty() ? QString() : events.notices.constLast(), spoken);
         // Outside the tool window's tree: a reader does not read the window again before it.

@@ -141,6 +141,7 @@ private Q_SLOTS:
     // but for the SI prefix presets and sign keys, whose work typing does.
     void tabFollowsTemplateOrder() {
         QFETCH(int, commandId);
+        const harness::AccessibleEvents events;
         ToolWindow* window = harness::openTool(commandId);
         QVERIFY(window != nullptr);
         const auto controls = window->dialogTemplate().controls;
@@ -166,6 +167,16 @@ private Q_SLOTS:
         QCOMPARE(window->focusWidget()->objectName().toInt(), expected.first());
         harness::key(window, Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(window->focusWidget()->objectName().toInt(), expected.last());
+        // A field the focus comes to is selected after its focus is told, on
+        // opening as by Tab: a screen reader reads it once, selection and all.
+        QString focused;
+        for (const QString& event : events.focusAndSelection) {
+            if (event.startsWith(QStringLiteral("focus="))) {
+                focused = event.mid(6);
+            } else {
+                QCOMPARE(event.mid(9), focused);
+            }
+        }
 
         const QList<int> typedInstead{Prefixes::kPlusMinus, Prefixes::kKeyE1,  Prefixes::kKeyE2,
                                       Prefixes::kKeyE3,     Prefixes::kKeyE6,  Prefixes::kKeyE9,
