@@ -37,6 +37,7 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       template_(dialogTemplate),
       context_(context),
+      wording_(context),
       tool_(std::move(tool)) {
     setObjectName(QString::number(dialogTemplate.id));
     setWindowTitle(word(dialogTemplate.caption));
