@@ -2622,595 +2622,595 @@ Mit [OK] geht es zurück.</translation>
     <name>Wording</name>
     <message>
         <source>Degrees = {} &gt; 0, so degrees convert to radians, with 3.14 for π</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad = {} &gt; 0, also wird Grad in Radiant umgerechnet, mit 3.14 für π</translation>
     </message>
     <message>
         <source>Radians = degrees × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Radiant = Grad × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}</translation>
     </message>
     <message>
         <source>Degrees = {} is not above 0 and radians = {} &gt; 0, so radians convert to degrees, with 3.14 for π</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad = {} ist nicht größer als 0 und Radiant = {} &gt; 0, also wird Radiant in Grad umgerechnet, mit 3.14 für π</translation>
     </message>
     <message>
         <source>Degrees = radians × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Grad = Radiant × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}</translation>
     </message>
     <message>
         <source>Neither degrees ({}) nor radians ({}) is above 0: nothing is converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Weder Grad ({}) noch Radiant ({}) ist größer als 0: Es wird nichts umgerechnet</translation>
     </message>
     <message>
         <source>Revolutions = radians × 0.159 = {} × 0.159 = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Umdrehungen = Radiant × 0.159 = {} × 0.159 = {}</translation>
     </message>
     <message>
         <source>n = {}, the whole number that {t} starts with (0 when none)</source>
-        <translation type="unfinished"></translation>
+        <translation>n = {}, die ganze Zahl am Anfang von {t} (0, wenn keine)</translation>
     </message>
     <message>
         <source>{} is not between 1 and 3999: &quot;Number must be between 1 and 3999!&quot;, and both fields are emptied</source>
-        <translation type="unfinished"></translation>
+        <translation>{} liegt nicht zwischen 1 und 3999: „Die Zahl muss zwischen 1 und 3999 liegen!“, und beide Felder werden geleert</translation>
     </message>
     <message>
         <source>Take the largest value that is not above what is left, letter group by letter group:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichengruppe für Zeichengruppe den größten Wert nehmen, der den Rest nicht übersteigt:</translation>
     </message>
     <message>
         <source>Roman = {t}</source>
-        <translation type="unfinished"></translation>
+        <translation>Römisch = {t}</translation>
     </message>
     <message>
         <source>Add up the letter groups of {t}, largest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeichengruppen von {t} addieren, die größte zuerst:</translation>
     </message>
     <message>
         <source>&quot;Please enter a Roman numeral between I and MMMCMXCIX.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„Bitte eine römische Zahl zwischen I und MMMCMXCIX eingeben.“</translation>
     </message>
     <message>
         <source>Arabic = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabisch = {}</translation>
     </message>
     <message>
         <source>{} − {} = {} left, taking {} ({} ≥ {})</source>
-        <translation type="unfinished"></translation>
+        <translation>{} − {} = {} übrig, {} genommen ({} ≥ {})</translation>
     </message>
     <message>
         <source>{} + {} = {}, adding {} ({})</source>
-        <translation type="unfinished"></translation>
+        <translation>{} + {} = {}, {} ({}) addiert</translation>
     </message>
     <message>
         <source>{t} adds up to {}, but {} is written another way: not a standard numeral</source>
-        <translation type="unfinished"></translation>
+        <translation>{t} ergibt {}, doch {} wird anders geschrieben: keine reguläre römische Zahl</translation>
     </message>
     <message>
         <source>{t} has letters left over once the values are taken: not a standard numeral</source>
-        <translation type="unfinished"></translation>
+        <translation>In {t} bleiben nach Abzug der Werte Zeichen übrig: keine reguläre römische Zahl</translation>
     </message>
     <message>
         <source>x = {} {}</source>
-        <translation type="unfinished"></translation>
+        <translation>x = {} {}</translation>
     </message>
     <message>
         <source>{}: {t} is not a number: &quot;Please enter a number.&quot; The reading stops; this field and those after it keep their values</source>
-        <translation type="unfinished"></translation>
+        <translation>{}: {t} ist keine Zahl: „Please enter a number.“ Das Einlesen endet; dieses und die folgenden Felder behalten ihre Werte</translation>
     </message>
     <message>
         <source>{}: {t} is not an integer: &quot;Please enter an integer.&quot; The reading stops; this field and those after it keep their values</source>
-        <translation type="unfinished"></translation>
+        <translation>{}: {t} ist keine ganze Zahl: „Please enter an integer.“ Das Einlesen endet; dieses und die folgenden Felder behalten ihre Werte</translation>
     </message>
     <message>
         <source>{}: {t} reads as {}, the number at its start</source>
-        <translation type="unfinished"></translation>
+        <translation>{}: {t} wird als {} gelesen, die Zahl am Anfang</translation>
     </message>
     <message>
         <source>{}: {t} reads as {}, the whole number at its start</source>
-        <translation type="unfinished"></translation>
+        <translation>{}: {t} wird als {} gelesen, die ganze Zahl am Anfang</translation>
     </message>
     <message>
         <source>… {} more steps left out, to keep to one screen</source>
-        <translation type="unfinished"></translation>
+        <translation>… {} weitere Schritte ausgelassen, damit alles auf einen Bildschirm passt</translation>
     </message>
     <message>
         <source>Every field is cleared: numbers to 0, texts emptied</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Felder werden gelöscht: Zahlen auf 0, Texte geleert</translation>
     </message>
     <message>
         <source>{} is {}: a radius cannot be negative.</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ist {}: Ein Radius kann nicht negativ sein.</translation>
     </message>
     <message>
         <source>{} is {}: a sheet needs a thickness greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ist {}: Ein Blech braucht eine Dicke größer als 0.</translation>
     </message>
     <message>
         <source>{} is {}: there is no bend to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ist {}: Es gibt keine Biegung zu zeichnen.</translation>
     </message>
     <message>
         <source>{} is {}: a bend of a full turn or more runs into itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ist {}: Eine Biegung um eine volle Umdrehung oder mehr überschneidet sich selbst.</translation>
     </message>
     <message>
         <source>The sheet is too thin, for its bend radius, to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Blech ist im Verhältnis zum Biegeradius zu dünn zum Zeichnen.</translation>
     </message>
     <message>
         <source>{} field shows {}; the neutral axis is drawn a third of the thickness into the sheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld „{}“ zeigt {}; die neutrale Faser ist bei einem Drittel der Dicke von innen gezeichnet.</translation>
     </message>
     <message>
         <source>BA {}</source>
-        <translation type="unfinished"></translation>
+        <translation>BZ {}</translation>
     </message>
     <message>
         <source>A {}u00B0</source>
-        <translation type="unfinished"></translation>
+        <translation>A {}°</translation>
     </message>
     <message>
         <source>R {}</source>
-        <translation type="unfinished"></translation>
+        <translation>R {}</translation>
     </message>
     <message>
         <source>T {}</source>
-        <translation type="unfinished"></translation>
+        <translation>T {}</translation>
     </message>
     <message>
         <source>NA</source>
-        <translation type="unfinished"></translation>
+        <translation>NF</translation>
     </message>
     <message>
         <source>Bend allowance {} along the neutral axis (dashed), radius {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Biegezugabe {} entlang der neutralen Faser (gestrichelt), Radius {}</translation>
     </message>
     <message>
         <source>Sheet of thickness {} bent {} degrees around an inside radius of {}; neutral axis radius {}; bend allowance {} along the neutral axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Blech der Dicke {}, um {} Grad um einen Innenradius von {} gebogen; Radius der neutralen Faser {}; Biegezugabe {} entlang der neutralen Faser</translation>
     </message>
     <message>
         <source>Nothing to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu zeichnen.</translation>
     </message>
     <message>
         <source>The numbers are too far apart to draw to scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlen liegen zu weit auseinander für eine maßstäbliche Zeichnung.</translation>
     </message>
     <message>
         <source>{} is empty, not a number: there is nothing to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ist leer, keine Zahl: Es gibt nichts zu zeichnen.</translation>
     </message>
     <message>
         <source>{} is u201C{}u201D, not a number: there is nothing to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ist „{}“, keine Zahl: Es gibt nichts zu zeichnen.</translation>
     </message>
     <message>
         <source>{} is {}, not a number: there is nothing to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ist {}, keine Zahl: Es gibt nichts zu zeichnen.</translation>
     </message>
     <message>
         <source>{} is {}, an infinite value: it cannot be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ist {}, ein unendlicher Wert: Er lässt sich nicht zeichnen.</translation>
     </message>
     <message>
         <source>{} is {}: too large to draw to scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ist {}: zu groß für eine maßstäbliche Zeichnung.</translation>
     </message>
     <message>
         <source>Both points are {}: a line needs two different points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide Punkte sind {}: Eine Gerade braucht zwei verschiedene Punkte.</translation>
     </message>
     <message>
         <source>The two points are too close together, for their distance from the origin, to draw apart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Punkte liegen im Verhältnis zu ihrem Abstand vom Ursprung zu dicht beieinander, um sie getrennt zu zeichnen.</translation>
     </message>
     <message>
         <source>Point 1 {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt 1 {}</translation>
     </message>
     <message>
         <source>Point 2 {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkt 2 {}</translation>
     </message>
     <message>
         <source>distance {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand {}</translation>
     </message>
     <message>
         <source>midpoint ({})</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelpunkt ({})</translation>
     </message>
     <message>
         <source>Midpoint {} is not on the picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelpunkt {} liegt außerhalb des Bildes.</translation>
     </message>
     <message>
         <source>Vertical line: the slope is undefined ({}), no y-intercept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkrechte Gerade: Die Steigung ist nicht definiert ({}), kein y-Achsenabschnitt.</translation>
     </message>
     <message>
         <source>Slope {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Steigung {}</translation>
     </message>
     <message>
         <source>{} and {}</source>
-        <translation type="unfinished"></translation>
+        <translation>{} und {}</translation>
     </message>
     <message>
         <source>y-intercept {}</source>
-        <translation type="unfinished"></translation>
+        <translation>y-Achsenabschnitt {}</translation>
     </message>
     <message>
         <source>{} {} is not on the picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>{} {} liegt außerhalb des Bildes.</translation>
     </message>
     <message>
         <source>x-intercept {}</source>
-        <translation type="unfinished"></translation>
+        <translation>x-Achsenabschnitt {}</translation>
     </message>
     <message>
         <source>Vertical line through {} and {}; slope undefined; distance {}; midpoint {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkrechte Gerade durch {} und {}; Steigung nicht definiert; Abstand {}; Mittelpunkt {}</translation>
     </message>
     <message>
         <source>Line through {} and {}; slope {}; y-intercept {}; distance {}; midpoint {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerade durch {} und {}; Steigung {}; y-Achsenabschnitt {}; Abstand {}; Mittelpunkt {}</translation>
     </message>
     <message>
         <source>{} is {}: the equation is not quadratic, so there is no parabola to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ist {}: Die Gleichung ist nicht quadratisch, also gibt es keine Parabel zu zeichnen.</translation>
     </message>
     <message>
         <source>{} {} does not solve the equation as it stands.</source>
-        <translation type="unfinished"></translation>
+        <translation>{} {} löst die Gleichung in ihrer jetzigen Form nicht.</translation>
     </message>
     <message>
         <source>The parabola&apos;s numbers are too large to draw to scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlen der Parabel sind zu groß für eine maßstäbliche Zeichnung.</translation>
     </message>
     <message>
         <source>The parabola is too narrow for its distance from the origin to draw to scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Parabel ist im Verhältnis zu ihrem Abstand vom Ursprung zu schmal für eine maßstäbliche Zeichnung.</translation>
     </message>
     <message>
         <source>vertex ({})</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheitel ({})</translation>
     </message>
     <message>
         <source>x = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>x = {}</translation>
     </message>
     <message>
         <source>No real x-value: the parabola does not meet the x axis.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein reeller x-Wert: Die Parabel schneidet die x-Achse nicht.</translation>
     </message>
     <message>
         <source>no real x-value</source>
-        <translation type="unfinished"></translation>
+        <translation>kein reeller x-Wert</translation>
     </message>
     <message>
         <source>x-values not yet found</source>
-        <translation type="unfinished"></translation>
+        <translation>x-Werte noch nicht berechnet</translation>
     </message>
     <message>
         <source>one x-value, {}</source>
-        <translation type="unfinished"></translation>
+        <translation>ein x-Wert, {}</translation>
     </message>
     <message>
         <source>x-values {}</source>
-        <translation type="unfinished"></translation>
+        <translation>x-Werte {}</translation>
     </message>
     <message>
         <source>Parabola opening upward; {}; vertex at {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben geöffnete Parabel; {}; Scheitel bei {}</translation>
     </message>
     <message>
         <source>Parabola opening downward; {}; vertex at {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten geöffnete Parabel; {}; Scheitel bei {}</translation>
     </message>
     <message>
         <source>{} is {}: a right triangle needs both sides greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ist {}: Ein rechtwinkliges Dreieck braucht zwei Katheten größer als 0.</translation>
     </message>
     <message>
         <source>Side 1: {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Kathete 1: {}</translation>
     </message>
     <message>
         <source>Side 2: {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Kathete 2: {}</translation>
     </message>
     <message>
         <source>{} field shows nothing; the sides make it {}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld „{}“ ist leer; die Katheten ergeben {}.</translation>
     </message>
     <message>
         <source>{} field shows {}; the sides make it {}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld „{}“ zeigt {}; die Katheten ergeben {}.</translation>
     </message>
     <message>
         <source>Hypothenuse: {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypotenuse: {}</translation>
     </message>
     <message>
         <source>Right triangle; sides {} and {}; hypotenuse {}; right angle between the sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtwinkliges Dreieck; Katheten {} und {}; Hypotenuse {}; rechter Winkel zwischen den Katheten</translation>
     </message>
     <message>
         <source>Number line</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlengerade</translation>
     </message>
     <message>
         <source>{}; first value {}, from {} to {}</source>
-        <translation type="unfinished"></translation>
+        <translation>{}; erster Wert {}, von {} bis {}</translation>
     </message>
     <message>
         <source>{}; second value {}, from {} to {}</source>
-        <translation type="unfinished"></translation>
+        <translation>{}; zweiter Wert {}, von {} bis {}</translation>
     </message>
     <message>
         <source>{} u00B1 {} %</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ± {} %</translation>
     </message>
     <message>
         <source>{} u00B1 {}</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ± {}</translation>
     </message>
     <message>
         <source>{}: {}</source>
-        <translation type="unfinished"></translation>
+        <translation>{}: {}</translation>
     </message>
     <message>
         <source>Result: {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis: {}</translation>
     </message>
     <message>
         <source>Radius R = {}, thickness T = {}, angle A = {}°; the neutral axis lies a third of T into the sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius R = {}, Dicke T = {}, Winkel A = {}°; die neutrale Faser liegt ein Drittel von T von der Innenseite entfernt</translation>
     </message>
     <message>
         <source>Neutral axis = T × 1/3 + R = {} × {} + {} = {} + {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutrale Faser = T × 1/3 + R = {} × {} + {} = {} + {} = {}</translation>
     </message>
     <message>
         <source>For right angle bend = neutral axis × 1.5708 (π/2 to four places) = {} × {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Für 90°-Biegung = neutrale Faser × 1.5708 (π/2 auf vier Stellen) = {} × {} = {}</translation>
     </message>
     <message>
         <source>Per degree = right angle bend ÷ 90 = {} ÷ 90 = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Je Grad = 90°-Biegung ÷ 90 = {} ÷ 90 = {}</translation>
     </message>
     <message>
         <source>Bend allowance = per degree × A = {} × {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Biegezugabe = je Grad × A = {} × {} = {}</translation>
     </message>
     <message>
         <source>{} = {} × {} × … × {} ({} factors) = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>{} = {} × {} × … × {} ({} Faktoren) = {}</translation>
     </message>
     <message>
         <source>From there on the product is {}: the factors still to come ({}) change at most its sign, so {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab hier ist das Produkt {}: Die noch folgenden Faktoren ({}) ändern höchstens sein Vorzeichen, also {} = {}</translation>
     </message>
     <message>
         <source>From there on the product is {}, and the count never gets down to 1 (taking 1 from it no longer changes it): the factors to come change at most its sign, so {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab hier ist das Produkt {}, und der Zähler kommt nie bis 1 herunter (1 abzuziehen ändert ihn nicht mehr): Die folgenden Faktoren ändern höchstens sein Vorzeichen, also {} = {}</translation>
     </message>
     <message>
         <source>The line through (x₁, y₁) = ({}, {}) and (x₂, y₂) = ({}, {})</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gerade durch (x₁, y₁) = ({}, {}) und (x₂, y₂) = ({}, {})</translation>
     </message>
     <message>
         <source>Run x₁ − x₂ = {} − {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>x-Differenz x₁ − x₂ = {} − {} = {}</translation>
     </message>
     <message>
         <source>The run is 0: the line is vertical and has no slope; the program stores {} in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>Die x-Differenz ist 0: Die Gerade ist senkrecht und hat keine Steigung; das Programm speichert stattdessen {}</translation>
     </message>
     <message>
         <source>Rise y₁ − y₂ = {} − {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>y-Differenz y₁ − y₂ = {} − {} = {}</translation>
     </message>
     <message>
         <source>The rise is 0: the line is horizontal, slope m = 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Die y-Differenz ist 0: Die Gerade ist waagerecht, Steigung m = 0</translation>
     </message>
     <message>
         <source>Slope m = rise ÷ run = {} ÷ {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Steigung m = y-Differenz ÷ x-Differenz = {} ÷ {} = {}</translation>
     </message>
     <message>
         <source>Y-intercept through point 1: y₁ − m × x₁ = {} − {} × {} = {} − {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>y-Achsenabschnitt durch Punkt 1: y₁ − m × x₁ = {} − {} × {} = {} − {} = {}</translation>
     </message>
     <message>
         <source>Y-intercept through point 2: y₂ − x₂ × m = {} − {} × {} = {} − {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>y-Achsenabschnitt durch Punkt 2: y₂ − x₂ × m = {} − {} × {} = {} − {} = {}</translation>
     </message>
     <message>
         <source>Both use the stored {} as if it were a slope: a vertical line has no y-intercept but on the y-axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide verwenden den gespeicherten Wert {}, als wäre er eine Steigung: Eine senkrechte Gerade hat keinen y-Achsenabschnitt, außer sie liegt auf der y-Achse</translation>
     </message>
     <message>
         <source>Δx = x₂ − x₁ = {} − {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Δx = x₂ − x₁ = {} − {} = {}</translation>
     </message>
     <message>
         <source>Δy = y₂ − y₁ = {} − {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Δy = y₂ − y₁ = {} − {} = {}</translation>
     </message>
     <message>
         <source>Distance = √(Δx² + Δy²) = √({} × {} + {} × {}) = √({} + {}) = √{} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand = √(Δx² + Δy²) = √({} × {} + {} × {}) = √({} + {}) = √{} = {}</translation>
     </message>
     <message>
         <source>Midpoint X = (x₂ + x₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelpunkt X = (x₂ + x₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</translation>
     </message>
     <message>
         <source>Midpoint Y = (y₂ + y₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelpunkt Y = (y₂ + y₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</translation>
     </message>
     <message>
         <source>P(n, r) = n × (n − 1) × …, one factor more for each pass while the count r is above 1; n = {}, r = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>P(n, r) = n × (n − 1) × …, ein Faktor mehr je Durchlauf, solange der Zähler r größer als 1 ist; n = {}, r = {}</translation>
     </message>
     <message>
         <source>r = {} is not above 1: no factor after n, so P = n = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>r = {} ist nicht größer als 1: kein Faktor nach n, also P = n = {}</translation>
     </message>
     <message>
         <source>Look up 10^{} among the twenty SI prefixes (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</source>
-        <translation type="unfinished"></translation>
+        <translation>10^{} unter den zwanzig SI-Präfixen suchen (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</translation>
     </message>
     <message>
         <source>10^{} is {}, symbol {}</source>
-        <translation type="unfinished"></translation>
+        <translation>10^{} ist {}, Symbol {}</translation>
     </message>
     <message>
         <source>No prefix is 10^{}: prefix and symbol &quot;Invalid&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Präfix steht für 10^{}: Präfix und Symbol „Invalid“</translation>
     </message>
     <message>
         <source>Factor = {}, the exponent looked up</source>
-        <translation type="unfinished"></translation>
+        <translation>Faktor = {}, der gesuchte Exponent</translation>
     </message>
     <message>
         <source>{} has no opposite among the integers the field holds: it stays {}</source>
-        <translation type="unfinished"></translation>
+        <translation>{} hat unter den ganzen Zahlen, die das Feld fassen kann, keine Gegenzahl: Der Wert bleibt {}</translation>
     </message>
     <message>
         <source>Power of ten = −({}) = {}; nothing is looked up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehnerpotenz = −({}) = {}; es wird nichts gesucht</translation>
     </message>
     <message>
         <source>Power of ten = {} ({}); nothing is looked up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehnerpotenz = {} ({}); es wird nichts gesucht</translation>
     </message>
     <message>
         <source>Hypotenuse c = √(a² + b²), with sides a = {} and b = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypotenuse c = √(a² + b²), mit den Katheten a = {} und b = {}</translation>
     </message>
     <message>
         <source>a² + b² = {} × {} + {} × {} = {} + {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>a² + b² = {} × {} + {} × {} = {} + {} = {}</translation>
     </message>
     <message>
         <source>c = √{} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>c = √{} = {}</translation>
     </message>
     <message>
         <source>{} {} = {} is above 0, so {} {} = √(c² − {}²), with c = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>{} {} = {} ist größer als 0, also {} {} = √(c² − {}²), mit c = {}</translation>
     </message>
     <message>
         <source>c² − {}² = {} × {} − {} × {} = {} − {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>c² − {}² = {} × {} − {} × {} = {} − {} = {}</translation>
     </message>
     <message>
         <source>{} is below 0: the side is longer than the hypotenuse, no right triangle has them; √{} is no real number and the field shows {}</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ist kleiner als 0: Die Kathete ist länger als die Hypotenuse, kein rechtwinkliges Dreieck hat solche Seiten; √{} ist keine reelle Zahl, und das Feld zeigt {}</translation>
     </message>
     <message>
         <source>{} = √{} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>{} = √{} = {}</translation>
     </message>
     <message>
         <source>Neither side is above 0 (Side 1 = {}, Side 2 = {}): &quot;No data entered.&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kathete ist größer als 0 (Kathete 1 = {}, Kathete 2 = {}): „No data entered.“</translation>
     </message>
     <message>
         <source>A right triangle&apos;s sides if a² + b² = c² exactly: a = {}, b = {}, c = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten eines rechtwinkligen Dreiecks, wenn a² + b² = c² genau gilt: a = {}, b = {}, c = {}</translation>
     </message>
     <message>
         <source>c² = {} × {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>c² = {} × {} = {}</translation>
     </message>
     <message>
         <source>{} = {}: &quot;Yes, Pythegorean Tripple!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>{} = {}: „Yes, Pythegorean Tripple!“</translation>
     </message>
     <message>
         <source>{} ≠ {}: &quot;No, Not a Tripple!&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ≠ {}: „No, Not a Tripple!“</translation>
     </message>
     <message>
         <source>a x² + b x + c = 0 with a = {}, b = {}, c = {}: x = (−b ± √(b² − 4ac)) ÷ 2a</source>
-        <translation type="unfinished"></translation>
+        <translation>a x² + b x + c = 0 mit a = {}, b = {}, c = {}: x = (−b ± √(b² − 4ac)) ÷ 2a</translation>
     </message>
     <message>
         <source>b² − 4ac = {}² − {} × 4 × {} = {} − {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>b² − 4ac = {}² − {} × 4 × {} = {} − {} = {}</translation>
     </message>
     <message>
         <source>{} is below 0: no real x solves it; √{} is no number, and neither are x₁ and x₂, shown as {}</source>
-        <translation type="unfinished"></translation>
+        <translation>{} ist kleiner als 0: Kein reelles x löst die Gleichung; √{} ist keine Zahl, ebenso wenig x₁ und x₂, angezeigt als {}</translation>
     </message>
     <message>
         <source>√{} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>√{} = {}</translation>
     </message>
     <message>
         <source>2a = {} + {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>2a = {} + {} = {}</translation>
     </message>
     <message>
         <source>2a is 0: a = 0 makes it no quadratic, and x₁, x₂ divide by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>2a ist 0: Mit a = 0 ist die Gleichung nicht quadratisch, und x₁, x₂ teilen durch null</translation>
     </message>
     <message>
         <source>x₁ = (−b + √(b² − 4ac)) ÷ 2a = ({} + {}) ÷ {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>x₁ = (−b + √(b² − 4ac)) ÷ 2a = ({} + {}) ÷ {} = {}</translation>
     </message>
     <message>
         <source>x₂ = (−b − √(b² − 4ac)) ÷ 2a = ({} − {}) ÷ {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>x₂ = (−b − √(b² − 4ac)) ÷ 2a = ({} − {}) ÷ {} = {}</translation>
     </message>
     <message>
         <source>C(n, r) = n! ÷ (r! × (n − r)!), with n = {} and r = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>C(n, r) = n! ÷ (r! × (n − r)!), mit n = {} und r = {}</translation>
     </message>
     <message>
         <source>Here x! = x × (x − 1) × … down to the first factor not above 1, and x itself when x is not above 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier ist x! = x × (x − 1) × … bis zum ersten Faktor, der nicht größer als 1 ist, und x selbst, wenn x nicht größer als 1 ist</translation>
     </message>
     <message>
         <source>n − r = {} − {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>n − r = {} − {} = {}</translation>
     </message>
     <message>
         <source>C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}</translation>
     </message>
     <message>
         <source>r! × (n − r)! is 0 (a factor of 0 or below gives itself here): the division by zero gives {}</source>
-        <translation type="unfinished"></translation>
+        <translation>r! × (n − r)! ist 0 (eine Fakultät von 0 oder weniger ist hier die Zahl selbst): Die Division durch null ergibt {}</translation>
     </message>
     <message>
         <source>{} = {}, since {} is not above 1</source>
-        <translation type="unfinished"></translation>
+        <translation>{} = {}, da {} nicht größer als 1 ist</translation>
     </message>
     <message>
         <source>Absolute uncertainty = (percent ÷ 100) × value, with value {} ± {} %</source>
-        <translation type="unfinished"></translation>
+        <translation>Absolute Unsicherheit = (Prozent ÷ 100) × Wert, mit Wert {} ± {} %</translation>
     </message>
     <message>
         <source>({} ÷ 100) × {} = {} × {} = {}</source>
-        <translation type="unfinished"></translation>
+        <translation>({} ÷ 100) × {} = {} × {} = {}</translation>
     </message>
     <message>
         <source>Percent uncertainty = (absolute uncertainty ÷ value) × 100, with value {} ± {}</source>
-        <translation type="unfinished"></translation>
+        <translation>Relative Unsicherheit in % = (absolute Unsicherheit ÷ Wert) × 100, mit Wert {} ± {}</translation>
     </message>
     <message>
         <source>The value is 0: a share of nothing; {} ÷ 0 is {}, and so is the result</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert ist 0: ein Anteil von nichts; {} ÷ 0 ist {}, ebenso das Ergebnis</translation>
     </message>
     <message>
         <source>({} ÷ {}) × 100 = {} × 100 = {} %</source>
-        <translation type="unfinished"></translation>
+        <translation>({} ÷ {}) × 100 = {} × 100 = {} %</translation>
     </message>
 </context>
 </TS>

@@ -42,6 +42,22 @@ void templateWords(const char* context, const DialogTemplate& dialog) {
     }
 }
 
+// A character of the Basic Multilingual Plane (a \u00B0 escape) in UTF-8.
+std::string utf8Of(unsigned long code) {
+    std::string out;
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
 // The text of the C string literals, written one after another, that start
 // at pos: escapes undone. pos ends after the last.
 std::string literals(const std::string& source, std::size_t& pos) {
@@ -56,7 +72,12 @@ std::string literals(const std::string& source, std::size_t& pos) {
         for (++pos; pos < source.size() && source[pos] != '"'; ++pos) {
             if (source[pos] == '\\' && pos + 1 < source.size()) {
                 const char escaped = source[++pos];
-                text += escaped == 'n' ? '\n' : escaped == 't' ? '\t' : escaped;
+                if (escaped == 'u' && pos + 4 < source.size()) {
+                    text += utf8Of(std::stoul(source.substr(pos + 1, 4), nullptr, 16));
+                    pos += 4;
+                } else {
+                    text += escaped == 'n' ? '\n' : escaped == 't' ? '\t' : escaped;
+                }
             } else {
                 text += source[pos];
             }

@@ -107,9 +107,9 @@ bool readAll(FieldHost& host, std::span<const Binding> bindings, StepRecorder* s
         return true;
     } catch (const std::exception& failure) {
         const std::string what = failure.what();
-        host.showMessage(what.empty() ? "Internal application error." : what);
+        host.showMessage(what.empty() ? N_("Internal application error.") : what);
     } catch (...) {
-        host.showMessage("Internal application error.");
+        host.showMessage(N_("Internal application error."));
     }
     return false;
 }

@@ -2,9 +2,10 @@
 // Copyright (C) 2026 The Brimlet developers
 
 #include "core/solvers/bend.h"
-#include "core/dialog/wording.h"
 
 #include <array>
+
+#include "core/dialog/wording.h"
 
 namespace {
 

@@ -2,10 +2,11 @@
 // Copyright (C) 2026 The Brimlet developers
 
 #include "core/solvers/geo.h"
-#include "core/dialog/wording.h"
 
 #include <array>
 #include <cmath>
+
+#include "core/dialog/wording.h"
 
 namespace {
 

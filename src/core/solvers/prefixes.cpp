@@ -2,10 +2,11 @@
 // Copyright (C) 2026 The Brimlet developers
 
 #include "core/solvers/prefixes.h"
-#include "core/dialog/wording.h"
 
 #include <algorithm>
 #include <array>
+
+#include "core/dialog/wording.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ constexpr std::array<Prefix, 20> kPrefixes{{
     {-15, "femto", "f"}, {-18, "atto", "a"},         {-21, "zepto", "z"}, {-24, "yocto", "y"},
 }};
 
-constexpr const char* kInvalid = "Invalid";
+constexpr const char* kInvalid = N_("Invalid");
 
 struct Key {
     int controlId;
@@ -84,6 +85,11 @@ int negated(int value) {
 }
 
 }  // namespace
+
+std::span<const char* const> Prefixes::fieldWords() const {
+    static constexpr const char* kWords[] = {kInvalid};
+    return kWords;
+}
 
 const DialogTemplate Prefixes::kTemplate{149, "SI Prefixes", 230, 158, DialogStyle::Tool, kControls};
 

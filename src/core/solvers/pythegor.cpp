@@ -2,12 +2,18 @@
 // Copyright (C) 2026 The Brimlet developers
 
 #include "core/solvers/pythegor.h"
-#include "core/dialog/wording.h"
 
 #include <array>
 #include <cmath>
 
+#include "core/dialog/wording.h"
+
 namespace {
+
+// What the Message field says.
+constexpr const char* kNoData = N_("No data entered.");
+constexpr const char* kTriple = N_("Yes, Pythegorean Tripple!");
+constexpr const char* kNoTriple = N_("No, Not a Tripple!");
 
 using enum Pythegor::Control;
 using K = ControlKind;
@@ -32,6 +38,11 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
 });
 
 }  // namespace
+
+std::span<const char* const> Pythegor::fieldWords() const {
+    static constexpr const char* kWords[] = {kNoData, kTriple, kNoTriple};
+    return kWords;
+}
 
 const DialogTemplate Pythegor::kTemplate{142, "Pythegorean Theorem", 296, 92, DialogStyle::Tool, kControls};
 
@@ -97,7 +108,7 @@ void Pythegor::OnFindSide() {
     } else if (m_side2 > 0) {
         m_side1 = otherSide(m_side2, {"Side 2", "b"}, {"Side 1", "a"});
     } else {
-        m_message = "No data entered.";
+        m_message = kNoData;
         step(N_("Neither side is above 0 (Side 1 = {}, Side 2 = {}): \"No data entered.\""),
              {StepArg::shown(m_side1), StepArg::shown(m_side2)});
     }
@@ -114,7 +125,7 @@ void Pythegor::OnCheckTriple() {
     const double c2 = m_hypotenuse * m_hypotenuse;
     // Exact equality on purpose: 1 and 1 with the shown 1.4142135623731 is no triple.
     const bool triple = sum == c2;
-    m_message = triple ? "Yes, Pythegorean Tripple!" : "No, Not a Tripple!";
+    m_message = triple ? kTriple : kNoTriple;
     step(N_("a² + b² = {} × {} + {} × {} = {} + {} = {}"), {m_side1, m_side1, m_side2, m_side2, a2, b2, sum});
     step(N_("c² = {} × {} = {}"), {m_hypotenuse, m_hypotenuse, c2});
     step(triple ? N_("{} = {}: \"Yes, Pythegorean Tripple!\"") : N_("{} ≠ {}: \"No, Not a Tripple!\""),
