@@ -2694,11 +2694,11 @@ Mit [OK] geht es zurück.</translation>
     </message>
     <message>
         <source>{}: {t} is not a number: &quot;Please enter a number.&quot; The reading stops; this field and those after it keep their values</source>
-        <translation>{}: {t} ist keine Zahl: „Please enter a number.“ Das Einlesen endet; dieses und die folgenden Felder behalten ihre Werte</translation>
+        <translation>{}: {t} ist keine Zahl: „Bitte eine Zahl eingeben.“ Das Einlesen endet; dieses und die folgenden Felder behalten ihre Werte</translation>
     </message>
     <message>
         <source>{}: {t} is not an integer: &quot;Please enter an integer.&quot; The reading stops; this field and those after it keep their values</source>
-        <translation>{}: {t} ist keine ganze Zahl: „Please enter an integer.“ Das Einlesen endet; dieses und die folgenden Felder behalten ihre Werte</translation>
+        <translation>{}: {t} ist keine ganze Zahl: „Bitte eine ganze Zahl eingeben.“ Das Einlesen endet; dieses und die folgenden Felder behalten ihre Werte</translation>
     </message>
     <message>
         <source>{}: {t} reads as {}, the number at its start</source>
@@ -2745,10 +2745,6 @@ Mit [OK] geht es zurück.</translation>
         <translation>BZ {}</translation>
     </message>
     <message>
-        <source>A {}u00B0</source>
-        <translation>A {}°</translation>
-    </message>
-    <message>
         <source>R {}</source>
         <translation>R {}</translation>
     </message>
@@ -2779,10 +2775,6 @@ Mit [OK] geht es zurück.</translation>
     <message>
         <source>{} is empty, not a number: there is nothing to draw.</source>
         <translation>{} ist leer, keine Zahl: Es gibt nichts zu zeichnen.</translation>
-    </message>
-    <message>
-        <source>{} is u201C{}u201D, not a number: there is nothing to draw.</source>
-        <translation>{} ist „{}“, keine Zahl: Es gibt nichts zu zeichnen.</translation>
     </message>
     <message>
         <source>{} is {}, not a number: there is nothing to draw.</source>
@@ -2949,14 +2941,6 @@ Mit [OK] geht es zurück.</translation>
         <translation>{}; zweiter Wert {}, von {} bis {}</translation>
     </message>
     <message>
-        <source>{} u00B1 {} %</source>
-        <translation>{} ± {} %</translation>
-    </message>
-    <message>
-        <source>{} u00B1 {}</source>
-        <translation>{} ± {}</translation>
-    </message>
-    <message>
         <source>{}: {}</source>
         <translation>{}: {}</translation>
     </message>
@@ -3070,7 +3054,7 @@ Mit [OK] geht es zurück.</translation>
     </message>
     <message>
         <source>No prefix is 10^{}: prefix and symbol &quot;Invalid&quot;</source>
-        <translation>Kein Präfix steht für 10^{}: Präfix und Symbol „Invalid“</translation>
+        <translation>Kein Präfix steht für 10^{}: Präfix und Symbol „Ungültig“</translation>
     </message>
     <message>
         <source>Factor = {}, the exponent looked up</source>
@@ -3118,7 +3102,7 @@ Mit [OK] geht es zurück.</translation>
     </message>
     <message>
         <source>Neither side is above 0 (Side 1 = {}, Side 2 = {}): &quot;No data entered.&quot;</source>
-        <translation>Keine Kathete ist größer als 0 (Kathete 1 = {}, Kathete 2 = {}): „No data entered.“</translation>
+        <translation>Keine Kathete ist größer als 0 (Kathete 1 = {}, Kathete 2 = {}): „Keine Daten eingegeben.“</translation>
     </message>
     <message>
         <source>A right triangle&apos;s sides if a² + b² = c² exactly: a = {}, b = {}, c = {}</source>
@@ -3130,11 +3114,11 @@ Mit [OK] geht es zurück.</translation>
     </message>
     <message>
         <source>{} = {}: &quot;Yes, Pythegorean Tripple!&quot;</source>
-        <translation>{} = {}: „Yes, Pythegorean Tripple!“</translation>
+        <translation>{} = {}: „Ja, pythagoreisches Tripel!“</translation>
     </message>
     <message>
         <source>{} ≠ {}: &quot;No, Not a Tripple!&quot;</source>
-        <translation>{} ≠ {}: „No, Not a Tripple!“</translation>
+        <translation>{} ≠ {}: „Nein, kein Tripel!“</translation>
     </message>
     <message>
         <source>a x² + b x + c = 0 with a = {}, b = {}, c = {}: x = (−b ± √(b² − 4ac)) ÷ 2a</source>
@@ -3211,6 +3195,50 @@ Mit [OK] geht es zurück.</translation>
     <message>
         <source>({} ÷ {}) × 100 = {} × 100 = {} %</source>
         <translation>({} ÷ {}) × 100 = {} × 100 = {} %</translation>
+    </message>
+    <message>
+        <source>Internal application error.</source>
+        <translation>Interner Programmfehler.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Bitte eine Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte eine ganze Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>A {}°</source>
+        <translation>A {}°</translation>
+    </message>
+    <message>
+        <source>{} is “{}”, not a number: there is nothing to draw.</source>
+        <translation>{} ist „{}“, keine Zahl: Es gibt nichts zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>{} ± {} %</source>
+        <translation>{} ± {} %</translation>
+    </message>
+    <message>
+        <source>{} ± {}</source>
+        <translation>{} ± {}</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Ungültig</translation>
+    </message>
+    <message>
+        <source>No data entered.</source>
+        <translation>Keine Daten eingegeben.</translation>
+    </message>
+    <message>
+        <source>Yes, Pythegorean Tripple!</source>
+        <translation>Ja, pythagoreisches Tripel!</translation>
+    </message>
+    <message>
+        <source>No, Not a Tripple!</source>
+        <translation>Nein, kein Tripel!</translation>
     </message>
 </context>
 </TS>

@@ -2760,10 +2760,6 @@ Pulse [Aceptar] para volver.</translation>
         <translation>TD {}</translation>
     </message>
     <message>
-        <source>A {}u00B0</source>
-        <translation>A {}°</translation>
-    </message>
-    <message>
         <source>R {}</source>
         <translation>R {}</translation>
     </message>
@@ -2794,10 +2790,6 @@ Pulse [Aceptar] para volver.</translation>
     <message>
         <source>{} is empty, not a number: there is nothing to draw.</source>
         <translation>{} está vacío, no es un número: no hay nada que dibujar.</translation>
-    </message>
-    <message>
-        <source>{} is u201C{}u201D, not a number: there is nothing to draw.</source>
-        <translation>{} es «{}», no un número: no hay nada que dibujar.</translation>
     </message>
     <message>
         <source>{} is {}, not a number: there is nothing to draw.</source>
@@ -2962,14 +2954,6 @@ Pulse [Aceptar] para volver.</translation>
     <message>
         <source>{}; second value {}, from {} to {}</source>
         <translation>{}; segundo valor {}, de {} a {}</translation>
-    </message>
-    <message>
-        <source>{} u00B1 {} %</source>
-        <translation>{} ± {} %</translation>
-    </message>
-    <message>
-        <source>{} u00B1 {}</source>
-        <translation>{} ± {}</translation>
     </message>
     <message>
         <source>{}: {}</source>
@@ -3226,6 +3210,50 @@ Pulse [Aceptar] para volver.</translation>
     <message>
         <source>({} ÷ {}) × 100 = {} × 100 = {} %</source>
         <translation>({} ÷ {}) × 100 = {} × 100 = {} %</translation>
+    </message>
+    <message>
+        <source>Internal application error.</source>
+        <translation>Error interno de la aplicación.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Introduzca un número.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Introduzca un número entero.</translation>
+    </message>
+    <message>
+        <source>A {}°</source>
+        <translation>A {}°</translation>
+    </message>
+    <message>
+        <source>{} is “{}”, not a number: there is nothing to draw.</source>
+        <translation>{} es «{}», no un número: no hay nada que dibujar.</translation>
+    </message>
+    <message>
+        <source>{} ± {} %</source>
+        <translation>{} ± {} %</translation>
+    </message>
+    <message>
+        <source>{} ± {}</source>
+        <translation>{} ± {}</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>No válido</translation>
+    </message>
+    <message>
+        <source>No data entered.</source>
+        <translation>No se han introducido datos.</translation>
+    </message>
+    <message>
+        <source>Yes, Pythegorean Tripple!</source>
+        <translation>¡Sí, es una terna pitagórica!</translation>
+    </message>
+    <message>
+        <source>No, Not a Tripple!</source>
+        <translation>¡No, no es una terna pitagórica!</translation>
     </message>
 </context>
 </TS>

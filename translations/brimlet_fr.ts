@@ -2709,11 +2709,11 @@ Cliquez sur [OK] pour revenir.</translation>
     </message>
     <message>
         <source>{}: {t} is not a number: &quot;Please enter a number.&quot; The reading stops; this field and those after it keep their values</source>
-        <translation>{} : {t} n&apos;est pas un nombre : « Please enter a number. » La lecture s&apos;arrête ; ce champ et les suivants gardent leurs valeurs</translation>
+        <translation>{} : {t} n&apos;est pas un nombre : « Veuillez saisir un nombre. » La lecture s&apos;arrête ; ce champ et les suivants gardent leurs valeurs</translation>
     </message>
     <message>
         <source>{}: {t} is not an integer: &quot;Please enter an integer.&quot; The reading stops; this field and those after it keep their values</source>
-        <translation>{} : {t} n&apos;est pas un entier : « Please enter an integer. » La lecture s&apos;arrête ; ce champ et les suivants gardent leurs valeurs</translation>
+        <translation>{} : {t} n&apos;est pas un entier : « Veuillez saisir un entier. » La lecture s&apos;arrête ; ce champ et les suivants gardent leurs valeurs</translation>
     </message>
     <message>
         <source>{}: {t} reads as {}, the number at its start</source>
@@ -2760,10 +2760,6 @@ Cliquez sur [OK] pour revenir.</translation>
         <translation>TP {}</translation>
     </message>
     <message>
-        <source>A {}u00B0</source>
-        <translation>A {}°</translation>
-    </message>
-    <message>
         <source>R {}</source>
         <translation>R {}</translation>
     </message>
@@ -2794,10 +2790,6 @@ Cliquez sur [OK] pour revenir.</translation>
     <message>
         <source>{} is empty, not a number: there is nothing to draw.</source>
         <translation>{} est vide, ce n&apos;est pas un nombre : il n&apos;y a rien à dessiner.</translation>
-    </message>
-    <message>
-        <source>{} is u201C{}u201D, not a number: there is nothing to draw.</source>
-        <translation>{} vaut « {} », ce n&apos;est pas un nombre : il n&apos;y a rien à dessiner.</translation>
     </message>
     <message>
         <source>{} is {}, not a number: there is nothing to draw.</source>
@@ -2964,14 +2956,6 @@ Cliquez sur [OK] pour revenir.</translation>
         <translation>{} ; seconde valeur {}, de {} à {}</translation>
     </message>
     <message>
-        <source>{} u00B1 {} %</source>
-        <translation>{} ± {} %</translation>
-    </message>
-    <message>
-        <source>{} u00B1 {}</source>
-        <translation>{} ± {}</translation>
-    </message>
-    <message>
         <source>{}: {}</source>
         <translation>{} : {}</translation>
     </message>
@@ -3085,7 +3069,7 @@ Cliquez sur [OK] pour revenir.</translation>
     </message>
     <message>
         <source>No prefix is 10^{}: prefix and symbol &quot;Invalid&quot;</source>
-        <translation>Aucun préfixe ne vaut 10^{} : préfixe et symbole « Invalid »</translation>
+        <translation>Aucun préfixe ne vaut 10^{} : préfixe et symbole « Non valide »</translation>
     </message>
     <message>
         <source>Factor = {}, the exponent looked up</source>
@@ -3133,7 +3117,7 @@ Cliquez sur [OK] pour revenir.</translation>
     </message>
     <message>
         <source>Neither side is above 0 (Side 1 = {}, Side 2 = {}): &quot;No data entered.&quot;</source>
-        <translation>Aucun côté n&apos;est strictement positif (Côté 1 = {}, Côté 2 = {}) : « No data entered. »</translation>
+        <translation>Aucun côté n&apos;est strictement positif (Côté 1 = {}, Côté 2 = {}) : « Aucune donnée saisie. »</translation>
     </message>
     <message>
         <source>A right triangle&apos;s sides if a² + b² = c² exactly: a = {}, b = {}, c = {}</source>
@@ -3145,11 +3129,11 @@ Cliquez sur [OK] pour revenir.</translation>
     </message>
     <message>
         <source>{} = {}: &quot;Yes, Pythegorean Tripple!&quot;</source>
-        <translation>{} = {} : « Yes, Pythegorean Tripple! »</translation>
+        <translation>{} = {} : « Oui, triplet pythagoricien ! »</translation>
     </message>
     <message>
         <source>{} ≠ {}: &quot;No, Not a Tripple!&quot;</source>
-        <translation>{} ≠ {} : « No, Not a Tripple! »</translation>
+        <translation>{} ≠ {} : « Non, ce n&apos;est pas un triplet ! »</translation>
     </message>
     <message>
         <source>a x² + b x + c = 0 with a = {}, b = {}, c = {}: x = (−b ± √(b² − 4ac)) ÷ 2a</source>
@@ -3226,6 +3210,50 @@ Cliquez sur [OK] pour revenir.</translation>
     <message>
         <source>({} ÷ {}) × 100 = {} × 100 = {} %</source>
         <translation>({} ÷ {}) × 100 = {} × 100 = {} %</translation>
+    </message>
+    <message>
+        <source>Internal application error.</source>
+        <translation>Erreur interne de l&apos;application.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Veuillez saisir un nombre.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un entier.</translation>
+    </message>
+    <message>
+        <source>A {}°</source>
+        <translation>A {}°</translation>
+    </message>
+    <message>
+        <source>{} is “{}”, not a number: there is nothing to draw.</source>
+        <translation>{} vaut « {} », ce n&apos;est pas un nombre : il n&apos;y a rien à dessiner.</translation>
+    </message>
+    <message>
+        <source>{} ± {} %</source>
+        <translation>{} ± {} %</translation>
+    </message>
+    <message>
+        <source>{} ± {}</source>
+        <translation>{} ± {}</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Non valide</translation>
+    </message>
+    <message>
+        <source>No data entered.</source>
+        <translation>Aucune donnée saisie.</translation>
+    </message>
+    <message>
+        <source>Yes, Pythegorean Tripple!</source>
+        <translation>Oui, triplet pythagoricien !</translation>
+    </message>
+    <message>
+        <source>No, Not a Tripple!</source>
+        <translation>Non, ce n&apos;est pas un triplet !</translation>
     </message>
 </context>
 </TS>
