@@ -184,6 +184,13 @@ QStringList pressedWords(ToolWindow* window) {
             continue;
         }
         harness::click(window, row.id);
+        for (const char* word : window->tool().fieldWords()) {
+            for (const Binding& binding : window->tool().bindings()) {
+                if (harness::text(window, binding.controlId) == QLatin1String(word)) {
+                    found << QLatin1String(word);  // a word the tool wrote, left in English
+                }
+            }
+        }
         if (const auto* steps = window->findChild<StepsWindow*>()) {
             found << steps->findChild<QPlainTextEdit*>()->toPlainText().split(QLatin1Char('\n'));
         }
