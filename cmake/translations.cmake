@@ -19,11 +19,13 @@ set(BRIMLET_COMPLETE_LANGUAGES de fr es)
 add_executable(brimlet-words src/l10n/catalogue_words.cpp)
 target_link_libraries(brimlet-words PRIVATE brimlet_tools)
 set(BRIMLET_WORDS_SOURCE ${CMAKE_BINARY_DIR}/generated/l10n/catalogue_words.cpp)
+# The core's sources with words marked N_("...") for the steps and pictures.
+file(GLOB_RECURSE brimlet_marked_sources CONFIGURE_DEPENDS src/core/*.cpp src/core/*.h)
 add_custom_command(
   OUTPUT ${BRIMLET_WORDS_SOURCE}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated/l10n
-  COMMAND brimlet-words > ${BRIMLET_WORDS_SOURCE}
-  DEPENDS brimlet-words
+  COMMAND brimlet-words ${brimlet_marked_sources} > ${BRIMLET_WORDS_SOURCE}
+  DEPENDS brimlet-words ${brimlet_marked_sources}
   COMMENT "Listing the words of the core's tables")
 add_custom_target(brimlet_words ALL DEPENDS ${BRIMLET_WORDS_SOURCE})
 

@@ -2618,4 +2618,627 @@ Mit [OK] geht es zurück.</translation>
         <translation>Löschen</translation>
     </message>
 </context>
+<context>
+    <name>Wording</name>
+    <message>
+        <source>Degrees = {} &gt; 0, so degrees convert to radians, with 3.14 for π</source>
+        <translation>Grad = {} &gt; 0, also wird Grad in Radiant umgerechnet, mit 3.14 für π</translation>
+    </message>
+    <message>
+        <source>Radians = degrees × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}</source>
+        <translation>Radiant = Grad × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}</translation>
+    </message>
+    <message>
+        <source>Degrees = {} is not above 0 and radians = {} &gt; 0, so radians convert to degrees, with 3.14 for π</source>
+        <translation>Grad = {} ist nicht größer als 0 und Radiant = {} &gt; 0, also wird Radiant in Grad umgerechnet, mit 3.14 für π</translation>
+    </message>
+    <message>
+        <source>Degrees = radians × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}</source>
+        <translation>Grad = Radiant × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}</translation>
+    </message>
+    <message>
+        <source>Neither degrees ({}) nor radians ({}) is above 0: nothing is converted</source>
+        <translation>Weder Grad ({}) noch Radiant ({}) ist größer als 0: Es wird nichts umgerechnet</translation>
+    </message>
+    <message>
+        <source>Revolutions = radians × 0.159 = {} × 0.159 = {}</source>
+        <translation>Umdrehungen = Radiant × 0.159 = {} × 0.159 = {}</translation>
+    </message>
+    <message>
+        <source>n = {}, the whole number that {t} starts with (0 when none)</source>
+        <translation>n = {}, die ganze Zahl am Anfang von {t} (0, wenn keine)</translation>
+    </message>
+    <message>
+        <source>{} is not between 1 and 3999: &quot;Number must be between 1 and 3999!&quot;, and both fields are emptied</source>
+        <translation>{} liegt nicht zwischen 1 und 3999: „Die Zahl muss zwischen 1 und 3999 liegen!“, und beide Felder werden geleert</translation>
+    </message>
+    <message>
+        <source>Take the largest value that is not above what is left, letter group by letter group:</source>
+        <translation>Zeichengruppe für Zeichengruppe den größten Wert nehmen, der den Rest nicht übersteigt:</translation>
+    </message>
+    <message>
+        <source>Roman = {t}</source>
+        <translation>Römisch = {t}</translation>
+    </message>
+    <message>
+        <source>Add up the letter groups of {t}, largest first:</source>
+        <translation>Die Zeichengruppen von {t} addieren, die größte zuerst:</translation>
+    </message>
+    <message>
+        <source>&quot;Please enter a Roman numeral between I and MMMCMXCIX.&quot;</source>
+        <translation>„Bitte eine römische Zahl zwischen I und MMMCMXCIX eingeben.“</translation>
+    </message>
+    <message>
+        <source>Arabic = {}</source>
+        <translation>Arabisch = {}</translation>
+    </message>
+    <message>
+        <source>{} − {} = {} left, taking {} ({} ≥ {})</source>
+        <translation>{} − {} = {} übrig, {} genommen ({} ≥ {})</translation>
+    </message>
+    <message>
+        <source>{} + {} = {}, adding {} ({})</source>
+        <translation>{} + {} = {}, {} ({}) addiert</translation>
+    </message>
+    <message>
+        <source>{t} adds up to {}, but {} is written another way: not a standard numeral</source>
+        <translation>{t} ergibt {}, doch {} wird anders geschrieben: keine reguläre römische Zahl</translation>
+    </message>
+    <message>
+        <source>{t} has letters left over once the values are taken: not a standard numeral</source>
+        <translation>In {t} bleiben nach Abzug der Werte Zeichen übrig: keine reguläre römische Zahl</translation>
+    </message>
+    <message>
+        <source>x = {} {}</source>
+        <translation>x = {} {}</translation>
+    </message>
+    <message>
+        <source>{}: {t} is not a number: &quot;Please enter a number.&quot; The reading stops; this field and those after it keep their values</source>
+        <translation>{}: {t} ist keine Zahl: „Bitte eine Zahl eingeben.“ Das Einlesen endet; dieses und die folgenden Felder behalten ihre Werte</translation>
+    </message>
+    <message>
+        <source>{}: {t} is not an integer: &quot;Please enter an integer.&quot; The reading stops; this field and those after it keep their values</source>
+        <translation>{}: {t} ist keine ganze Zahl: „Bitte eine ganze Zahl eingeben.“ Das Einlesen endet; dieses und die folgenden Felder behalten ihre Werte</translation>
+    </message>
+    <message>
+        <source>{}: {t} reads as {}, the number at its start</source>
+        <translation>{}: {t} wird als {} gelesen, die Zahl am Anfang</translation>
+    </message>
+    <message>
+        <source>{}: {t} reads as {}, the whole number at its start</source>
+        <translation>{}: {t} wird als {} gelesen, die ganze Zahl am Anfang</translation>
+    </message>
+    <message>
+        <source>… {} more steps left out, to keep to one screen</source>
+        <translation>… {} weitere Schritte ausgelassen, damit alles auf einen Bildschirm passt</translation>
+    </message>
+    <message>
+        <source>Every field is cleared: numbers to 0, texts emptied</source>
+        <translation>Alle Felder werden gelöscht: Zahlen auf 0, Texte geleert</translation>
+    </message>
+    <message>
+        <source>{} is {}: a radius cannot be negative.</source>
+        <translation>{} ist {}: Ein Radius kann nicht negativ sein.</translation>
+    </message>
+    <message>
+        <source>{} is {}: a sheet needs a thickness greater than 0.</source>
+        <translation>{} ist {}: Ein Blech braucht eine Dicke größer als 0.</translation>
+    </message>
+    <message>
+        <source>{} is {}: there is no bend to draw.</source>
+        <translation>{} ist {}: Es gibt keine Biegung zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>{} is {}: a bend of a full turn or more runs into itself.</source>
+        <translation>{} ist {}: Eine Biegung um eine volle Umdrehung oder mehr überschneidet sich selbst.</translation>
+    </message>
+    <message>
+        <source>The sheet is too thin, for its bend radius, to draw.</source>
+        <translation>Das Blech ist im Verhältnis zum Biegeradius zu dünn zum Zeichnen.</translation>
+    </message>
+    <message>
+        <source>{} field shows {}; the neutral axis is drawn a third of the thickness into the sheet.</source>
+        <translation>Feld „{}“ zeigt {}; die neutrale Faser ist bei einem Drittel der Dicke von innen gezeichnet.</translation>
+    </message>
+    <message>
+        <source>BA {}</source>
+        <translation>BZ {}</translation>
+    </message>
+    <message>
+        <source>R {}</source>
+        <translation>R {}</translation>
+    </message>
+    <message>
+        <source>T {}</source>
+        <translation>T {}</translation>
+    </message>
+    <message>
+        <source>NA</source>
+        <translation>NF</translation>
+    </message>
+    <message>
+        <source>Bend allowance {} along the neutral axis (dashed), radius {}</source>
+        <translation>Biegezugabe {} entlang der neutralen Faser (gestrichelt), Radius {}</translation>
+    </message>
+    <message>
+        <source>Sheet of thickness {} bent {} degrees around an inside radius of {}; neutral axis radius {}; bend allowance {} along the neutral axis</source>
+        <translation>Blech der Dicke {}, um {} Grad um einen Innenradius von {} gebogen; Radius der neutralen Faser {}; Biegezugabe {} entlang der neutralen Faser</translation>
+    </message>
+    <message>
+        <source>Nothing to draw.</source>
+        <translation>Nichts zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>The numbers are too far apart to draw to scale.</source>
+        <translation>Die Zahlen liegen zu weit auseinander für eine maßstäbliche Zeichnung.</translation>
+    </message>
+    <message>
+        <source>{} is empty, not a number: there is nothing to draw.</source>
+        <translation>{} ist leer, keine Zahl: Es gibt nichts zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>{} is {}, not a number: there is nothing to draw.</source>
+        <translation>{} ist {}, keine Zahl: Es gibt nichts zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>{} is {}, an infinite value: it cannot be drawn.</source>
+        <translation>{} ist {}, ein unendlicher Wert: Er lässt sich nicht zeichnen.</translation>
+    </message>
+    <message>
+        <source>{} is {}: too large to draw to scale.</source>
+        <translation>{} ist {}: zu groß für eine maßstäbliche Zeichnung.</translation>
+    </message>
+    <message>
+        <source>Both points are {}: a line needs two different points.</source>
+        <translation>Beide Punkte sind {}: Eine Gerade braucht zwei verschiedene Punkte.</translation>
+    </message>
+    <message>
+        <source>The two points are too close together, for their distance from the origin, to draw apart.</source>
+        <translation>Die beiden Punkte liegen im Verhältnis zu ihrem Abstand vom Ursprung zu dicht beieinander, um sie getrennt zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>Point 1 {}</source>
+        <translation>Punkt 1 {}</translation>
+    </message>
+    <message>
+        <source>Point 2 {}</source>
+        <translation>Punkt 2 {}</translation>
+    </message>
+    <message>
+        <source>distance {}</source>
+        <translation>Abstand {}</translation>
+    </message>
+    <message>
+        <source>midpoint ({})</source>
+        <translation>Mittelpunkt ({})</translation>
+    </message>
+    <message>
+        <source>Midpoint {} is not on the picture.</source>
+        <translation>Mittelpunkt {} liegt außerhalb des Bildes.</translation>
+    </message>
+    <message>
+        <source>Vertical line: the slope is undefined ({}), no y-intercept.</source>
+        <translation>Senkrechte Gerade: Die Steigung ist nicht definiert ({}), kein y-Achsenabschnitt.</translation>
+    </message>
+    <message>
+        <source>Slope {}</source>
+        <translation>Steigung {}</translation>
+    </message>
+    <message>
+        <source>{} and {}</source>
+        <translation>{} und {}</translation>
+    </message>
+    <message>
+        <source>y-intercept {}</source>
+        <translation>y-Achsenabschnitt {}</translation>
+    </message>
+    <message>
+        <source>{} {} is not on the picture.</source>
+        <translation>{} {} liegt außerhalb des Bildes.</translation>
+    </message>
+    <message>
+        <source>x-intercept {}</source>
+        <translation>x-Achsenabschnitt {}</translation>
+    </message>
+    <message>
+        <source>Vertical line through {} and {}; slope undefined; distance {}; midpoint {}</source>
+        <translation>Senkrechte Gerade durch {} und {}; Steigung nicht definiert; Abstand {}; Mittelpunkt {}</translation>
+    </message>
+    <message>
+        <source>Line through {} and {}; slope {}; y-intercept {}; distance {}; midpoint {}</source>
+        <translation>Gerade durch {} und {}; Steigung {}; y-Achsenabschnitt {}; Abstand {}; Mittelpunkt {}</translation>
+    </message>
+    <message>
+        <source>{} is {}: the equation is not quadratic, so there is no parabola to draw.</source>
+        <translation>{} ist {}: Die Gleichung ist nicht quadratisch, also gibt es keine Parabel zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>{} {} does not solve the equation as it stands.</source>
+        <translation>{} {} löst die Gleichung in ihrer jetzigen Form nicht.</translation>
+    </message>
+    <message>
+        <source>The parabola&apos;s numbers are too large to draw to scale.</source>
+        <translation>Die Zahlen der Parabel sind zu groß für eine maßstäbliche Zeichnung.</translation>
+    </message>
+    <message>
+        <source>The parabola is too narrow for its distance from the origin to draw to scale.</source>
+        <translation>Die Parabel ist im Verhältnis zu ihrem Abstand vom Ursprung zu schmal für eine maßstäbliche Zeichnung.</translation>
+    </message>
+    <message>
+        <source>vertex ({})</source>
+        <translation>Scheitel ({})</translation>
+    </message>
+    <message>
+        <source>x = {}</source>
+        <translation>x = {}</translation>
+    </message>
+    <message>
+        <source>No real x-value: the parabola does not meet the x axis.</source>
+        <translation>Kein reeller x-Wert: Die Parabel schneidet die x-Achse nicht.</translation>
+    </message>
+    <message>
+        <source>no real x-value</source>
+        <translation>kein reeller x-Wert</translation>
+    </message>
+    <message>
+        <source>x-values not yet found</source>
+        <translation>x-Werte noch nicht berechnet</translation>
+    </message>
+    <message>
+        <source>one x-value, {}</source>
+        <translation>ein x-Wert, {}</translation>
+    </message>
+    <message>
+        <source>x-values {}</source>
+        <translation>x-Werte {}</translation>
+    </message>
+    <message>
+        <source>Parabola opening upward; {}; vertex at {}</source>
+        <translation>Nach oben geöffnete Parabel; {}; Scheitel bei {}</translation>
+    </message>
+    <message>
+        <source>Parabola opening downward; {}; vertex at {}</source>
+        <translation>Nach unten geöffnete Parabel; {}; Scheitel bei {}</translation>
+    </message>
+    <message>
+        <source>{} is {}: a right triangle needs both sides greater than 0.</source>
+        <translation>{} ist {}: Ein rechtwinkliges Dreieck braucht zwei Katheten größer als 0.</translation>
+    </message>
+    <message>
+        <source>Side 1: {}</source>
+        <translation>Kathete 1: {}</translation>
+    </message>
+    <message>
+        <source>Side 2: {}</source>
+        <translation>Kathete 2: {}</translation>
+    </message>
+    <message>
+        <source>{} field shows nothing; the sides make it {}.</source>
+        <translation>Feld „{}“ ist leer; die Katheten ergeben {}.</translation>
+    </message>
+    <message>
+        <source>{} field shows {}; the sides make it {}.</source>
+        <translation>Feld „{}“ zeigt {}; die Katheten ergeben {}.</translation>
+    </message>
+    <message>
+        <source>Hypothenuse: {}</source>
+        <translation>Hypotenuse: {}</translation>
+    </message>
+    <message>
+        <source>Right triangle; sides {} and {}; hypotenuse {}; right angle between the sides</source>
+        <translation>Rechtwinkliges Dreieck; Katheten {} und {}; Hypotenuse {}; rechter Winkel zwischen den Katheten</translation>
+    </message>
+    <message>
+        <source>Number line</source>
+        <translation>Zahlengerade</translation>
+    </message>
+    <message>
+        <source>{}; first value {}, from {} to {}</source>
+        <translation>{}; erster Wert {}, von {} bis {}</translation>
+    </message>
+    <message>
+        <source>{}; second value {}, from {} to {}</source>
+        <translation>{}; zweiter Wert {}, von {} bis {}</translation>
+    </message>
+    <message>
+        <source>{}: {}</source>
+        <translation>{}: {}</translation>
+    </message>
+    <message>
+        <source>Result: {}</source>
+        <translation>Ergebnis: {}</translation>
+    </message>
+    <message>
+        <source>Radius R = {}, thickness T = {}, angle A = {}°; the neutral axis lies a third of T into the sheet</source>
+        <translation>Radius R = {}, Dicke T = {}, Winkel A = {}°; die neutrale Faser liegt ein Drittel von T von der Innenseite entfernt</translation>
+    </message>
+    <message>
+        <source>Neutral axis = T × 1/3 + R = {} × {} + {} = {} + {} = {}</source>
+        <translation>Neutrale Faser = T × 1/3 + R = {} × {} + {} = {} + {} = {}</translation>
+    </message>
+    <message>
+        <source>For right angle bend = neutral axis × 1.5708 (π/2 to four places) = {} × {} = {}</source>
+        <translation>Für 90°-Biegung = neutrale Faser × 1.5708 (π/2 auf vier Stellen) = {} × {} = {}</translation>
+    </message>
+    <message>
+        <source>Per degree = right angle bend ÷ 90 = {} ÷ 90 = {}</source>
+        <translation>Je Grad = 90°-Biegung ÷ 90 = {} ÷ 90 = {}</translation>
+    </message>
+    <message>
+        <source>Bend allowance = per degree × A = {} × {} = {}</source>
+        <translation>Biegezugabe = je Grad × A = {} × {} = {}</translation>
+    </message>
+    <message>
+        <source>{} = {} × {} × … × {} ({} factors) = {}</source>
+        <translation>{} = {} × {} × … × {} ({} Faktoren) = {}</translation>
+    </message>
+    <message>
+        <source>From there on the product is {}: the factors still to come ({}) change at most its sign, so {} = {}</source>
+        <translation>Ab hier ist das Produkt {}: Die noch folgenden Faktoren ({}) ändern höchstens sein Vorzeichen, also {} = {}</translation>
+    </message>
+    <message>
+        <source>From there on the product is {}, and the count never gets down to 1 (taking 1 from it no longer changes it): the factors to come change at most its sign, so {} = {}</source>
+        <translation>Ab hier ist das Produkt {}, und der Zähler kommt nie bis 1 herunter (1 abzuziehen ändert ihn nicht mehr): Die folgenden Faktoren ändern höchstens sein Vorzeichen, also {} = {}</translation>
+    </message>
+    <message>
+        <source>The line through (x₁, y₁) = ({}, {}) and (x₂, y₂) = ({}, {})</source>
+        <translation>Die Gerade durch (x₁, y₁) = ({}, {}) und (x₂, y₂) = ({}, {})</translation>
+    </message>
+    <message>
+        <source>Run x₁ − x₂ = {} − {} = {}</source>
+        <translation>x-Differenz x₁ − x₂ = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>The run is 0: the line is vertical and has no slope; the program stores {} in its place</source>
+        <translation>Die x-Differenz ist 0: Die Gerade ist senkrecht und hat keine Steigung; das Programm speichert stattdessen {}</translation>
+    </message>
+    <message>
+        <source>Rise y₁ − y₂ = {} − {} = {}</source>
+        <translation>y-Differenz y₁ − y₂ = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>The rise is 0: the line is horizontal, slope m = 0</source>
+        <translation>Die y-Differenz ist 0: Die Gerade ist waagerecht, Steigung m = 0</translation>
+    </message>
+    <message>
+        <source>Slope m = rise ÷ run = {} ÷ {} = {}</source>
+        <translation>Steigung m = y-Differenz ÷ x-Differenz = {} ÷ {} = {}</translation>
+    </message>
+    <message>
+        <source>Y-intercept through point 1: y₁ − m × x₁ = {} − {} × {} = {} − {} = {}</source>
+        <translation>y-Achsenabschnitt durch Punkt 1: y₁ − m × x₁ = {} − {} × {} = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>Y-intercept through point 2: y₂ − x₂ × m = {} − {} × {} = {} − {} = {}</source>
+        <translation>y-Achsenabschnitt durch Punkt 2: y₂ − x₂ × m = {} − {} × {} = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>Both use the stored {} as if it were a slope: a vertical line has no y-intercept but on the y-axis</source>
+        <translation>Beide verwenden den gespeicherten Wert {}, als wäre er eine Steigung: Eine senkrechte Gerade hat keinen y-Achsenabschnitt, außer sie liegt auf der y-Achse</translation>
+    </message>
+    <message>
+        <source>Δx = x₂ − x₁ = {} − {} = {}</source>
+        <translation>Δx = x₂ − x₁ = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>Δy = y₂ − y₁ = {} − {} = {}</source>
+        <translation>Δy = y₂ − y₁ = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>Distance = √(Δx² + Δy²) = √({} × {} + {} × {}) = √({} + {}) = √{} = {}</source>
+        <translation>Abstand = √(Δx² + Δy²) = √({} × {} + {} × {}) = √({} + {}) = √{} = {}</translation>
+    </message>
+    <message>
+        <source>Midpoint X = (x₂ + x₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</source>
+        <translation>Mittelpunkt X = (x₂ + x₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</translation>
+    </message>
+    <message>
+        <source>Midpoint Y = (y₂ + y₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</source>
+        <translation>Mittelpunkt Y = (y₂ + y₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</translation>
+    </message>
+    <message>
+        <source>P(n, r) = n × (n − 1) × …, one factor more for each pass while the count r is above 1; n = {}, r = {}</source>
+        <translation>P(n, r) = n × (n − 1) × …, ein Faktor mehr je Durchlauf, solange der Zähler r größer als 1 ist; n = {}, r = {}</translation>
+    </message>
+    <message>
+        <source>r = {} is not above 1: no factor after n, so P = n = {}</source>
+        <translation>r = {} ist nicht größer als 1: kein Faktor nach n, also P = n = {}</translation>
+    </message>
+    <message>
+        <source>Look up 10^{} among the twenty SI prefixes (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</source>
+        <translation>10^{} unter den zwanzig SI-Präfixen suchen (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</translation>
+    </message>
+    <message>
+        <source>10^{} is {}, symbol {}</source>
+        <translation>10^{} ist {}, Symbol {}</translation>
+    </message>
+    <message>
+        <source>No prefix is 10^{}: prefix and symbol &quot;Invalid&quot;</source>
+        <translation>Kein Präfix steht für 10^{}: Präfix und Symbol „Ungültig“</translation>
+    </message>
+    <message>
+        <source>Factor = {}, the exponent looked up</source>
+        <translation>Faktor = {}, der gesuchte Exponent</translation>
+    </message>
+    <message>
+        <source>{} has no opposite among the integers the field holds: it stays {}</source>
+        <translation>{} hat unter den ganzen Zahlen, die das Feld fassen kann, keine Gegenzahl: Der Wert bleibt {}</translation>
+    </message>
+    <message>
+        <source>Power of ten = −({}) = {}; nothing is looked up</source>
+        <translation>Zehnerpotenz = −({}) = {}; es wird nichts gesucht</translation>
+    </message>
+    <message>
+        <source>Power of ten = {} ({}); nothing is looked up</source>
+        <translation>Zehnerpotenz = {} ({}); es wird nichts gesucht</translation>
+    </message>
+    <message>
+        <source>Hypotenuse c = √(a² + b²), with sides a = {} and b = {}</source>
+        <translation>Hypotenuse c = √(a² + b²), mit den Katheten a = {} und b = {}</translation>
+    </message>
+    <message>
+        <source>a² + b² = {} × {} + {} × {} = {} + {} = {}</source>
+        <translation>a² + b² = {} × {} + {} × {} = {} + {} = {}</translation>
+    </message>
+    <message>
+        <source>c = √{} = {}</source>
+        <translation>c = √{} = {}</translation>
+    </message>
+    <message>
+        <source>{} {} = {} is above 0, so {} {} = √(c² − {}²), with c = {}</source>
+        <translation>{} {} = {} ist größer als 0, also {} {} = √(c² − {}²), mit c = {}</translation>
+    </message>
+    <message>
+        <source>c² − {}² = {} × {} − {} × {} = {} − {} = {}</source>
+        <translation>c² − {}² = {} × {} − {} × {} = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>{} is below 0: the side is longer than the hypotenuse, no right triangle has them; √{} is no real number and the field shows {}</source>
+        <translation>{} ist kleiner als 0: Die Kathete ist länger als die Hypotenuse, kein rechtwinkliges Dreieck hat solche Seiten; √{} ist keine reelle Zahl, und das Feld zeigt {}</translation>
+    </message>
+    <message>
+        <source>{} = √{} = {}</source>
+        <translation>{} = √{} = {}</translation>
+    </message>
+    <message>
+        <source>Neither side is above 0 (Side 1 = {}, Side 2 = {}): &quot;No data entered.&quot;</source>
+        <translation>Keine Kathete ist größer als 0 (Kathete 1 = {}, Kathete 2 = {}): „Keine Daten eingegeben.“</translation>
+    </message>
+    <message>
+        <source>A right triangle&apos;s sides if a² + b² = c² exactly: a = {}, b = {}, c = {}</source>
+        <translation>Seiten eines rechtwinkligen Dreiecks, wenn a² + b² = c² genau gilt: a = {}, b = {}, c = {}</translation>
+    </message>
+    <message>
+        <source>c² = {} × {} = {}</source>
+        <translation>c² = {} × {} = {}</translation>
+    </message>
+    <message>
+        <source>{} = {}: &quot;Yes, Pythegorean Tripple!&quot;</source>
+        <translation>{} = {}: „Ja, pythagoreisches Tripel!“</translation>
+    </message>
+    <message>
+        <source>{} ≠ {}: &quot;No, Not a Tripple!&quot;</source>
+        <translation>{} ≠ {}: „Nein, kein Tripel!“</translation>
+    </message>
+    <message>
+        <source>a x² + b x + c = 0 with a = {}, b = {}, c = {}: x = (−b ± √(b² − 4ac)) ÷ 2a</source>
+        <translation>a x² + b x + c = 0 mit a = {}, b = {}, c = {}: x = (−b ± √(b² − 4ac)) ÷ 2a</translation>
+    </message>
+    <message>
+        <source>b² − 4ac = {}² − {} × 4 × {} = {} − {} = {}</source>
+        <translation>b² − 4ac = {}² − {} × 4 × {} = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>{} is below 0: no real x solves it; √{} is no number, and neither are x₁ and x₂, shown as {}</source>
+        <translation>{} ist kleiner als 0: Kein reelles x löst die Gleichung; √{} ist keine Zahl, ebenso wenig x₁ und x₂, angezeigt als {}</translation>
+    </message>
+    <message>
+        <source>√{} = {}</source>
+        <translation>√{} = {}</translation>
+    </message>
+    <message>
+        <source>2a = {} + {} = {}</source>
+        <translation>2a = {} + {} = {}</translation>
+    </message>
+    <message>
+        <source>2a is 0: a = 0 makes it no quadratic, and x₁, x₂ divide by zero</source>
+        <translation>2a ist 0: Mit a = 0 ist die Gleichung nicht quadratisch, und x₁, x₂ teilen durch null</translation>
+    </message>
+    <message>
+        <source>x₁ = (−b + √(b² − 4ac)) ÷ 2a = ({} + {}) ÷ {} = {}</source>
+        <translation>x₁ = (−b + √(b² − 4ac)) ÷ 2a = ({} + {}) ÷ {} = {}</translation>
+    </message>
+    <message>
+        <source>x₂ = (−b − √(b² − 4ac)) ÷ 2a = ({} − {}) ÷ {} = {}</source>
+        <translation>x₂ = (−b − √(b² − 4ac)) ÷ 2a = ({} − {}) ÷ {} = {}</translation>
+    </message>
+    <message>
+        <source>C(n, r) = n! ÷ (r! × (n − r)!), with n = {} and r = {}</source>
+        <translation>C(n, r) = n! ÷ (r! × (n − r)!), mit n = {} und r = {}</translation>
+    </message>
+    <message>
+        <source>Here x! = x × (x − 1) × … down to the first factor not above 1, and x itself when x is not above 1</source>
+        <translation>Hier ist x! = x × (x − 1) × … bis zum ersten Faktor, der nicht größer als 1 ist, und x selbst, wenn x nicht größer als 1 ist</translation>
+    </message>
+    <message>
+        <source>n − r = {} − {} = {}</source>
+        <translation>n − r = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}</source>
+        <translation>C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}</translation>
+    </message>
+    <message>
+        <source>r! × (n − r)! is 0 (a factor of 0 or below gives itself here): the division by zero gives {}</source>
+        <translation>r! × (n − r)! ist 0 (eine Fakultät von 0 oder weniger ist hier die Zahl selbst): Die Division durch null ergibt {}</translation>
+    </message>
+    <message>
+        <source>{} = {}, since {} is not above 1</source>
+        <translation>{} = {}, da {} nicht größer als 1 ist</translation>
+    </message>
+    <message>
+        <source>Absolute uncertainty = (percent ÷ 100) × value, with value {} ± {} %</source>
+        <translation>Absolute Unsicherheit = (Prozent ÷ 100) × Wert, mit Wert {} ± {} %</translation>
+    </message>
+    <message>
+        <source>({} ÷ 100) × {} = {} × {} = {}</source>
+        <translation>({} ÷ 100) × {} = {} × {} = {}</translation>
+    </message>
+    <message>
+        <source>Percent uncertainty = (absolute uncertainty ÷ value) × 100, with value {} ± {}</source>
+        <translation>Relative Unsicherheit in % = (absolute Unsicherheit ÷ Wert) × 100, mit Wert {} ± {}</translation>
+    </message>
+    <message>
+        <source>The value is 0: a share of nothing; {} ÷ 0 is {}, and so is the result</source>
+        <translation>Der Wert ist 0: ein Anteil von nichts; {} ÷ 0 ist {}, ebenso das Ergebnis</translation>
+    </message>
+    <message>
+        <source>({} ÷ {}) × 100 = {} × 100 = {} %</source>
+        <translation>({} ÷ {}) × 100 = {} × 100 = {} %</translation>
+    </message>
+    <message>
+        <source>Internal application error.</source>
+        <translation>Interner Programmfehler.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Bitte eine Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte eine ganze Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>A {}°</source>
+        <translation>A {}°</translation>
+    </message>
+    <message>
+        <source>{} is “{}”, not a number: there is nothing to draw.</source>
+        <translation>{} ist „{}“, keine Zahl: Es gibt nichts zu zeichnen.</translation>
+    </message>
+    <message>
+        <source>{} ± {} %</source>
+        <translation>{} ± {} %</translation>
+    </message>
+    <message>
+        <source>{} ± {}</source>
+        <translation>{} ± {}</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>Ungültig</translation>
+    </message>
+    <message>
+        <source>No data entered.</source>
+        <translation>Keine Daten eingegeben.</translation>
+    </message>
+    <message>
+        <source>Yes, Pythegorean Tripple!</source>
+        <translation>Ja, pythagoreisches Tripel!</translation>
+    </message>
+    <message>
+        <source>No, Not a Tripple!</source>
+        <translation>Nein, kein Tripel!</translation>
+    </message>
+</context>
 </TS>

@@ -2633,4 +2633,627 @@ Pulse [Aceptar] para volver.</translation>
         <translation>Borrar</translation>
     </message>
 </context>
+<context>
+    <name>Wording</name>
+    <message>
+        <source>Degrees = {} &gt; 0, so degrees convert to radians, with 3.14 for π</source>
+        <translation>Grados = {} &gt; 0, así que se pasa de grados a radianes, tomando 3.14 por π</translation>
+    </message>
+    <message>
+        <source>Radians = degrees × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}</source>
+        <translation>Radianes = grados × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}</translation>
+    </message>
+    <message>
+        <source>Degrees = {} is not above 0 and radians = {} &gt; 0, so radians convert to degrees, with 3.14 for π</source>
+        <translation>Grados = {} no es mayor que 0 y radianes = {} &gt; 0, así que se pasa de radianes a grados, tomando 3.14 por π</translation>
+    </message>
+    <message>
+        <source>Degrees = radians × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}</source>
+        <translation>Grados = radianes × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}</translation>
+    </message>
+    <message>
+        <source>Neither degrees ({}) nor radians ({}) is above 0: nothing is converted</source>
+        <translation>Ni grados ({}) ni radianes ({}) son mayores que 0: no se convierte nada</translation>
+    </message>
+    <message>
+        <source>Revolutions = radians × 0.159 = {} × 0.159 = {}</source>
+        <translation>Vueltas = radianes × 0.159 = {} × 0.159 = {}</translation>
+    </message>
+    <message>
+        <source>n = {}, the whole number that {t} starts with (0 when none)</source>
+        <translation>n = {}, el número entero con que empieza {t} (0 si no hay ninguno)</translation>
+    </message>
+    <message>
+        <source>{} is not between 1 and 3999: &quot;Number must be between 1 and 3999!&quot;, and both fields are emptied</source>
+        <translation>{} no está entre 1 y 3999: &quot;¡El número debe estar entre 1 y 3999!&quot;, y se vacían los dos campos</translation>
+    </message>
+    <message>
+        <source>Take the largest value that is not above what is left, letter group by letter group:</source>
+        <translation>Se toma, grupo de letras a grupo de letras, el mayor valor que no supere lo que queda:</translation>
+    </message>
+    <message>
+        <source>Roman = {t}</source>
+        <translation>Romano = {t}</translation>
+    </message>
+    <message>
+        <source>Add up the letter groups of {t}, largest first:</source>
+        <translation>Se suman los grupos de letras de {t}, de mayor a menor:</translation>
+    </message>
+    <message>
+        <source>&quot;Please enter a Roman numeral between I and MMMCMXCIX.&quot;</source>
+        <translation>&quot;Introduzca un número romano entre I y MMMCMXCIX.&quot;</translation>
+    </message>
+    <message>
+        <source>Arabic = {}</source>
+        <translation>Arábigo = {}</translation>
+    </message>
+    <message>
+        <source>{} − {} = {} left, taking {} ({} ≥ {})</source>
+        <translation>{} − {} = {} de resto, tomando {} ({} ≥ {})</translation>
+    </message>
+    <message>
+        <source>{} + {} = {}, adding {} ({})</source>
+        <translation>{} + {} = {}, sumando {} ({})</translation>
+    </message>
+    <message>
+        <source>{t} adds up to {}, but {} is written another way: not a standard numeral</source>
+        <translation>{t} suma {}, pero {} se escribe de otra forma: no es un número romano estándar</translation>
+    </message>
+    <message>
+        <source>{t} has letters left over once the values are taken: not a standard numeral</source>
+        <translation>En {t} sobran letras una vez tomados los valores: no es un número romano estándar</translation>
+    </message>
+    <message>
+        <source>x = {} {}</source>
+        <translation>x = {} {}</translation>
+    </message>
+    <message>
+        <source>{}: {t} is not a number: &quot;Please enter a number.&quot; The reading stops; this field and those after it keep their values</source>
+        <translation>{}: {t} no es un número: &quot;Introduzca un número.&quot; La lectura se detiene; este campo y los siguientes conservan sus valores</translation>
+    </message>
+    <message>
+        <source>{}: {t} is not an integer: &quot;Please enter an integer.&quot; The reading stops; this field and those after it keep their values</source>
+        <translation>{}: {t} no es un número entero: &quot;Introduzca un número entero.&quot; La lectura se detiene; este campo y los siguientes conservan sus valores</translation>
+    </message>
+    <message>
+        <source>{}: {t} reads as {}, the number at its start</source>
+        <translation>{}: {t} se lee como {}, el número con que empieza</translation>
+    </message>
+    <message>
+        <source>{}: {t} reads as {}, the whole number at its start</source>
+        <translation>{}: {t} se lee como {}, el número entero con que empieza</translation>
+    </message>
+    <message>
+        <source>… {} more steps left out, to keep to one screen</source>
+        <translation>… {} pasos más omitidos, para que quepa en una pantalla</translation>
+    </message>
+    <message>
+        <source>Every field is cleared: numbers to 0, texts emptied</source>
+        <translation>Se borran todos los campos: los números a 0 y los textos vacíos</translation>
+    </message>
+    <message>
+        <source>{} is {}: a radius cannot be negative.</source>
+        <translation>{} es {}: un radio no puede ser negativo.</translation>
+    </message>
+    <message>
+        <source>{} is {}: a sheet needs a thickness greater than 0.</source>
+        <translation>{} es {}: la chapa necesita un espesor mayor que 0.</translation>
+    </message>
+    <message>
+        <source>{} is {}: there is no bend to draw.</source>
+        <translation>{} es {}: no hay doblez que dibujar.</translation>
+    </message>
+    <message>
+        <source>{} is {}: a bend of a full turn or more runs into itself.</source>
+        <translation>{} es {}: un doblez de una vuelta completa o más se solapa consigo mismo.</translation>
+    </message>
+    <message>
+        <source>The sheet is too thin, for its bend radius, to draw.</source>
+        <translation>La chapa es demasiado fina respecto a su radio de doblado para dibujarla.</translation>
+    </message>
+    <message>
+        <source>{} field shows {}; the neutral axis is drawn a third of the thickness into the sheet.</source>
+        <translation>El campo {} muestra {}; el eje neutro se dibuja a un tercio del espesor dentro de la chapa.</translation>
+    </message>
+    <message>
+        <source>BA {}</source>
+        <translation>TD {}</translation>
+    </message>
+    <message>
+        <source>R {}</source>
+        <translation>R {}</translation>
+    </message>
+    <message>
+        <source>T {}</source>
+        <translation>T {}</translation>
+    </message>
+    <message>
+        <source>NA</source>
+        <translation>EN</translation>
+    </message>
+    <message>
+        <source>Bend allowance {} along the neutral axis (dashed), radius {}</source>
+        <translation>Tolerancia de doblado {} sobre el eje neutro (a trazos), de radio {}</translation>
+    </message>
+    <message>
+        <source>Sheet of thickness {} bent {} degrees around an inside radius of {}; neutral axis radius {}; bend allowance {} along the neutral axis</source>
+        <translation>Chapa de espesor {} doblada {} grados con un radio interior de {}; radio del eje neutro {}; tolerancia de doblado {} sobre el eje neutro</translation>
+    </message>
+    <message>
+        <source>Nothing to draw.</source>
+        <translation>No hay nada que dibujar.</translation>
+    </message>
+    <message>
+        <source>The numbers are too far apart to draw to scale.</source>
+        <translation>Los números son demasiado dispares para dibujarlos a escala.</translation>
+    </message>
+    <message>
+        <source>{} is empty, not a number: there is nothing to draw.</source>
+        <translation>{} está vacío, no es un número: no hay nada que dibujar.</translation>
+    </message>
+    <message>
+        <source>{} is {}, not a number: there is nothing to draw.</source>
+        <translation>{} es {}, no un número: no hay nada que dibujar.</translation>
+    </message>
+    <message>
+        <source>{} is {}, an infinite value: it cannot be drawn.</source>
+        <translation>{} es {}, un valor infinito: no se puede dibujar.</translation>
+    </message>
+    <message>
+        <source>{} is {}: too large to draw to scale.</source>
+        <translation>{} es {}: demasiado grande para dibujarlo a escala.</translation>
+    </message>
+    <message>
+        <source>Both points are {}: a line needs two different points.</source>
+        <translation>Los dos puntos son {}: una recta necesita dos puntos distintos.</translation>
+    </message>
+    <message>
+        <source>The two points are too close together, for their distance from the origin, to draw apart.</source>
+        <translation>Los dos puntos están demasiado próximos respecto a su distancia al origen para dibujarlos por separado.</translation>
+    </message>
+    <message>
+        <source>Point 1 {}</source>
+        <translation>Punto 1 {}</translation>
+    </message>
+    <message>
+        <source>Point 2 {}</source>
+        <translation>Punto 2 {}</translation>
+    </message>
+    <message>
+        <source>distance {}</source>
+        <translation>distancia {}</translation>
+    </message>
+    <message>
+        <source>midpoint ({})</source>
+        <translation>punto medio ({})</translation>
+    </message>
+    <message>
+        <source>Midpoint {} is not on the picture.</source>
+        <translation>El punto medio {} queda fuera de la figura.</translation>
+    </message>
+    <message>
+        <source>Vertical line: the slope is undefined ({}), no y-intercept.</source>
+        <translation>Recta vertical: pendiente no definida ({}), sin ordenada en el origen.</translation>
+    </message>
+    <message>
+        <source>Slope {}</source>
+        <translation>Pendiente {}</translation>
+    </message>
+    <message>
+        <source>{} and {}</source>
+        <translation>{} y {}</translation>
+    </message>
+    <message>
+        <source>y-intercept {}</source>
+        <translation>ordenada en el origen {}</translation>
+    </message>
+    <message>
+        <source>{} {} is not on the picture.</source>
+        <translation>{} = {} queda fuera de la figura.</translation>
+    </message>
+    <message>
+        <source>x-intercept {}</source>
+        <translation>abscisa en el origen {}</translation>
+    </message>
+    <message>
+        <source>Vertical line through {} and {}; slope undefined; distance {}; midpoint {}</source>
+        <translation>Recta vertical por {} y {}; pendiente no definida; distancia {}; punto medio {}</translation>
+    </message>
+    <message>
+        <source>Line through {} and {}; slope {}; y-intercept {}; distance {}; midpoint {}</source>
+        <translation>Recta por {} y {}; pendiente {}; ordenada en el origen {}; distancia {}; punto medio {}</translation>
+    </message>
+    <message>
+        <source>{} is {}: the equation is not quadratic, so there is no parabola to draw.</source>
+        <translation>{} es {}: la ecuación no es de segundo grado, así que no hay parábola que dibujar.</translation>
+    </message>
+    <message>
+        <source>{} {} does not solve the equation as it stands.</source>
+        <translation>{} = {} no es solución de la ecuación tal como está planteada.</translation>
+    </message>
+    <message>
+        <source>The parabola&apos;s numbers are too large to draw to scale.</source>
+        <translation>Los números de la parábola son demasiado grandes para dibujarla a escala.</translation>
+    </message>
+    <message>
+        <source>The parabola is too narrow for its distance from the origin to draw to scale.</source>
+        <translation>La parábola es demasiado estrecha respecto a su distancia al origen para dibujarla a escala.</translation>
+    </message>
+    <message>
+        <source>vertex ({})</source>
+        <translation>vértice ({})</translation>
+    </message>
+    <message>
+        <source>x = {}</source>
+        <translation>x = {}</translation>
+    </message>
+    <message>
+        <source>No real x-value: the parabola does not meet the x axis.</source>
+        <translation>Ningún valor real de x: la parábola no corta el eje x.</translation>
+    </message>
+    <message>
+        <source>no real x-value</source>
+        <translation>ningún valor real de x</translation>
+    </message>
+    <message>
+        <source>x-values not yet found</source>
+        <translation>valores de x aún sin calcular</translation>
+    </message>
+    <message>
+        <source>one x-value, {}</source>
+        <translation>un valor de x, {}</translation>
+    </message>
+    <message>
+        <source>x-values {}</source>
+        <translation>valores de x {}</translation>
+    </message>
+    <message>
+        <source>Parabola opening upward; {}; vertex at {}</source>
+        <translation>Parábola abierta hacia arriba; {}; vértice en {}</translation>
+    </message>
+    <message>
+        <source>Parabola opening downward; {}; vertex at {}</source>
+        <translation>Parábola abierta hacia abajo; {}; vértice en {}</translation>
+    </message>
+    <message>
+        <source>{} is {}: a right triangle needs both sides greater than 0.</source>
+        <translation>{} es {}: un triángulo rectángulo necesita los dos catetos mayores que 0.</translation>
+    </message>
+    <message>
+        <source>Side 1: {}</source>
+        <translation>Cateto 1: {}</translation>
+    </message>
+    <message>
+        <source>Side 2: {}</source>
+        <translation>Cateto 2: {}</translation>
+    </message>
+    <message>
+        <source>{} field shows nothing; the sides make it {}.</source>
+        <translation>El campo {} está vacío; los catetos dan {}.</translation>
+    </message>
+    <message>
+        <source>{} field shows {}; the sides make it {}.</source>
+        <translation>El campo {} muestra {}; los catetos dan {}.</translation>
+    </message>
+    <message>
+        <source>Hypothenuse: {}</source>
+        <translation>Hipotenusa: {}</translation>
+    </message>
+    <message>
+        <source>Right triangle; sides {} and {}; hypotenuse {}; right angle between the sides</source>
+        <translation>Triángulo rectángulo; catetos {} y {}; hipotenusa {}; ángulo recto entre los catetos</translation>
+    </message>
+    <message>
+        <source>Number line</source>
+        <translation>Recta numérica</translation>
+    </message>
+    <message>
+        <source>{}; first value {}, from {} to {}</source>
+        <translation>{}; primer valor {}, de {} a {}</translation>
+    </message>
+    <message>
+        <source>{}; second value {}, from {} to {}</source>
+        <translation>{}; segundo valor {}, de {} a {}</translation>
+    </message>
+    <message>
+        <source>{}: {}</source>
+        <translation>{}: {}</translation>
+    </message>
+    <message>
+        <source>Result: {}</source>
+        <translation>Resultado: {}</translation>
+    </message>
+    <message>
+        <source>Radius R = {}, thickness T = {}, angle A = {}°; the neutral axis lies a third of T into the sheet</source>
+        <translation>Radio R = {}, espesor T = {}, ángulo A = {}°; el eje neutro está a un tercio de T dentro de la chapa</translation>
+    </message>
+    <message>
+        <source>Neutral axis = T × 1/3 + R = {} × {} + {} = {} + {} = {}</source>
+        <translation>Eje neutro = T × 1/3 + R = {} × {} + {} = {} + {} = {}</translation>
+    </message>
+    <message>
+        <source>For right angle bend = neutral axis × 1.5708 (π/2 to four places) = {} × {} = {}</source>
+        <translation>Para doblez a 90° = eje neutro × 1.5708 (π/2 con cuatro decimales) = {} × {} = {}</translation>
+    </message>
+    <message>
+        <source>Per degree = right angle bend ÷ 90 = {} ÷ 90 = {}</source>
+        <translation>Por grado = doblez a 90° ÷ 90 = {} ÷ 90 = {}</translation>
+    </message>
+    <message>
+        <source>Bend allowance = per degree × A = {} × {} = {}</source>
+        <translation>Tolerancia de doblado = por grado × A = {} × {} = {}</translation>
+    </message>
+    <message>
+        <source>{} = {} × {} × … × {} ({} factors) = {}</source>
+        <translation>{} = {} × {} × … × {} ({} factores) = {}</translation>
+    </message>
+    <message>
+        <source>From there on the product is {}: the factors still to come ({}) change at most its sign, so {} = {}</source>
+        <translation>A partir de ahí el producto es {}: los factores que faltan ({}) como mucho le cambian el signo, así que {} = {}</translation>
+    </message>
+    <message>
+        <source>From there on the product is {}, and the count never gets down to 1 (taking 1 from it no longer changes it): the factors to come change at most its sign, so {} = {}</source>
+        <translation>A partir de ahí el producto es {} y el contador nunca llega a 1 (restarle 1 ya no lo cambia): los factores que faltan como mucho le cambian el signo, así que {} = {}</translation>
+    </message>
+    <message>
+        <source>The line through (x₁, y₁) = ({}, {}) and (x₂, y₂) = ({}, {})</source>
+        <translation>La recta que pasa por (x₁, y₁) = ({}, {}) y (x₂, y₂) = ({}, {})</translation>
+    </message>
+    <message>
+        <source>Run x₁ − x₂ = {} − {} = {}</source>
+        <translation>Diferencia en x: x₁ − x₂ = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>The run is 0: the line is vertical and has no slope; the program stores {} in its place</source>
+        <translation>La diferencia en x es 0: la recta es vertical y no tiene pendiente; el programa guarda {} en su lugar</translation>
+    </message>
+    <message>
+        <source>Rise y₁ − y₂ = {} − {} = {}</source>
+        <translation>Diferencia en y: y₁ − y₂ = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>The rise is 0: the line is horizontal, slope m = 0</source>
+        <translation>La diferencia en y es 0: la recta es horizontal, pendiente m = 0</translation>
+    </message>
+    <message>
+        <source>Slope m = rise ÷ run = {} ÷ {} = {}</source>
+        <translation>Pendiente m = diferencia en y ÷ diferencia en x = {} ÷ {} = {}</translation>
+    </message>
+    <message>
+        <source>Y-intercept through point 1: y₁ − m × x₁ = {} − {} × {} = {} − {} = {}</source>
+        <translation>Ordenada en el origen por el punto 1: y₁ − m × x₁ = {} − {} × {} = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>Y-intercept through point 2: y₂ − x₂ × m = {} − {} × {} = {} − {} = {}</source>
+        <translation>Ordenada en el origen por el punto 2: y₂ − x₂ × m = {} − {} × {} = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>Both use the stored {} as if it were a slope: a vertical line has no y-intercept but on the y-axis</source>
+        <translation>Ambas usan el valor guardado {} como si fuera una pendiente: una recta vertical no tiene ordenada en el origen, salvo si es el propio eje y</translation>
+    </message>
+    <message>
+        <source>Δx = x₂ − x₁ = {} − {} = {}</source>
+        <translation>Δx = x₂ − x₁ = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>Δy = y₂ − y₁ = {} − {} = {}</source>
+        <translation>Δy = y₂ − y₁ = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>Distance = √(Δx² + Δy²) = √({} × {} + {} × {}) = √({} + {}) = √{} = {}</source>
+        <translation>Distancia = √(Δx² + Δy²) = √({} × {} + {} × {}) = √({} + {}) = √{} = {}</translation>
+    </message>
+    <message>
+        <source>Midpoint X = (x₂ + x₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</source>
+        <translation>Punto medio X = (x₂ + x₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</translation>
+    </message>
+    <message>
+        <source>Midpoint Y = (y₂ + y₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</source>
+        <translation>Punto medio Y = (y₂ + y₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</translation>
+    </message>
+    <message>
+        <source>P(n, r) = n × (n − 1) × …, one factor more for each pass while the count r is above 1; n = {}, r = {}</source>
+        <translation>P(n, r) = n × (n − 1) × …, un factor más en cada paso mientras el contador r sea mayor que 1; n = {}, r = {}</translation>
+    </message>
+    <message>
+        <source>r = {} is not above 1: no factor after n, so P = n = {}</source>
+        <translation>r = {} no es mayor que 1: no hay factores después de n, así que P = n = {}</translation>
+    </message>
+    <message>
+        <source>Look up 10^{} among the twenty SI prefixes (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</source>
+        <translation>Se busca 10^{} entre los veinte prefijos del SI (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</translation>
+    </message>
+    <message>
+        <source>10^{} is {}, symbol {}</source>
+        <translation>10^{} es {}, símbolo {}</translation>
+    </message>
+    <message>
+        <source>No prefix is 10^{}: prefix and symbol &quot;Invalid&quot;</source>
+        <translation>Ningún prefijo es 10^{}: prefijo y símbolo &quot;No válido&quot;</translation>
+    </message>
+    <message>
+        <source>Factor = {}, the exponent looked up</source>
+        <translation>Factor = {}, el exponente buscado</translation>
+    </message>
+    <message>
+        <source>{} has no opposite among the integers the field holds: it stays {}</source>
+        <translation>{} no tiene opuesto entre los enteros que admite el campo: se queda en {}</translation>
+    </message>
+    <message>
+        <source>Power of ten = −({}) = {}; nothing is looked up</source>
+        <translation>Potencia de 10 = −({}) = {}; no se busca nada</translation>
+    </message>
+    <message>
+        <source>Power of ten = {} ({}); nothing is looked up</source>
+        <translation>Potencia de 10 = {} ({}); no se busca nada</translation>
+    </message>
+    <message>
+        <source>Hypotenuse c = √(a² + b²), with sides a = {} and b = {}</source>
+        <translation>Hipotenusa c = √(a² + b²), con catetos a = {} y b = {}</translation>
+    </message>
+    <message>
+        <source>a² + b² = {} × {} + {} × {} = {} + {} = {}</source>
+        <translation>a² + b² = {} × {} + {} × {} = {} + {} = {}</translation>
+    </message>
+    <message>
+        <source>c = √{} = {}</source>
+        <translation>c = √{} = {}</translation>
+    </message>
+    <message>
+        <source>{} {} = {} is above 0, so {} {} = √(c² − {}²), with c = {}</source>
+        <translation>{} {} = {} es mayor que 0, así que {} {} = √(c² − {}²), con c = {}</translation>
+    </message>
+    <message>
+        <source>c² − {}² = {} × {} − {} × {} = {} − {} = {}</source>
+        <translation>c² − {}² = {} × {} − {} × {} = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>{} is below 0: the side is longer than the hypotenuse, no right triangle has them; √{} is no real number and the field shows {}</source>
+        <translation>{} es menor que 0: el cateto es más largo que la hipotenusa y ningún triángulo rectángulo los tiene; √{} no es un número real y el campo muestra {}</translation>
+    </message>
+    <message>
+        <source>{} = √{} = {}</source>
+        <translation>{} = √{} = {}</translation>
+    </message>
+    <message>
+        <source>Neither side is above 0 (Side 1 = {}, Side 2 = {}): &quot;No data entered.&quot;</source>
+        <translation>Ningún cateto es mayor que 0 (Cateto 1 = {}, Cateto 2 = {}): &quot;No se han introducido datos.&quot;</translation>
+    </message>
+    <message>
+        <source>A right triangle&apos;s sides if a² + b² = c² exactly: a = {}, b = {}, c = {}</source>
+        <translation>Lados de un triángulo rectángulo si a² + b² = c² exactamente: a = {}, b = {}, c = {}</translation>
+    </message>
+    <message>
+        <source>c² = {} × {} = {}</source>
+        <translation>c² = {} × {} = {}</translation>
+    </message>
+    <message>
+        <source>{} = {}: &quot;Yes, Pythegorean Tripple!&quot;</source>
+        <translation>{} = {}: &quot;¡Sí, es una terna pitagórica!&quot;</translation>
+    </message>
+    <message>
+        <source>{} ≠ {}: &quot;No, Not a Tripple!&quot;</source>
+        <translation>{} ≠ {}: &quot;¡No, no es una terna pitagórica!&quot;</translation>
+    </message>
+    <message>
+        <source>a x² + b x + c = 0 with a = {}, b = {}, c = {}: x = (−b ± √(b² − 4ac)) ÷ 2a</source>
+        <translation>a x² + b x + c = 0 con a = {}, b = {}, c = {}: x = (−b ± √(b² − 4ac)) ÷ 2a</translation>
+    </message>
+    <message>
+        <source>b² − 4ac = {}² − {} × 4 × {} = {} − {} = {}</source>
+        <translation>b² − 4ac = {}² − {} × 4 × {} = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>{} is below 0: no real x solves it; √{} is no number, and neither are x₁ and x₂, shown as {}</source>
+        <translation>{} es menor que 0: ningún x real es solución; √{} no es un número, ni tampoco x₁ y x₂, que se muestran como {}</translation>
+    </message>
+    <message>
+        <source>√{} = {}</source>
+        <translation>√{} = {}</translation>
+    </message>
+    <message>
+        <source>2a = {} + {} = {}</source>
+        <translation>2a = {} + {} = {}</translation>
+    </message>
+    <message>
+        <source>2a is 0: a = 0 makes it no quadratic, and x₁, x₂ divide by zero</source>
+        <translation>2a es 0: con a = 0 la ecuación no es de segundo grado, y x₁, x₂ dividen entre cero</translation>
+    </message>
+    <message>
+        <source>x₁ = (−b + √(b² − 4ac)) ÷ 2a = ({} + {}) ÷ {} = {}</source>
+        <translation>x₁ = (−b + √(b² − 4ac)) ÷ 2a = ({} + {}) ÷ {} = {}</translation>
+    </message>
+    <message>
+        <source>x₂ = (−b − √(b² − 4ac)) ÷ 2a = ({} − {}) ÷ {} = {}</source>
+        <translation>x₂ = (−b − √(b² − 4ac)) ÷ 2a = ({} − {}) ÷ {} = {}</translation>
+    </message>
+    <message>
+        <source>C(n, r) = n! ÷ (r! × (n − r)!), with n = {} and r = {}</source>
+        <translation>C(n, r) = n! ÷ (r! × (n − r)!), con n = {} y r = {}</translation>
+    </message>
+    <message>
+        <source>Here x! = x × (x − 1) × … down to the first factor not above 1, and x itself when x is not above 1</source>
+        <translation>Aquí x! = x × (x − 1) × … hasta el primer factor no mayor que 1, y el propio x cuando x no es mayor que 1</translation>
+    </message>
+    <message>
+        <source>n − r = {} − {} = {}</source>
+        <translation>n − r = {} − {} = {}</translation>
+    </message>
+    <message>
+        <source>C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}</source>
+        <translation>C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}</translation>
+    </message>
+    <message>
+        <source>r! × (n − r)! is 0 (a factor of 0 or below gives itself here): the division by zero gives {}</source>
+        <translation>r! × (n − r)! es 0 (aquí el factorial de 0 o de un número menor es ese mismo número): la división entre cero da {}</translation>
+    </message>
+    <message>
+        <source>{} = {}, since {} is not above 1</source>
+        <translation>{} = {}, ya que {} no es mayor que 1</translation>
+    </message>
+    <message>
+        <source>Absolute uncertainty = (percent ÷ 100) × value, with value {} ± {} %</source>
+        <translation>Incertidumbre absoluta = (porcentaje ÷ 100) × valor, con valor {} ± {} %</translation>
+    </message>
+    <message>
+        <source>({} ÷ 100) × {} = {} × {} = {}</source>
+        <translation>({} ÷ 100) × {} = {} × {} = {}</translation>
+    </message>
+    <message>
+        <source>Percent uncertainty = (absolute uncertainty ÷ value) × 100, with value {} ± {}</source>
+        <translation>Incertidumbre relativa en % = (incertidumbre absoluta ÷ valor) × 100, con valor {} ± {}</translation>
+    </message>
+    <message>
+        <source>The value is 0: a share of nothing; {} ÷ 0 is {}, and so is the result</source>
+        <translation>El valor es 0: una fracción de nada; {} ÷ 0 es {}, y el resultado también</translation>
+    </message>
+    <message>
+        <source>({} ÷ {}) × 100 = {} × 100 = {} %</source>
+        <translation>({} ÷ {}) × 100 = {} × 100 = {} %</translation>
+    </message>
+    <message>
+        <source>Internal application error.</source>
+        <translation>Error interno de la aplicación.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Introduzca un número.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Introduzca un número entero.</translation>
+    </message>
+    <message>
+        <source>A {}°</source>
+        <translation>A {}°</translation>
+    </message>
+    <message>
+        <source>{} is “{}”, not a number: there is nothing to draw.</source>
+        <translation>{} es «{}», no un número: no hay nada que dibujar.</translation>
+    </message>
+    <message>
+        <source>{} ± {} %</source>
+        <translation>{} ± {} %</translation>
+    </message>
+    <message>
+        <source>{} ± {}</source>
+        <translation>{} ± {}</translation>
+    </message>
+    <message>
+        <source>Invalid</source>
+        <translation>No válido</translation>
+    </message>
+    <message>
+        <source>No data entered.</source>
+        <translation>No se han introducido datos.</translation>
+    </message>
+    <message>
+        <source>Yes, Pythegorean Tripple!</source>
+        <translation>¡Sí, es una terna pitagórica!</translation>
+    </message>
+    <message>
+        <source>No, Not a Tripple!</source>
+        <translation>¡No, no es una terna pitagórica!</translation>
+    </message>
+</context>
 </TS>

@@ -96,11 +96,11 @@ const ToolCommand* findToolNamed(std::string_view name) {
     return nullptr;
 }
 
-std::optional<figure::Figure> ToolCommand::picture(const FieldHost& fields) const {
+std::optional<figure::Figure> ToolCommand::picture(const FieldHost& fields, const Wording* wording) const {
     if (figure == nullptr) {
         return std::nullopt;
     }
-    return figure::figureOf(figure, *dialogTemplate, fields);
+    return figure::figureOf(figure, *dialogTemplate, fields, wording);
 }
 
 std::vector<MenuPopup> menuPopups(std::span<const ToolCommand> commands) {

@@ -25,9 +25,10 @@ struct ToolCommand {
     figure::Maker figure = nullptr;
 
     bool draws() const { return figure != nullptr; }
-    // The tool's picture, computed from its fields' texts as they stand;
-    // nothing for a tool that draws none.
-    std::optional<figure::Figure> picture(const FieldHost& fields) const;
+    // The tool's picture, computed from its fields' texts as they stand, its
+    // words in the wording's language (as written without one); nothing for
+    // a tool that draws none.
+    std::optional<figure::Figure> picture(const FieldHost& fields, const Wording* wording = nullptr) const;
 };
 
 // Every tool command, in menu order within each popup. This table is the

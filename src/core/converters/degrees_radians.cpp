@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "core/dialog/wording.h"
+
 namespace {
 
 using enum DegreesRadians::Control;
@@ -48,25 +50,28 @@ void DegreesRadians::OnConvert() {
     if (m_degrees > 0) {
         const double degrees = m_degrees;
         m_radians = degrees * 3.14 / 180;
-        step("Degrees = {} > 0, so degrees convert to radians, with 3.14 for π", {StepArg::shown(degrees)});
-        step("Radians = degrees × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}", {degrees, StepArg::shown(m_radians)});
+        step(N_("Degrees = {} > 0, so degrees convert to radians, with 3.14 for π"),
+             {StepArg::shown(degrees)});
+        step(N_("Radians = degrees × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}"),
+             {degrees, StepArg::shown(m_radians)});
     } else if (m_radians > 0) {
         const double radians = m_radians;
         m_degrees = radians * 180 / 3.14;
-        step(
-            "Degrees = {} is not above 0 and radians = {} > 0, so radians convert to degrees, with 3.14 for "
-            "π",
-            {StepArg::shown(typedDegrees), StepArg::shown(radians)});
-        step("Degrees = radians × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}", {radians, StepArg::shown(m_degrees)});
+        step(N_("Degrees = {} is not above 0 and radians = {} > 0, so radians convert to degrees, with 3.14 "
+                "for "
+                "π"),
+             {StepArg::shown(typedDegrees), StepArg::shown(radians)});
+        step(N_("Degrees = radians × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}"),
+             {radians, StepArg::shown(m_degrees)});
     } else {
-        step("Neither degrees ({}) nor radians ({}) is above 0: nothing is converted",
+        step(N_("Neither degrees ({}) nor radians ({}) is above 0: nothing is converted"),
              {StepArg::shown(m_degrees), StepArg::shown(m_radians)});
         writeAllFields();
         return;
     }
     const double radians = m_radians;
     m_revolutions = radians * 0.159;
-    step("Revolutions = radians × 0.159 = {} × 0.159 = {}", {radians, StepArg::shown(m_revolutions)});
+    step(N_("Revolutions = radians × 0.159 = {} × 0.159 = {}"), {radians, StepArg::shown(m_revolutions)});
     writeAllFields();
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/converters/roman.h"
 #include "core/dialog/number_text.h"
+#include "core/dialog/wording.h"
 
 namespace {
 
@@ -57,33 +58,32 @@ void Numbers::OnToRoman() {
     // atoi's reading: the leading number only, saturated to 32 bits, so
     // '12abc' is 12, '3999.9' is 3999 and '99999999999' is out of range.
     const int n = numtext::readInteger(m_arabic);
-    stepText("n = {}, the whole number that {t} starts with (0 when none)", m_arabic, {n});
+    stepText(N_("n = {}, the whole number that {t} starts with (0 when none)"), m_arabic, {n});
     if (n < roman::kSmallest || n > roman::kLargest) {
-        step(
-            "{} is not between 1 and 3999: \"Number must be between 1 and 3999!\", and both fields are "
-            "emptied",
-            {n});
+        step(N_("{} is not between 1 and 3999: \"Number must be between 1 and 3999!\", and both fields are "
+                "emptied"),
+             {n});
         message(kOutOfRange);
         m_arabic.clear();
     } else {
-        step("Take the largest value that is not above what is left, letter group by letter group:");
+        step(N_("Take the largest value that is not above what is left, letter group by letter group:"));
         m_roman = roman::write(n, recorder());
-        stepText("Roman = {t}", m_roman);
+        stepText(N_("Roman = {t}"), m_roman);
     }
     writeAllFields();
 }
 
 void Numbers::OnToArabic() {
     readAllFields();
-    stepText("Add up the letter groups of {t}, largest first:", m_roman);
+    stepText(N_("Add up the letter groups of {t}, largest first:"), m_roman);
     const std::optional<int> value = roman::read(m_roman, recorder());
     if (!value) {
-        step("\"Please enter a Roman numeral between I and MMMCMXCIX.\"");
+        step(N_("\"Please enter a Roman numeral between I and MMMCMXCIX.\""));
         message(kNotANumeral);
         return;
     }
     m_arabic = numtext::formatInt(*value);
-    step("Arabic = {}", {*value});
+    step(N_("Arabic = {}"), {*value});
     writeAllFields();
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/dialog/step_recorder.h"
+#include "core/dialog/wording.h"
 
 namespace roman {
 
@@ -53,7 +54,7 @@ std::string write(int n, StepRecorder* steps) {
         while (n >= row.value) {
             numeral += row.letters;
             if (steps != nullptr) {
-                steps->add("{} − {} = {} left, taking {} ({} ≥ {})",
+                steps->add(N_("{} − {} = {} left, taking {} ({} ≥ {})"),
                            {n, row.value, n - row.value, row.letters, n, row.value});
             }
             n -= row.value;
@@ -84,7 +85,7 @@ std::optional<int> read(std::string_view text, StepRecorder* steps) {
     for (const Numeral& row : kNumerals) {
         while (rest.starts_with(row.letters)) {
             if (steps != nullptr) {
-                steps->add("{} + {} = {}, adding {} ({})",
+                steps->add(N_("{} + {} = {}, adding {} ({})"),
                            {value, row.value, value + row.value, row.letters, row.value});
             }
             value += row.value;
@@ -96,11 +97,12 @@ std::optional<int> read(std::string_view text, StepRecorder* steps) {
     if (!rest.empty() || write(value) != numeral) {
         if (steps != nullptr) {
             if (rest.empty()) {
-                steps->addText("{t} adds up to {}, but {} is written another way: not a standard numeral",
+                steps->addText(N_("{t} adds up to {}, but {} is written another way: not a standard numeral"),
                                numeral, {value, value});
             } else {
-                steps->addText("{t} has letters left over once the values are taken: not a standard numeral",
-                               numeral);
+                steps->addText(
+                    N_("{t} has letters left over once the values are taken: not a standard numeral"),
+                    numeral);
             }
         }
         return std::nullopt;

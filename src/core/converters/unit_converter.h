@@ -10,6 +10,7 @@
 
 #include "core/converters/conversion.h"
 #include "core/dialog/tool.h"
+#include "core/dialog/wording.h"
 
 // What the nine unit converters share: one input, a row of unit buttons and
 // every unit of the quantity shown at once. A unit button computes its row of
@@ -45,7 +46,7 @@ protected:
         // replaces the refused text.
         this->readAllFields();
         if (const Row* row = find(buttonId)) {
-            this->step("x = {} {}", {StepArg::shown(*targets_.input), this->controlName(buttonId)});
+            this->step(N_("x = {} {}"), {StepArg::shown(*targets_.input), this->controlName(buttonId)});
             std::array<double, Values> computed{};
             if (StepRecorder* recorder = this->recorder()) {
                 const std::array<std::string_view, Values> labels = resultLabels(*row);

@@ -9,6 +9,7 @@
 #include "core/dialog/field_host.h"
 #include "core/dialog/number_text.h"
 #include "core/dialog/step_recorder.h"
+#include "core/dialog/wording.h"
 
 namespace exchange {
 
@@ -20,10 +21,10 @@ constexpr std::size_t kIntegerChars = enteredLimit(FieldKind::Integer);
 void refuse(FieldHost& host, int controlId, const char* message, StepRecorder* steps, std::string_view text) {
     if (steps != nullptr) {
         steps->addText(message == kRefusedNumber
-                           ? "{}: {t} is not a number: \"Please enter a number.\" The "
-                             "reading stops; this field and those after it keep their values"
-                           : "{}: {t} is not an integer: \"Please enter an integer.\" The "
-                             "reading stops; this field and those after it keep their values",
+                           ? N_("{}: {t} is not a number: \"Please enter a number.\" The "
+                                "reading stops; this field and those after it keep their values")
+                           : N_("{}: {t} is not an integer: \"Please enter an integer.\" The "
+                                "reading stops; this field and those after it keep their values"),
                        text, {StepArg::field(controlId)});
     }
     host.showMessage(message);
@@ -53,7 +54,7 @@ bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps) {
         }
         **value = *read;
         if (steps != nullptr && showsMore(text, true)) {
-            steps->addText("{}: {t} reads as {}, the number at its start", text,
+            steps->addText(N_("{}: {t} reads as {}, the number at its start"), text,
                            {StepArg::field(binding.controlId), *read});
         }
     } else if (int* const* value = std::get_if<int*>(&binding.value)) {
@@ -65,7 +66,7 @@ bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps) {
         }
         **value = *read;
         if (steps != nullptr && showsMore(text, false)) {
-            steps->addText("{}: {t} reads as {}, the whole number at its start", text,
+            steps->addText(N_("{}: {t} reads as {}, the whole number at its start"), text,
                            {StepArg::field(binding.controlId), *read});
         }
     } else if (TextLog* const* log = std::get_if<TextLog*>(&binding.value)) {
@@ -106,9 +107,9 @@ bool readAll(FieldHost& host, std::span<const Binding> bindings, StepRecorder* s
         return true;
     } catch (const std::exception& failure) {
         const std::string what = failure.what();
-        host.showMessage(what.empty() ? "Internal application error." : what);
+        host.showMessage(what.empty() ? N_("Internal application error.") : what);
     } catch (...) {
-        host.showMessage("Internal application error.");
+        host.showMessage(N_("Internal application error."));
     }
     return false;
 }

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "core/dialog/text_log.h"
+#include "core/dialog/wording.h"
 
 class FieldHost;
 class StepRecorder;
@@ -45,8 +46,8 @@ inline constexpr std::size_t enteredLimit(FieldKind kind) {
                                         : kUserTextLimit;
 }
 
-inline constexpr const char* kRefusedNumber = "Please enter a number.";
-inline constexpr const char* kRefusedInteger = "Please enter an integer.";
+inline constexpr const char* kRefusedNumber = N_("Please enter a number.");
+inline constexpr const char* kRefusedInteger = N_("Please enter an integer.");
 
 // Reads every binding in order; at the first refused text shows the message,
 // focuses and selects that field, and returns false leaving it and every

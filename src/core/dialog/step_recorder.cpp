@@ -9,6 +9,7 @@
 #include "core/dialog/dialog_template.h"
 #include "core/dialog/number_text.h"
 #include "core/dialog/utf8.h"
+#include "core/dialog/wording.h"
 
 namespace {
 
@@ -83,15 +84,16 @@ void StepRecorder::addText(std::string_view pattern, std::string_view text,
     }
 }
 
-std::vector<std::string> StepRecorder::lines() const {
+std::vector<std::string> StepRecorder::lines(const Wording* wording) const {
     std::vector<std::string> out;
     const std::size_t shown = dropped_ == 0 ? used_ : used_ - 1;
     out.reserve(used_);
     for (std::size_t i = 0; i < shown; ++i) {
-        out.push_back(render(entries_[i]));
+        out.push_back(render(entries_[i], wording));
     }
     if (dropped_ != 0) {
-        out.push_back("… " + std::to_string(dropped_ + 1) + " more steps left out, to keep to one screen");
+        out.push_back(wording::fill(wording, N_("… {} more steps left out, to keep to one screen"),
+                                    {std::to_string(dropped_ + 1)}));
     }
     return out;
 }
@@ -107,10 +109,11 @@ std::string StepRecorder::fieldName(int controlId) const {
     return "#" + std::to_string(controlId);
 }
 
-std::string StepRecorder::render(const Entry& entry) const {
+std::string StepRecorder::render(const Entry& entry, const Wording* wording) const {
     std::string line;
     std::size_t arg = 0;
-    const std::string_view pattern = entry.pattern;
+    const std::string words = wording::of(wording, entry.pattern);
+    const std::string_view pattern = words;
     for (std::size_t pos = 0; pos < pattern.size(); ++pos) {
         if (pattern.substr(pos, 3) == "{t}") {
             line += quoted(entry.text);
@@ -133,10 +136,10 @@ std::string StepRecorder::render(const Entry& entry) const {
                 text = numtext::formatInt(value.integer());
                 break;
             case StepArg::Kind::Word:
-                line += value.word();
+                line += wording::of(wording, value.word());
                 continue;
             case StepArg::Kind::Field:
-                line += fieldName(value.integer());
+                line += wording::of(wording, fieldName(value.integer()));
                 continue;
         }
         const bool beforeSquare = pattern.substr(pos + 1).starts_with("²");

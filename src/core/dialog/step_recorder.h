@@ -12,6 +12,7 @@
 #include <vector>
 
 struct DialogTemplate;
+class Wording;
 
 // One value put into a worked step. Numbers are kept as the doubles the
 // handler computed and turned into text only when the steps are read, so
@@ -86,8 +87,9 @@ public:
 
     bool empty() const { return entries_.empty(); }
     // The steps as lines of text: the last line says how many more there were
-    // when there were too many.
-    std::vector<std::string> lines() const;
+    // when there were too many. With a wording, the patterns, the words put
+    // into them and the fields' names are in the user's language.
+    std::vector<std::string> lines(const Wording* wording = nullptr) const;
 
 private:
     struct Entry {
@@ -98,7 +100,7 @@ private:
     };
 
     Entry* next();
-    std::string render(const Entry& entry) const;
+    std::string render(const Entry& entry, const Wording* wording) const;
     std::string fieldName(int controlId) const;
 
     std::vector<Entry> entries_;

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "core/dialog/field_host.h"
+#include "core/dialog/wording.h"
 
 bool Tool::readAllFields() {
     if (host_ == nullptr) {
@@ -39,7 +40,7 @@ void Tool::writeAllFields() {
 }
 
 void Tool::clearAllFields() {
-    step("Every field is cleared: numbers to 0, texts emptied");
+    step(N_("Every field is cleared: numbers to 0, texts emptied"));
     for (const Binding& binding : bindings_) {
         std::visit([](auto* value) { *value = {}; }, binding.value);
     }

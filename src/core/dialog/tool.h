@@ -72,6 +72,9 @@ public:
     int keyControl(ToolKey key, char character) const;
     // Every text that message() may show, for the translators' catalogues.
     virtual std::span<const char* const> messageTexts() const { return {}; }
+    // The words (not numbers) this tool writes into its fields, which the
+    // windows show in the user's language.
+    virtual std::span<const char* const> fieldWords() const { return {}; }
     // The names of the keys that press this control ("7", "Backspace"), or
     // empty when no key does.
     std::vector<std::string> keyNames(int controlId) const;

@@ -44,15 +44,15 @@ Figure bendFigure(const Fields& fields) {
         return figure;
     }
     if (radius.value < 0) {
-        figure.refusal = radius.name + " is " + radius.text + ": a radius cannot be negative.";
+        figure.refusal = fields.say(N_("{} is {}: a radius cannot be negative."), {radius.name, radius.text});
     } else if (!(thickness.value > 0)) {
-        figure.refusal =
-            thickness.name + " is " + thickness.text + ": a sheet needs a thickness greater than 0.";
+        figure.refusal = fields.say(N_("{} is {}: a sheet needs a thickness greater than 0."),
+                                    {thickness.name, thickness.text});
     } else if (!(angle.value > 0)) {
-        figure.refusal = angle.name + " is " + angle.text + ": there is no bend to draw.";
+        figure.refusal = fields.say(N_("{} is {}: there is no bend to draw."), {angle.name, angle.text});
     } else if (angle.value >= 360) {
-        figure.refusal =
-            angle.name + " is " + angle.text + ": a bend of a full turn or more runs into itself.";
+        figure.refusal = fields.say(N_("{} is {}: a bend of a full turn or more runs into itself."),
+                                    {angle.name, angle.text});
     }
     if (!figure.drawable()) {
         return figure;
@@ -60,7 +60,7 @@ Figure bendFigure(const Fields& fields) {
     const double inner = radius.value;
     const double outer = inner + thickness.value;
     if (thickness.value < outer * 1e-9) {
-        figure.refusal = "The sheet is too thin, for its bend radius, to draw.";
+        figure.refusal = fields.say(N_("The sheet is too thin, for its bend radius, to draw."));
         return figure;
     }
     // The neutral axis where the field puts it, when that lies in the sheet.
@@ -69,8 +69,9 @@ Figure bendFigure(const Fields& fields) {
     if (neutralField.whyNot().empty() && neutralField.value >= inner && neutralField.value <= outer) {
         neutral = neutralField.value;
     } else {
-        figure.notes.push_back(neutralField.name + " field shows " + neutralField.text +
-                               "; the neutral axis is drawn a third of the thickness into the sheet.");
+        figure.notes.push_back(fields.say(
+            N_("{} field shows {}; the neutral axis is drawn a third of the thickness into the sheet."),
+            {neutralField.name, neutralField.text}));
     }
 
     // The sheet comes in from the left below the bend's centre, turns
@@ -107,24 +108,27 @@ Figure bendFigure(const Fields& fields) {
 
     const double middle = start + angle.value / 2;
     const std::string allowance = fields.text(Bend::kBendAllowance);
-    figure.labels.push_back({onCircle(outer, middle), "BA " + allowance, outward(middle), Role::Result});
+    figure.labels.push_back(
+        {onCircle(outer, middle), fields.say(N_("BA {}"), {allowance}), outward(middle), Role::Result});
     const double angleRadius = std::max(inner, outer * 0.25) * 0.5;
     figure.arcs.push_back({{0, 0}, angleRadius, start, angle.value, Role::Dimension});
     // The angle is named at the bend's centre, on the side away from the sheet.
-    figure.labels.push_back({{0, 0}, "A " + angle.text + "\u00B0", outward(middle + 180), Role::Dimension});
+    figure.labels.push_back(
+        {{0, 0}, fields.say(N_("A {}\u00B0"), {angle.text}), outward(middle + 180), Role::Dimension});
     if (inner > 0) {
         figure.dimensions.push_back(
-            {{0, 0}, onCircle(inner, start + angle.value * 0.25), 0, "R " + radius.text});
+            {{0, 0}, onCircle(inner, start + angle.value * 0.25), 0, fields.say(N_("R {}"), {radius.text})});
     }
-    figure.dimensions.push_back({{-flange * 0.6, -outer}, {-flange * 0.6, -inner}, 0, "T " + thickness.text});
-    figure.labels.push_back({{-flange, -neutral}, "NA", Place::Left, Role::Guide});
+    figure.dimensions.push_back(
+        {{-flange * 0.6, -outer}, {-flange * 0.6, -inner}, 0, fields.say(N_("T {}"), {thickness.text})});
+    figure.labels.push_back({{-flange, -neutral}, fields.say(N_("NA")), Place::Left, Role::Guide});
 
-    figure.notes.push_back("Bend allowance " + allowance + " along the neutral axis (dashed), radius " +
-                           neutralField.text);
+    figure.notes.push_back(fields.say(N_("Bend allowance {} along the neutral axis (dashed), radius {}"),
+                                      {allowance, neutralField.text}));
     figure.view = bounds.padded(0.12, 0);
-    figure.description = "Sheet of thickness " + thickness.text + " bent " + angle.text +
-                         " degrees around an inside radius of " + radius.text + "; neutral axis radius " +
-                         neutralField.text + "; bend allowance " + allowance + " along the neutral axis";
+    figure.description = fields.say(N_("Sheet of thickness {} bent {} degrees around an inside radius of {}; "
+                                       "neutral axis radius {}; bend allowance {} along the neutral axis"),
+                                    {thickness.text, angle.text, radius.text, neutralField.text, allowance});
     return figure;
 }
 

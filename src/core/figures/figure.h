@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/dialog/wording.h"
+
 // A solver's answer as a picture, in the problem's own units: what is drawn,
 // labelled with the fields' own texts, and the view that frames it. When the
 // numbers cannot be drawn to scale the figure is only a line of text saying why.
@@ -78,6 +80,9 @@ struct Figure {
     std::string description;         // the picture in words, for a screen reader and the SVG's <desc>
     std::string refusal;             // when set, nothing but this line is drawn
     std::vector<std::string> notes;  // lines of text shown with the picture
+    // Said instead of a picture that cannot be framed, or not scaled to the page.
+    std::string nothing = N_("Nothing to draw.");
+    std::string tooFarApart = N_("The numbers are too far apart to draw to scale.");
     View view;
     bool equalScale = true;  // false: x and y are scaled apart (a graph, a number line)
     std::vector<Polyline> polylines;

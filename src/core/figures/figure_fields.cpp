@@ -39,19 +39,21 @@ std::string shortened(std::string text) {
 }  // namespace
 
 std::string FieldNumber::whyNot() const {
-    const std::string shown = text.empty() ? std::string("empty") : text;
+    const auto say = [this](const char* pattern, std::string_view shown) {
+        return wording::fill(wording, pattern, {name, shown});
+    };
     if (!number) {
-        return name + " is " + (text.empty() ? shown : "\u201C" + shown + "\u201D") +
-               ", not a number: there is nothing to draw.";
+        return text.empty() ? say(N_("{} is empty, not a number: there is nothing to draw."), {})
+                            : say(N_("{} is \u201C{}\u201D, not a number: there is nothing to draw."), text);
     }
     if (std::isnan(value)) {
-        return name + " is " + shown + ", not a number: there is nothing to draw.";
+        return say(N_("{} is {}, not a number: there is nothing to draw."), text);
     }
     if (std::isinf(value)) {
-        return name + " is " + shown + ", an infinite value: it cannot be drawn.";
+        return say(N_("{} is {}, an infinite value: it cannot be drawn."), text);
     }
     if (std::abs(value) > kLargest) {
-        return name + " is " + shown + ": too large to draw to scale.";
+        return say(N_("{} is {}: too large to draw to scale."), text);
     }
     return {};
 }
@@ -68,9 +70,10 @@ bool allDrawable(Figure& figure, std::initializer_list<const FieldNumber*> field
 
 FieldNumber Fields::number(int controlId) const {
     FieldNumber field;
+    field.wording = wording_;
     for (const ControlTemplate& row : template_.controls) {
         if (row.id == controlId && row.name != nullptr) {
-            field.name = row.name;
+            field.name = wording::of(wording_, row.name);
         }
     }
     const std::string whole = trimmed(host_.text(controlId, std::string::npos));
@@ -85,8 +88,8 @@ std::string Fields::text(int controlId) const {
     return shortened(trimmed(host_.text(controlId, std::string::npos)));
 }
 
-const char* Fields::caption() const {
-    return template_.caption;
+std::string Fields::caption() const {
+    return wording::of(wording_, template_.caption);
 }
 
 void Bounds::add(Point p) {

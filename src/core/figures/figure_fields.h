@@ -5,7 +5,9 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
+#include "core/dialog/wording.h"
 #include "core/figures/figure.h"
 
 class FieldHost;
@@ -26,7 +28,8 @@ struct FieldNumber {
     std::string name;  // the field's accessible name
     std::string text;  // trimmed
     double value = 0;
-    bool number = false;  // false: no digit to read
+    bool number = false;               // false: no digit to read
+    const Wording* wording = nullptr;  // the words' language
 
     // Empty when the number can be drawn; otherwise the line that says why not.
     std::string whyNot() const;
@@ -34,16 +37,22 @@ struct FieldNumber {
 
 class Fields {
 public:
-    Fields(const DialogTemplate& dialogTemplate, const FieldHost& host)
-        : template_(dialogTemplate), host_(host) {}
+    Fields(const DialogTemplate& dialogTemplate, const FieldHost& host, const Wording* wording = nullptr)
+        : template_(dialogTemplate), host_(host), wording_(wording) {}
 
     FieldNumber number(int controlId) const;
     std::string text(int controlId) const;
-    const char* caption() const;
+    // The window's caption, in the user's language.
+    std::string caption() const;
+    // A marked pattern in the user's language, its "{}" filled with args.
+    std::string say(const char* pattern, std::initializer_list<std::string_view> args = {}) const {
+        return wording::fill(wording_, pattern, args);
+    }
 
 private:
     const DialogTemplate& template_;
     const FieldHost& host_;
+    const Wording* wording_;
 };
 
 // True when every one of the fields can be drawn; otherwise the first that

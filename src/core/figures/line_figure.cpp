@@ -53,7 +53,7 @@ Figure lineFigure(const Fields& fields) {
     const std::string name1 = "(" + x1.text + ", " + y1.text + ")";
     const std::string name2 = "(" + x2.text + ", " + y2.text + ")";
     if (p1.x == p2.x && p1.y == p2.y) {
-        figure.refusal = "Both points are " + name1 + ": a line needs two different points.";
+        figure.refusal = fields.say(N_("Both points are {}: a line needs two different points."), {name1});
         return figure;
     }
     const bool vertical = p1.x == p2.x;
@@ -64,8 +64,8 @@ Figure lineFigure(const Fields& fields) {
     const double span = std::max(points.width(), points.height());
     const double magnitude = std::max({std::abs(p1.x), std::abs(p1.y), std::abs(p2.x), std::abs(p2.y)});
     if (span < magnitude * 1e-9) {
-        figure.refusal =
-            "The two points are too close together, for their distance from the origin, to draw apart.";
+        figure.refusal = fields.say(
+            N_("The two points are too close together, for their distance from the origin, to draw apart."));
         return figure;
     }
     // The origin and the intercepts join the view when that keeps the points
@@ -89,12 +89,14 @@ Figure lineFigure(const Fields& fields) {
     const bool firstLeft = p1.x < p2.x || (p1.x == p2.x && p1.y < p2.y);
     figure.markers.push_back({p1, Role::Shape});
     figure.markers.push_back({p2, Role::Shape});
-    figure.labels.push_back({p1, "Point 1 " + name1, firstLeft ? Place::AboveLeft : Place::AboveRight});
-    figure.labels.push_back({p2, "Point 2 " + name2, firstLeft ? Place::AboveRight : Place::AboveLeft});
+    figure.labels.push_back(
+        {p1, fields.say(N_("Point 1 {}"), {name1}), firstLeft ? Place::AboveLeft : Place::AboveRight});
+    figure.labels.push_back(
+        {p2, fields.say(N_("Point 2 {}"), {name2}), firstLeft ? Place::AboveRight : Place::AboveLeft});
 
     const std::string distance = fields.text(Geo::kDistance);
     figure.dimensions.push_back(
-        {firstLeft ? p1 : p2, firstLeft ? p2 : p1, -span * 0.08, "distance " + distance});
+        {firstLeft ? p1 : p2, firstLeft ? p2 : p1, -span * 0.08, fields.say(N_("distance {}"), {distance})});
 
     const FieldNumber midX = fields.number(Geo::kMidX);
     const FieldNumber midY = fields.number(Geo::kMidY);
@@ -107,47 +109,52 @@ Figure lineFigure(const Fields& fields) {
                             : slope < 0 ? Place::AboveRight
                                         : Place::Above;
         figure.labels.push_back(
-            {{midX.value, midY.value}, "midpoint (" + midpoint + ")", place, Role::Result});
+            {{midX.value, midY.value}, fields.say(N_("midpoint ({})"), {midpoint}), place, Role::Result});
     } else {
-        figure.notes.push_back("Midpoint " + midpoint + " is not on the picture.");
+        figure.notes.push_back(fields.say(N_("Midpoint {} is not on the picture."), {midpoint}));
     }
 
     const std::string slopeText = fields.text(Geo::kSlope);
     std::string intercepts;
     if (vertical) {
-        figure.notes.push_back("Vertical line: the slope is undefined (" + slopeText + "), no y-intercept.");
+        figure.notes.push_back(
+            fields.say(N_("Vertical line: the slope is undefined ({}), no y-intercept."), {slopeText}));
     } else {
-        figure.notes.push_back("Slope " + slopeText);
+        figure.notes.push_back(fields.say(N_("Slope {}"), {slopeText}));
         // Both y-intercepts as the fields give them: through point 1 and through point 2.
         for (const int id : {Geo::kIntercept1, Geo::kIntercept2}) {
             const FieldNumber field = fields.number(id);
             if (!intercepts.empty() && field.text == fields.text(Geo::kIntercept1)) {
                 continue;
             }
-            intercepts += (intercepts.empty() ? "" : " and ") + field.text;
+            intercepts =
+                intercepts.empty() ? field.text : fields.say(N_("{} and {}"), {intercepts, field.text});
             const Point at{0, field.value};
             if (field.whyNot().empty() && inside(figure.view, at)) {
                 figure.markers.push_back({at, Role::Result});
-                figure.labels.push_back({at, "y-intercept " + field.text,
+                figure.labels.push_back({at, fields.say(N_("y-intercept {}"), {field.text}),
                                          id == Geo::kIntercept1 ? Place::AboveLeft : Place::BelowLeft,
                                          Role::Result});
             } else {
-                figure.notes.push_back(field.name + " " + field.text + " is not on the picture.");
+                figure.notes.push_back(
+                    fields.say(N_("{} {} is not on the picture."), {field.name, field.text}));
             }
         }
         if (slope != 0) {
             const Point crossing{-intercept / slope + 0.0, 0};
             if (inside(figure.view, crossing)) {
                 figure.markers.push_back({crossing, Role::Result});
-                figure.labels.push_back(
-                    {crossing, "x-intercept " + numberText(crossing.x), Place::BelowRight, Role::Result});
+                figure.labels.push_back({crossing, fields.say(N_("x-intercept {}"), {numberText(crossing.x)}),
+                                         Place::BelowRight, Role::Result});
             }
         }
     }
-    figure.description = (vertical ? "Vertical line through " : "Line through ") + name1 + " and " + name2 +
-                         "; slope " + (vertical ? "undefined" : slopeText) +
-                         (vertical ? std::string() : "; y-intercept " + intercepts) + "; distance " +
-                         distance + "; midpoint " + midpoint;
+    figure.description =
+        vertical
+            ? fields.say(N_("Vertical line through {} and {}; slope undefined; distance {}; midpoint {}"),
+                         {name1, name2, distance, midpoint})
+            : fields.say(N_("Line through {} and {}; slope {}; y-intercept {}; distance {}; midpoint {}"),
+                         {name1, name2, slopeText, intercepts, distance, midpoint});
     return figure;
 }
 

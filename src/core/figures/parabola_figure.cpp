@@ -37,7 +37,8 @@ Figure parabolaFigure(const Fields& fields) {
     }
     if (a.value == 0) {
         figure.refusal =
-            a.name + " is " + a.text + ": the equation is not quadratic, so there is no parabola to draw.";
+            fields.say(N_("{} is {}: the equation is not quadratic, so there is no parabola to draw."),
+                       {a.name, a.text});
         return figure;
     }
     const double vertexX = -b.value / (2 * a.value);
@@ -52,8 +53,8 @@ Figure parabolaFigure(const Fields& fields) {
             continue;
         }
         if (!solves(a.value, b.value, c.value, root.value)) {
-            figure.notes.push_back(root.name + " " + root.text +
-                                   " does not solve the equation as it stands.");
+            figure.notes.push_back(
+                fields.say(N_("{} {} does not solve the equation as it stands."), {root.name, root.text}));
             continue;
         }
         if (roots.empty() || roots.front().second != root.text) {
@@ -79,11 +80,12 @@ Figure parabolaFigure(const Fields& fields) {
     const double top = std::max({vertexY, edgeY, 0.0});
     const double magnitude = std::max({std::abs(left), std::abs(right), std::abs(bottom), std::abs(top)});
     if (!std::isfinite(magnitude) || magnitude > kLargest * kLargest) {
-        figure.refusal = "The parabola's numbers are too large to draw to scale.";
+        figure.refusal = fields.say(N_("The parabola's numbers are too large to draw to scale."));
         return figure;
     }
     if (!(right - left > magnitude * 1e-9) || !(top - bottom > magnitude * 1e-12)) {
-        figure.refusal = "The parabola is too narrow for its distance from the origin to draw to scale.";
+        figure.refusal =
+            fields.say(N_("The parabola is too narrow for its distance from the origin to draw to scale."));
         return figure;
     }
     const double padY = (top - bottom) * 0.1;
@@ -103,33 +105,36 @@ Figure parabolaFigure(const Fields& fields) {
     const bool upward = a.value > 0;
     const std::string vertex = numberText(vertexX) + ", " + numberText(vertexY);
     figure.markers.push_back({{vertexX, vertexY}, Role::Shape});
-    figure.labels.push_back(
-        {{vertexX, vertexY}, "vertex (" + vertex + ")", upward ? Place::BelowRight : Place::AboveRight});
+    figure.labels.push_back({{vertexX, vertexY},
+                             fields.say(N_("vertex ({})"), {vertex}),
+                             upward ? Place::BelowRight : Place::AboveRight});
     std::string xValues;
     for (std::size_t i = 0; i < roots.size(); ++i) {
         figure.markers.push_back({{roots[i].first, 0}, Role::Result});
         // Outside the parabola, where the curve leaves room beside the axis.
         const Place place = roots[i].first < vertexX ? (upward ? Place::BelowLeft : Place::AboveLeft)
                                                      : (upward ? Place::BelowRight : Place::AboveRight);
-        figure.labels.push_back({{roots[i].first, 0}, "x = " + roots[i].second, place, Role::Result});
-        xValues += (i == 0 ? "" : " and ") + roots[i].second;
+        figure.labels.push_back(
+            {{roots[i].first, 0}, fields.say(N_("x = {}"), {roots[i].second}), place, Role::Result});
+        xValues = i == 0 ? roots[i].second : fields.say(N_("{} and {}"), {xValues, roots[i].second});
     }
     // Whether the parabola meets the axis is the coefficients' to say; the
     // fields may not have been worked out for them yet.
     const bool real = b.value * b.value - (a.value * 4) * c.value >= 0;
     if (!real) {
-        figure.notes.push_back("No real x-value: the parabola does not meet the x axis.");
+        figure.notes.push_back(fields.say(N_("No real x-value: the parabola does not meet the x axis.")));
     }
     const auto term = [](const std::string& text) { return text.starts_with('-') ? "(" + text + ")" : text; };
     figure.notes.insert(figure.notes.begin(),
                         term(a.text) + " x\u00B2 + " + term(b.text) + " x + " + term(c.text) + " = 0");
 
-    figure.description = std::string("Parabola opening ") + (upward ? "upward" : "downward") + "; " +
-                         (!real               ? std::string("no real x-value")
-                          : roots.empty()     ? std::string("x-values not yet found")
-                          : roots.size() == 1 ? "one x-value, " + xValues
-                                              : "x-values " + xValues) +
-                         "; vertex at " + vertex;
+    const std::string found = !real               ? fields.say(N_("no real x-value"))
+                              : roots.empty()     ? fields.say(N_("x-values not yet found"))
+                              : roots.size() == 1 ? fields.say(N_("one x-value, {}"), {xValues})
+                                                  : fields.say(N_("x-values {}"), {xValues});
+    figure.description = upward
+                             ? fields.say(N_("Parabola opening upward; {}; vertex at {}"), {found, vertex})
+                             : fields.say(N_("Parabola opening downward; {}; vertex at {}"), {found, vertex});
     return figure;
 }
 

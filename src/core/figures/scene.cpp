@@ -59,7 +59,7 @@ public:
         const bool framed = std::isfinite(v.left) && std::isfinite(v.right) && std::isfinite(v.bottom) &&
                             std::isfinite(v.top) && v.right > v.left && v.top > v.bottom;
         if (!figure_.drawable() || !framed) {
-            refuse(figure_.drawable() ? std::string("Nothing to draw.") : figure_.refusal);
+            refuse(figure_.drawable() ? figure_.nothing : figure_.refusal);
             return std::move(scene_);
         }
         double top = font_ * 0.5;
@@ -87,7 +87,7 @@ public:
         }
         if (!std::isfinite(scaleX_) || !std::isfinite(scaleY_) || scaleX_ <= 0 || scaleY_ <= 0) {
             scene_.texts.clear();
-            refuse("The numbers are too far apart to draw to scale.");
+            refuse(figure_.tooFarApart);
             return std::move(scene_);
         }
         for (const Polyline& line : figure_.polylines) {

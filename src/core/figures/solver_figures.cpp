@@ -8,9 +8,13 @@
 
 namespace figure {
 
-Figure figureOf(Maker make, const DialogTemplate& dialogTemplate, const FieldHost& fields) {
-    Figure figure = make(Fields(dialogTemplate, fields));
-    figure.title = dialogTemplate.caption;
+Figure figureOf(Maker make, const DialogTemplate& dialogTemplate, const FieldHost& fields,
+                const Wording* wording) {
+    const Fields words(dialogTemplate, fields, wording);
+    Figure figure = make(words);
+    figure.title = words.caption();
+    figure.nothing = words.say(figure.nothing.c_str());
+    figure.tooFarApart = words.say(figure.tooFarApart.c_str());
     if (!figure.drawable()) {
         figure.description = figure.refusal;
     }

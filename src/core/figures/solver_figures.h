@@ -6,6 +6,7 @@
 #include "core/figures/figure.h"
 
 class FieldHost;
+class Wording;
 struct DialogTemplate;
 
 namespace figure {
@@ -17,7 +18,9 @@ class Fields;
 using Maker = Figure (*)(const Fields&);
 
 // The picture that make draws of the tool built from dialogTemplate,
-// computed from its fields' texts as they stand.
-Figure figureOf(Maker make, const DialogTemplate& dialogTemplate, const FieldHost& fields);
+// computed from its fields' texts as they stand; its words in the wording's
+// language, or as written without one.
+Figure figureOf(Maker make, const DialogTemplate& dialogTemplate, const FieldHost& fields,
+                const Wording* wording = nullptr);
 
 }  // namespace figure

@@ -18,8 +18,8 @@ Figure triangleFigure(const Fields& fields) {
     }
     for (const FieldNumber* side : {&side1, &side2}) {
         if (!(side->value > 0)) {
-            figure.refusal =
-                side->name + " is " + side->text + ": a right triangle needs both sides greater than 0.";
+            figure.refusal = fields.say(N_("{} is {}: a right triangle needs both sides greater than 0."),
+                                        {side->name, side->text});
             return figure;
         }
     }
@@ -33,19 +33,21 @@ Figure triangleFigure(const Fields& fields) {
     const double corner = std::min(std::min(a, b) * 0.2, longer * 0.08);
     figure.polylines.push_back({{{corner, 0}, {corner, corner}, {0, corner}}, Role::Shape});
     const double gap = longer * 0.08;
-    figure.dimensions.push_back({{0, 0}, {a, 0}, -gap, "Side 1: " + side1.text});
-    figure.dimensions.push_back({{0, 0}, {0, b}, gap, "Side 2: " + side2.text});
+    figure.dimensions.push_back({{0, 0}, {a, 0}, -gap, fields.say(N_("Side 1: {}"), {side1.text})});
+    figure.dimensions.push_back({{0, 0}, {0, b}, gap, fields.say(N_("Side 2: {}"), {side2.text})});
 
     const FieldNumber hypotenuse = fields.number(Pythegor::kHypotenuse);
     std::string hypotenuseText = hypotenuse.text;
     const bool fits = hypotenuse.whyNot().empty() && std::abs(hypotenuse.value - drawn) <= drawn * 1e-9;
     if (!fits) {
         hypotenuseText = numberText(drawn);
-        figure.notes.push_back(hypotenuse.name + " field shows " +
-                               (hypotenuse.text.empty() ? "nothing" : hypotenuse.text) +
-                               "; the sides make it " + hypotenuseText + ".");
+        figure.notes.push_back(hypotenuse.text.empty()
+                                   ? fields.say(N_("{} field shows nothing; the sides make it {}."),
+                                                {hypotenuse.name, hypotenuseText})
+                                   : fields.say(N_("{} field shows {}; the sides make it {}."),
+                                                {hypotenuse.name, hypotenuse.text, hypotenuseText}));
     }
-    figure.dimensions.push_back({{0, b}, {a, 0}, gap, "Hypothenuse: " + hypotenuseText});
+    figure.dimensions.push_back({{0, b}, {a, 0}, gap, fields.say(N_("Hypothenuse: {}"), {hypotenuseText})});
     if (const std::string message = fields.text(Pythegor::kMessage); !message.empty()) {
         figure.notes.push_back(message);
     }
@@ -54,8 +56,9 @@ Figure triangleFigure(const Fields& fields) {
     bounds.add({0, 0});
     bounds.add({a, b});
     figure.view = bounds.padded(0.2, 0);
-    figure.description = "Right triangle; sides " + side1.text + " and " + side2.text + "; hypotenuse " +
-                         hypotenuseText + "; right angle between the sides";
+    figure.description =
+        fields.say(N_("Right triangle; sides {} and {}; hypotenuse {}; right angle between the sides"),
+                   {side1.text, side2.text, hypotenuseText});
     return figure;
 }
 

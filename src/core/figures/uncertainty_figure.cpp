@@ -60,8 +60,9 @@ Figure uncertaintyFigure(const Fields& fields) {
     figure.equalScale = false;
     figure.polylines.push_back({{{figure.view.left, 0.5}, {figure.view.right, 0.5}}, Role::Axis});
 
-    std::string description = "Number line";
-    const char* names[] = {"first value ", "second value "};
+    std::string description = fields.say(N_("Number line"));
+    const char* const kRows[] = {N_("{}; first value {}, from {} to {}"),
+                                 N_("{}; second value {}, from {} to {}")};
     for (int i = 0; i < 2; ++i) {
         const Row& row = rows[i];
         if (!row.why.empty()) {
@@ -70,7 +71,8 @@ Figure uncertaintyFigure(const Fields& fields) {
         }
         const double y = i == 0 ? 2.2 : 1.4;
         const std::string interval =
-            row.value.text + " \u00B1 " + row.uncertainty.text + (row.percent ? " %" : "");
+            row.percent ? fields.say(N_("{} \u00B1 {} %"), {row.value.text, row.uncertainty.text})
+                        : fields.say(N_("{} \u00B1 {}"), {row.value.text, row.uncertainty.text});
         const std::string low = numberText(row.low);
         const std::string high = numberText(row.high);
         figure.polylines.push_back({{{row.low, y}, {row.high, y}}, Role::Shape});
@@ -79,17 +81,18 @@ Figure uncertaintyFigure(const Fields& fields) {
             figure.polylines.push_back({{{end, y}, {end, 0.5}}, Role::Guide});
         }
         figure.markers.push_back({{row.value.value, y}, Role::Result});
-        figure.labels.push_back(
-            {{row.value.value, y + 0.12}, row.value.name + ": " + interval, Place::Above});
+        figure.labels.push_back({{row.value.value, y + 0.12},
+                                 fields.say(N_("{}: {}"), {row.value.name, interval}),
+                                 Place::Above});
         figure.labels.push_back(
             {{row.low, 0.5}, low, row.low == row.high ? Place::Below : Place::BelowLeft, Role::Dimension});
         if (row.low != row.high) {
             figure.labels.push_back({{row.high, 0.5}, high, Place::BelowRight, Role::Dimension});
         }
-        description += std::string("; ") + names[i] + interval + ", from " + low + " to " + high;
+        description = fields.say(kRows[i], {description, interval, low, high});
     }
     if (const std::string result = fields.text(Uncert::kResult); !result.empty()) {
-        figure.notes.push_back("Result: " + result);
+        figure.notes.push_back(fields.say(N_("Result: {}"), {result}));
     }
     figure.description = description;
     return figure;

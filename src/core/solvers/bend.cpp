@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "core/dialog/wording.h"
+
 namespace {
 
 using enum Bend::Control;
@@ -62,20 +64,21 @@ std::span<const MessageEntry<Bend>> Bend::messageMap() {
 
 void Bend::OnCalculate() {
     readAllFields();
-    step("Radius R = {}, thickness T = {}, angle A = {}°; the neutral axis lies a third of T into the sheet",
+    step(N_("Radius R = {}, thickness T = {}, angle A = {}°; the neutral axis lies a third of T into the "
+            "sheet"),
          {StepArg::shown(m_radius), StepArg::shown(m_thickness), StepArg::shown(m_angle)});
     const double share = m_thickness * kNeutralAxisShare;
     m_neutralAxis = share + m_radius;
-    step("Neutral axis = T × 1/3 + R = {} × {} + {} = {} + {} = {}",
+    step(N_("Neutral axis = T × 1/3 + R = {} × {} + {} = {} + {} = {}"),
          {m_thickness, kNeutralAxisShare, m_radius, share, m_radius, StepArg::shown(m_neutralAxis)});
     m_rightAngleBend = m_neutralAxis * kRightAngle;
-    step("For right angle bend = neutral axis × 1.5708 (π/2 to four places) = {} × {} = {}",
+    step(N_("For right angle bend = neutral axis × 1.5708 (π/2 to four places) = {} × {} = {}"),
          {m_neutralAxis, kRightAngle, StepArg::shown(m_rightAngleBend)});
     m_perDegree = m_rightAngleBend / 90;
-    step("Per degree = right angle bend ÷ 90 = {} ÷ 90 = {}",
+    step(N_("Per degree = right angle bend ÷ 90 = {} ÷ 90 = {}"),
          {m_rightAngleBend, StepArg::shown(m_perDegree)});
     m_bendAllowance = m_perDegree * m_angle;
-    step("Bend allowance = per degree × A = {} × {} = {}",
+    step(N_("Bend allowance = per degree × A = {} × {} = {}"),
          {m_perDegree, m_angle, StepArg::shown(m_bendAllowance)});
     writeAllFields();
 }

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/dialog/step_recorder.h"
+#include "core/dialog/wording.h"
 
 // Why this ends, and why it agrees with the plain loop.
 //
@@ -170,21 +171,22 @@ void recordFallingProduct(StepRecorder& steps, std::string_view label, const Fal
         args[count++] = product;
         steps.add(kPatterns[trace.factors], std::span<const StepArg>(args.data(), count));
     } else {
-        steps.add("{} = {} × {} × … × {} ({} factors) = {}", {label, trace.head[0], trace.head[1], trace.last,
-                                                              static_cast<double>(trace.factors), product});
+        steps.add(
+            N_("{} = {} × {} × … × {} ({} factors) = {}"),
+            {label, trace.head[0], trace.head[1], trace.last, static_cast<double>(trace.factors), product});
     }
     if (!trace.settled) {
         return;
     }
     if (trace.left) {
-        steps.add(
-            "From there on the product is {}: the factors still to come ({}) change at most its sign, so {} "
-            "= {}",
-            {trace.settledProduct, static_cast<double>(*trace.left), label, result});
+        steps.add(N_("From there on the product is {}: the factors still to come ({}) change at most its "
+                     "sign, so {} "
+                     "= {}"),
+                  {trace.settledProduct, static_cast<double>(*trace.left), label, result});
     } else {
         steps.add(
-            "From there on the product is {}, and the count never gets down to 1 (taking 1 from it no "
-            "longer changes it): the factors to come change at most its sign, so {} = {}",
+            N_("From there on the product is {}, and the count never gets down to 1 (taking 1 from it no "
+               "longer changes it): the factors to come change at most its sign, so {} = {}"),
             {trace.settledProduct, label, result});
     }
 }

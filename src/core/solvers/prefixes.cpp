@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 
+#include "core/dialog/wording.h"
+
 namespace {
 
 using enum Prefixes::Control;
@@ -55,7 +57,7 @@ constexpr std::array<Prefix, 20> kPrefixes{{
     {-15, "femto", "f"}, {-18, "atto", "a"},         {-21, "zepto", "z"}, {-24, "yocto", "y"},
 }};
 
-constexpr const char* kInvalid = "Invalid";
+constexpr const char* kInvalid = N_("Invalid");
 
 struct Key {
     int controlId;
@@ -83,6 +85,11 @@ int negated(int value) {
 }
 
 }  // namespace
+
+std::span<const char* const> Prefixes::fieldWords() const {
+    static constexpr const char* kWords[] = {kInvalid};
+    return kWords;
+}
 
 const DialogTemplate Prefixes::kTemplate{149, "SI Prefixes", 230, 158, DialogStyle::Tool, kControls};
 
@@ -116,20 +123,21 @@ std::span<const MessageEntry<Prefixes>> Prefixes::messageMap() {
 
 void Prefixes::OnLookUp() {
     readAllFields();
-    step("Look up 10^{} among the twenty SI prefixes (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)", {m_power});
+    step(N_("Look up 10^{} among the twenty SI prefixes (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)"),
+         {m_power});
     const auto* found = std::find_if(kPrefixes.begin(), kPrefixes.end(),
                                      [this](const Prefix& prefix) { return prefix.exponent == m_power; });
     if (found != kPrefixes.end()) {
         m_prefix = found->name;
         m_symbol = found->symbol;
-        step("10^{} is {}, symbol {}", {m_power, found->name, found->symbol});
+        step(N_("10^{} is {}, symbol {}"), {m_power, found->name, found->symbol});
     } else {
         m_prefix = kInvalid;
         m_symbol = kInvalid;
-        step("No prefix is 10^{}: prefix and symbol \"Invalid\"", {m_power});
+        step(N_("No prefix is 10^{}: prefix and symbol \"Invalid\""), {m_power});
     }
     m_factor = m_power;
-    step("Factor = {}, the exponent looked up", {m_factor});
+    step(N_("Factor = {}, the exponent looked up"), {m_factor});
     writeAllFields();
 }
 
@@ -143,9 +151,9 @@ void Prefixes::OnPlusMinus() {
     const int before = m_power;
     m_power = negated(m_power);
     if (m_power == before && before != 0) {
-        step("{} has no opposite among the integers the field holds: it stays {}", {before, m_power});
+        step(N_("{} has no opposite among the integers the field holds: it stays {}"), {before, m_power});
     } else {
-        step("Power of ten = −({}) = {}; nothing is looked up", {before, m_power});
+        step(N_("Power of ten = −({}) = {}; nothing is looked up"), {before, m_power});
     }
     writeAllFields();
 }
@@ -155,7 +163,7 @@ void Prefixes::OnKeypadPower(int controlId) {
     for (const Key& key : kKeypad) {
         if (key.controlId == controlId) {
             m_power = key.exponent;
-            step("Power of ten = {} ({}); nothing is looked up", {m_power, controlName(controlId)});
+            step(N_("Power of ten = {} ({}); nothing is looked up"), {m_power, controlName(controlId)});
         }
     }
     writeAllFields();

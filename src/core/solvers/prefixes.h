@@ -34,6 +34,7 @@ public:
         kKeypadLookUp = 1019,
     };
     static const DialogTemplate kTemplate;
+    std::span<const char* const> fieldWords() const override;
 
     Prefixes();
 

@@ -6,7 +6,14 @@
 #include <array>
 #include <cmath>
 
+#include "core/dialog/wording.h"
+
 namespace {
+
+// What the Message field says.
+constexpr const char* kNoData = N_("No data entered.");
+constexpr const char* kTriple = N_("Yes, Pythegorean Tripple!");
+constexpr const char* kNoTriple = N_("No, Not a Tripple!");
 
 using enum Pythegor::Control;
 using K = ControlKind;
@@ -32,6 +39,11 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
 
 }  // namespace
 
+std::span<const char* const> Pythegor::fieldWords() const {
+    static constexpr const char* kWords[] = {kNoData, kTriple, kNoTriple};
+    return kWords;
+}
+
 const DialogTemplate Pythegor::kTemplate{142, "Pythegorean Theorem", 296, 92, DialogStyle::Tool, kControls};
 
 Pythegor::Pythegor() {
@@ -53,14 +65,14 @@ std::span<const MessageEntry<Pythegor>> Pythegor::messageMap() {
 
 void Pythegor::OnFindHypotenuse() {
     readAllFields();
-    step("Hypotenuse c = √(a² + b²), with sides a = {} and b = {}",
+    step(N_("Hypotenuse c = √(a² + b²), with sides a = {} and b = {}"),
          {StepArg::shown(m_side1), StepArg::shown(m_side2)});
     const double a2 = m_side1 * m_side1;
     const double b2 = m_side2 * m_side2;
     const double sum = a2 + b2;
     m_hypotenuse = std::sqrt(sum);
-    step("a² + b² = {} × {} + {} × {} = {} + {} = {}", {m_side1, m_side1, m_side2, m_side2, a2, b2, sum});
-    step("c = √{} = {}", {sum, StepArg::shown(m_hypotenuse)});
+    step(N_("a² + b² = {} × {} + {} × {} = {} + {} = {}"), {m_side1, m_side1, m_side2, m_side2, a2, b2, sum});
+    step(N_("c = √{} = {}"), {sum, StepArg::shown(m_hypotenuse)});
     writeAllFields();
 }
 
@@ -68,22 +80,21 @@ void Pythegor::OnFindHypotenuse() {
 double Pythegor::otherSide(double known, const Side& knownSide, const Side& missingSide) {
     const char* knownName = knownSide.symbol;
     const char* missingName = missingSide.symbol;
-    step("{} {} = {} is above 0, so {} {} = √(c² − {}²), with c = {}",
+    step(N_("{} {} = {} is above 0, so {} {} = √(c² − {}²), with c = {}"),
          {knownSide.name, knownName, StepArg::shown(known), missingSide.name, missingName, knownName,
           StepArg::shown(m_hypotenuse)});
     const double c2 = m_hypotenuse * m_hypotenuse;
     const double k2 = known * known;
     const double difference = c2 - k2;
     const double side = std::sqrt(difference);
-    step("c² − {}² = {} × {} − {} × {} = {} − {} = {}",
+    step(N_("c² − {}² = {} × {} − {} × {} = {} − {} = {}"),
          {knownName, m_hypotenuse, m_hypotenuse, known, known, c2, k2, difference});
     if (difference < 0) {
-        step(
-            "{} is below 0: the side is longer than the hypotenuse, no right triangle has them; "
-            "√{} is no real number and the field shows {}",
-            {difference, difference, StepArg::shown(side)});
+        step(N_("{} is below 0: the side is longer than the hypotenuse, no right triangle has them; "
+                "√{} is no real number and the field shows {}"),
+             {difference, difference, StepArg::shown(side)});
     } else {
-        step("{} = √{} = {}", {missingName, difference, StepArg::shown(side)});
+        step(N_("{} = √{} = {}"), {missingName, difference, StepArg::shown(side)});
     }
     return side;
 }
@@ -97,8 +108,8 @@ void Pythegor::OnFindSide() {
     } else if (m_side2 > 0) {
         m_side1 = otherSide(m_side2, {"Side 2", "b"}, {"Side 1", "a"});
     } else {
-        m_message = "No data entered.";
-        step("Neither side is above 0 (Side 1 = {}, Side 2 = {}): \"No data entered.\"",
+        m_message = kNoData;
+        step(N_("Neither side is above 0 (Side 1 = {}, Side 2 = {}): \"No data entered.\""),
              {StepArg::shown(m_side1), StepArg::shown(m_side2)});
     }
     writeAllFields();
@@ -106,7 +117,7 @@ void Pythegor::OnFindSide() {
 
 void Pythegor::OnCheckTriple() {
     readAllFields();
-    step("A right triangle's sides if a² + b² = c² exactly: a = {}, b = {}, c = {}",
+    step(N_("A right triangle's sides if a² + b² = c² exactly: a = {}, b = {}, c = {}"),
          {StepArg::shown(m_side1), StepArg::shown(m_side2), StepArg::shown(m_hypotenuse)});
     const double a2 = m_side1 * m_side1;
     const double b2 = m_side2 * m_side2;
@@ -114,10 +125,11 @@ void Pythegor::OnCheckTriple() {
     const double c2 = m_hypotenuse * m_hypotenuse;
     // Exact equality on purpose: 1 and 1 with the shown 1.4142135623731 is no triple.
     const bool triple = sum == c2;
-    m_message = triple ? "Yes, Pythegorean Tripple!" : "No, Not a Tripple!";
-    step("a² + b² = {} × {} + {} × {} = {} + {} = {}", {m_side1, m_side1, m_side2, m_side2, a2, b2, sum});
-    step("c² = {} × {} = {}", {m_hypotenuse, m_hypotenuse, c2});
-    step(triple ? "{} = {}: \"Yes, Pythegorean Tripple!\"" : "{} ≠ {}: \"No, Not a Tripple!\"", {sum, c2});
+    m_message = triple ? kTriple : kNoTriple;
+    step(N_("a² + b² = {} × {} + {} × {} = {} + {} = {}"), {m_side1, m_side1, m_side2, m_side2, a2, b2, sum});
+    step(N_("c² = {} × {} = {}"), {m_hypotenuse, m_hypotenuse, c2});
+    step(triple ? N_("{} = {}: \"Yes, Pythegorean Tripple!\"") : N_("{} ≠ {}: \"No, Not a Tripple!\""),
+         {sum, c2});
     writeAllFields();
 }
 

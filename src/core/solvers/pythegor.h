@@ -23,6 +23,7 @@ public:
         kClearData = 1003,
     };
     static const DialogTemplate kTemplate;
+    std::span<const char* const> fieldWords() const override;
 
     Pythegor();
 

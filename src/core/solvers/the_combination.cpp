@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "core/dialog/wording.h"
 #include "core/solvers/falling_product.h"
 
 namespace {
@@ -53,21 +54,23 @@ std::span<const MessageEntry<TheCombination>> TheCombination::messageMap() {
 
 void TheCombination::OnCalculate() {
     readAllFields();
-    step("C(n, r) = n! ÷ (r! × (n − r)!), with n = {} and r = {}",
+    step(N_("C(n, r) = n! ÷ (r! × (n − r)!), with n = {} and r = {}"),
          {StepArg::shown(m_n), StepArg::shown(m_r)});
     step(
-        "Here x! = x × (x − 1) × … down to the first factor not above 1, and x itself when x is not above 1");
+        N_("Here x! = x × (x − 1) × … down to the first factor not above 1, and x itself when x is not above "
+           "1"));
     const double f1 = factorialStep("n!", m_n);
     const double rest = m_n - m_r;
-    step("n − r = {} − {} = {}", {m_n, m_r, rest});
+    step(N_("n − r = {} − {} = {}"), {m_n, m_r, rest});
     const double f2 = factorialStep("(n − r)!", rest);
     const double f3 = factorialStep("r!", m_r);
     const double divisor = f3 * f2;
     m_result = f1 / divisor;
-    step("C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}",
+    step(N_("C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}"),
          {f1, f3, f2, f1, divisor, StepArg::shown(m_result)});
     if (divisor == 0) {
-        step("r! × (n − r)! is 0 (a factor of 0 or below gives itself here): the division by zero gives {}",
+        step(N_("r! × (n − r)! is 0 (a factor of 0 or below gives itself here): the division by zero gives "
+                "{}"),
              {StepArg::shown(m_result)});
     }
     writeAllFields();
@@ -78,7 +81,7 @@ double TheCombination::factorialStep(const char* label, double x) {
     const double value = Factorial(x, recording() ? &trace : nullptr);
     if (StepRecorder* steps = recorder()) {
         if (trace.factors == 0) {
-            steps->add("{} = {}, since {} is not above 1", {label, value, x});
+            steps->add(N_("{} = {}, since {} is not above 1"), {label, value, x});
         } else {
             recordFallingProduct(*steps, label, trace, value);
         }

@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "core/dialog/wording.h"
+
 namespace {
 
 using enum Uncert::Control;
@@ -53,25 +55,26 @@ std::span<const MessageEntry<Uncert>> Uncert::messageMap() {
 
 void Uncert::OnCalcAbsUncertainty() {
     readAllFields();
-    step("Absolute uncertainty = (percent ÷ 100) × value, with value {} ± {} %",
+    step(N_("Absolute uncertainty = (percent ÷ 100) × value, with value {} ± {} %"),
          {StepArg::shown(m_value1), StepArg::shown(m_percent1)});
     const double share = m_percent1 / 100;
     m_result = share * m_value1;
-    step("({} ÷ 100) × {} = {} × {} = {}", {m_percent1, m_value1, share, m_value1, StepArg::shown(m_result)});
+    step(N_("({} ÷ 100) × {} = {} × {} = {}"),
+         {m_percent1, m_value1, share, m_value1, StepArg::shown(m_result)});
     writeAllFields();
 }
 
 void Uncert::OnCalcPercentUncertainty() {
     readAllFields();
-    step("Percent uncertainty = (absolute uncertainty ÷ value) × 100, with value {} ± {}",
+    step(N_("Percent uncertainty = (absolute uncertainty ÷ value) × 100, with value {} ± {}"),
          {StepArg::shown(m_value2), StepArg::shown(m_absUncert2)});
     const double share = m_absUncert2 / m_value2;
     m_result = share * 100;
     if (m_value2 == 0) {
-        step("The value is 0: a share of nothing; {} ÷ 0 is {}, and so is the result",
+        step(N_("The value is 0: a share of nothing; {} ÷ 0 is {}, and so is the result"),
              {m_absUncert2, StepArg::shown(share)});
     }
-    step("({} ÷ {}) × 100 = {} × 100 = {} %", {m_absUncert2, m_value2, share, StepArg::shown(m_result)});
+    step(N_("({} ÷ {}) × 100 = {} × 100 = {} %"), {m_absUncert2, m_value2, share, StepArg::shown(m_result)});
     writeAllFields();
 }
 

@@ -112,7 +112,7 @@ void PictureWindow::scheduleRefresh() {
 }
 
 void PictureWindow::refresh() {
-    std::optional<figure::Figure> made = command_.picture(*tool_);
+    std::optional<figure::Figure> made = command_.picture(*tool_, &tool_->wording());
     if (made.has_value()) {
         view_->setFigure(std::move(*made));
     }

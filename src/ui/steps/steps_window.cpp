@@ -121,7 +121,7 @@ void StepsWindow::fitWidth() {
 
 bool StepsWindow::refresh() {
     QString text;
-    for (const std::string& line : steps_.lines()) {
+    for (const std::string& line : steps_.lines(&tool_->wording())) {
         text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + QString::fromStdString(line);
     }
     if (text.isEmpty()) {

@@ -37,6 +37,7 @@ ToolWindow::ToolWindow(const DialogTemplate& dialogTemplate, std::unique_ptr<Too
                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       template_(dialogTemplate),
       context_(context),
+      wording_(context),
       tool_(std::move(tool)) {
     setObjectName(QString::number(dialogTemplate.id));
     setWindowTitle(word(dialogTemplate.caption));
@@ -175,6 +176,14 @@ std::string ToolWindow::text(int controlId, std::size_t maxChars) const {
 }
 
 void ToolWindow::setText(int controlId, std::string_view text) {
+    for (const char* word : tool_->fieldWords()) {
+        if (text == word) {
+            // A word the tool writes, as "No data entered.", in the user's language.
+            edit_text::write(controls_.widget(controlId), QString::fromStdString(wording_(text)));
+            Q_EMIT fieldWritten();
+            return;
+        }
+    }
     edit_text::write(controls_.widget(controlId), toQString(text));
     Q_EMIT fieldWritten();
 }
@@ -194,7 +203,7 @@ void ToolWindow::showMessage(std::string_view text) {
         return;
     }
     // The handler that asks waits here for the answer.
-    runner_->waitFor(message_box::warn(this, word(toQString(text).toUtf8().constData())));
+    runner_->waitFor(message_box::warn(this, QString::fromStdString(wording_(text))));
 }
 
 QString ToolWindow::word(const char* text) const {

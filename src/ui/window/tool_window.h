@@ -10,6 +10,7 @@
 
 #include "core/dialog/field_host.h"
 #include "ui/window/template_builder.h"
+#include "ui/window/tool_wording.h"
 
 class HandlerRunner;
 class KeyRouter;
@@ -37,6 +38,8 @@ public:
     const DialogTemplate& dialogTemplate() const { return template_; }
     // A word of this tool in the user's language (see translated()).
     QString word(const char* text) const;
+    // The words of this tool's steps and pictures in the user's language.
+    const Wording& wording() const { return wording_; }
     QWidget* control(int controlId) const { return controls_.widget(controlId); }
     QAbstractButton* defaultButton() const { return controls_.defaultButton; }
     // What tells a screen reader the results of a press.
@@ -89,6 +92,7 @@ private:
 
     const DialogTemplate& template_;
     const char* context_;
+    ToolWording wording_;
     std::unique_ptr<Tool> tool_;
     BuiltControls controls_;
     HandlerRunner* runner_;

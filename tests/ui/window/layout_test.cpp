@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTranslator>
 
@@ -12,6 +13,8 @@
 #include "core/resources/resource_ids.h"
 #include "support/window_harness.h"
 #include "ui/app/languages.h"
+#include "ui/picture/figure_view.h"
+#include "ui/steps/steps_window.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/group_frame.h"
 
@@ -171,6 +174,46 @@ public:
     bool isEmpty() const override { return false; }
 };
 
+// The words of the steps, the boxes and the picture after each button of a
+// tool that does something: words, not numbers or an axis' letter.
+QStringList pressedWords(ToolWindow* window) {
+    const harness::MessageCatcher boxes;
+    QStringList found;
+    for (const ControlTemplate& row : window->dialogTemplate().controls) {
+        if (row.kind == ControlKind::Edit || !window->tool().hasHandler(row.id)) {
+            continue;
+        }
+        harness::click(window, row.id);
+        for (const char* word : window->tool().fieldWords()) {
+            for (const Binding& binding : window->tool().bindings()) {
+                if (harness::text(window, binding.controlId) == QLatin1String(word)) {
+                    found << QLatin1String(word);  // a word the tool wrote, left in English
+                }
+            }
+        }
+        if (const auto* steps = window->findChild<StepsWindow*>()) {
+            found << steps->findChild<QPlainTextEdit*>()->toPlainText().split(QLatin1Char('\n'));
+        }
+        if (const auto* view = window->findChild<FigureView*>()) {
+            const figure::Figure& drawn = view->figure();
+            found << QString::fromStdString(drawn.description) << QString::fromStdString(drawn.refusal);
+            for (const std::string& note : drawn.notes) {
+                found << QString::fromStdString(note);
+            }
+            for (const figure::Label& label : drawn.labels) {
+                found << QString::fromStdString(label.text);
+            }
+            for (const figure::Dimension& dimension : drawn.dimensions) {
+                found << QString::fromStdString(dimension.text);
+            }
+        }
+    }
+    found << boxes.messages;
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2}"));
+    found.removeIf([](const QString& text) { return !text.contains(word); });
+    return found;
+}
+
 // The words a window shows or speaks, and those of the windows its menu opens, that are not marked.
 QStringList unmarked(QWidget* window) {
     QStringList found{window->windowTitle()};
@@ -179,10 +222,7 @@ QStringList unmarked(QWidget* window) {
         const auto* label = qobject_cast<QLabel*>(child);
         const auto* box = dynamic_cast<GroupFrame*>(child);
         found << (button ? button->text() : label ? label->text() : box ? box->title() : QString());
-        // Not in the catalogues yet: the pictures' descriptions, which the core composes as it draws.
-        if (child->objectName() != QLatin1String("picture")) {
-            found << child->toolTip() << child->accessibleName() << child->accessibleDescription();
-        }
+        found << child->toolTip() << child->accessibleName() << child->accessibleDescription();
     }
     for (QAction* action : window->findChildren<QAction*>()) {
         found << action->text() << action->statusTip();
@@ -194,6 +234,9 @@ QStringList unmarked(QWidget* window) {
         if (other->parentWidget() == window && other->isVisible() && other != window) {
             found << unmarked(other);
         }
+    }
+    if (auto* tool = qobject_cast<ToolWindow*>(window)) {
+        found << pressedWords(tool);
     }
     found.removeIf([](const QString& text) { return text.isEmpty() || text.contains(kMark); });
     return found;
