@@ -14,7 +14,9 @@ for catalogue in translations/brimlet_*.ts; do
     diff "$catalogue" "$work/copy.ts" || { echo "$catalogue: run the update_translations target"; failed=1; }
 done
 for language in "$@"; do
-    "$lrelease" "translations/brimlet_$language.ts" -qm "$work/$language.qm" | grep -q ' and 0 unfinished' ||
-        { echo "translations/brimlet_$language.ts has unfinished words"; failed=1; }
+    # Read whole before it is looked at: grep -q would close the pipe early.
+    report=$("$lrelease" "translations/brimlet_$language.ts" -qm "$work/$language.qm")
+    [[ $report == *' and 0 unfinished'* ]] ||
+        { echo "translations/brimlet_$language.ts has unfinished words: $report"; failed=1; }
 done
 exit $failed
