@@ -4,7 +4,6 @@
 #include "ui/widgets/field_edit.h"
 
 #include <QFocusEvent>
-#include <QPointer>
 #include <QTimer>
 
 void FieldEdit::selectOnNextFocus() {
@@ -28,11 +27,11 @@ void FieldEdit::focusInEvent(QFocusEvent* event) {
     // waits for the next focus.
     QFocusEvent quiet(QEvent::FocusIn, Qt::OtherFocusReason);
     QLineEdit::focusInEvent(&quiet);
-    QTimer::singleShot(0, this, [field = QPointer<FieldEdit>(this)] {
-        if (field != nullptr && field->hasFocus()) {
-            field->selectOnNextFocus_ = false;
-            if (!field->hasSelectedText()) {
-                field->selectAll();
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) {
+            selectOnNextFocus_ = false;
+            if (!hasSelectedText()) {
+                selectAll();
             }
         }
     });
