@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTest>
+#include <QTranslator>
 
 #include "core/calculators/simple_calc.h"
 #include "core/solvers/quad.h"
@@ -64,6 +65,38 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')), 5);
         window->close();
         QTRY_VERIFY(steps == nullptr);
+    }
+
+    // The steps in the catalogue's language; a translation that takes its
+    // values otherwise than the English leaves that line in English.
+    void stepsInTheUsersLanguage() {
+        class Catalogue : public QTranslator {
+        public:
+            QString translate(const char* context, const char* source, const char*, int) const override {
+                const QString text = QString::fromUtf8(source);
+                if (qstrcmp(context, "Wording") != 0 || !text.contains(QLatin1String("4ac"))) {
+                    return {};
+                }
+                return text.startsWith(QStringLiteral("b²"))
+                           ? QStringLiteral("Δ = {}² − {} × 4 × {} = {} − {} = {}")
+                           : QStringLiteral("ax² + bx + c = 0, a = {}, b = {}");
+            }
+            bool isEmpty() const override { return false; }
+        } catalogue;
+        QCoreApplication::installTranslator(&catalogue);
+        ToolWindow* window = harness::openTool(harness::commandOf<Quad>());
+        harness::runSteps(window,
+                          harness::steps({harness::typed(Quad::kA, "1"), harness::typed(Quad::kB, "-3"),
+                                          harness::typed(Quad::kC, "-4"), Quad::kFindRoots}));
+        harness::key(window, Qt::Key_T, Qt::ControlModifier);
+        const QStringList lines =
+            window->findChild<StepsWindow*>()->view()->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(
+            lines.at(0),
+            QStringLiteral("a x² + b x + c = 0 with a = 1, b = -3, c = -4: x = (−b ± √(b² − 4ac)) ÷ 2a"));
+        QCOMPARE(lines.at(1), QStringLiteral("Δ = (-3)² − 1 × 4 × (-4) = 9 − (-16) = 25"));
+        QCoreApplication::removeTranslator(&catalogue);
+        window->close();
     }
 
     void noStepsWhereNothingIsWorked() {
