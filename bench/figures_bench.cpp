@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "core/app/command_table.h"
-#include "core/dialog/field_host.h"
-#include "core/dialog/tool.h"
+#include "core/commands/command_table.h"
 #include "core/figures/svg_writer.h"
 #include "core/solvers/bend.h"
 #include "core/solvers/geo.h"
 #include "core/solvers/pythegor.h"
 #include "core/solvers/quad.h"
 #include "core/solvers/uncert.h"
+#include "core/tool/field_host.h"
+#include "core/tool/tool.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/dialog/number_text.h"
+#include "core/text/number_text.h"
 
 namespace {
 

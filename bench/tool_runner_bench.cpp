@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/tool_runner.h"
+#include "core/command_line/tool_runner.h"
 
 namespace {
 

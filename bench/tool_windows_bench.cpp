@@ -18,11 +18,11 @@
 #include <string>
 #include <vector>
 
-#include "core/app/command_table.h"
-#include "core/dialog/dialog_template.h"
-#include "core/dialog/tool.h"
-#include "ui/app/brimlet_app.h"
-#include "ui/app/main_frame.h"
+#include "core/commands/command_table.h"
+#include "core/templates/dialog_template.h"
+#include "core/tool/tool.h"
+#include "ui/shell/brimlet_app.h"
+#include "ui/shell/main_frame.h"
 #include "ui/window/tool_window.h"
 
 namespace {

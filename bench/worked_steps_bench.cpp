@@ -15,10 +15,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/app/command_table.h"
-#include "core/dialog/field_host.h"
-#include "core/dialog/step_recorder.h"
-#include "core/dialog/tool.h"
+#include "core/commands/command_table.h"
+#include "core/steps/step_recorder.h"
+#include "core/tool/field_host.h"
+#include "core/tool/tool.h"
 
 namespace {
 

@@ -16,8 +16,8 @@ set(BRIMLET_COMPLETE_LANGUAGES de fr es)
 # by a program that reads the tables themselves, for lupdate to read beside
 # the Qt layer's tr() calls: `cmake --build --preset default --target update_translations`
 # brings every catalogue up to date with the sources.
-add_executable(brimlet-words src/l10n/catalogue_words.cpp)
-target_link_libraries(brimlet-words PRIVATE brimlet_tools)
+add_executable(brimlet-words src/brimlet-words/catalogue_words.cpp)
+target_link_libraries(brimlet-words PRIVATE brimlet_command_line)
 set(BRIMLET_WORDS_SOURCE ${CMAKE_BINARY_DIR}/generated/l10n/catalogue_words.cpp)
 # The core's sources with words marked N_("...") for the steps and pictures.
 file(GLOB_RECURSE brimlet_marked_sources CONFIGURE_DEPENDS src/core/*.cpp src/core/*.h)

@@ -17,7 +17,7 @@
 #include "c_reference.h"
 #include "calculator_fuzz.h"
 #include "core/calculators/my_calculator.h"
-#include "core/dialog/number_text.h"
+#include "core/text/number_text.h"
 #include "fuzz_check.h"
 #include "support/fake_host.h"
 

@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "c_reference.h"
-#include "core/dialog/number_text.h"
+#include "core/text/number_text.h"
 #include "fuzz_check.h"
 
 namespace {

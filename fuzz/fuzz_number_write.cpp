@@ -14,7 +14,7 @@
 #include <string>
 
 #include "c_reference.h"
-#include "core/dialog/number_text.h"
+#include "core/text/number_text.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {

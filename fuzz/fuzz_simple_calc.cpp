@@ -16,7 +16,7 @@
 
 #include "calculator_fuzz.h"
 #include "core/calculators/simple_calc.h"
-#include "core/dialog/number_text.h"
+#include "core/text/number_text.h"
 #include "fuzz_check.h"
 #include "support/fake_host.h"
 

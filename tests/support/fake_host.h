@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/dialog/field_host.h"
-#include "core/dialog/tool.h"
+#include "core/tool/field_host.h"
+#include "core/tool/tool.h"
 
 // A window made of a map of texts: what the core tests drive tools through.
 class FakeHost : public FieldHost {

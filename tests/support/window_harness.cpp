@@ -17,7 +17,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/app/command_table.h"
+#include "core/commands/command_table.h"
 #include "ui/modality/message_box.h"
 #include "ui/widgets/long_text_view.h"
 

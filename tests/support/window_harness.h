@@ -21,8 +21,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/app/command_table.h"
-#include "ui/app/main_frame.h"
+#include "core/commands/command_table.h"
+#include "ui/shell/main_frame.h"
 #include "ui/window/tool_window.h"
 
 namespace harness {

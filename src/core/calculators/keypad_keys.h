@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 
 // The keys that both calculators take, each pressing the button that shows
 // it: the digits, the point, the four operators and '=', Backspace for

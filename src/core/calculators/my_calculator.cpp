@@ -9,8 +9,8 @@
 #include <cstdint>
 
 #include "core/calculators/keypad_keys.h"
-#include "core/dialog/number_text.h"
-#include "core/dialog/utf8.h"
+#include "core/text/number_text.h"
+#include "core/text/utf8.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 
 // The advanced calculator. It works on texts: the keypad appends to the
 // display text, an operation reads its operands back from texts and replaces

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 
 // The basic calculator: a four-function pocket calculator. Unlike the advanced
 // one it keeps its running value as a double, types one number at a time and

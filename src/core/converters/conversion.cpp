@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/dialog/step_recorder.h"
+#include "core/steps/step_recorder.h"
 
 namespace conversion {
 

@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 
 // Degrees and radians converted into each other by one button, with the
 // revolutions of the angle beside them.

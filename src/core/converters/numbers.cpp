@@ -6,8 +6,8 @@
 #include <array>
 
 #include "core/converters/roman.h"
-#include "core/dialog/number_text.h"
-#include "core/dialog/wording.h"
+#include "core/steps/wording.h"
+#include "core/text/number_text.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 
 // Arabic to Roman numerals ("<<") and, for a numeral typed into the Roman
 // field, back (">>").

@@ -5,8 +5,8 @@
 
 #include <array>
 
-#include "core/dialog/step_recorder.h"
-#include "core/dialog/wording.h"
+#include "core/steps/step_recorder.h"
+#include "core/steps/wording.h"
 
 namespace roman {
 

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "core/converters/conversion.h"
-#include "core/dialog/tool.h"
-#include "core/dialog/wording.h"
+#include "core/steps/wording.h"
+#include "core/tool/tool.h"
 
 // What the nine unit converters share: one input, a row of unit buttons and
 // every unit of the quantity shown at once. A unit button computes its row of

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dialog/wording.h"
+#include "core/steps/wording.h"
 
 // A solver's answer as a picture, in the problem's own units: what is drawn,
 // labelled with the fields' own texts, and the view that frames it. When the

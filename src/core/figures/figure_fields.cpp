@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/dialog/dialog_template.h"
-#include "core/dialog/field_host.h"
-#include "core/dialog/number_text.h"
-#include "core/dialog/utf8.h"
+#include "core/templates/dialog_template.h"
+#include "core/text/number_text.h"
+#include "core/text/utf8.h"
+#include "core/tool/field_host.h"
 
 namespace figure {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/dialog/wording.h"
 #include "core/figures/figure.h"
+#include "core/steps/wording.h"
 
 class FieldHost;
 struct DialogTemplate;

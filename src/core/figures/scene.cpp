@@ -8,7 +8,7 @@
 #include <numbers>
 #include <string_view>
 
-#include "core/dialog/utf8.h"
+#include "core/text/utf8.h"
 
 namespace figure {
 

@@ -3,8 +3,8 @@
 
 #include "core/figures/solver_figures.h"
 
-#include "core/dialog/dialog_template.h"
 #include "core/figures/figure_fields.h"
+#include "core/templates/dialog_template.h"
 
 namespace figure {
 

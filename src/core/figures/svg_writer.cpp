@@ -7,8 +7,8 @@
 #include <cmath>
 #include <string_view>
 
-#include "core/dialog/utf8.h"
 #include "core/figures/scene.h"
+#include "core/text/utf8.h"
 
 namespace figure {
 

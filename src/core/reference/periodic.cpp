@@ -10,8 +10,8 @@
 #include <string_view>
 #include <utility>
 
-#include "core/dialog/button_grid.h"
 #include "core/reference/periodic_grid.h"
+#include "core/templates/button_grid.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 
 // The periodic table: a button per element that shows the element's symbol,
 // name, atomic weight and atomic number in the data box.

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 
 // A fixed data sheet of nine planets: each planet button fills the ten
 // fields with that planet's figures, as stored texts.

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/dialog/dialog_template.h"
+#include "core/templates/dialog_template.h"
 
 // The two templates that belong to no tool; every tool declares its own.
 extern const DialogTemplate kTemplate100;  // About box

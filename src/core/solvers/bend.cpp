@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "core/dialog/wording.h"
+#include "core/steps/wording.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 
 // Sheet-metal bend allowance with the intermediate neutral-axis figures.
 class Bend : public DialogTool<Bend> {

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/dialog/step_recorder.h"
-#include "core/dialog/wording.h"
+#include "core/steps/step_recorder.h"
+#include "core/steps/wording.h"
 
 // Why this ends, and why it agrees with the plain loop.
 //

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/dialog/step_recorder.h"
+#include "core/steps/step_recorder.h"
 
 // The falling product n * (n - 1) * (n - 2) * ... of the counting tools, as
 // this loop computes it in doubles, every step rounded:

@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "core/dialog/wording.h"
+#include "core/steps/wording.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 
 // Slope, both y-intercepts, distance and midpoint of the line through two points.
 class Geo : public DialogTool<Geo> {

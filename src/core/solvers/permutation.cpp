@@ -5,8 +5,8 @@
 
 #include <array>
 
-#include "core/dialog/wording.h"
 #include "core/solvers/falling_product.h"
+#include "core/steps/wording.h"
 
 namespace {
 

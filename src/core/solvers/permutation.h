@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 
 // P(n, r) as the falling product n * (n - 1) * ..., one factor for each pass
 // of a counter from r down while it is above 1 (a fractional r counts up).

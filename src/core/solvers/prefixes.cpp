@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 
-#include "core/dialog/wording.h"
+#include "core/steps/wording.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 
 // Names the SI prefix of a power of ten, entered by typing or by the keypad.
 class Prefixes : public DialogTool<Prefixes> {

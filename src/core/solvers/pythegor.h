@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 
 // Hypotenuse, missing side and the exact triple check of a right triangle.
 class Pythegor : public DialogTool<Pythegor> {

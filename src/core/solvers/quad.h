@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 
 // Both solutions of a x^2 + b x + c = 0, unguarded: NaN and infinities are shown as they come.
 class Quad : public DialogTool<Quad> {

@@ -5,8 +5,8 @@
 
 #include <span>
 
-#include "core/dialog/tool.h"
 #include "core/solvers/falling_product.h"
+#include "core/tool/tool.h"
 
 // x * (x - 1) * ... down to and including the first factor not above 1;
 // x itself when x is not above 1 (so 0 for 0, -3 for -3, NaN for NaN).

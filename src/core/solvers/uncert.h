@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 
 // Percent to absolute uncertainty (row 1) and absolute to percent (row 2), one shared result.
 class Uncert : public DialogTool<Uncert> {

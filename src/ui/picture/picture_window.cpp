@@ -15,10 +15,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/app/command_table.h"
-#include "core/dialog/dialog_template.h"
+#include "core/commands/command_table.h"
 #include "core/figures/svg_writer.h"
 #include "core/files/whole_file.h"
+#include "core/templates/dialog_template.h"
 #include "ui/picture/figure_view.h"
 #include "ui/widgets/place_beside.h"
 #include "ui/window/tool_window.h"

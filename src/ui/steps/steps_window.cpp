@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/dialog/step_recorder.h"
-#include "core/dialog/tool.h"
+#include "core/steps/step_recorder.h"
+#include "core/tool/tool.h"
 #include "ui/access/result_announcer.h"
 #include "ui/widgets/place_beside.h"
 #include "ui/window/tool_window.h"

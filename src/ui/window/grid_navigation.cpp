@@ -6,7 +6,7 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 
-#include "core/dialog/dialog_template.h"
+#include "core/templates/dialog_template.h"
 #include "ui/widgets/translated.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QHash>
 #include <QObject>
 
-#include "core/dialog/button_grid.h"
+#include "core/templates/button_grid.h"
 
 class QAbstractButton;
 class QWidget;

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 #include "ui/access/result_announcer.h"
 #include "ui/modality/handler_runner.h"
 #include "ui/widgets/edit_text.h"

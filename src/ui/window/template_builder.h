@@ -6,8 +6,8 @@
 #include <QList>
 #include <QSize>
 
-#include "core/dialog/dialog_template.h"
-#include "core/dialog/field_exchange.h"
+#include "core/templates/dialog_template.h"
+#include "core/tool/field_exchange.h"
 
 class QAbstractButton;
 class QWidget;

@@ -9,9 +9,9 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
-#include "core/dialog/dialog_template.h"
-#include "core/dialog/field_table.h"
-#include "core/dialog/tool.h"
+#include "core/templates/dialog_template.h"
+#include "core/text/field_table.h"
+#include "core/tool/tool.h"
 #include "ui/access/result_announcer.h"
 #include "ui/modality/handler_runner.h"
 #include "ui/modality/message_box.h"

@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "core/dialog/field_host.h"
+#include "core/tool/field_host.h"
 #include "ui/window/template_builder.h"
 #include "ui/window/tool_wording.h"
 

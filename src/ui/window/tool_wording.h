@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/dialog/wording.h"
+#include "core/steps/wording.h"
 
 // The words of a tool's worked steps and pictures in the user's language:
 // a text marked for them is looked up among the steps' and pictures' words,

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/app/command_table.h"
+#include "core/commands/command_table.h"
 #include "core/figures/scene.h"
 #include "core/figures/svg_writer.h"
 #include "core/solvers/bend.h"

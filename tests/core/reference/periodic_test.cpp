@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/dialog/button_grid.h"
 #include "core/reference/periodic.h"
+#include "core/templates/button_grid.h"
 #include "support/element_button.h"
 #include "support/fake_host.h"
 

@@ -9,9 +9,9 @@
 #include <climits>
 #include <utility>
 
-#include "core/app/command_table.h"
 #include "core/calculators/my_calculator.h"
 #include "core/calculators/simple_calc.h"
+#include "core/commands/command_table.h"
 #include "core/converters/degrees.h"
 #include "core/converters/length.h"
 #include "core/converters/numbers.h"

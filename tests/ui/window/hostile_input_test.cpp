@@ -16,11 +16,11 @@
 #include <algorithm>
 #include <map>
 
-#include "core/app/command_table.h"
+#include "core/commands/command_table.h"
 #include "core/converters/degrees_radians.h"
 #include "core/converters/length.h"
-#include "core/dialog/dialog_template.h"
-#include "core/dialog/tool.h"
+#include "core/templates/dialog_template.h"
+#include "core/tool/tool.h"
 #include "support/window_harness.h"
 #include "ui/modality/message_box.h"
 

@@ -8,12 +8,12 @@
 #include <QTest>
 #include <QTranslator>
 
-#include "core/app/command_table.h"
+#include "core/commands/command_table.h"
 #include "core/converters/length.h"
 #include "core/resources/resource_ids.h"
 #include "support/window_harness.h"
-#include "ui/app/languages.h"
 #include "ui/picture/figure_view.h"
+#include "ui/shell/languages.h"
 #include "ui/steps/steps_window.h"
 #include "ui/widgets/dialog_units.h"
 #include "ui/widgets/group_frame.h"

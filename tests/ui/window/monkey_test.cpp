@@ -31,9 +31,9 @@
 #include <thread>
 #include <vector>
 
-#include "core/app/command_table.h"
 #include "core/calculators/simple_calc.h"
-#include "core/dialog/dialog_template.h"
+#include "core/commands/command_table.h"
+#include "core/templates/dialog_template.h"
 #include "support/window_harness.h"
 #include "ui/modality/message_box.h"
 

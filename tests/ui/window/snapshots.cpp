@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QDir>
 
-#include "core/app/command_table.h"
-#include "ui/app/about_dlg.h"
-#include "ui/app/main_frame.h"
+#include "core/commands/command_table.h"
+#include "ui/shell/about_dlg.h"
+#include "ui/shell/main_frame.h"
 #include "ui/window/tool_window.h"
 
 int main(int argc, char** argv) {

@@ -16,7 +16,7 @@
 
 #include <vector>
 
-#include "core/app/command_table.h"
+#include "core/commands/command_table.h"
 #include "support/window_harness.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/dialog/tool.h"
+#include "core/tool/tool.h"
 #include "support/tools.h"
 #include "support/window_harness.h"
 

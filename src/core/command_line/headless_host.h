@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/tool/field_host.h"
+
+namespace tool_runner {
+
+// The window's four platform operations, on texts alone. A message goes to
+// err as it is shown, and the run goes on as if OK had been clicked.
+class HeadlessHost : public FieldHost {
+public:
+    explicit HeadlessHost(std::ostream& err) : err_(err) {}
+
+    std::string text(int controlId, std::size_t maxChars) const override;
+    void setText(int controlId, std::string_view text) override;
+    void focusAndSelectAll(int) override {}
+    void showMessage(std::string_view text) override;
+    std::uint64_t textVersion(int controlId) const override;
+    void appendText(int controlId, std::string_view more) override;
+
+    // Forgets every text and message, for a fresh tool on the given input line
+    // (0: no input line), whose number then goes with each message.
+    void clear(std::size_t line);
+
+    std::vector<std::string> messages;
+
+private:
+    struct Field {
+        int id;
+        std::string text;
+        std::uint64_t version;
+    };
+    Field& field(int controlId);
+    // By control id; a tool has a few dozen fields at most.
+    std::vector<Field> texts_;
+    // Counts every change of a text, so that a version is never given twice.
+    std::uint64_t changes_ = 0;
+    std::ostream& err_;
+    std::size_t line_ = 0;
+};
+
+}  // namespace tool_runner

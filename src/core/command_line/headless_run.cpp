@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
+#include "core/command_line/headless_run.h"
+
+#include <ostream>
+
+#include "core/command_line/json_writer.h"
+#include "core/commands/command_table.h"
+#include "core/figures/svg_writer.h"
+#include "core/text/field_table.h"
+#include "core/tool/field_exchange.h"
+#include "core/tool/tool.h"
+
+namespace tool_runner {
+
+HeadlessRun::HeadlessRun(const ControlNames& names, std::ostream& err)
+    : command_(names.command()), names_(names), host_(err), tool_(command_.create()) {
+    tool_->attach(&host_);
+    tool_->writeAllFields();
+}
+
+HeadlessRun::~HeadlessRun() {
+    tool_->attach(nullptr);
+}
+
+void HeadlessRun::restart(std::size_t line) {
+    tool_->attach(nullptr);
+    host_.clear(line);
+    tool_ = command_.create();
+    tool_->attach(&host_, steps_.get());
+    if (steps_) {
+        steps_->restart(nullptr);
+    }
+    tool_->writeAllFields();
+}
+
+void HeadlessRun::recordSteps() {
+    steps_ = std::make_unique<StepRecorder>();
+    tool_->attach(&host_, steps_.get());
+}
+
+void HeadlessRun::printSteps(std::ostream& out, std::size_t line) const {
+    for (const std::string& step : steps_->lines()) {
+        if (line != 0) {
+            out << line << '\t';
+        }
+        out << step << '\n';
+    }
+}
+
+void HeadlessRun::chooseFields(std::span<const int> fieldIds) {
+    rowFields_.clear();
+    for (const NamedControl& field : names_.fields()) {
+        if (fieldIds.empty()) {
+            rowFields_.push_back(&field);
+        }
+    }
+    for (const int id : fieldIds) {
+        for (const NamedControl& field : names_.fields()) {
+            if (field.row->id == id) {
+                rowFields_.push_back(&field);
+            }
+        }
+    }
+}
+
+std::size_t HeadlessRun::enteredLimit(int fieldId) const {
+    for (const Binding& binding : tool_->bindings()) {
+        if (binding.controlId == fieldId) {
+            return exchange::enteredLimit(binding.kind());
+        }
+    }
+    return exchange::kUserTextLimit;
+}
+
+void HeadlessRun::printHeader(std::ostream& out) const {
+    std::vector<std::string> names;
+    for (const NamedControl* field : rowFields_) {
+        names.push_back(field->name);
+    }
+    out << field_table::row(names);
+}
+
+void HeadlessRun::printRow(std::ostream& out, bool json, std::size_t line, bool blank) const {
+    std::vector<std::string> texts;
+    texts.reserve(rowFields_.size());
+    for (const NamedControl* field : rowFields_) {
+        texts.push_back(blank ? std::string() : host_.text(field->row->id, std::string::npos));
+    }
+    if (json) {
+        std::vector<json_writer::Field> fields;
+        fields.reserve(rowFields_.size());
+        for (std::size_t i = 0; i < rowFields_.size(); ++i) {
+            fields.push_back({rowFields_[i]->row->id, rowFields_[i]->name, texts[i]});
+        }
+        const std::vector<std::string> steps = steps_ ? steps_->lines() : std::vector<std::string>();
+        json_writer::writeResult(out, command_.className, fields, host_.messages, line,
+                                 steps_ ? &steps : nullptr);
+        return;
+    }
+    out << field_table::row(texts);
+}
+
+void HeadlessRun::press(int buttonId) {
+    tool_->handle(buttonId);
+}
+
+void HeadlessRun::keys(std::string_view text) {
+    for (const char c : text) {
+        ToolKey key = ToolKey::Character;
+        if (c == '\n' || c == '\r') {
+            key = ToolKey::Enter;
+        } else if (c == '\b') {
+            key = ToolKey::Backspace;
+        } else if (c == '\x7f') {
+            key = ToolKey::Delete;
+        } else if (c <= ' ' || c > '~') {
+            continue;
+        }
+        if (tool_->handleKey(key, c) || key != ToolKey::Enter) {
+            continue;
+        }
+        const ControlTemplate* fallback = names_.defaultButton();
+        if (fallback != nullptr) {
+            tool_->handle(fallback->id);
+        } else {
+            tool_->readAllFields();
+        }
+    }
+}
+
+void HeadlessRun::run(const Step& step) {
+    switch (step.verb) {
+        case Verb::Set:
+            set(step.id, step.value);
+            break;
+        case Verb::Press:
+            press(step.id);
+            break;
+        case Verb::Keys:
+            keys(step.value);
+            break;
+    }
+}
+
+void HeadlessRun::print(std::ostream& out, bool json) const {
+    if (!json) {
+        for (const NamedControl& field : names_.fields()) {
+            out << field_table::line(field.name, host_.text(field.row->id, std::string::npos));
+        }
+        return;
+    }
+    std::vector<std::string> texts;
+    std::vector<json_writer::Field> fields;
+    texts.reserve(names_.fields().size());
+    for (const NamedControl& field : names_.fields()) {
+        texts.push_back(host_.text(field.row->id, std::string::npos));
+        fields.push_back({field.row->id, field.name, texts.back()});
+    }
+    const std::vector<std::string> steps = steps_ ? steps_->lines() : std::vector<std::string>();
+    json_writer::writeResult(out, command_.className, fields, host_.messages, 0, steps_ ? &steps : nullptr);
+}
+
+std::string HeadlessRun::svg() const {
+    return figure::toSvg(*command_.picture(host_));
+}
+
+}  // namespace tool_runner

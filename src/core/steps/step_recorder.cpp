@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
+#include "core/steps/step_recorder.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "core/steps/wording.h"
+#include "core/templates/dialog_template.h"
+#include "core/text/number_text.h"
+#include "core/text/utf8.h"
+
+namespace {
+
+// Enough of a typed text to recognise it; a longer one is cut with '…'.
+constexpr std::size_t kQuotedUnits = 24;
+
+bool endsWithOperator(const std::string& text) {
+    std::string_view rest(text);
+    while (rest.ends_with(' ')) {
+        rest.remove_suffix(1);
+    }
+    for (const std::string_view op : {"×", "÷", "+", "−", "√"}) {
+        if (rest.ends_with(op)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string quoted(std::string_view text) {
+    const std::string whole = utf8::replaceInvalid(text);
+    std::string cut = utf8::firstUnits(whole, kQuotedUnits);
+    const bool shortened = cut.size() < whole.size();
+    return "'" + utf8::escaped(cut) + (shortened ? "…'" : "'");
+}
+
+}  // namespace
+
+void StepRecorder::restart(const DialogTemplate* dialog) {
+    used_ = 0;
+    dropped_ = 0;
+    dialog_ = dialog;
+}
+
+StepRecorder::Entry* StepRecorder::next() {
+    if (used_ == kMaxLines) {
+        ++dropped_;
+        return nullptr;
+    }
+    if (used_ == entries_.size()) {
+        entries_.emplace_back();
+    }
+    return &entries_[used_++];
+}
+
+std::span<StepArg> StepRecorder::begin(std::string_view pattern, std::size_t count) {
+    if (count > kMaxArgs) {
+        throw std::length_error("a step takes at most eighteen values");
+    }
+    Entry* entry = next();
+    if (entry == nullptr) {
+        return {};
+    }
+    entry->pattern = pattern;
+    entry->count = count;
+    entry->text.clear();
+    return {entry->args.data(), count};
+}
+
+void StepRecorder::add(std::string_view pattern, std::span<const StepArg> args) {
+    const std::span<StepArg> slots = begin(pattern, args.size());
+    std::copy(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(slots.size()), slots.begin());
+}
+
+void StepRecorder::addText(std::string_view pattern, std::string_view text,
+                           std::initializer_list<StepArg> args) {
+    add(pattern, args);
+    if (dropped_ == 0) {
+        // Enough to quote it when the steps are read; a few bytes more than
+        // are shown tell that it was cut.
+        entries_[used_ - 1].text.assign(text.substr(0, kQuotedUnits * 4 + 4));
+    }
+}
+
+std::vector<std::string> StepRecorder::lines(const Wording* wording) const {
+    std::vector<std::string> out;
+    const std::size_t shown = dropped_ == 0 ? used_ : used_ - 1;
+    out.reserve(used_);
+    for (std::size_t i = 0; i < shown; ++i) {
+        out.push_back(render(entries_[i], wording));
+    }
+    if (dropped_ != 0) {
+        out.push_back(wording::fill(wording, N_("… {} more steps left out, to keep to one screen"),
+                                    {std::to_string(dropped_ + 1)}));
+    }
+    return out;
+}
+
+std::string StepRecorder::fieldName(int controlId) const {
+    if (dialog_ != nullptr) {
+        for (const ControlTemplate& row : dialog_->controls) {
+            if (row.id == controlId && row.kind == ControlKind::Edit && row.name != nullptr) {
+                return row.name;
+            }
+        }
+    }
+    return "#" + std::to_string(controlId);
+}
+
+std::string StepRecorder::render(const Entry& entry, const Wording* wording) const {
+    std::string line;
+    std::size_t arg = 0;
+    const std::string words = wording::of(wording, entry.pattern);
+    const std::string_view pattern = words;
+    for (std::size_t pos = 0; pos < pattern.size(); ++pos) {
+        if (pattern.substr(pos, 3) == "{t}") {
+            line += quoted(entry.text);
+            pos += 2;
+            continue;
+        }
+        if (pattern.substr(pos, 2) != "{}" || arg == entry.count) {
+            line += pattern[pos];
+            continue;
+        }
+        ++pos;
+        const StepArg& value = entry.args[arg++];
+        std::string text;
+        switch (value.kind()) {
+            case StepArg::Kind::Number:
+            case StepArg::Kind::Shown:
+                text = numtext::formatExact(value.number());
+                break;
+            case StepArg::Kind::Integer:
+                text = numtext::formatInt(value.integer());
+                break;
+            case StepArg::Kind::Word:
+                line += wording::of(wording, value.word());
+                continue;
+            case StepArg::Kind::Field:
+                line += wording::of(wording, fieldName(value.integer()));
+                continue;
+        }
+        const bool beforeSquare = pattern.substr(pos + 1).starts_with("²");
+        if (text.starts_with('-') && (beforeSquare || endsWithOperator(line))) {
+            text = "(" + text + ")";
+        }
+        line += text;
+        if (value.kind() == StepArg::Kind::Shown) {
+            const std::string field = numtext::formatDouble(value.number());
+            if (field != numtext::formatExact(value.number())) {
+                line += " ≈ " + field;
+            }
+        }
+    }
+    return line;
+}

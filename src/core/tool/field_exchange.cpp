@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
+#include "core/tool/field_exchange.h"
+
+#include <exception>
+#include <string>
+
+#include "core/steps/step_recorder.h"
+#include "core/steps/wording.h"
+#include "core/text/number_text.h"
+#include "core/tool/field_host.h"
+
+namespace exchange {
+
+namespace {
+
+constexpr std::size_t kDoubleChars = enteredLimit(FieldKind::Double);
+constexpr std::size_t kIntegerChars = enteredLimit(FieldKind::Integer);
+
+void refuse(FieldHost& host, int controlId, const char* message, StepRecorder* steps, std::string_view text) {
+    if (steps != nullptr) {
+        steps->addText(message == kRefusedNumber
+                           ? N_("{}: {t} is not a number: \"Please enter a number.\" The "
+                                "reading stops; this field and those after it keep their values")
+                           : N_("{}: {t} is not an integer: \"Please enter an integer.\" The "
+                                "reading stops; this field and those after it keep their values"),
+                       text, {StepArg::field(controlId)});
+    }
+    host.showMessage(message);
+    host.focusAndSelectAll(controlId);
+}
+
+// A text that holds more than the number read from it ('12abc', ' 1.#INF').
+bool showsMore(std::string_view text, bool fraction) {
+    for (const char c : text) {
+        const bool number = (c >= '0' && c <= '9') || c == '+' || c == '-' ||
+                            (fraction && (c == '.' || c == 'e' || c == 'E'));
+        if (!number) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Reads one binding; false when its text is refused.
+bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps) {
+    if (double* const* value = std::get_if<double*>(&binding.value)) {
+        const std::string text = host.text(binding.controlId, kDoubleChars);
+        const std::optional<double> read = numtext::scanDouble(text);
+        if (!read) {
+            refuse(host, binding.controlId, kRefusedNumber, steps, text);
+            return false;
+        }
+        **value = *read;
+        if (steps != nullptr && showsMore(text, true)) {
+            steps->addText(N_("{}: {t} reads as {}, the number at its start"), text,
+                           {StepArg::field(binding.controlId), *read});
+        }
+    } else if (int* const* value = std::get_if<int*>(&binding.value)) {
+        const std::string text = host.text(binding.controlId, kIntegerChars);
+        const std::optional<int> read = numtext::scanInt(text);
+        if (!read) {
+            refuse(host, binding.controlId, kRefusedInteger, steps, text);
+            return false;
+        }
+        **value = *read;
+        if (steps != nullptr && showsMore(text, false)) {
+            steps->addText(N_("{}: {t} reads as {}, the whole number at its start"), text,
+                           {StepArg::field(binding.controlId), *read});
+        }
+    } else if (TextLog* const* log = std::get_if<TextLog*>(&binding.value)) {
+        (*log)->read(host, binding.controlId);
+    } else {
+        *std::get<std::string*>(binding.value) = host.text(binding.controlId, std::string::npos);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string textOf(const Binding& binding) {
+    if (double* const* value = std::get_if<double*>(&binding.value)) {
+        return numtext::formatDouble(**value);
+    }
+    if (int* const* value = std::get_if<int*>(&binding.value)) {
+        return numtext::formatInt(**value);
+    }
+    if (TextLog* const* log = std::get_if<TextLog*>(&binding.value)) {
+        return (*log)->str();
+    }
+    return *std::get<std::string*>(binding.value);
+}
+
+bool readAll(FieldHost& host, std::span<const Binding> bindings, StepRecorder* steps, int* refusedId) {
+    // Nothing may escape into a tool handler: a failure inside the exchange is
+    // reported like a refusal and ends the read.
+    try {
+        for (const Binding& binding : bindings) {
+            if (!readOne(host, binding, steps)) {
+                if (refusedId != nullptr) {
+                    *refusedId = binding.controlId;
+                }
+                return false;
+            }
+        }
+        return true;
+    } catch (const std::exception& failure) {
+        const std::string what = failure.what();
+        host.showMessage(what.empty() ? N_("Internal application error.") : what);
+    } catch (...) {
+        host.showMessage(N_("Internal application error."));
+    }
+    return false;
+}
+
+void writeAll(FieldHost& host, std::span<const Binding> bindings) {
+    for (const Binding& binding : bindings) {
+        if (TextLog* const* log = std::get_if<TextLog*>(&binding.value)) {
+            (*log)->write(host, binding.controlId);
+            continue;
+        }
+        std::string text = textOf(binding);
+        // Only a changed text is set, so unchanged fields do not flicker.
+        if (host.text(binding.controlId, text.size() + 1) != text) {
+            host.setText(binding.controlId, text);
+        }
+    }
+}
+
+}  // namespace exchange

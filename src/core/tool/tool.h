@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/steps/step_recorder.h"
+#include "core/templates/dialog_template.h"
+#include "core/tool/field_exchange.h"
+
+class FieldHost;
+
+// Keys that a tool may take for itself before the window's own Enter/Esc/Tab
+// handling. Only the calculators use them.
+enum class ToolKey { Character, Enter, Backspace, Delete };
+
+// A typed key that presses a button exactly as its click does.
+struct KeyBinding {
+    ToolKey key;
+    char character;  // for ToolKey::Character
+    int controlId;
+};
+
+// The values' owner: a tool lists its bindings once, in exchange order, and
+// maps control ids to handlers in a static table. It sees its window only
+// through FieldHost.
+class Tool {
+public:
+    Tool(const Tool&) = delete;
+    Tool& operator=(const Tool&) = delete;
+    virtual ~Tool() = default;
+
+    // The window whose fields the tool exchanges, and where the worked steps
+    // of each press go (none: nobody reads them, and nothing is recorded).
+    void attach(FieldHost* host, StepRecorder* steps = nullptr) {
+        host_ = host;
+        steps_ = steps;
+    }
+    FieldHost* host() const { return host_; }
+    // Where the worked steps of each press go from now on (none: nowhere).
+    void recordStepsIn(StepRecorder* steps) { steps_ = steps; }
+
+    // Whether the handlers record how they computed (the converters and the
+    // solvers do).
+    virtual bool recordsSteps() const { return false; }
+    virtual const DialogTemplate& dialogTemplate() const = 0;
+
+    std::span<const Binding> bindings() const { return bindings_; }
+
+    // Field exchange with the attached window.
+    bool readAllFields();
+    void writeAllFields();
+
+    // Runs the handler that the control's click is mapped to; false when the
+    // control has none. Each press starts the steps afresh. A field refused
+    // on the way ends focused with its text selected, whatever the handler
+    // wrote after the refusal.
+    bool handle(int controlId);
+    virtual bool hasHandler(int controlId) const = 0;
+
+    // A key typed while the window has the focus; true when the tool used it.
+    // By default, the key's button of keyBindings() is pressed.
+    virtual bool handleKey(ToolKey key, char character);
+
+    // The keys that press this tool's buttons, for handleKey and for the
+    // buttons' tooltips.
+    virtual std::span<const KeyBinding> keyBindings() const { return {}; }
+    // The button that a typed key presses, or kNoId.
+    int keyControl(ToolKey key, char character) const;
+    // Every text that message() may show, for the translators' catalogues.
+    virtual std::span<const char* const> messageTexts() const { return {}; }
+    // The words (not numbers) this tool writes into its fields, which the
+    // windows show in the user's language.
+    virtual std::span<const char* const> fieldWords() const { return {}; }
+    // The names of the keys that press this control ("7", "Backspace"), or
+    // empty when no key does.
+    std::vector<std::string> keyNames(int controlId) const;
+
+protected:
+    Tool() = default;
+
+    void bind(int controlId, double& value) { bindings_.push_back({controlId, &value}); }
+    void bind(int controlId, int& value) { bindings_.push_back({controlId, &value}); }
+    void bind(int controlId, std::string& value) { bindings_.push_back({controlId, &value}); }
+    void bind(int controlId, TextLog& value) { bindings_.push_back({controlId, &value}); }
+
+    // Sets every bound value to 0, a text to empty, and writes all fields:
+    // what a Clear button does once it has read the fields (or chosen not to).
+    void clearAllFields();
+
+    // Shows a message box through the window (no-op when detached).
+    void message(const std::string& text);
+
+    // A worked step of the press that runs (StepRecorder::add).
+    void step(std::string_view pattern, std::initializer_list<StepArg> args = {}) {
+        if (recording()) {
+            steps_->add(pattern, args);
+        }
+    }
+    void stepText(std::string_view pattern, std::string_view text, std::initializer_list<StepArg> args = {}) {
+        if (recording()) {
+            steps_->addText(pattern, text, args);
+        }
+    }
+    bool recording() const { return steps_ != nullptr && handling_; }
+    // Where the steps of the press that runs go; none when nobody reads them.
+    StepRecorder* recorder() const { return recording() ? steps_ : nullptr; }
+    // The name the window gives a field, or a button's caption.
+    std::string_view controlName(int controlId) const;
+
+    virtual bool dispatch(int controlId) = 0;
+
+private:
+    FieldHost* host_ = nullptr;
+    StepRecorder* steps_ = nullptr;
+    bool handling_ = false;
+    std::vector<Binding> bindings_;
+    int refused_ = kNoId;  // the field refused in the running handler
+};
+
+// One row of a tool's handler table: a control id (or a range of ids) and the
+// member function its click runs. Handlers that serve a range get the id.
+template <class T>
+struct MessageEntry {
+    int first;
+    int last;
+    void (T::*handler)() = nullptr;
+    void (T::*handlerWithId)(int) = nullptr;
+
+    constexpr MessageEntry(int id, void (T::*fn)()) : first(id), last(id), handler(fn) {}
+    constexpr MessageEntry(int id, void (T::*fn)(int)) : first(id), last(id), handlerWithId(fn) {}
+    constexpr MessageEntry(int from, int to, void (T::*fn)(int)) : first(from), last(to), handlerWithId(fn) {}
+};
+
+// Base of every tool class T. T provides
+//     static std::span<const MessageEntry<T>> messageMap();
+// listing its handlers; the first entry that covers a control id wins.
+template <class T>
+class DialogTool : public Tool {
+public:
+    bool hasHandler(int controlId) const override { return find(controlId) != nullptr; }
+    const DialogTemplate& dialogTemplate() const override { return T::kTemplate; }
+
+protected:
+    bool dispatch(int controlId) override {
+        const MessageEntry<T>* entry = find(controlId);
+        if (entry == nullptr) {
+            return false;
+        }
+        T* self = static_cast<T*>(this);
+        if (entry->handler != nullptr) {
+            (self->*(entry->handler))();
+        } else {
+            (self->*(entry->handlerWithId))(controlId);
+        }
+        return true;
+    }
+
+private:
+    static const MessageEntry<T>* find(int controlId) {
+        for (const MessageEntry<T>& entry : T::messageMap()) {
+            if (controlId >= entry.first && controlId <= entry.last) {
+                return &entry;
+            }
+        }
+        return nullptr;
+    }
+};
