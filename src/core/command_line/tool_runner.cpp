@@ -157,6 +157,8 @@ int runTool(const Invocation& invocation, const Streams& streams) {
     // are printed all the same.
     std::string why;
     if (!parsed.svg.empty()) {
+        // Standard output may be the file: what was printed goes first.
+        streams.out.flush();
         why = whole_file::write(std::string(parsed.svg), run.svg());
     }
     if (!why.empty()) {
