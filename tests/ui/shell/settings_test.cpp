@@ -8,6 +8,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <map>
 
 #include "core/files/settings_text.h"
@@ -62,6 +63,11 @@ private Q_SLOTS:
             {"key there, lock a FIFO", "key", "fifo", true, false},  // nothing to write, nothing locked
             {"garbage but regular", "garbage", "", true, true},
             {"key missing, lock of a running other program", "other key", "running other", false, false},
+            {"key missing, lock of this program under another name", "other key", "running this", false,
+             false},
+            {"key missing, write-protected", "read-only", "", false, false},
+            {"key missing, write-protected behind a link", "link to read-only", "", false, false},
+            {"key would grow it past 1 MB", "nearly huge", "", false, false},
             {"key missing, lock of an ended process", "other key", "ended", true, true,
              "[Other]\nx=1\n\n[Settings]\nPreviewPages=0\n"},
             {"comments and line ends kept", "comments", "", true, true,
@@ -97,7 +103,8 @@ private Q_SLOTS:
         const QString folder = home.filePath(QStringLiteral("Local AppWizard-Generated Applications"));
         QVERIFY(QDir().mkpath(folder));
         const QString file = folder + QStringLiteral("/Brimlet 5.conf");
-        const auto make = [](const QString& path, const QString& kind) {
+        const std::function<bool(const QString&, const QString&)> make = [&make](const QString& path,
+                                                                                 const QString& kind) {
             const QByteArray name = QFile::encodeName(path);
             QFile regular(path);
             if (kind == QLatin1String("fifo")) {
@@ -109,14 +116,20 @@ private Q_SLOTS:
             if (kind.isEmpty() || !regular.open(QIODevice::WriteOnly)) {
                 return kind.isEmpty();
             }
-            if (kind == QLatin1String("huge")) {
-                return regular.resize((1 << 20) + 1);
+            if (kind == QLatin1String("huge") || kind == QLatin1String("nearly huge")) {
+                return regular.resize((1 << 20) + (kind == QLatin1String("huge") ? 1 : -8));
+            }
+            if (kind == QLatin1String("link to read-only")) {
+                regular.remove();
+                return make(path + QStringLiteral(".mine"), QStringLiteral("read-only")) &&
+                       QFile::link(path + QStringLiteral(".mine"), path);
             }
             // A lock names its process, program and host; process 1 runs and is not this program.
             const QByteArray host = QSysInfo::machineHostName().toUtf8();
             const std::map<QString, QByteArray> contents{
                 {QStringLiteral("key"), "[Settings]\nPreviewPages=3\n"},
                 {QStringLiteral("other key"), "[Other]\nx=1\n"},
+                {QStringLiteral("read-only"), "[Other]\nx=1\n"},
                 {QStringLiteral("garbage"), "\x01\xff[[=\n[Settings\n"},
                 {QStringLiteral("comments"), "; the user's note\r\n[Other]\r\nx=1\r\n# kept too"},
                 {QStringLiteral("section"), "[Settings]\n; pages\nOther=1\n"},
@@ -126,9 +139,14 @@ private Q_SLOTS:
                 {QStringLiteral("commented"), "[Settings] ; mine\n"},
                 {QStringLiteral("running other"), "1\ninit\n" + host + "\n"},
                 {QStringLiteral("ended"), "2147483646\nbrimlet\n" + host + "\n"},
+                {QStringLiteral("running this"),
+                 QByteArray::number(QCoreApplication::applicationPid()) + "\nbrimlet-old\n" + host + "\n"},
             };
             const auto content = contents.find(kind);
             regular.write(content != contents.end() ? content->second : QByteArray());
+            if (kind == QLatin1String("read-only")) {
+                return regular.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+            }
             return kind != QLatin1String("unreadable") || regular.setPermissions(QFileDevice::Permissions());
         };
         QVERIFY(make(file, settings));
