@@ -56,7 +56,10 @@ _brimlet() {
     local cur prev words cword
     _init_completion -n =: || return
 
-    local program=${words[0]} tool='' i
+    # The program as the shell will run it: a path with a space arrives
+    # escaped or quoted.
+    local program tool='' i
+    program=$(_brimlet_unquote "${words[0]}")
     [[ $program == '~/'* ]] && program=$HOME/${program#'~/'}
     for ((i = 1; i < cword - 1; i++)); do
         [[ ${words[i]} == --tool ]] && tool=$(_brimlet_unquote "${words[i + 1]}")

@@ -41,6 +41,13 @@ for program in "$tool" "$brimlet"; do
     expect "$program" --tool temperature --each 'Input' -- Input
     expect "$program" --tool nonesuch --set '' --
 done
+# Called through a path with a space, escaped or quoted.
+spaced=$(mktemp -d)
+trap 'rm -rf "$spaced"' EXIT
+mkdir "$spaced/my tools" && ln -s "$(realpath "$tool")" "$spaced/my tools/brimlet-tool"
+expect "${spaced}/my\\ tools/brimlet-tool" --tool len -- Length
+expect "'$spaced/my tools/brimlet-tool'" --tool len -- Length
+expect "\"$spaced/my tools/brimlet-tool\"" --tool 'pythagorean\ theorem' --press 'find\ h' -- 'Find\ Hypothenuse'
 if ((failures)); then
     exit 1
 fi

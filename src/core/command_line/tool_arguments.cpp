@@ -99,6 +99,9 @@ constexpr Option kOptions[] = {
          if (value.empty()) {
              throw Refused{"--svg needs a file name, or - for standard output"};
          }
+         if (!parsed.svg.empty()) {
+             throw Refused{"--svg is given twice; a run draws one picture, into one file"};
+         }
          if (!names.drawsPicture()) {
              throw Refused{"this tool draws no picture; " + drawingTools() + " do"};
          }

@@ -20,7 +20,29 @@ QString catalogueFolder() {
     return {};
 }
 
+namespace {
+
+// Whether the user's messages locale is C or POSIX: then the program speaks
+// English, and LANGUAGE does not count, as gettext has it. Qt reads
+// LANGUAGE whatever the locale (its uiLanguages() put "de" first for
+// LANGUAGE=de LC_ALL=C in Qt 6.4).
+bool messagesInC() {
+    QByteArray locale;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = qgetenv(variable);
+        if (!locale.isEmpty()) {
+            break;
+        }
+    }
+    return locale.isEmpty() || locale == "C" || locale == "POSIX" || locale.startsWith("C.");
+}
+
+}  // namespace
+
 QString installLanguage(QCoreApplication& app) {
+    if (messagesInC()) {
+        return {};
+    }
     auto* own = new QTranslator(&app);
     // QTranslator walks the user's languages in order ("de-AT", "de", ...).
     if (!own->load(QLocale::system(), QStringLiteral("brimlet"), QStringLiteral("_"), catalogueFolder())) {

@@ -218,6 +218,7 @@ const CommandLine kCommandLines[] = {
      ""},
     {"SvgOnlyFromSolversThatDraw", {"--tool", "Length", "--svg", "-"}, 2, "", "this tool draws no picture"},
     {"SvgWithoutFile", {"--tool", "Quad", "--svg"}, 2, "", "--svg needs a value"},
+    {"SvgTwice", {"--tool", "Quad", "--svg", "-", "--svg", "/dev/null"}, 2, "", "--svg is given twice"},
     {"SvgUnwritable",
      {"--tool", "Geo", "--svg", "/nonexistent/line.svg"},
      1,

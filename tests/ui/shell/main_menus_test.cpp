@@ -11,6 +11,7 @@
 
 #include "support/tools.h"
 #include "support/window_harness.h"
+#include "ui/shell/languages.h"
 
 using harness::mainFrame;
 
@@ -58,6 +59,13 @@ class MainMenusTest : public QObject {
 
 private Q_SLOTS:
     void init() { harness::closeAllTools(); }
+
+    // LANGUAGE counts only where the locale is not C, as gettext has it: this
+    // test runs with LANGUAGE=de and LC_ALL=C.
+    void languageIgnoredInTheCLocale() {
+        QCOMPARE(qgetenv("LANGUAGE"), QByteArray("de"));
+        QCOMPARE(installLanguage(*qApp), QString());
+    }
 
     void captionAndStatusBar() {
         QCOMPARE(mainFrame().windowTitle(), QStringLiteral("Untitled - Brimlet 5"));
