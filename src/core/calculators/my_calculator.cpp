@@ -17,7 +17,13 @@ namespace {
 using enum MyCalculator::Control;
 using K = ControlKind;
 
-constexpr unsigned kDisplayStyle = cf::TabStop | cf::ReadOnly | cf::RightAlign | cf::AutoHScroll;
+// The display and the keypad read as numbers do, left to right: a mirrored
+// window moves them as one block and keeps their order.
+constexpr unsigned kDisplayStyle =
+    cf::TabStop | cf::ReadOnly | cf::RightAlign | cf::AutoHScroll | cf::KeepOrder;
+constexpr unsigned kKey = style::kButton | cf::KeepOrder;
+constexpr unsigned kKeypadFrame = cf::Flat | cf::KeepOrder;
+constexpr unsigned kDefaultKey = style::kDefaultButton | cf::KeepOrder;
 constexpr unsigned kMemoryStyle = cf::TabStop | cf::NoBorder | cf::AutoHScroll;
 // The six blank keys do nothing: drawn, but never visited by Tab.
 constexpr unsigned kBlankKeyStyle = cf::Flat;
@@ -25,18 +31,18 @@ constexpr unsigned kHistoryStyle = cf::MultiLine | cf::ReadOnly | cf::HScrollBar
 
 constexpr auto kControls = std::to_array<ControlTemplate>({
     {kDisplay, K::Edit, "", 136, 7, 142, 14, kDisplayStyle, "Display"},
-    {kDigit1, K::PushButton, "1", 204, 31, 19, 17, style::kButton, "1"},
-    {kDigit2, K::PushButton, "2", 228, 31, 19, 17, style::kButton, "2"},
-    {kDigit3, K::PushButton, "3", 252, 31, 19, 17, style::kButton, "3"},
-    {kDigit4, K::PushButton, "4", 204, 51, 19, 17, style::kButton, "4"},
-    {kDigit5, K::PushButton, "5", 228, 51, 19, 17, style::kButton, "5"},
-    {kDigit6, K::PushButton, "6", 252, 51, 19, 17, style::kButton, "6"},
-    {kDigit7, K::PushButton, "7", 204, 72, 19, 17, style::kButton, "7"},
-    {kDigit8, K::PushButton, "8", 228, 72, 19, 17, style::kButton, "8"},
-    {kDigit9, K::PushButton, "9", 252, 72, 19, 17, style::kButton, "9"},
-    {kDigit0, K::PushButton, "0", 204, 93, 19, 17, style::kButton, "0"},
-    {kSign, K::PushButton, "+/-", 228, 93, 19, 17, style::kButton, "+/-"},
-    {kPoint, K::PushButton, ".", 252, 93, 19, 17, style::kButton, "."},
+    {kDigit1, K::PushButton, "1", 204, 31, 19, 17, kKey, "1"},
+    {kDigit2, K::PushButton, "2", 228, 31, 19, 17, kKey, "2"},
+    {kDigit3, K::PushButton, "3", 252, 31, 19, 17, kKey, "3"},
+    {kDigit4, K::PushButton, "4", 204, 51, 19, 17, kKey, "4"},
+    {kDigit5, K::PushButton, "5", 228, 51, 19, 17, kKey, "5"},
+    {kDigit6, K::PushButton, "6", 252, 51, 19, 17, kKey, "6"},
+    {kDigit7, K::PushButton, "7", 204, 72, 19, 17, kKey, "7"},
+    {kDigit8, K::PushButton, "8", 228, 72, 19, 17, kKey, "8"},
+    {kDigit9, K::PushButton, "9", 252, 72, 19, 17, kKey, "9"},
+    {kDigit0, K::PushButton, "0", 204, 93, 19, 17, kKey, "0"},
+    {kSign, K::PushButton, "+/-", 228, 93, 19, 17, kKey, "+/-"},
+    {kPoint, K::PushButton, ".", 252, 93, 19, 17, kKey, "."},
     {kNoId, K::GroupBox, "Memory Managment", 7, 7, 121, 62, cf::Flat},
     {kMemory1, K::Edit, "", 14, 20, 40, 12, kMemoryStyle, "Memory 1"},
     {kMemory2, K::Edit, "", 14, 35, 40, 12, kMemoryStyle, "Memory 2"},
@@ -47,14 +53,14 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kRecall1, K::PushButton, "Rec", 77, 20, 17, 12, style::kButton, "Rec", "Recalls memory 1"},
     {kRecall2, K::PushButton, "Rec", 77, 35, 17, 12, style::kButton, "Rec", "Recalls memory 2"},
     {kRecall3, K::PushButton, "Rec", 77, 50, 17, 12, style::kButton, "Rec", "Recalls memory 3"},
-    {kEquals, K::PushButton, "=", 143, 114, 19, 24, style::kButton, "="},
-    {kNoId, K::GroupBox, "", 174, 22, 104, 95, cf::Flat},
-    {kPlus, K::PushButton, "+", 143, 31, 19, 17, style::kButton, "+", "plus"},
-    {kMinus, K::PushButton, "-", 143, 51, 19, 17, style::kButton, "-", "minus"},
-    {kTimes, K::PushButton, "*", 143, 72, 19, 17, style::kButton, "*", "times"},
-    {kDividedBy, K::PushButton, "/", 143, 93, 19, 17, style::kButton, "/", "divided by"},
-    {kNoId, K::GroupBox, "", 136, 22, 33, 122, cf::Flat},
-    {kClear, K::PushButton, "Clear", 180, 51, 19, 17, style::kButton, "Clear"},
+    {kEquals, K::PushButton, "=", 143, 114, 19, 24, kKey, "="},
+    {kNoId, K::GroupBox, "", 174, 22, 104, 95, kKeypadFrame},
+    {kPlus, K::PushButton, "+", 143, 31, 19, 17, kKey, "+", "plus"},
+    {kMinus, K::PushButton, "-", 143, 51, 19, 17, kKey, "-", "minus"},
+    {kTimes, K::PushButton, "*", 143, 72, 19, 17, kKey, "*", "times"},
+    {kDividedBy, K::PushButton, "/", 143, 93, 19, 17, kKey, "/", "divided by"},
+    {kNoId, K::GroupBox, "", 136, 22, 33, 122, kKeypadFrame},
+    {kClear, K::PushButton, "Clear", 180, 51, 19, 17, kKey, "Clear"},
     {kMemoryClear, K::PushButton, "MC", 100, 20, 19, 42, style::kButton, "MC"},
     {kHistory, K::Edit, "", 7, 149, 271, 27, kHistoryStyle, "History"},
     {kNoId, K::GroupBox, "", 7, 70, 121, 74, cf::Flat},
@@ -70,9 +76,9 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kCsc, K::PushButton, "Csc", 69, 94, 16, 13, style::kButton, "Csc"},
     {kSec, K::PushButton, "Sec", 88, 94, 16, 13, style::kButton, "Sec"},
     {kCot, K::PushButton, "Cot", 107, 94, 16, 13, style::kButton, "Cot"},
-    {kBack, K::PushButton, "Back", 180, 31, 19, 17, style::kButton, "Back"},
-    {kClearHistory, K::PushButton, "CH", 180, 72, 19, 17, style::kButton, "CH"},
-    {kHelp, K::PushButton, "Help", 180, 93, 19, 17, style::kButton, "Help"},
+    {kBack, K::PushButton, "Back", 180, 31, 19, 17, kKey, "Back"},
+    {kClearHistory, K::PushButton, "CH", 180, 72, 19, 17, kKey, "CH"},
+    {kHelp, K::PushButton, "Help", 180, 93, 19, 17, kKey, "Help"},
     {kLog, K::PushButton, "log", 12, 110, 16, 13, style::kButton, "log"},
     {kCeil, K::PushButton, "ceil", 31, 110, 16, 13, style::kButton, "ceil"},
     {kFloor, K::PushButton, "flo", 50, 110, 16, 13, style::kButton, "flo"},
@@ -85,7 +91,7 @@ constexpr auto kControls = std::to_array<ControlTemplate>({
     {kUnusedKey4, K::PushButton, "", 69, 126, 16, 13, kBlankKeyStyle, "Unused key"},
     {kUnusedKey5, K::PushButton, "", 88, 126, 16, 13, kBlankKeyStyle, "Unused key"},
     {kUnusedKey6, K::PushButton, "", 107, 126, 16, 13, kBlankKeyStyle, "Unused key"},
-    {kCalculate, K::PushButton, "Calculate (=)", 174, 123, 104, 20, style::kDefaultButton, "Calculate (=)"},
+    {kCalculate, K::PushButton, "Calculate (=)", 174, 123, 104, 20, kDefaultKey, "Calculate (=)"},
 });
 
 // Enter is the window's: it presses a focused button, else "Calculate (=)".

@@ -16,30 +16,36 @@ namespace {
 using enum SimpleCalc::Control;
 using K = ControlKind;
 
-constexpr unsigned kDisplayStyle = cf::TabStop | cf::ReadOnly | cf::RightAlign | cf::AutoHScroll;
+// The display and the keypad read as numbers do, left to right: a mirrored
+// window moves them as one block and keeps their order.
+constexpr unsigned kDisplayStyle =
+    cf::TabStop | cf::ReadOnly | cf::RightAlign | cf::AutoHScroll | cf::KeepOrder;
+constexpr unsigned kKey = style::kButton | cf::KeepOrder;
+constexpr unsigned kKeypadFrame = cf::Flat | cf::KeepOrder;
+constexpr unsigned kDefaultKey = style::kDefaultButton | cf::KeepOrder;
 
 constexpr auto kControls = std::to_array<ControlTemplate>({
     {kDisplay, K::Edit, "", 7, 7, 105, 14, kDisplayStyle, "Display"},
-    {kDigit1, K::PushButton, "1", 14, 31, 19, 17, style::kButton, "1"},
-    {kDigit2, K::PushButton, "2", 38, 31, 19, 17, style::kButton, "2"},
-    {kDigit3, K::PushButton, "3", 62, 31, 19, 17, style::kButton, "3"},
-    {kDigit4, K::PushButton, "4", 14, 51, 19, 17, style::kButton, "4"},
-    {kDigit5, K::PushButton, "5", 38, 51, 19, 17, style::kButton, "5"},
-    {kDigit6, K::PushButton, "6", 62, 51, 19, 17, style::kButton, "6"},
-    {kDigit7, K::PushButton, "7", 14, 72, 19, 17, style::kButton, "7"},
-    {kDigit8, K::PushButton, "8", 38, 72, 19, 17, style::kButton, "8"},
-    {kDigit9, K::PushButton, "9", 62, 72, 19, 17, style::kButton, "9"},
-    {kDigit0, K::PushButton, "0", 14, 93, 19, 17, style::kButton, "0"},
-    {kSign, K::PushButton, "+/-", 38, 93, 19, 17, style::kButton, "+/-"},
-    {kPoint, K::PushButton, ".", 62, 93, 19, 17, style::kButton, "."},
-    {kNoId, K::GroupBox, "", 7, 22, 105, 95, cf::Flat},
-    {kPlus, K::PushButton, "+", 86, 31, 19, 17, style::kButton, "+", "plus"},
-    {kMinus, K::PushButton, "-", 86, 51, 19, 17, style::kButton, "-", "minus"},
-    {kTimes, K::PushButton, "*", 86, 72, 19, 17, style::kButton, "*", "times"},
-    {kDividedBy, K::PushButton, "/", 86, 93, 19, 17, style::kButton, "/", "divided by"},
-    {kClear, K::PushButton, "Clear", 43, 120, 34, 16, style::kButton, "Clear"},
-    {kBack, K::PushButton, "Back", 7, 120, 34, 16, style::kButton, "Back"},
-    {kEquals, K::PushButton, "=", 79, 120, 34, 16, style::kDefaultButton, "="},
+    {kDigit1, K::PushButton, "1", 14, 31, 19, 17, kKey, "1"},
+    {kDigit2, K::PushButton, "2", 38, 31, 19, 17, kKey, "2"},
+    {kDigit3, K::PushButton, "3", 62, 31, 19, 17, kKey, "3"},
+    {kDigit4, K::PushButton, "4", 14, 51, 19, 17, kKey, "4"},
+    {kDigit5, K::PushButton, "5", 38, 51, 19, 17, kKey, "5"},
+    {kDigit6, K::PushButton, "6", 62, 51, 19, 17, kKey, "6"},
+    {kDigit7, K::PushButton, "7", 14, 72, 19, 17, kKey, "7"},
+    {kDigit8, K::PushButton, "8", 38, 72, 19, 17, kKey, "8"},
+    {kDigit9, K::PushButton, "9", 62, 72, 19, 17, kKey, "9"},
+    {kDigit0, K::PushButton, "0", 14, 93, 19, 17, kKey, "0"},
+    {kSign, K::PushButton, "+/-", 38, 93, 19, 17, kKey, "+/-"},
+    {kPoint, K::PushButton, ".", 62, 93, 19, 17, kKey, "."},
+    {kNoId, K::GroupBox, "", 7, 22, 105, 95, kKeypadFrame},
+    {kPlus, K::PushButton, "+", 86, 31, 19, 17, kKey, "+", "plus"},
+    {kMinus, K::PushButton, "-", 86, 51, 19, 17, kKey, "-", "minus"},
+    {kTimes, K::PushButton, "*", 86, 72, 19, 17, kKey, "*", "times"},
+    {kDividedBy, K::PushButton, "/", 86, 93, 19, 17, kKey, "/", "divided by"},
+    {kClear, K::PushButton, "Clear", 43, 120, 34, 16, kKey, "Clear"},
+    {kBack, K::PushButton, "Back", 7, 120, 34, 16, kKey, "Back"},
+    {kEquals, K::PushButton, "=", 79, 120, 34, 16, kDefaultKey, "="},
 });
 
 // Enter means "=" on a calculator, also after a click has left the focus on

@@ -22,8 +22,8 @@ using K = ControlKind;
 // labels end at one edge just left of the lower rows; the data fields are
 // read-only, as the program has nothing to take from them.
 constexpr auto kRest = std::to_array<ControlTemplate>({
-    {kNoId, K::Label, "LANTHANIDES", 47, 166, 53, 8, 0},
-    {kNoId, K::Label, "ACTINIDES", 60, 186, 40, 8, 0},
+    {kNoId, K::Label, "LANTHANIDES", 47, 166, 53, 8, cf::KeepOrder},
+    {kNoId, K::Label, "ACTINIDES", 60, 186, 40, 8, cf::KeepOrder},
     {kNoId, K::GroupBox, "Element's Data:", 7, 200, 430, 47, 0},
     {kNoId, K::Label, "Symbol:", 13, 215, 26, 8, 0},
     {kSymbolField, K::Edit, "", 42, 215, 40, 12, style::kInputField | cf::ReadOnly, "Symbol"},
@@ -53,7 +53,7 @@ constexpr auto makeControls() {
                          periodic::cellY(cell),
                          periodic::kButtonWidth,
                          periodic::kButtonHeight,
-                         style::kButton,
+                         style::kButton | cf::KeepOrder,
                          symbolOf(cell)};
     }
     for (const ControlTemplate& control : kRest) {

@@ -30,6 +30,9 @@ enum : unsigned {
     HScrollBar = 1u << 8,   // edit shows a horizontal scroll bar
     Center = 1u << 9,       // static text centred
     NoPrefix = 1u << 10,    // static text shows '&' literally
+    // Part of a block that reads left to right in any language (a keypad, a
+    // table of elements): a mirrored window moves the block as a whole.
+    KeepOrder = 1u << 11,
 };
 }
 

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -56,6 +57,12 @@ QString installLanguage(QCoreApplication& app) {
         QCoreApplication::installTranslator(qt);
     } else {
         delete qt;
+    }
+    // Every window mirrors for a language written right to left (Qt would only
+    // from its own catalogue of that language, which may be missing); after the
+    // catalogues, whose installing makes Qt choose the direction again.
+    if (QLocale(language).textDirection() == Qt::RightToLeft) {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     }
     return language;
 }

@@ -8,6 +8,8 @@
 #include <QFontDatabase>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -76,6 +78,12 @@ StepsWindow::StepsWindow(ToolWindow* toolWindow, const StepRecorder& steps)
     // One step a line: a long equation scrolls rather than breaks.
     view_->setLineWrapMode(QPlainTextEdit::NoWrap);
     view_->setTabChangesFocus(true);
+    // Each step is an equation, read left to right in every language: in a
+    // right-to-left paragraph the signs between numbers would be reordered.
+    view_->setLayoutDirection(Qt::LeftToRight);
+    QTextOption equations = view_->document()->defaultTextOption();
+    equations.setTextDirection(Qt::LeftToRight);
+    view_->document()->setDefaultTextOption(equations);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);

@@ -36,7 +36,11 @@ QRect GroupFrame::captionRect() const {
     }
     const QFontMetrics metrics = fontMetrics();
     const int gap = captionGap();
-    return {metrics.averageCharWidth(), 0, metrics.horizontalAdvance(title()) + 2 * gap, metrics.height()};
+    const int width = metrics.horizontalAdvance(title()) + 2 * gap;
+    // Near the end a line of text starts from: the right in a mirrored window.
+    const int x =
+        isRightToLeft() ? rect().width() - metrics.averageCharWidth() - width : metrics.averageCharWidth();
+    return {x, 0, width, metrics.height()};
 }
 
 void GroupFrame::paintEvent(QPaintEvent*) {
@@ -67,7 +71,8 @@ void GroupFrame::paintEvent(QPaintEvent*) {
     if (!caption.isEmpty()) {
         painter.setClipRegion(visible);
         const int gap = captionGap();
-        style()->drawItemText(&painter, caption.adjusted(gap, 0, -gap, 0), Qt::AlignLeft | Qt::AlignTop, pal,
-                              isEnabled(), title(), QPalette::WindowText);
+        style()->drawItemText(&painter, caption.adjusted(gap, 0, -gap, 0),
+                              Qt::AlignAbsolute | Qt::AlignHCenter | Qt::AlignTop, pal, isEnabled(), title(),
+                              QPalette::WindowText);
     }
 }

@@ -101,6 +101,13 @@ bool KeyRouter::moveInUnitRow(QObject* watched, const QKeyEvent& event) {
         default:
             return false;
     }
+    // A mirrored window shows the row from right to left (its buttons' own
+    // captions may still read left to right).
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if ((event.key() == Qt::Key_Left || event.key() == Qt::Key_Right) && widget != nullptr &&
+        widget->window()->isRightToLeft()) {
+        step = -step;
+    }
     const QList<BuiltControls::Entry>& entries = controls_.entries;
     const auto isUnit = [&entries](qsizetype index) {
         return index >= 0 && index < entries.size() &&

@@ -19,6 +19,7 @@
 #include "ui/widgets/group_frame.h"
 #include "ui/widgets/long_text_view.h"
 #include "ui/widgets/translated.h"
+#include "ui/window/mirroring.h"
 
 namespace {
 
@@ -257,12 +258,17 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
     dialog->setFont(DialogUnits::textFont());
     BuiltControls built;
     built.size = QSize(units.x(dialogTemplate.width), units.y(dialogTemplate.height));
+    const TemplateMirror mirror(dialogTemplate);
+    const bool mirrored = dialog->isRightToLeft();
 
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = nullptr;
         switch (control.kind) {
             case ControlKind::Edit:
                 widget = makeEdit(dialog, control);
+                // Fields hold numbers and the program's ASCII texts: digits,
+                // signs and exponents are never reordered, in any language.
+                widget->setLayoutDirection(Qt::LeftToRight);
                 TextAccessible::adopt(widget);
                 break;
             case ControlKind::PushButton:
@@ -306,7 +312,11 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
                 widget->setAccessibleDescription(full);
             }
         }
-        widget->setGeometry(units.rect(control.x, control.y, control.w, control.h));
+        widget->setGeometry(
+            units.rect(mirrored ? mirror.x(control) : control.x, control.y, control.w, control.h));
+        if (mirrored) {
+            keepFormulaLeftToRight(widget);
+        }
         built.entries.append({&control, widget});
     }
     tieLabels(built);

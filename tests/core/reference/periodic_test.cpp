@@ -144,7 +144,7 @@ TEST(PeriodicTemplate, ButtonsAreFlatTabStopsOfOneSizeThatNeverOverlap) {
         ids.insert(b->id);
         EXPECT_EQ(b->w, 21);
         EXPECT_EQ(b->h, 18);
-        EXPECT_EQ(b->flags, cf::Flat | cf::TabStop);
+        EXPECT_EQ(b->flags, cf::Flat | cf::TabStop | cf::KeepOrder);
         EXPECT_LE(b->x + b->w, Periodic::kTemplate.width);
         for (const ControlTemplate* other : all) {
             if (other != b) {

@@ -116,7 +116,15 @@ private Q_SLOTS:
     void arrowKeysPressTheNeighbourInTheRow() {
         QFETCH(int, command);
         QFETCH(QList<int>, units);
-        ToolWindow* window = harness::openTool(command);
+        for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+            QGuiApplication::setLayoutDirection(direction);
+            arrowKeysIn(harness::openTool(command), units, direction == Qt::RightToLeft);
+            QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        }
+    }
+
+    // A mirrored row runs from right to left, and Right steps back.
+    void arrowKeysIn(ToolWindow* window, const QList<int>& units, bool mirrored) {
         harness::type(window, inputOf(window), "1");
         harness::click(window, units.first());
         const auto fields = [window] {
@@ -128,8 +136,10 @@ private Q_SLOTS:
         };
         // Right and Down step forward, Left and Up back, wrapping at the ends;
         // each step presses the button it reaches, exactly as a click does.
+        const Qt::Key forward = mirrored ? Qt::Key_Left : Qt::Key_Right;
+        const Qt::Key back = mirrored ? Qt::Key_Right : Qt::Key_Left;
         const QList<std::pair<Qt::Key, qsizetype>> steps{
-            {Qt::Key_Right, 1}, {Qt::Key_Left, 0}, {Qt::Key_Up, units.size() - 1}, {Qt::Key_Down, 0}};
+            {forward, 1}, {back, 0}, {Qt::Key_Up, units.size() - 1}, {Qt::Key_Down, 0}};
         for (const auto& [key, reached] : steps) {
             harness::key(window, key);
             const int id = units.at(reached);

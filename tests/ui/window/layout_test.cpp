@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTranslator>
+#include <optional>
 
 #include "core/commands/command_table.h"
 #include "core/converters/length.h"
@@ -164,15 +165,81 @@ bool speak(QTranslator& translator, const QString& language) {
 constexpr QChar kMark(0x27e6);
 class PseudoLanguage : public QTranslator {
 public:
+    // With a letter written right to left, the words read right to left.
+    explicit PseudoLanguage(QChar letter = {}) : letter_(letter) {}
+
     QString translate(const char* context, const char* source, const char*, int) const override {
         if (context[0] == 'Q' && QChar::isUpper(QLatin1Char(context[1]).unicode())) {
             return {};  // Qt's own words are Qt's
         }
         const QString text = QString::fromUtf8(source);
-        return kMark + text + QString(text.size() / 3, QLatin1Char('~'));
+        return kMark + (letter_.isNull() ? QString() : QString(letter_)) + text +
+               QString(text.size() / 3, QLatin1Char('~'));
     }
     bool isEmpty() const override { return false; }
+
+private:
+    QChar letter_;
 };
+
+// The places of the window last opened left to right.
+QList<QRect>& placesBefore() {
+    static QList<QRect> places;
+    return places;
+}
+
+// The controls a tool window was built with, in template order, and where they stand.
+QList<QRect> placesOf(QWidget* window) {
+    QList<QRect> places;
+    for (const QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow()) {
+            places << child->geometry();
+        }
+    }
+    return places;
+}
+
+// What is wrong with a mirrored tool window against its left-to-right
+// places: a control's right edge must stand where its left edge stood,
+// counted from the other side, but for the blocks that read left to right,
+// which move whole (one shift for all, the block's edges mirrored); every
+// field reads left to right; and the group frames hold their controls.
+QStringList unmirrored(QWidget* window, const QList<QRect>& before) {
+    const auto* tool = qobject_cast<ToolWindow*>(window);
+    const QList<QRect> after = placesOf(window);
+    const std::span<const ControlTemplate> rows = tool->dialogTemplate().controls;
+    if (after.size() != before.size() || after.size() != static_cast<qsizetype>(rows.size())) {
+        return {QStringLiteral("%1 controls, %2 before").arg(after.size()).arg(before.size())};
+    }
+    QStringList problems = crossings(window);
+    const int width = window->width();
+    QRect blockBefore, blockAfter;
+    std::optional<int> shift;
+    for (qsizetype i = 0; i < after.size(); ++i) {
+        const QString name =
+            QString::fromUtf8(rows[i].caption) + QLatin1Char('#') + QString::number(rows[i].id);
+        if ((rows[i].flags & cf::KeepOrder) != 0) {
+            blockBefore |= before[i];
+            blockAfter |= after[i];
+            shift = shift.value_or(after[i].left() - before[i].left());
+            if (std::abs(after[i].left() - before[i].left() - *shift) > 1) {
+                problems << name + QStringLiteral(" left its block");
+            }
+        } else if (std::abs(after[i].left() - (width - 1 - before[i].right())) > 1) {
+            problems << name + QStringLiteral(" at %1, not %2")
+                                   .arg(after[i].left())
+                                   .arg(width - 1 - before[i].right());
+        }
+        const QWidget* control = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).at(i);
+        if (rows[i].kind == ControlKind::Edit && control->layoutDirection() != Qt::LeftToRight) {
+            problems << name + QStringLiteral(" reads right to left");
+        }
+    }
+    if (shift && std::abs(blockAfter.left() - (width - 1 - blockBefore.right())) > 1) {
+        problems << QStringLiteral("the left-to-right block is not mirrored");
+    }
+    return problems;
+}
 
 // The words of the steps, the boxes and the picture after each button of a
 // tool that does something: words, not numbers or an axis' letter.
@@ -289,6 +356,30 @@ private Q_SLOTS:
         }
         found << inspect(ids::kAppAbout, unmarked);
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));
+    }
+
+    // A language written right to left mirrors every tool window.
+    void mirroredWindowsKeepNumbersLeftToRight_data() {
+        QTest::addColumn<int>("commandId");
+        for (const ToolCommand& command : toolCommands()) {
+            QTest::addRow("%s", command.className) << command.commandId;
+        }
+    }
+
+    void mirroredWindowsKeepNumbersLeftToRight() {
+        QFETCH(int, commandId);
+        QVERIFY(inspect(commandId, [](QWidget* window) {
+                    placesBefore() = placesOf(window);
+                    return QStringList();
+                }).isEmpty());
+        PseudoLanguage pseudo(QChar(0x05d0));  // a letter written right to left
+        QCoreApplication::installTranslator(&pseudo);
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        const QStringList problems =
+            inspect(commandId, [](QWidget* window) { return unmirrored(window, placesBefore()); });
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        QCoreApplication::removeTranslator(&pseudo);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
     }
 
     void windowsKeepTheirSizeWhateverTheSystemFont() {
