@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFont>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -38,6 +39,20 @@ bool messagesInC() {
     return locale.isEmpty() || locale == "C" || locale == "POSIX" || locale.startsWith("C.");
 }
 
+// Han characters are written in Chinese and in Japanese forms, and one font
+// file holds both: the fallback named for the language picks its forms, where
+// the system's choice would follow the locale's script alone.
+void useHanForms(const QString& language) {
+    const QString family = language == QLatin1String("ja")   ? QStringLiteral("Noto Sans CJK JP")
+                           : language == QLatin1String("zh") ? QStringLiteral("Noto Sans CJK SC")
+                                                             : QString();
+    if (!family.isEmpty()) {
+        QFont font = QGuiApplication::font();
+        font.setFamilies({font.family(), family});
+        QGuiApplication::setFont(font);
+    }
+}
+
 }  // namespace
 
 QString installLanguage(QCoreApplication& app) {
@@ -64,5 +79,6 @@ QString installLanguage(QCoreApplication& app) {
     if (QLocale(language).textDirection() == Qt::RightToLeft) {
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     }
+    useHanForms(language);
     return language;
 }

@@ -4,6 +4,7 @@
 #include "ui/widgets/dialog_units.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
@@ -15,6 +16,9 @@ DialogUnits::DialogUnits(const QFont& font) {
 
 QFont DialogUnits::dialogFont() {
     QFont font(QStringLiteral("Liberation Sans"));
+    // The units come from Liberation Sans; characters it lacks are drawn by
+    // the application font's own fallbacks (the language's Han forms).
+    font.setFamilies(QStringList{font.family()} + QGuiApplication::font().families().mid(1));
     font.setPointSize(8);
     font.setStyleHint(QFont::SansSerif);
     return font;
