@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
+#include <utility>
 
 #include "core/figures/figure_fields.h"
 #include "core/solvers/bend.h"
@@ -33,15 +35,43 @@ Place outward(double degrees) {
     return direction.y >= 0 ? Place::Above : Place::Below;
 }
 
-}  // namespace
+// The bent sheet of the fields, built a job at a time: the sizes read (or
+// refused), the sheet and its neutral axis drawn, the sizes placed, the view
+// framed round what was drawn, the picture said in words. Each job leaves
+// here what the later ones read.
+struct BendDrawing {
+    explicit BendDrawing(const Fields& fields) : fields(fields) {}
 
-Figure bendFigure(const Fields& fields) {
+    bool read();
+    void drawSheet();
+    void drawNeutralAxis();
+    void annotate();
+    void frame();
+    void describe();
+
+    const Fields& fields;
     Figure figure;
-    const FieldNumber radius = fields.number(Bend::kRadius);
-    const FieldNumber thickness = fields.number(Bend::kThickness);
-    const FieldNumber angle = fields.number(Bend::kAngle);
+    FieldNumber radius;
+    FieldNumber thickness;
+    FieldNumber angle;
+    FieldNumber neutralField;
+    double inner = 0;  // the radii of the sheet's faces
+    double outer = 0;
+    double neutral = 0;  // the radius the neutral axis is drawn at
+    double start = 0;    // the bend's first and last angle, in degrees
+    double end = 0;
+    double flange = 0;  // the length of the straight parts
+    Point along;        // the direction the sheet leaves in
+    Bounds bounds;
+    std::string allowance;
+};
+
+bool BendDrawing::read() {
+    radius = fields.number(Bend::kRadius);
+    thickness = fields.number(Bend::kThickness);
+    angle = fields.number(Bend::kAngle);
     if (!allDrawable(figure, {&radius, &thickness, &angle})) {
-        return figure;
+        return false;
     }
     if (radius.value < 0) {
         figure.refusal = fields.say(N_("{} is {}: a radius cannot be negative."), {radius.name, radius.text});
@@ -55,17 +85,17 @@ Figure bendFigure(const Fields& fields) {
                                     {angle.name, angle.text});
     }
     if (!figure.drawable()) {
-        return figure;
+        return false;
     }
-    const double inner = radius.value;
-    const double outer = inner + thickness.value;
+    inner = radius.value;
+    outer = inner + thickness.value;
     if (thickness.value < outer * 1e-9) {
         figure.refusal = fields.say(N_("The sheet is too thin, for its bend radius, to draw."));
-        return figure;
+        return false;
     }
     // The neutral axis where the field puts it, when that lies in the sheet.
-    const FieldNumber neutralField = fields.number(Bend::kNeutralAxis);
-    double neutral = thickness.value / 3 + inner;
+    neutralField = fields.number(Bend::kNeutralAxis);
+    neutral = thickness.value / 3 + inner;
     if (neutralField.whyNot().empty() && neutralField.value >= inner && neutralField.value <= outer) {
         neutral = neutralField.value;
     } else {
@@ -73,13 +103,16 @@ Figure bendFigure(const Fields& fields) {
             N_("{} field shows {}; the neutral axis is drawn a third of the thickness into the sheet."),
             {neutralField.name, neutralField.text}));
     }
+    return true;
+}
 
+void BendDrawing::drawSheet() {
     // The sheet comes in from the left below the bend's centre, turns
     // counterclockwise through the angle and leaves along the tangent.
-    const double start = -90;
-    const double end = start + angle.value;
-    const double flange = outer * 1.5;
-    const Point along = onCircle(1, end + 90);
+    start = -90;
+    end = start + angle.value;
+    flange = outer * 1.5;
+    along = onCircle(1, end + 90);
     const int steps = std::max(2, static_cast<int>(std::ceil(angle.value / 2)));
     Polyline sheet{{}, Role::Shape, true};
     sheet.points.push_back({-flange, -outer});
@@ -92,22 +125,25 @@ Figure bendFigure(const Fields& fields) {
     for (int i = steps; i >= 0; --i) {
         sheet.points.push_back(onCircle(outer, start + angle.value * i / steps));
     }
-    Bounds bounds;
     bounds.add({0, 0});
     for (const Point& p : sheet.points) {
         bounds.add(p);
     }
     figure.polylines.push_back(std::move(sheet));
+}
 
+void BendDrawing::drawNeutralAxis() {
     // The neutral axis: straight in the flanges, and the allowance along the bend.
     figure.polylines.push_back({{{-flange, -neutral}, {0, -neutral}}, Role::Guide});
     figure.polylines.push_back(
         {{onCircle(neutral, end), plus(onCircle(neutral, end), along, flange)}, Role::Guide});
     figure.arcs.push_back({{0, 0}, neutral, start, angle.value, Role::Result});
     figure.polylines.push_back({{onCircle(outer, start), {0, 0}, onCircle(outer, end)}, Role::Guide});
+}
 
+void BendDrawing::annotate() {
     const double middle = start + angle.value / 2;
-    const std::string allowance = fields.text(Bend::kBendAllowance);
+    allowance = fields.text(Bend::kBendAllowance);
     figure.labels.push_back(
         {onCircle(outer, middle), fields.say(N_("BA {}"), {allowance}), outward(middle), Role::Result});
     const double angleRadius = std::max(inner, outer * 0.25) * 0.5;
@@ -125,11 +161,31 @@ Figure bendFigure(const Fields& fields) {
 
     figure.notes.push_back(fields.say(N_("Bend allowance {} along the neutral axis (dashed), radius {}"),
                                       {allowance, neutralField.text}));
+}
+
+// Round the sheet and the bend's centre, as drawn.
+void BendDrawing::frame() {
     figure.view = bounds.padded(0.12, 0);
+}
+
+void BendDrawing::describe() {
     figure.description = fields.say(N_("Sheet of thickness {} bent {} degrees around an inside radius of {}; "
                                        "neutral axis radius {}; bend allowance {} along the neutral axis"),
                                     {thickness.text, angle.text, radius.text, neutralField.text, allowance});
-    return figure;
+}
+
+}  // namespace
+
+Figure bendFigure(const Fields& fields) {
+    BendDrawing bend(fields);
+    if (bend.read()) {
+        bend.drawSheet();
+        bend.drawNeutralAxis();
+        bend.annotate();
+        bend.frame();
+        bend.describe();
+    }
+    return std::move(bend.figure);
 }
 
 }  // namespace figure

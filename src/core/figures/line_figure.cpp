@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "core/figures/figure_fields.h"
 #include "core/solvers/geo.h"
@@ -37,41 +39,74 @@ bool inside(const View& view, Point p) {
     return p.x >= view.left && p.x <= view.right && p.y >= view.bottom && p.y <= view.top;
 }
 
-}  // namespace
+// The line through the fields' two points, built a job at a time: the
+// points read (or refused), the view framed, the line drawn, the fields'
+// other answers placed, the picture said in words. Each job leaves here
+// what the later ones read.
+struct LineDrawing {
+    explicit LineDrawing(const Fields& fields) : fields(fields) {}
 
-Figure lineFigure(const Fields& fields) {
+    bool read();
+    void frame();
+    void draw();
+    void annotateDistance();
+    void annotateMidpoint();
+    void annotateIntercepts();
+    void describe();
+
+    const Fields& fields;
     Figure figure;
+    Point p1;
+    Point p2;
+    std::string name1;  // "(x, y)" in the fields' own texts
+    std::string name2;
+    bool vertical = false;
+    Bounds points;
+    double span = 0;  // the larger side of the points' bounds
+    double slope = 0;
+    double intercept = 0;
+    bool firstLeft = false;  // point 1 stands left of point 2, or below it
+    std::string distance;
+    std::string midpoint;
+    std::string slopeText;
+    std::string intercepts;
+};
+
+bool LineDrawing::read() {
     const FieldNumber x1 = fields.number(Geo::kX1);
     const FieldNumber y1 = fields.number(Geo::kY1);
     const FieldNumber x2 = fields.number(Geo::kX2);
     const FieldNumber y2 = fields.number(Geo::kY2);
     if (!allDrawable(figure, {&x1, &y1, &x2, &y2})) {
-        return figure;
+        return false;
     }
-    const Point p1{x1.value, y1.value};
-    const Point p2{x2.value, y2.value};
-    const std::string name1 = "(" + x1.text + ", " + y1.text + ")";
-    const std::string name2 = "(" + x2.text + ", " + y2.text + ")";
+    p1 = {x1.value, y1.value};
+    p2 = {x2.value, y2.value};
+    name1 = "(" + x1.text + ", " + y1.text + ")";
+    name2 = "(" + x2.text + ", " + y2.text + ")";
     if (p1.x == p2.x && p1.y == p2.y) {
         figure.refusal = fields.say(N_("Both points are {}: a line needs two different points."), {name1});
-        return figure;
+        return false;
     }
-    const bool vertical = p1.x == p2.x;
+    vertical = p1.x == p2.x;
 
-    Bounds points;
     points.add(p1);
     points.add(p2);
-    const double span = std::max(points.width(), points.height());
+    span = std::max(points.width(), points.height());
     const double magnitude = std::max({std::abs(p1.x), std::abs(p1.y), std::abs(p2.x), std::abs(p2.y)});
     if (span < magnitude * 1e-9) {
         figure.refusal = fields.say(
             N_("The two points are too close together, for their distance from the origin, to draw apart."));
-        return figure;
+        return false;
     }
+    return true;
+}
+
+void LineDrawing::frame() {
     // The origin and the intercepts join the view when that keeps the points
     // a fair size in it; far away, they are named instead.
-    const double slope = vertical ? 0 : (p2.y - p1.y) / (p2.x - p1.x);
-    const double intercept = p1.y - slope * p1.x;
+    slope = vertical ? 0 : (p2.y - p1.y) / (p2.x - p1.x);
+    intercept = p1.y - slope * p1.x;
     Bounds all = points;
     all.add({0, 0});
     if (!vertical) {
@@ -80,27 +115,33 @@ Figure lineFigure(const Fields& fields) {
     const Bounds& framed = std::max(all.width(), all.height()) <= span * 4 ? all : points;
     figure.view = framed.padded(0.15, 0);
     addAxes(figure);
+}
 
+void LineDrawing::draw() {
     if (vertical) {
         figure.polylines.push_back({{{p1.x, figure.view.bottom}, {p1.x, figure.view.top}}, Role::Shape});
     } else if (std::optional<Polyline> line = acrossView(p1, p2, figure.view)) {
         figure.polylines.push_back(*line);
     }
-    const bool firstLeft = p1.x < p2.x || (p1.x == p2.x && p1.y < p2.y);
+    firstLeft = p1.x < p2.x || (p1.x == p2.x && p1.y < p2.y);
     figure.markers.push_back({p1, Role::Shape});
     figure.markers.push_back({p2, Role::Shape});
     figure.labels.push_back(
         {p1, fields.say(N_("Point 1 {}"), {name1}), firstLeft ? Place::AboveLeft : Place::AboveRight});
     figure.labels.push_back(
         {p2, fields.say(N_("Point 2 {}"), {name2}), firstLeft ? Place::AboveRight : Place::AboveLeft});
+}
 
-    const std::string distance = fields.text(Geo::kDistance);
+void LineDrawing::annotateDistance() {
+    distance = fields.text(Geo::kDistance);
     figure.dimensions.push_back(
         {firstLeft ? p1 : p2, firstLeft ? p2 : p1, -span * 0.08, fields.say(N_("distance {}"), {distance})});
+}
 
+void LineDrawing::annotateMidpoint() {
     const FieldNumber midX = fields.number(Geo::kMidX);
     const FieldNumber midY = fields.number(Geo::kMidY);
-    std::string midpoint = midX.text + ", " + midY.text;
+    midpoint = midX.text + ", " + midY.text;
     if (midX.whyNot().empty() && midY.whyNot().empty() && inside(figure.view, {midX.value, midY.value})) {
         figure.markers.push_back({{midX.value, midY.value}, Role::Result});
         // Across the line from the distance's dimension, which stands on its right.
@@ -113,9 +154,10 @@ Figure lineFigure(const Fields& fields) {
     } else {
         figure.notes.push_back(fields.say(N_("Midpoint {} is not on the picture."), {midpoint}));
     }
+}
 
-    const std::string slopeText = fields.text(Geo::kSlope);
-    std::string intercepts;
+void LineDrawing::annotateIntercepts() {
+    slopeText = fields.text(Geo::kSlope);
     if (vertical) {
         figure.notes.push_back(
             fields.say(N_("Vertical line: the slope is undefined ({}), no y-intercept."), {slopeText}));
@@ -149,13 +191,30 @@ Figure lineFigure(const Fields& fields) {
             }
         }
     }
+}
+
+void LineDrawing::describe() {
     figure.description =
         vertical
             ? fields.say(N_("Vertical line through {} and {}; slope undefined; distance {}; midpoint {}"),
                          {name1, name2, distance, midpoint})
             : fields.say(N_("Line through {} and {}; slope {}; y-intercept {}; distance {}; midpoint {}"),
                          {name1, name2, slopeText, intercepts, distance, midpoint});
-    return figure;
+}
+
+}  // namespace
+
+Figure lineFigure(const Fields& fields) {
+    LineDrawing line(fields);
+    if (line.read()) {
+        line.frame();
+        line.draw();
+        line.annotateDistance();
+        line.annotateMidpoint();
+        line.annotateIntercepts();
+        line.describe();
+    }
+    return std::move(line.figure);
 }
 
 }  // namespace figure

@@ -171,11 +171,10 @@ constexpr std::string_view kStyle =
     ".result{stroke:#f28b82}circle.result,text.result{fill:#f28b82}"
     ".dimension{stroke:#81c995}polygon.dimension,text.dimension{fill:#81c995}}";
 
-}  // namespace
-
-std::string toSvg(const Figure& figure, double width, double height) {
-    const Scene scene = layOut(figure, width, height, kFontSize);
-    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
+// The document's opening: the page's size, its title and description, the
+// dark scheme's style and the page's background.
+void appendHead(std::string& out, const Figure& figure, double width, double height) {
+    out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\"";
     out += " width=\"";
     appendNumber(out, width);
     out += "\" height=\"";
@@ -194,47 +193,71 @@ std::string toSvg(const Figure& figure, double width, double height) {
     out += kStyle;
     out +=
         "</style>\n<rect class=\"page\" fill=\"#ffffff\" stroke=\"none\" width=\"100%\" height=\"100%\"/>\n";
+}
+
+void appendStroke(std::string& out, const Stroke& stroke) {
+    out += stroke.closed ? "<polygon " : "<polyline ";
+    appendPaint(out, stroke.role, Ink::Line);
+    out += " points=\"";
+    appendPoints(out, stroke.points, appendNumber);
+    if (!stroke.source.empty()) {
+        out += "\" data-points=\"";
+        appendPoints(out, stroke.source, appendExact);
+    }
+    out += "\"/>\n";
+}
+
+void appendFill(std::string& out, const Fill& fill) {
+    out += "<polygon ";
+    appendPaint(out, fill.role, Ink::Area);
+    out += " points=\"";
+    appendPoints(out, fill.polygon, appendNumber);
+    out += "\"/>\n";
+}
+
+void appendDot(std::string& out, const Dot& dot) {
+    out += "<circle ";
+    appendPaint(out, dot.role, Ink::Area);
+    out += " cx=\"";
+    appendNumber(out, dot.centre.x);
+    out += "\" cy=\"";
+    appendNumber(out, dot.centre.y);
+    out += "\" r=\"";
+    appendNumber(out, dot.radius);
+    out += "\"/>\n";
+}
+
+void appendText(std::string& out, const Text& text) {
+    out += "<text ";
+    appendPaint(out, text.role, Ink::Text);
+    out += " x=\"";
+    appendNumber(out, text.at.x);
+    out += "\" y=\"";
+    appendNumber(out, text.at.y);
+    out += "\" text-anchor=\"";
+    out += anchorName(text.anchor);
+    out += "\">";
+    appendEscaped(out, text.text);
+    out += "</text>\n";
+}
+
+}  // namespace
+
+std::string toSvg(const Figure& figure, double width, double height) {
+    const Scene scene = layOut(figure, width, height, kFontSize);
+    std::string out;
+    appendHead(out, figure, width, height);
     for (const Stroke& stroke : scene.strokes) {
-        out += stroke.closed ? "<polygon " : "<polyline ";
-        appendPaint(out, stroke.role, Ink::Line);
-        out += " points=\"";
-        appendPoints(out, stroke.points, appendNumber);
-        if (!stroke.source.empty()) {
-            out += "\" data-points=\"";
-            appendPoints(out, stroke.source, appendExact);
-        }
-        out += "\"/>\n";
+        appendStroke(out, stroke);
     }
     for (const Fill& fill : scene.fills) {
-        out += "<polygon ";
-        appendPaint(out, fill.role, Ink::Area);
-        out += " points=\"";
-        appendPoints(out, fill.polygon, appendNumber);
-        out += "\"/>\n";
+        appendFill(out, fill);
     }
     for (const Dot& dot : scene.dots) {
-        out += "<circle ";
-        appendPaint(out, dot.role, Ink::Area);
-        out += " cx=\"";
-        appendNumber(out, dot.centre.x);
-        out += "\" cy=\"";
-        appendNumber(out, dot.centre.y);
-        out += "\" r=\"";
-        appendNumber(out, dot.radius);
-        out += "\"/>\n";
+        appendDot(out, dot);
     }
     for (const Text& text : scene.texts) {
-        out += "<text ";
-        appendPaint(out, text.role, Ink::Text);
-        out += " x=\"";
-        appendNumber(out, text.at.x);
-        out += "\" y=\"";
-        appendNumber(out, text.at.y);
-        out += "\" text-anchor=\"";
-        out += anchorName(text.anchor);
-        out += "\">";
-        appendEscaped(out, text.text);
-        out += "</text>\n";
+        appendText(out, text);
     }
     out += "</svg>\n";
     return out;
