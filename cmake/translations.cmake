@@ -4,7 +4,7 @@
 include(GNUInstallDirs)
 
 # The catalogues of the program's words, one .ts file per language: adding a
-# language is one line here and its file (README, "Adding a language").
+# language is one line here and its file (docs/HACKING.md, "Adding a language").
 set(BRIMLET_CATALOGUES
     translations/brimlet_de.ts
     translations/brimlet_fr.ts
