@@ -2621,148 +2621,148 @@ Mit [OK] geht es zurück.</translation>
 <context>
     <name>Wording</name>
     <message>
-        <source>Degrees = {} &gt; 0, so degrees convert to radians, with 3.14 for π</source>
-        <translation>Grad = {} &gt; 0, also wird Grad in Radiant umgerechnet, mit 3.14 für π</translation>
+        <source>Degrees = %1 &gt; 0, so degrees convert to radians, with 3.14 for π</source>
+        <translation>Grad = %1 &gt; 0, also wird Grad in Radiant umgerechnet, mit 3.14 für π</translation>
     </message>
     <message>
-        <source>Radians = degrees × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}</source>
-        <translation>Radiant = Grad × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}</translation>
+        <source>Radians = degrees × 3.14 ÷ 180 = %1 × 3.14 ÷ 180 = %2</source>
+        <translation>Radiant = Grad × 3.14 ÷ 180 = %1 × 3.14 ÷ 180 = %2</translation>
     </message>
     <message>
-        <source>Degrees = {} is not above 0 and radians = {} &gt; 0, so radians convert to degrees, with 3.14 for π</source>
-        <translation>Grad = {} ist nicht größer als 0 und Radiant = {} &gt; 0, also wird Radiant in Grad umgerechnet, mit 3.14 für π</translation>
+        <source>Degrees = %1 is not above 0 and radians = %2 &gt; 0, so radians convert to degrees, with 3.14 for π</source>
+        <translation>Grad = %1 ist nicht größer als 0 und Radiant = %2 &gt; 0, also wird Radiant in Grad umgerechnet, mit 3.14 für π</translation>
     </message>
     <message>
-        <source>Degrees = radians × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}</source>
-        <translation>Grad = Radiant × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}</translation>
+        <source>Degrees = radians × 180 ÷ 3.14 = %1 × 180 ÷ 3.14 = %2</source>
+        <translation>Grad = Radiant × 180 ÷ 3.14 = %1 × 180 ÷ 3.14 = %2</translation>
     </message>
     <message>
-        <source>Neither degrees ({}) nor radians ({}) is above 0: nothing is converted</source>
-        <translation>Weder Grad ({}) noch Radiant ({}) ist größer als 0: Es wird nichts umgerechnet</translation>
+        <source>Neither degrees (%1) nor radians (%2) is above 0: nothing is converted</source>
+        <translation>Weder Grad (%1) noch Radiant (%2) ist größer als 0: Es wird nichts umgerechnet</translation>
     </message>
     <message>
-        <source>Revolutions = radians × 0.159 = {} × 0.159 = {}</source>
-        <translation>Umdrehungen = Radiant × 0.159 = {} × 0.159 = {}</translation>
+        <source>Revolutions = radians × 0.159 = %1 × 0.159 = %2</source>
+        <translation>Umdrehungen = Radiant × 0.159 = %1 × 0.159 = %2</translation>
     </message>
     <message>
-        <source>n = {}, the whole number that {t} starts with (0 when none)</source>
-        <translation>n = {}, die ganze Zahl am Anfang von {t} (0, wenn keine)</translation>
+        <source>n = %1, the whole number that %2 starts with (0 when none)</source>
+        <translation>n = %1, die ganze Zahl am Anfang von %2 (0, wenn keine)</translation>
     </message>
     <message>
-        <source>{} is not between 1 and 3999: &quot;Number must be between 1 and 3999!&quot;, and both fields are emptied</source>
-        <translation>{} liegt nicht zwischen 1 und 3999: „Die Zahl muss zwischen 1 und 3999 liegen!“, und beide Felder werden geleert</translation>
+        <source>%1 is not between 1 and 3999: &quot;Number must be between 1 and 3999!&quot;, and both fields are emptied</source>
+        <translation>%1 liegt nicht zwischen 1 und 3999: „Die Zahl muss zwischen 1 und 3999 liegen!“, und beide Felder werden geleert</translation>
     </message>
     <message>
         <source>Take the largest value that is not above what is left, letter group by letter group:</source>
         <translation>Zeichengruppe für Zeichengruppe den größten Wert nehmen, der den Rest nicht übersteigt:</translation>
     </message>
     <message>
-        <source>Roman = {t}</source>
-        <translation>Römisch = {t}</translation>
+        <source>Roman = %1</source>
+        <translation>Römisch = %1</translation>
     </message>
     <message>
-        <source>Add up the letter groups of {t}, largest first:</source>
-        <translation>Die Zeichengruppen von {t} addieren, die größte zuerst:</translation>
+        <source>Add up the letter groups of %1, largest first:</source>
+        <translation>Die Zeichengruppen von %1 addieren, die größte zuerst:</translation>
     </message>
     <message>
         <source>&quot;Please enter a Roman numeral between I and MMMCMXCIX.&quot;</source>
         <translation>„Bitte eine römische Zahl zwischen I und MMMCMXCIX eingeben.“</translation>
     </message>
     <message>
-        <source>Arabic = {}</source>
-        <translation>Arabisch = {}</translation>
+        <source>Arabic = %1</source>
+        <translation>Arabisch = %1</translation>
     </message>
     <message>
-        <source>{} − {} = {} left, taking {} ({} ≥ {})</source>
-        <translation>{} − {} = {} übrig, {} genommen ({} ≥ {})</translation>
+        <source>%1 − %2 = %3 left, taking %4 (%5 ≥ %6)</source>
+        <translation>%4 genommen (%5 ≥ %6): %1 − %2 = %3 übrig</translation>
     </message>
     <message>
-        <source>{} + {} = {}, adding {} ({})</source>
-        <translation>{} + {} = {}, {} ({}) addiert</translation>
+        <source>%1 + %2 = %3, adding %4 (%5)</source>
+        <translation>%4 (%5) addiert: %1 + %2 = %3</translation>
     </message>
     <message>
-        <source>{t} adds up to {}, but {} is written another way: not a standard numeral</source>
-        <translation>{t} ergibt {}, doch {} wird anders geschrieben: keine reguläre römische Zahl</translation>
+        <source>%1 adds up to %2, but %3 is written another way: not a standard numeral</source>
+        <translation>%1 ergibt %2, doch %3 wird anders geschrieben: keine reguläre römische Zahl</translation>
     </message>
     <message>
-        <source>{t} has letters left over once the values are taken: not a standard numeral</source>
-        <translation>In {t} bleiben nach Abzug der Werte Zeichen übrig: keine reguläre römische Zahl</translation>
+        <source>%1 has letters left over once the values are taken: not a standard numeral</source>
+        <translation>In %1 bleiben nach Abzug der Werte Zeichen übrig: keine reguläre römische Zahl</translation>
     </message>
     <message>
-        <source>x = {} {}</source>
-        <translation>x = {} {}</translation>
+        <source>x = %1 %2</source>
+        <translation>x = %1 %2</translation>
     </message>
     <message>
-        <source>{}: {t} is not a number: &quot;Please enter a number.&quot; The reading stops; this field and those after it keep their values</source>
-        <translation>{}: {t} ist keine Zahl: „Bitte eine Zahl eingeben.“ Das Einlesen endet; dieses und die folgenden Felder behalten ihre Werte</translation>
+        <source>%1: %2 is not a number: &quot;Please enter a number.&quot; The reading stops; this field and those after it keep their values</source>
+        <translation>%1: %2 ist keine Zahl: „Bitte eine Zahl eingeben.“ Das Einlesen endet; dieses und die folgenden Felder behalten ihre Werte</translation>
     </message>
     <message>
-        <source>{}: {t} is not an integer: &quot;Please enter an integer.&quot; The reading stops; this field and those after it keep their values</source>
-        <translation>{}: {t} ist keine ganze Zahl: „Bitte eine ganze Zahl eingeben.“ Das Einlesen endet; dieses und die folgenden Felder behalten ihre Werte</translation>
+        <source>%1: %2 is not an integer: &quot;Please enter an integer.&quot; The reading stops; this field and those after it keep their values</source>
+        <translation>%1: %2 ist keine ganze Zahl: „Bitte eine ganze Zahl eingeben.“ Das Einlesen endet; dieses und die folgenden Felder behalten ihre Werte</translation>
     </message>
     <message>
-        <source>{}: {t} reads as {}, the number at its start</source>
-        <translation>{}: {t} wird als {} gelesen, die Zahl am Anfang</translation>
+        <source>%1: %2 reads as %3, the number at its start</source>
+        <translation>%1: %2 wird als %3 gelesen, die Zahl am Anfang</translation>
     </message>
     <message>
-        <source>{}: {t} reads as {}, the whole number at its start</source>
-        <translation>{}: {t} wird als {} gelesen, die ganze Zahl am Anfang</translation>
+        <source>%1: %2 reads as %3, the whole number at its start</source>
+        <translation>%1: %2 wird als %3 gelesen, die ganze Zahl am Anfang</translation>
     </message>
     <message>
-        <source>… {} more steps left out, to keep to one screen</source>
-        <translation>… {} weitere Schritte ausgelassen, damit alles auf einen Bildschirm passt</translation>
+        <source>… %1 more steps left out, to keep to one screen</source>
+        <translation>… %1 weitere Schritte ausgelassen, damit alles auf einen Bildschirm passt</translation>
     </message>
     <message>
         <source>Every field is cleared: numbers to 0, texts emptied</source>
         <translation>Alle Felder werden gelöscht: Zahlen auf 0, Texte geleert</translation>
     </message>
     <message>
-        <source>{} is {}: a radius cannot be negative.</source>
-        <translation>{} ist {}: Ein Radius kann nicht negativ sein.</translation>
+        <source>%1 is %2: a radius cannot be negative.</source>
+        <translation>%1 ist %2: Ein Radius kann nicht negativ sein.</translation>
     </message>
     <message>
-        <source>{} is {}: a sheet needs a thickness greater than 0.</source>
-        <translation>{} ist {}: Ein Blech braucht eine Dicke größer als 0.</translation>
+        <source>%1 is %2: a sheet needs a thickness greater than 0.</source>
+        <translation>%1 ist %2: Ein Blech braucht eine Dicke größer als 0.</translation>
     </message>
     <message>
-        <source>{} is {}: there is no bend to draw.</source>
-        <translation>{} ist {}: Es gibt keine Biegung zu zeichnen.</translation>
+        <source>%1 is %2: there is no bend to draw.</source>
+        <translation>%1 ist %2: Es gibt keine Biegung zu zeichnen.</translation>
     </message>
     <message>
-        <source>{} is {}: a bend of a full turn or more runs into itself.</source>
-        <translation>{} ist {}: Eine Biegung um eine volle Umdrehung oder mehr überschneidet sich selbst.</translation>
+        <source>%1 is %2: a bend of a full turn or more runs into itself.</source>
+        <translation>%1 ist %2: Eine Biegung um eine volle Umdrehung oder mehr überschneidet sich selbst.</translation>
     </message>
     <message>
         <source>The sheet is too thin, for its bend radius, to draw.</source>
         <translation>Das Blech ist im Verhältnis zum Biegeradius zu dünn zum Zeichnen.</translation>
     </message>
     <message>
-        <source>{} field shows {}; the neutral axis is drawn a third of the thickness into the sheet.</source>
-        <translation>Feld „{}“ zeigt {}; die neutrale Faser ist bei einem Drittel der Dicke von innen gezeichnet.</translation>
+        <source>%1 field shows %2; the neutral axis is drawn a third of the thickness into the sheet.</source>
+        <translation>Feld „%1“ zeigt %2; die neutrale Faser ist bei einem Drittel der Dicke von innen gezeichnet.</translation>
     </message>
     <message>
-        <source>BA {}</source>
-        <translation>BZ {}</translation>
+        <source>BA %1</source>
+        <translation>BZ %1</translation>
     </message>
     <message>
-        <source>R {}</source>
-        <translation>R {}</translation>
+        <source>R %1</source>
+        <translation>R %1</translation>
     </message>
     <message>
-        <source>T {}</source>
-        <translation>T {}</translation>
+        <source>T %1</source>
+        <translation>T %1</translation>
     </message>
     <message>
         <source>NA</source>
         <translation>NF</translation>
     </message>
     <message>
-        <source>Bend allowance {} along the neutral axis (dashed), radius {}</source>
-        <translation>Biegezugabe {} entlang der neutralen Faser (gestrichelt), Radius {}</translation>
+        <source>Bend allowance %1 along the neutral axis (dashed), radius %2</source>
+        <translation>Biegezugabe %1 entlang der neutralen Faser (gestrichelt), Radius %2</translation>
     </message>
     <message>
-        <source>Sheet of thickness {} bent {} degrees around an inside radius of {}; neutral axis radius {}; bend allowance {} along the neutral axis</source>
-        <translation>Blech der Dicke {}, um {} Grad um einen Innenradius von {} gebogen; Radius der neutralen Faser {}; Biegezugabe {} entlang der neutralen Faser</translation>
+        <source>Sheet of thickness %1 bent %2 degrees around an inside radius of %3; neutral axis radius %4; bend allowance %5 along the neutral axis</source>
+        <translation>Blech der Dicke %1, um %2 Grad um einen Innenradius von %3 gebogen; Radius der neutralen Faser %4; Biegezugabe %5 entlang der neutralen Faser</translation>
     </message>
     <message>
         <source>Nothing to draw.</source>
@@ -2773,88 +2773,88 @@ Mit [OK] geht es zurück.</translation>
         <translation>Die Zahlen liegen zu weit auseinander für eine maßstäbliche Zeichnung.</translation>
     </message>
     <message>
-        <source>{} is empty, not a number: there is nothing to draw.</source>
-        <translation>{} ist leer, keine Zahl: Es gibt nichts zu zeichnen.</translation>
+        <source>%1 is empty, not a number: there is nothing to draw.</source>
+        <translation>%1 ist leer, keine Zahl: Es gibt nichts zu zeichnen.</translation>
     </message>
     <message>
-        <source>{} is {}, not a number: there is nothing to draw.</source>
-        <translation>{} ist {}, keine Zahl: Es gibt nichts zu zeichnen.</translation>
+        <source>%1 is %2, not a number: there is nothing to draw.</source>
+        <translation>%1 ist %2, keine Zahl: Es gibt nichts zu zeichnen.</translation>
     </message>
     <message>
-        <source>{} is {}, an infinite value: it cannot be drawn.</source>
-        <translation>{} ist {}, ein unendlicher Wert: Er lässt sich nicht zeichnen.</translation>
+        <source>%1 is %2, an infinite value: it cannot be drawn.</source>
+        <translation>%1 ist %2, ein unendlicher Wert: Er lässt sich nicht zeichnen.</translation>
     </message>
     <message>
-        <source>{} is {}: too large to draw to scale.</source>
-        <translation>{} ist {}: zu groß für eine maßstäbliche Zeichnung.</translation>
+        <source>%1 is %2: too large to draw to scale.</source>
+        <translation>%1 ist %2: zu groß für eine maßstäbliche Zeichnung.</translation>
     </message>
     <message>
-        <source>Both points are {}: a line needs two different points.</source>
-        <translation>Beide Punkte sind {}: Eine Gerade braucht zwei verschiedene Punkte.</translation>
+        <source>Both points are %1: a line needs two different points.</source>
+        <translation>Beide Punkte sind %1: Eine Gerade braucht zwei verschiedene Punkte.</translation>
     </message>
     <message>
         <source>The two points are too close together, for their distance from the origin, to draw apart.</source>
         <translation>Die beiden Punkte liegen im Verhältnis zu ihrem Abstand vom Ursprung zu dicht beieinander, um sie getrennt zu zeichnen.</translation>
     </message>
     <message>
-        <source>Point 1 {}</source>
-        <translation>Punkt 1 {}</translation>
+        <source>Point 1 %1</source>
+        <translation>Punkt 1 %1</translation>
     </message>
     <message>
-        <source>Point 2 {}</source>
-        <translation>Punkt 2 {}</translation>
+        <source>Point 2 %1</source>
+        <translation>Punkt 2 %1</translation>
     </message>
     <message>
-        <source>distance {}</source>
-        <translation>Abstand {}</translation>
+        <source>distance %1</source>
+        <translation>Abstand %1</translation>
     </message>
     <message>
-        <source>midpoint ({})</source>
-        <translation>Mittelpunkt ({})</translation>
+        <source>midpoint (%1)</source>
+        <translation>Mittelpunkt (%1)</translation>
     </message>
     <message>
-        <source>Midpoint {} is not on the picture.</source>
-        <translation>Mittelpunkt {} liegt außerhalb des Bildes.</translation>
+        <source>Midpoint %1 is not on the picture.</source>
+        <translation>Mittelpunkt %1 liegt außerhalb des Bildes.</translation>
     </message>
     <message>
-        <source>Vertical line: the slope is undefined ({}), no y-intercept.</source>
-        <translation>Senkrechte Gerade: Die Steigung ist nicht definiert ({}), kein y-Achsenabschnitt.</translation>
+        <source>Vertical line: the slope is undefined (%1), no y-intercept.</source>
+        <translation>Senkrechte Gerade: Die Steigung ist nicht definiert (%1), kein y-Achsenabschnitt.</translation>
     </message>
     <message>
-        <source>Slope {}</source>
-        <translation>Steigung {}</translation>
+        <source>Slope %1</source>
+        <translation>Steigung %1</translation>
     </message>
     <message>
-        <source>{} and {}</source>
-        <translation>{} und {}</translation>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
     </message>
     <message>
-        <source>y-intercept {}</source>
-        <translation>y-Achsenabschnitt {}</translation>
+        <source>y-intercept %1</source>
+        <translation>y-Achsenabschnitt %1</translation>
     </message>
     <message>
-        <source>{} {} is not on the picture.</source>
-        <translation>{} {} liegt außerhalb des Bildes.</translation>
+        <source>%1 %2 is not on the picture.</source>
+        <translation>%1 %2 liegt außerhalb des Bildes.</translation>
     </message>
     <message>
-        <source>x-intercept {}</source>
-        <translation>x-Achsenabschnitt {}</translation>
+        <source>x-intercept %1</source>
+        <translation>x-Achsenabschnitt %1</translation>
     </message>
     <message>
-        <source>Vertical line through {} and {}; slope undefined; distance {}; midpoint {}</source>
-        <translation>Senkrechte Gerade durch {} und {}; Steigung nicht definiert; Abstand {}; Mittelpunkt {}</translation>
+        <source>Vertical line through %1 and %2; slope undefined; distance %3; midpoint %4</source>
+        <translation>Senkrechte Gerade durch %1 und %2; Steigung nicht definiert; Abstand %3; Mittelpunkt %4</translation>
     </message>
     <message>
-        <source>Line through {} and {}; slope {}; y-intercept {}; distance {}; midpoint {}</source>
-        <translation>Gerade durch {} und {}; Steigung {}; y-Achsenabschnitt {}; Abstand {}; Mittelpunkt {}</translation>
+        <source>Line through %1 and %2; slope %3; y-intercept %4; distance %5; midpoint %6</source>
+        <translation>Gerade durch %1 und %2; Steigung %3; y-Achsenabschnitt %4; Abstand %5; Mittelpunkt %6</translation>
     </message>
     <message>
-        <source>{} is {}: the equation is not quadratic, so there is no parabola to draw.</source>
-        <translation>{} ist {}: Die Gleichung ist nicht quadratisch, also gibt es keine Parabel zu zeichnen.</translation>
+        <source>%1 is %2: the equation is not quadratic, so there is no parabola to draw.</source>
+        <translation>%1 ist %2: Die Gleichung ist nicht quadratisch, also gibt es keine Parabel zu zeichnen.</translation>
     </message>
     <message>
-        <source>{} {} does not solve the equation as it stands.</source>
-        <translation>{} {} löst die Gleichung in ihrer jetzigen Form nicht.</translation>
+        <source>%1 %2 does not solve the equation as it stands.</source>
+        <translation>%1 %2 löst die Gleichung in ihrer jetzigen Form nicht.</translation>
     </message>
     <message>
         <source>The parabola&apos;s numbers are too large to draw to scale.</source>
@@ -2865,12 +2865,12 @@ Mit [OK] geht es zurück.</translation>
         <translation>Die Parabel ist im Verhältnis zu ihrem Abstand vom Ursprung zu schmal für eine maßstäbliche Zeichnung.</translation>
     </message>
     <message>
-        <source>vertex ({})</source>
-        <translation>Scheitel ({})</translation>
+        <source>vertex (%1)</source>
+        <translation>Scheitel (%1)</translation>
     </message>
     <message>
-        <source>x = {}</source>
-        <translation>x = {}</translation>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
     </message>
     <message>
         <source>No real x-value: the parabola does not meet the x axis.</source>
@@ -2885,316 +2885,316 @@ Mit [OK] geht es zurück.</translation>
         <translation>x-Werte noch nicht berechnet</translation>
     </message>
     <message>
-        <source>one x-value, {}</source>
-        <translation>ein x-Wert, {}</translation>
+        <source>one x-value, %1</source>
+        <translation>ein x-Wert, %1</translation>
     </message>
     <message>
-        <source>x-values {}</source>
-        <translation>x-Werte {}</translation>
+        <source>x-values %1</source>
+        <translation>x-Werte %1</translation>
     </message>
     <message>
-        <source>Parabola opening upward; {}; vertex at {}</source>
-        <translation>Nach oben geöffnete Parabel; {}; Scheitel bei {}</translation>
+        <source>Parabola opening upward; %1; vertex at %2</source>
+        <translation>Nach oben geöffnete Parabel; %1; Scheitel bei %2</translation>
     </message>
     <message>
-        <source>Parabola opening downward; {}; vertex at {}</source>
-        <translation>Nach unten geöffnete Parabel; {}; Scheitel bei {}</translation>
+        <source>Parabola opening downward; %1; vertex at %2</source>
+        <translation>Nach unten geöffnete Parabel; %1; Scheitel bei %2</translation>
     </message>
     <message>
-        <source>{} is {}: a right triangle needs both sides greater than 0.</source>
-        <translation>{} ist {}: Ein rechtwinkliges Dreieck braucht zwei Katheten größer als 0.</translation>
+        <source>%1 is %2: a right triangle needs both sides greater than 0.</source>
+        <translation>%1 ist %2: Ein rechtwinkliges Dreieck braucht zwei Katheten größer als 0.</translation>
     </message>
     <message>
-        <source>Side 1: {}</source>
-        <translation>Kathete 1: {}</translation>
+        <source>Side 1: %1</source>
+        <translation>Kathete 1: %1</translation>
     </message>
     <message>
-        <source>Side 2: {}</source>
-        <translation>Kathete 2: {}</translation>
+        <source>Side 2: %1</source>
+        <translation>Kathete 2: %1</translation>
     </message>
     <message>
-        <source>{} field shows nothing; the sides make it {}.</source>
-        <translation>Feld „{}“ ist leer; die Katheten ergeben {}.</translation>
+        <source>%1 field shows nothing; the sides make it %2.</source>
+        <translation>Feld „%1“ ist leer; die Katheten ergeben %2.</translation>
     </message>
     <message>
-        <source>{} field shows {}; the sides make it {}.</source>
-        <translation>Feld „{}“ zeigt {}; die Katheten ergeben {}.</translation>
+        <source>%1 field shows %2; the sides make it %3.</source>
+        <translation>Feld „%1“ zeigt %2; die Katheten ergeben %3.</translation>
     </message>
     <message>
-        <source>Hypothenuse: {}</source>
-        <translation>Hypotenuse: {}</translation>
+        <source>Hypothenuse: %1</source>
+        <translation>Hypotenuse: %1</translation>
     </message>
     <message>
-        <source>Right triangle; sides {} and {}; hypotenuse {}; right angle between the sides</source>
-        <translation>Rechtwinkliges Dreieck; Katheten {} und {}; Hypotenuse {}; rechter Winkel zwischen den Katheten</translation>
+        <source>Right triangle; sides %1 and %2; hypotenuse %3; right angle between the sides</source>
+        <translation>Rechtwinkliges Dreieck; Katheten %1 und %2; Hypotenuse %3; rechter Winkel zwischen den Katheten</translation>
     </message>
     <message>
         <source>Number line</source>
         <translation>Zahlengerade</translation>
     </message>
     <message>
-        <source>{}; first value {}, from {} to {}</source>
-        <translation>{}; erster Wert {}, von {} bis {}</translation>
+        <source>%1; first value %2, from %3 to %4</source>
+        <translation>%1; erster Wert %2, von %3 bis %4</translation>
     </message>
     <message>
-        <source>{}; second value {}, from {} to {}</source>
-        <translation>{}; zweiter Wert {}, von {} bis {}</translation>
+        <source>%1; second value %2, from %3 to %4</source>
+        <translation>%1; zweiter Wert %2, von %3 bis %4</translation>
     </message>
     <message>
-        <source>{}: {}</source>
-        <translation>{}: {}</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Result: {}</source>
-        <translation>Ergebnis: {}</translation>
+        <source>Result: %1</source>
+        <translation>Ergebnis: %1</translation>
     </message>
     <message>
-        <source>Radius R = {}, thickness T = {}, angle A = {}°; the neutral axis lies a third of T into the sheet</source>
-        <translation>Radius R = {}, Dicke T = {}, Winkel A = {}°; die neutrale Faser liegt ein Drittel von T von der Innenseite entfernt</translation>
+        <source>Radius R = %1, thickness T = %2, angle A = %3°; the neutral axis lies a third of T into the sheet</source>
+        <translation>Radius R = %1, Dicke T = %2, Winkel A = %3°; die neutrale Faser liegt ein Drittel von T von der Innenseite entfernt</translation>
     </message>
     <message>
-        <source>Neutral axis = T × 1/3 + R = {} × {} + {} = {} + {} = {}</source>
-        <translation>Neutrale Faser = T × 1/3 + R = {} × {} + {} = {} + {} = {}</translation>
+        <source>Neutral axis = T × 1/3 + R = %1 × %2 + %3 = %4 + %5 = %6</source>
+        <translation>Neutrale Faser = T × 1/3 + R = %1 × %2 + %3 = %4 + %5 = %6</translation>
     </message>
     <message>
-        <source>For right angle bend = neutral axis × 1.5708 (π/2 to four places) = {} × {} = {}</source>
-        <translation>Für 90°-Biegung = neutrale Faser × 1.5708 (π/2 auf vier Stellen) = {} × {} = {}</translation>
+        <source>For right angle bend = neutral axis × 1.5708 (π/2 to four places) = %1 × %2 = %3</source>
+        <translation>Für 90°-Biegung = neutrale Faser × 1.5708 (π/2 auf vier Stellen) = %1 × %2 = %3</translation>
     </message>
     <message>
-        <source>Per degree = right angle bend ÷ 90 = {} ÷ 90 = {}</source>
-        <translation>Je Grad = 90°-Biegung ÷ 90 = {} ÷ 90 = {}</translation>
+        <source>Per degree = right angle bend ÷ 90 = %1 ÷ 90 = %2</source>
+        <translation>Je Grad = 90°-Biegung ÷ 90 = %1 ÷ 90 = %2</translation>
     </message>
     <message>
-        <source>Bend allowance = per degree × A = {} × {} = {}</source>
-        <translation>Biegezugabe = je Grad × A = {} × {} = {}</translation>
+        <source>Bend allowance = per degree × A = %1 × %2 = %3</source>
+        <translation>Biegezugabe = je Grad × A = %1 × %2 = %3</translation>
     </message>
     <message>
-        <source>{} = {} × {} × … × {} ({} factors) = {}</source>
-        <translation>{} = {} × {} × … × {} ({} Faktoren) = {}</translation>
+        <source>%1 = %2 × %3 × … × %4 (%5 factors) = %6</source>
+        <translation>%1 = %2 × %3 × … × %4 (%5 Faktoren) = %6</translation>
     </message>
     <message>
-        <source>From there on the product is {}: the factors still to come ({}) change at most its sign, so {} = {}</source>
-        <translation>Ab hier ist das Produkt {}: Die noch folgenden Faktoren ({}) ändern höchstens sein Vorzeichen, also {} = {}</translation>
+        <source>From there on the product is %1: the factors still to come (%2) change at most its sign, so %3 = %4</source>
+        <translation>Ab hier ist das Produkt %1: Die noch folgenden Faktoren (%2) ändern höchstens sein Vorzeichen, also %3 = %4</translation>
     </message>
     <message>
-        <source>From there on the product is {}, and the count never gets down to 1 (taking 1 from it no longer changes it): the factors to come change at most its sign, so {} = {}</source>
-        <translation>Ab hier ist das Produkt {}, und der Zähler kommt nie bis 1 herunter (1 abzuziehen ändert ihn nicht mehr): Die folgenden Faktoren ändern höchstens sein Vorzeichen, also {} = {}</translation>
+        <source>From there on the product is %1, and the count never gets down to 1 (taking 1 from it no longer changes it): the factors to come change at most its sign, so %2 = %3</source>
+        <translation>Ab hier ist das Produkt %1, und der Zähler kommt nie bis 1 herunter (1 abzuziehen ändert ihn nicht mehr): Die folgenden Faktoren ändern höchstens sein Vorzeichen, also %2 = %3</translation>
     </message>
     <message>
-        <source>The line through (x₁, y₁) = ({}, {}) and (x₂, y₂) = ({}, {})</source>
-        <translation>Die Gerade durch (x₁, y₁) = ({}, {}) und (x₂, y₂) = ({}, {})</translation>
+        <source>The line through (x₁, y₁) = (%1, %2) and (x₂, y₂) = (%3, %4)</source>
+        <translation>Die Gerade durch (x₁, y₁) = (%1, %2) und (x₂, y₂) = (%3, %4)</translation>
     </message>
     <message>
-        <source>Run x₁ − x₂ = {} − {} = {}</source>
-        <translation>x-Differenz x₁ − x₂ = {} − {} = {}</translation>
+        <source>Run x₁ − x₂ = %1 − %2 = %3</source>
+        <translation>x-Differenz x₁ − x₂ = %1 − %2 = %3</translation>
     </message>
     <message>
-        <source>The run is 0: the line is vertical and has no slope; the program stores {} in its place</source>
-        <translation>Die x-Differenz ist 0: Die Gerade ist senkrecht und hat keine Steigung; das Programm speichert stattdessen {}</translation>
+        <source>The run is 0: the line is vertical and has no slope; the program stores %1 in its place</source>
+        <translation>Die x-Differenz ist 0: Die Gerade ist senkrecht und hat keine Steigung; das Programm speichert stattdessen %1</translation>
     </message>
     <message>
-        <source>Rise y₁ − y₂ = {} − {} = {}</source>
-        <translation>y-Differenz y₁ − y₂ = {} − {} = {}</translation>
+        <source>Rise y₁ − y₂ = %1 − %2 = %3</source>
+        <translation>y-Differenz y₁ − y₂ = %1 − %2 = %3</translation>
     </message>
     <message>
         <source>The rise is 0: the line is horizontal, slope m = 0</source>
         <translation>Die y-Differenz ist 0: Die Gerade ist waagerecht, Steigung m = 0</translation>
     </message>
     <message>
-        <source>Slope m = rise ÷ run = {} ÷ {} = {}</source>
-        <translation>Steigung m = y-Differenz ÷ x-Differenz = {} ÷ {} = {}</translation>
+        <source>Slope m = rise ÷ run = %1 ÷ %2 = %3</source>
+        <translation>Steigung m = y-Differenz ÷ x-Differenz = %1 ÷ %2 = %3</translation>
     </message>
     <message>
-        <source>Y-intercept through point 1: y₁ − m × x₁ = {} − {} × {} = {} − {} = {}</source>
-        <translation>y-Achsenabschnitt durch Punkt 1: y₁ − m × x₁ = {} − {} × {} = {} − {} = {}</translation>
+        <source>Y-intercept through point 1: y₁ − m × x₁ = %1 − %2 × %3 = %4 − %5 = %6</source>
+        <translation>y-Achsenabschnitt durch Punkt 1: y₁ − m × x₁ = %1 − %2 × %3 = %4 − %5 = %6</translation>
     </message>
     <message>
-        <source>Y-intercept through point 2: y₂ − x₂ × m = {} − {} × {} = {} − {} = {}</source>
-        <translation>y-Achsenabschnitt durch Punkt 2: y₂ − x₂ × m = {} − {} × {} = {} − {} = {}</translation>
+        <source>Y-intercept through point 2: y₂ − x₂ × m = %1 − %2 × %3 = %4 − %5 = %6</source>
+        <translation>y-Achsenabschnitt durch Punkt 2: y₂ − x₂ × m = %1 − %2 × %3 = %4 − %5 = %6</translation>
     </message>
     <message>
-        <source>Both use the stored {} as if it were a slope: a vertical line has no y-intercept but on the y-axis</source>
-        <translation>Beide verwenden den gespeicherten Wert {}, als wäre er eine Steigung: Eine senkrechte Gerade hat keinen y-Achsenabschnitt, außer sie liegt auf der y-Achse</translation>
+        <source>Both use the stored %1 as if it were a slope: a vertical line has no y-intercept but on the y-axis</source>
+        <translation>Beide verwenden den gespeicherten Wert %1, als wäre er eine Steigung: Eine senkrechte Gerade hat keinen y-Achsenabschnitt, außer sie liegt auf der y-Achse</translation>
     </message>
     <message>
-        <source>Δx = x₂ − x₁ = {} − {} = {}</source>
-        <translation>Δx = x₂ − x₁ = {} − {} = {}</translation>
+        <source>Δx = x₂ − x₁ = %1 − %2 = %3</source>
+        <translation>Δx = x₂ − x₁ = %1 − %2 = %3</translation>
     </message>
     <message>
-        <source>Δy = y₂ − y₁ = {} − {} = {}</source>
-        <translation>Δy = y₂ − y₁ = {} − {} = {}</translation>
+        <source>Δy = y₂ − y₁ = %1 − %2 = %3</source>
+        <translation>Δy = y₂ − y₁ = %1 − %2 = %3</translation>
     </message>
     <message>
-        <source>Distance = √(Δx² + Δy²) = √({} × {} + {} × {}) = √({} + {}) = √{} = {}</source>
-        <translation>Abstand = √(Δx² + Δy²) = √({} × {} + {} × {}) = √({} + {}) = √{} = {}</translation>
+        <source>Distance = √(Δx² + Δy²) = √(%1 × %2 + %3 × %4) = √(%5 + %6) = √%7 = %8</source>
+        <translation>Abstand = √(Δx² + Δy²) = √(%1 × %2 + %3 × %4) = √(%5 + %6) = √%7 = %8</translation>
     </message>
     <message>
-        <source>Midpoint X = (x₂ + x₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</source>
-        <translation>Mittelpunkt X = (x₂ + x₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</translation>
+        <source>Midpoint X = (x₂ + x₁) × 0.5 = (%1 + %2) × 0.5 = %3 × 0.5 = %4</source>
+        <translation>Mittelpunkt X = (x₂ + x₁) × 0.5 = (%1 + %2) × 0.5 = %3 × 0.5 = %4</translation>
     </message>
     <message>
-        <source>Midpoint Y = (y₂ + y₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</source>
-        <translation>Mittelpunkt Y = (y₂ + y₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</translation>
+        <source>Midpoint Y = (y₂ + y₁) × 0.5 = (%1 + %2) × 0.5 = %3 × 0.5 = %4</source>
+        <translation>Mittelpunkt Y = (y₂ + y₁) × 0.5 = (%1 + %2) × 0.5 = %3 × 0.5 = %4</translation>
     </message>
     <message>
-        <source>P(n, r) = n × (n − 1) × …, one factor more for each pass while the count r is above 1; n = {}, r = {}</source>
-        <translation>P(n, r) = n × (n − 1) × …, ein Faktor mehr je Durchlauf, solange der Zähler r größer als 1 ist; n = {}, r = {}</translation>
+        <source>P(n, r) = n × (n − 1) × …, one factor more for each pass while the count r is above 1; n = %1, r = %2</source>
+        <translation>P(n, r) = n × (n − 1) × …, ein Faktor mehr je Durchlauf, solange der Zähler r größer als 1 ist; n = %1, r = %2</translation>
     </message>
     <message>
-        <source>r = {} is not above 1: no factor after n, so P = n = {}</source>
-        <translation>r = {} ist nicht größer als 1: kein Faktor nach n, also P = n = {}</translation>
+        <source>r = %1 is not above 1: no factor after n, so P = n = %2</source>
+        <translation>r = %1 ist nicht größer als 1: kein Faktor nach n, also P = n = %2</translation>
     </message>
     <message>
-        <source>Look up 10^{} among the twenty SI prefixes (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</source>
-        <translation>10^{} unter den zwanzig SI-Präfixen suchen (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</translation>
+        <source>Look up 10^%1 among the twenty SI prefixes (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</source>
+        <translation>10^%1 unter den zwanzig SI-Präfixen suchen (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</translation>
     </message>
     <message>
-        <source>10^{} is {}, symbol {}</source>
-        <translation>10^{} ist {}, Symbol {}</translation>
+        <source>10^%1 is %2, symbol %3</source>
+        <translation>10^%1 ist %2, Symbol %3</translation>
     </message>
     <message>
-        <source>No prefix is 10^{}: prefix and symbol &quot;Invalid&quot;</source>
-        <translation>Kein Präfix steht für 10^{}: Präfix und Symbol „Ungültig“</translation>
+        <source>No prefix is 10^%1: prefix and symbol &quot;Invalid&quot;</source>
+        <translation>Kein Präfix steht für 10^%1: Präfix und Symbol „Ungültig“</translation>
     </message>
     <message>
-        <source>Factor = {}, the exponent looked up</source>
-        <translation>Faktor = {}, der gesuchte Exponent</translation>
+        <source>Factor = %1, the exponent looked up</source>
+        <translation>Faktor = %1, der gesuchte Exponent</translation>
     </message>
     <message>
-        <source>{} has no opposite among the integers the field holds: it stays {}</source>
-        <translation>{} hat unter den ganzen Zahlen, die das Feld fassen kann, keine Gegenzahl: Der Wert bleibt {}</translation>
+        <source>%1 has no opposite among the integers the field holds: it stays %2</source>
+        <translation>%1 hat unter den ganzen Zahlen, die das Feld fassen kann, keine Gegenzahl: Der Wert bleibt %2</translation>
     </message>
     <message>
-        <source>Power of ten = −({}) = {}; nothing is looked up</source>
-        <translation>Zehnerpotenz = −({}) = {}; es wird nichts gesucht</translation>
+        <source>Power of ten = −(%1) = %2; nothing is looked up</source>
+        <translation>Zehnerpotenz = −(%1) = %2; es wird nichts gesucht</translation>
     </message>
     <message>
-        <source>Power of ten = {} ({}); nothing is looked up</source>
-        <translation>Zehnerpotenz = {} ({}); es wird nichts gesucht</translation>
+        <source>Power of ten = %1 (%2); nothing is looked up</source>
+        <translation>Zehnerpotenz = %1 (%2); es wird nichts gesucht</translation>
     </message>
     <message>
-        <source>Hypotenuse c = √(a² + b²), with sides a = {} and b = {}</source>
-        <translation>Hypotenuse c = √(a² + b²), mit den Katheten a = {} und b = {}</translation>
+        <source>Hypotenuse c = √(a² + b²), with sides a = %1 and b = %2</source>
+        <translation>Hypotenuse c = √(a² + b²), mit den Katheten a = %1 und b = %2</translation>
     </message>
     <message>
-        <source>a² + b² = {} × {} + {} × {} = {} + {} = {}</source>
-        <translation>a² + b² = {} × {} + {} × {} = {} + {} = {}</translation>
+        <source>a² + b² = %1 × %2 + %3 × %4 = %5 + %6 = %7</source>
+        <translation>a² + b² = %1 × %2 + %3 × %4 = %5 + %6 = %7</translation>
     </message>
     <message>
-        <source>c = √{} = {}</source>
-        <translation>c = √{} = {}</translation>
+        <source>c = √%1 = %2</source>
+        <translation>c = √%1 = %2</translation>
     </message>
     <message>
-        <source>{} {} = {} is above 0, so {} {} = √(c² − {}²), with c = {}</source>
-        <translation>{} {} = {} ist größer als 0, also {} {} = √(c² − {}²), mit c = {}</translation>
+        <source>%1 %2 = %3 is above 0, so %4 %5 = √(c² − %6²), with c = %7</source>
+        <translation>%1 %2 = %3 ist größer als 0, also %4 %5 = √(c² − %6²), mit c = %7</translation>
     </message>
     <message>
-        <source>c² − {}² = {} × {} − {} × {} = {} − {} = {}</source>
-        <translation>c² − {}² = {} × {} − {} × {} = {} − {} = {}</translation>
+        <source>c² − %1² = %2 × %3 − %4 × %5 = %6 − %7 = %8</source>
+        <translation>c² − %1² = %2 × %3 − %4 × %5 = %6 − %7 = %8</translation>
     </message>
     <message>
-        <source>{} is below 0: the side is longer than the hypotenuse, no right triangle has them; √{} is no real number and the field shows {}</source>
-        <translation>{} ist kleiner als 0: Die Kathete ist länger als die Hypotenuse, kein rechtwinkliges Dreieck hat solche Seiten; √{} ist keine reelle Zahl, und das Feld zeigt {}</translation>
+        <source>%1 is below 0: the side is longer than the hypotenuse, no right triangle has them; √%2 is no real number and the field shows %3</source>
+        <translation>%1 ist kleiner als 0: Die Kathete ist länger als die Hypotenuse, kein rechtwinkliges Dreieck hat solche Seiten; √%2 ist keine reelle Zahl, und das Feld zeigt %3</translation>
     </message>
     <message>
-        <source>{} = √{} = {}</source>
-        <translation>{} = √{} = {}</translation>
+        <source>%1 = √%2 = %3</source>
+        <translation>%1 = √%2 = %3</translation>
     </message>
     <message>
-        <source>Neither side is above 0 (Side 1 = {}, Side 2 = {}): &quot;No data entered.&quot;</source>
-        <translation>Keine Kathete ist größer als 0 (Kathete 1 = {}, Kathete 2 = {}): „Keine Daten eingegeben.“</translation>
+        <source>Neither side is above 0 (Side 1 = %1, Side 2 = %2): &quot;No data entered.&quot;</source>
+        <translation>Keine Kathete ist größer als 0 (Kathete 1 = %1, Kathete 2 = %2): „Keine Daten eingegeben.“</translation>
     </message>
     <message>
-        <source>A right triangle&apos;s sides if a² + b² = c² exactly: a = {}, b = {}, c = {}</source>
-        <translation>Seiten eines rechtwinkligen Dreiecks, wenn a² + b² = c² genau gilt: a = {}, b = {}, c = {}</translation>
+        <source>A right triangle&apos;s sides if a² + b² = c² exactly: a = %1, b = %2, c = %3</source>
+        <translation>Seiten eines rechtwinkligen Dreiecks, wenn a² + b² = c² genau gilt: a = %1, b = %2, c = %3</translation>
     </message>
     <message>
-        <source>c² = {} × {} = {}</source>
-        <translation>c² = {} × {} = {}</translation>
+        <source>c² = %1 × %2 = %3</source>
+        <translation>c² = %1 × %2 = %3</translation>
     </message>
     <message>
-        <source>{} = {}: &quot;Yes, Pythegorean Tripple!&quot;</source>
-        <translation>{} = {}: „Ja, pythagoreisches Tripel!“</translation>
+        <source>%1 = %2: &quot;Yes, Pythegorean Tripple!&quot;</source>
+        <translation>%1 = %2: „Ja, pythagoreisches Tripel!“</translation>
     </message>
     <message>
-        <source>{} ≠ {}: &quot;No, Not a Tripple!&quot;</source>
-        <translation>{} ≠ {}: „Nein, kein Tripel!“</translation>
+        <source>%1 ≠ %2: &quot;No, Not a Tripple!&quot;</source>
+        <translation>%1 ≠ %2: „Nein, kein Tripel!“</translation>
     </message>
     <message>
-        <source>a x² + b x + c = 0 with a = {}, b = {}, c = {}: x = (−b ± √(b² − 4ac)) ÷ 2a</source>
-        <translation>a x² + b x + c = 0 mit a = {}, b = {}, c = {}: x = (−b ± √(b² − 4ac)) ÷ 2a</translation>
+        <source>a x² + b x + c = 0 with a = %1, b = %2, c = %3: x = (−b ± √(b² − 4ac)) ÷ 2a</source>
+        <translation>a x² + b x + c = 0 mit a = %1, b = %2, c = %3: x = (−b ± √(b² − 4ac)) ÷ 2a</translation>
     </message>
     <message>
-        <source>b² − 4ac = {}² − {} × 4 × {} = {} − {} = {}</source>
-        <translation>b² − 4ac = {}² − {} × 4 × {} = {} − {} = {}</translation>
+        <source>b² − 4ac = %1² − %2 × 4 × %3 = %4 − %5 = %6</source>
+        <translation>b² − 4ac = %1² − %2 × 4 × %3 = %4 − %5 = %6</translation>
     </message>
     <message>
-        <source>{} is below 0: no real x solves it; √{} is no number, and neither are x₁ and x₂, shown as {}</source>
-        <translation>{} ist kleiner als 0: Kein reelles x löst die Gleichung; √{} ist keine Zahl, ebenso wenig x₁ und x₂, angezeigt als {}</translation>
+        <source>%1 is below 0: no real x solves it; √%2 is no number, and neither are x₁ and x₂, shown as %3</source>
+        <translation>%1 ist kleiner als 0: Kein reelles x löst die Gleichung; √%2 ist keine Zahl, ebenso wenig x₁ und x₂, angezeigt als %3</translation>
     </message>
     <message>
-        <source>√{} = {}</source>
-        <translation>√{} = {}</translation>
+        <source>√%1 = %2</source>
+        <translation>√%1 = %2</translation>
     </message>
     <message>
-        <source>2a = {} + {} = {}</source>
-        <translation>2a = {} + {} = {}</translation>
+        <source>2a = %1 + %2 = %3</source>
+        <translation>2a = %1 + %2 = %3</translation>
     </message>
     <message>
         <source>2a is 0: a = 0 makes it no quadratic, and x₁, x₂ divide by zero</source>
         <translation>2a ist 0: Mit a = 0 ist die Gleichung nicht quadratisch, und x₁, x₂ teilen durch null</translation>
     </message>
     <message>
-        <source>x₁ = (−b + √(b² − 4ac)) ÷ 2a = ({} + {}) ÷ {} = {}</source>
-        <translation>x₁ = (−b + √(b² − 4ac)) ÷ 2a = ({} + {}) ÷ {} = {}</translation>
+        <source>x₁ = (−b + √(b² − 4ac)) ÷ 2a = (%1 + %2) ÷ %3 = %4</source>
+        <translation>x₁ = (−b + √(b² − 4ac)) ÷ 2a = (%1 + %2) ÷ %3 = %4</translation>
     </message>
     <message>
-        <source>x₂ = (−b − √(b² − 4ac)) ÷ 2a = ({} − {}) ÷ {} = {}</source>
-        <translation>x₂ = (−b − √(b² − 4ac)) ÷ 2a = ({} − {}) ÷ {} = {}</translation>
+        <source>x₂ = (−b − √(b² − 4ac)) ÷ 2a = (%1 − %2) ÷ %3 = %4</source>
+        <translation>x₂ = (−b − √(b² − 4ac)) ÷ 2a = (%1 − %2) ÷ %3 = %4</translation>
     </message>
     <message>
-        <source>C(n, r) = n! ÷ (r! × (n − r)!), with n = {} and r = {}</source>
-        <translation>C(n, r) = n! ÷ (r! × (n − r)!), mit n = {} und r = {}</translation>
+        <source>C(n, r) = n! ÷ (r! × (n − r)!), with n = %1 and r = %2</source>
+        <translation>C(n, r) = n! ÷ (r! × (n − r)!), mit n = %1 und r = %2</translation>
     </message>
     <message>
         <source>Here x! = x × (x − 1) × … down to the first factor not above 1, and x itself when x is not above 1</source>
         <translation>Hier ist x! = x × (x − 1) × … bis zum ersten Faktor, der nicht größer als 1 ist, und x selbst, wenn x nicht größer als 1 ist</translation>
     </message>
     <message>
-        <source>n − r = {} − {} = {}</source>
-        <translation>n − r = {} − {} = {}</translation>
+        <source>n − r = %1 − %2 = %3</source>
+        <translation>n − r = %1 − %2 = %3</translation>
     </message>
     <message>
-        <source>C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}</source>
-        <translation>C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}</translation>
+        <source>C = n! ÷ (r! × (n − r)!) = %1 ÷ (%2 × %3) = %4 ÷ %5 = %6</source>
+        <translation>C = n! ÷ (r! × (n − r)!) = %1 ÷ (%2 × %3) = %4 ÷ %5 = %6</translation>
     </message>
     <message>
-        <source>r! × (n − r)! is 0 (a factor of 0 or below gives itself here): the division by zero gives {}</source>
-        <translation>r! × (n − r)! ist 0 (eine Fakultät von 0 oder weniger ist hier die Zahl selbst): Die Division durch null ergibt {}</translation>
+        <source>r! × (n − r)! is 0 (a factor of 0 or below gives itself here): the division by zero gives %1</source>
+        <translation>r! × (n − r)! ist 0 (eine Fakultät von 0 oder weniger ist hier die Zahl selbst): Die Division durch null ergibt %1</translation>
     </message>
     <message>
-        <source>{} = {}, since {} is not above 1</source>
-        <translation>{} = {}, da {} nicht größer als 1 ist</translation>
+        <source>%1 = %2, since %3 is not above 1</source>
+        <translation>%1 = %2, da %3 nicht größer als 1 ist</translation>
     </message>
     <message>
-        <source>Absolute uncertainty = (percent ÷ 100) × value, with value {} ± {} %</source>
-        <translation>Absolute Unsicherheit = (Prozent ÷ 100) × Wert, mit Wert {} ± {} %</translation>
+        <source>Absolute uncertainty = (percent ÷ 100) × value, with value %1 ± %2 %</source>
+        <translation>Absolute Unsicherheit = (Prozent ÷ 100) × Wert, mit Wert %1 ± %2 %</translation>
     </message>
     <message>
-        <source>({} ÷ 100) × {} = {} × {} = {}</source>
-        <translation>({} ÷ 100) × {} = {} × {} = {}</translation>
+        <source>(%1 ÷ 100) × %2 = %3 × %4 = %5</source>
+        <translation>(%1 ÷ 100) × %2 = %3 × %4 = %5</translation>
     </message>
     <message>
-        <source>Percent uncertainty = (absolute uncertainty ÷ value) × 100, with value {} ± {}</source>
-        <translation>Relative Unsicherheit in % = (absolute Unsicherheit ÷ Wert) × 100, mit Wert {} ± {}</translation>
+        <source>Percent uncertainty = (absolute uncertainty ÷ value) × 100, with value %1 ± %2</source>
+        <translation>Relative Unsicherheit in % = (absolute Unsicherheit ÷ Wert) × 100, mit Wert %1 ± %2</translation>
     </message>
     <message>
-        <source>The value is 0: a share of nothing; {} ÷ 0 is {}, and so is the result</source>
-        <translation>Der Wert ist 0: ein Anteil von nichts; {} ÷ 0 ist {}, ebenso das Ergebnis</translation>
+        <source>The value is 0: a share of nothing; %1 ÷ 0 is %2, and so is the result</source>
+        <translation>Der Wert ist 0: ein Anteil von nichts; %1 ÷ 0 ist %2, ebenso das Ergebnis</translation>
     </message>
     <message>
-        <source>({} ÷ {}) × 100 = {} × 100 = {} %</source>
-        <translation>({} ÷ {}) × 100 = {} × 100 = {} %</translation>
+        <source>(%1 ÷ %2) × 100 = %3 × 100 = %4 %</source>
+        <translation>(%1 ÷ %2) × 100 = %3 × 100 = %4 %</translation>
     </message>
     <message>
         <source>Internal application error.</source>
@@ -3209,20 +3209,20 @@ Mit [OK] geht es zurück.</translation>
         <translation>Bitte eine ganze Zahl eingeben.</translation>
     </message>
     <message>
-        <source>A {}°</source>
-        <translation>A {}°</translation>
+        <source>A %1°</source>
+        <translation>A %1°</translation>
     </message>
     <message>
-        <source>{} is “{}”, not a number: there is nothing to draw.</source>
-        <translation>{} ist „{}“, keine Zahl: Es gibt nichts zu zeichnen.</translation>
+        <source>%1 is “%2”, not a number: there is nothing to draw.</source>
+        <translation>%1 ist „%2“, keine Zahl: Es gibt nichts zu zeichnen.</translation>
     </message>
     <message>
-        <source>{} ± {} %</source>
-        <translation>{} ± {} %</translation>
+        <source>%1 ± %2 %</source>
+        <translation>%1 ± %2 %</translation>
     </message>
     <message>
-        <source>{} ± {}</source>
-        <translation>{} ± {}</translation>
+        <source>%1 ± %2</source>
+        <translation>%1 ± %2</translation>
     </message>
     <message>
         <source>Invalid</source>

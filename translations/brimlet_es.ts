@@ -2636,148 +2636,148 @@ Pulse [Aceptar] para volver.</translation>
 <context>
     <name>Wording</name>
     <message>
-        <source>Degrees = {} &gt; 0, so degrees convert to radians, with 3.14 for π</source>
-        <translation>Grados = {} &gt; 0, así que se pasa de grados a radianes, tomando 3.14 por π</translation>
+        <source>Degrees = %1 &gt; 0, so degrees convert to radians, with 3.14 for π</source>
+        <translation>Grados = %1 &gt; 0, así que se pasa de grados a radianes, tomando 3.14 por π</translation>
     </message>
     <message>
-        <source>Radians = degrees × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}</source>
-        <translation>Radianes = grados × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}</translation>
+        <source>Radians = degrees × 3.14 ÷ 180 = %1 × 3.14 ÷ 180 = %2</source>
+        <translation>Radianes = grados × 3.14 ÷ 180 = %1 × 3.14 ÷ 180 = %2</translation>
     </message>
     <message>
-        <source>Degrees = {} is not above 0 and radians = {} &gt; 0, so radians convert to degrees, with 3.14 for π</source>
-        <translation>Grados = {} no es mayor que 0 y radianes = {} &gt; 0, así que se pasa de radianes a grados, tomando 3.14 por π</translation>
+        <source>Degrees = %1 is not above 0 and radians = %2 &gt; 0, so radians convert to degrees, with 3.14 for π</source>
+        <translation>Grados = %1 no es mayor que 0 y radianes = %2 &gt; 0, así que se pasa de radianes a grados, tomando 3.14 por π</translation>
     </message>
     <message>
-        <source>Degrees = radians × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}</source>
-        <translation>Grados = radianes × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}</translation>
+        <source>Degrees = radians × 180 ÷ 3.14 = %1 × 180 ÷ 3.14 = %2</source>
+        <translation>Grados = radianes × 180 ÷ 3.14 = %1 × 180 ÷ 3.14 = %2</translation>
     </message>
     <message>
-        <source>Neither degrees ({}) nor radians ({}) is above 0: nothing is converted</source>
-        <translation>Ni grados ({}) ni radianes ({}) son mayores que 0: no se convierte nada</translation>
+        <source>Neither degrees (%1) nor radians (%2) is above 0: nothing is converted</source>
+        <translation>Ni grados (%1) ni radianes (%2) son mayores que 0: no se convierte nada</translation>
     </message>
     <message>
-        <source>Revolutions = radians × 0.159 = {} × 0.159 = {}</source>
-        <translation>Vueltas = radianes × 0.159 = {} × 0.159 = {}</translation>
+        <source>Revolutions = radians × 0.159 = %1 × 0.159 = %2</source>
+        <translation>Vueltas = radianes × 0.159 = %1 × 0.159 = %2</translation>
     </message>
     <message>
-        <source>n = {}, the whole number that {t} starts with (0 when none)</source>
-        <translation>n = {}, el número entero con que empieza {t} (0 si no hay ninguno)</translation>
+        <source>n = %1, the whole number that %2 starts with (0 when none)</source>
+        <translation>n = %1, el número entero con que empieza %2 (0 si no hay ninguno)</translation>
     </message>
     <message>
-        <source>{} is not between 1 and 3999: &quot;Number must be between 1 and 3999!&quot;, and both fields are emptied</source>
-        <translation>{} no está entre 1 y 3999: &quot;¡El número debe estar entre 1 y 3999!&quot;, y se vacían los dos campos</translation>
+        <source>%1 is not between 1 and 3999: &quot;Number must be between 1 and 3999!&quot;, and both fields are emptied</source>
+        <translation>%1 no está entre 1 y 3999: &quot;¡El número debe estar entre 1 y 3999!&quot;, y se vacían los dos campos</translation>
     </message>
     <message>
         <source>Take the largest value that is not above what is left, letter group by letter group:</source>
         <translation>Se toma, grupo de letras a grupo de letras, el mayor valor que no supere lo que queda:</translation>
     </message>
     <message>
-        <source>Roman = {t}</source>
-        <translation>Romano = {t}</translation>
+        <source>Roman = %1</source>
+        <translation>Romano = %1</translation>
     </message>
     <message>
-        <source>Add up the letter groups of {t}, largest first:</source>
-        <translation>Se suman los grupos de letras de {t}, de mayor a menor:</translation>
+        <source>Add up the letter groups of %1, largest first:</source>
+        <translation>Se suman los grupos de letras de %1, de mayor a menor:</translation>
     </message>
     <message>
         <source>&quot;Please enter a Roman numeral between I and MMMCMXCIX.&quot;</source>
         <translation>&quot;Introduzca un número romano entre I y MMMCMXCIX.&quot;</translation>
     </message>
     <message>
-        <source>Arabic = {}</source>
-        <translation>Arábigo = {}</translation>
+        <source>Arabic = %1</source>
+        <translation>Arábigo = %1</translation>
     </message>
     <message>
-        <source>{} − {} = {} left, taking {} ({} ≥ {})</source>
-        <translation>{} − {} = {} de resto, tomando {} ({} ≥ {})</translation>
+        <source>%1 − %2 = %3 left, taking %4 (%5 ≥ %6)</source>
+        <translation>%1 − %2 = %3 de resto, tomando %4 (%5 ≥ %6)</translation>
     </message>
     <message>
-        <source>{} + {} = {}, adding {} ({})</source>
-        <translation>{} + {} = {}, sumando {} ({})</translation>
+        <source>%1 + %2 = %3, adding %4 (%5)</source>
+        <translation>%1 + %2 = %3, sumando %4 (%5)</translation>
     </message>
     <message>
-        <source>{t} adds up to {}, but {} is written another way: not a standard numeral</source>
-        <translation>{t} suma {}, pero {} se escribe de otra forma: no es un número romano estándar</translation>
+        <source>%1 adds up to %2, but %3 is written another way: not a standard numeral</source>
+        <translation>%1 suma %2, pero %3 se escribe de otra forma: no es un número romano estándar</translation>
     </message>
     <message>
-        <source>{t} has letters left over once the values are taken: not a standard numeral</source>
-        <translation>En {t} sobran letras una vez tomados los valores: no es un número romano estándar</translation>
+        <source>%1 has letters left over once the values are taken: not a standard numeral</source>
+        <translation>En %1 sobran letras una vez tomados los valores: no es un número romano estándar</translation>
     </message>
     <message>
-        <source>x = {} {}</source>
-        <translation>x = {} {}</translation>
+        <source>x = %1 %2</source>
+        <translation>x = %1 %2</translation>
     </message>
     <message>
-        <source>{}: {t} is not a number: &quot;Please enter a number.&quot; The reading stops; this field and those after it keep their values</source>
-        <translation>{}: {t} no es un número: &quot;Introduzca un número.&quot; La lectura se detiene; este campo y los siguientes conservan sus valores</translation>
+        <source>%1: %2 is not a number: &quot;Please enter a number.&quot; The reading stops; this field and those after it keep their values</source>
+        <translation>%1: %2 no es un número: &quot;Introduzca un número.&quot; La lectura se detiene; este campo y los siguientes conservan sus valores</translation>
     </message>
     <message>
-        <source>{}: {t} is not an integer: &quot;Please enter an integer.&quot; The reading stops; this field and those after it keep their values</source>
-        <translation>{}: {t} no es un número entero: &quot;Introduzca un número entero.&quot; La lectura se detiene; este campo y los siguientes conservan sus valores</translation>
+        <source>%1: %2 is not an integer: &quot;Please enter an integer.&quot; The reading stops; this field and those after it keep their values</source>
+        <translation>%1: %2 no es un número entero: &quot;Introduzca un número entero.&quot; La lectura se detiene; este campo y los siguientes conservan sus valores</translation>
     </message>
     <message>
-        <source>{}: {t} reads as {}, the number at its start</source>
-        <translation>{}: {t} se lee como {}, el número con que empieza</translation>
+        <source>%1: %2 reads as %3, the number at its start</source>
+        <translation>%1: %2 se lee como %3, el número con que empieza</translation>
     </message>
     <message>
-        <source>{}: {t} reads as {}, the whole number at its start</source>
-        <translation>{}: {t} se lee como {}, el número entero con que empieza</translation>
+        <source>%1: %2 reads as %3, the whole number at its start</source>
+        <translation>%1: %2 se lee como %3, el número entero con que empieza</translation>
     </message>
     <message>
-        <source>… {} more steps left out, to keep to one screen</source>
-        <translation>… {} pasos más omitidos, para que quepa en una pantalla</translation>
+        <source>… %1 more steps left out, to keep to one screen</source>
+        <translation>… %1 pasos más omitidos, para que quepa en una pantalla</translation>
     </message>
     <message>
         <source>Every field is cleared: numbers to 0, texts emptied</source>
         <translation>Se borran todos los campos: los números a 0 y los textos vacíos</translation>
     </message>
     <message>
-        <source>{} is {}: a radius cannot be negative.</source>
-        <translation>{} es {}: un radio no puede ser negativo.</translation>
+        <source>%1 is %2: a radius cannot be negative.</source>
+        <translation>%1 es %2: un radio no puede ser negativo.</translation>
     </message>
     <message>
-        <source>{} is {}: a sheet needs a thickness greater than 0.</source>
-        <translation>{} es {}: la chapa necesita un espesor mayor que 0.</translation>
+        <source>%1 is %2: a sheet needs a thickness greater than 0.</source>
+        <translation>%1 es %2: la chapa necesita un espesor mayor que 0.</translation>
     </message>
     <message>
-        <source>{} is {}: there is no bend to draw.</source>
-        <translation>{} es {}: no hay doblez que dibujar.</translation>
+        <source>%1 is %2: there is no bend to draw.</source>
+        <translation>%1 es %2: no hay doblez que dibujar.</translation>
     </message>
     <message>
-        <source>{} is {}: a bend of a full turn or more runs into itself.</source>
-        <translation>{} es {}: un doblez de una vuelta completa o más se solapa consigo mismo.</translation>
+        <source>%1 is %2: a bend of a full turn or more runs into itself.</source>
+        <translation>%1 es %2: un doblez de una vuelta completa o más se solapa consigo mismo.</translation>
     </message>
     <message>
         <source>The sheet is too thin, for its bend radius, to draw.</source>
         <translation>La chapa es demasiado fina respecto a su radio de doblado para dibujarla.</translation>
     </message>
     <message>
-        <source>{} field shows {}; the neutral axis is drawn a third of the thickness into the sheet.</source>
-        <translation>El campo {} muestra {}; el eje neutro se dibuja a un tercio del espesor dentro de la chapa.</translation>
+        <source>%1 field shows %2; the neutral axis is drawn a third of the thickness into the sheet.</source>
+        <translation>El campo %1 muestra %2; el eje neutro se dibuja a un tercio del espesor dentro de la chapa.</translation>
     </message>
     <message>
-        <source>BA {}</source>
-        <translation>TD {}</translation>
+        <source>BA %1</source>
+        <translation>TD %1</translation>
     </message>
     <message>
-        <source>R {}</source>
-        <translation>R {}</translation>
+        <source>R %1</source>
+        <translation>R %1</translation>
     </message>
     <message>
-        <source>T {}</source>
-        <translation>T {}</translation>
+        <source>T %1</source>
+        <translation>T %1</translation>
     </message>
     <message>
         <source>NA</source>
         <translation>EN</translation>
     </message>
     <message>
-        <source>Bend allowance {} along the neutral axis (dashed), radius {}</source>
-        <translation>Tolerancia de doblado {} sobre el eje neutro (a trazos), de radio {}</translation>
+        <source>Bend allowance %1 along the neutral axis (dashed), radius %2</source>
+        <translation>Tolerancia de doblado %1 sobre el eje neutro (a trazos), de radio %2</translation>
     </message>
     <message>
-        <source>Sheet of thickness {} bent {} degrees around an inside radius of {}; neutral axis radius {}; bend allowance {} along the neutral axis</source>
-        <translation>Chapa de espesor {} doblada {} grados con un radio interior de {}; radio del eje neutro {}; tolerancia de doblado {} sobre el eje neutro</translation>
+        <source>Sheet of thickness %1 bent %2 degrees around an inside radius of %3; neutral axis radius %4; bend allowance %5 along the neutral axis</source>
+        <translation>Chapa de espesor %1 doblada %2 grados con un radio interior de %3; radio del eje neutro %4; tolerancia de doblado %5 sobre el eje neutro</translation>
     </message>
     <message>
         <source>Nothing to draw.</source>
@@ -2788,88 +2788,88 @@ Pulse [Aceptar] para volver.</translation>
         <translation>Los números son demasiado dispares para dibujarlos a escala.</translation>
     </message>
     <message>
-        <source>{} is empty, not a number: there is nothing to draw.</source>
-        <translation>{} está vacío, no es un número: no hay nada que dibujar.</translation>
+        <source>%1 is empty, not a number: there is nothing to draw.</source>
+        <translation>%1 está vacío, no es un número: no hay nada que dibujar.</translation>
     </message>
     <message>
-        <source>{} is {}, not a number: there is nothing to draw.</source>
-        <translation>{} es {}, no un número: no hay nada que dibujar.</translation>
+        <source>%1 is %2, not a number: there is nothing to draw.</source>
+        <translation>%1 es %2, no un número: no hay nada que dibujar.</translation>
     </message>
     <message>
-        <source>{} is {}, an infinite value: it cannot be drawn.</source>
-        <translation>{} es {}, un valor infinito: no se puede dibujar.</translation>
+        <source>%1 is %2, an infinite value: it cannot be drawn.</source>
+        <translation>%1 es %2, un valor infinito: no se puede dibujar.</translation>
     </message>
     <message>
-        <source>{} is {}: too large to draw to scale.</source>
-        <translation>{} es {}: demasiado grande para dibujarlo a escala.</translation>
+        <source>%1 is %2: too large to draw to scale.</source>
+        <translation>%1 es %2: demasiado grande para dibujarlo a escala.</translation>
     </message>
     <message>
-        <source>Both points are {}: a line needs two different points.</source>
-        <translation>Los dos puntos son {}: una recta necesita dos puntos distintos.</translation>
+        <source>Both points are %1: a line needs two different points.</source>
+        <translation>Los dos puntos son %1: una recta necesita dos puntos distintos.</translation>
     </message>
     <message>
         <source>The two points are too close together, for their distance from the origin, to draw apart.</source>
         <translation>Los dos puntos están demasiado próximos respecto a su distancia al origen para dibujarlos por separado.</translation>
     </message>
     <message>
-        <source>Point 1 {}</source>
-        <translation>Punto 1 {}</translation>
+        <source>Point 1 %1</source>
+        <translation>Punto 1 %1</translation>
     </message>
     <message>
-        <source>Point 2 {}</source>
-        <translation>Punto 2 {}</translation>
+        <source>Point 2 %1</source>
+        <translation>Punto 2 %1</translation>
     </message>
     <message>
-        <source>distance {}</source>
-        <translation>distancia {}</translation>
+        <source>distance %1</source>
+        <translation>distancia %1</translation>
     </message>
     <message>
-        <source>midpoint ({})</source>
-        <translation>punto medio ({})</translation>
+        <source>midpoint (%1)</source>
+        <translation>punto medio (%1)</translation>
     </message>
     <message>
-        <source>Midpoint {} is not on the picture.</source>
-        <translation>El punto medio {} queda fuera de la figura.</translation>
+        <source>Midpoint %1 is not on the picture.</source>
+        <translation>El punto medio %1 queda fuera de la figura.</translation>
     </message>
     <message>
-        <source>Vertical line: the slope is undefined ({}), no y-intercept.</source>
-        <translation>Recta vertical: pendiente no definida ({}), sin ordenada en el origen.</translation>
+        <source>Vertical line: the slope is undefined (%1), no y-intercept.</source>
+        <translation>Recta vertical: pendiente no definida (%1), sin ordenada en el origen.</translation>
     </message>
     <message>
-        <source>Slope {}</source>
-        <translation>Pendiente {}</translation>
+        <source>Slope %1</source>
+        <translation>Pendiente %1</translation>
     </message>
     <message>
-        <source>{} and {}</source>
-        <translation>{} y {}</translation>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
     </message>
     <message>
-        <source>y-intercept {}</source>
-        <translation>ordenada en el origen {}</translation>
+        <source>y-intercept %1</source>
+        <translation>ordenada en el origen %1</translation>
     </message>
     <message>
-        <source>{} {} is not on the picture.</source>
-        <translation>{} = {} queda fuera de la figura.</translation>
+        <source>%1 %2 is not on the picture.</source>
+        <translation>%1 = %2 queda fuera de la figura.</translation>
     </message>
     <message>
-        <source>x-intercept {}</source>
-        <translation>abscisa en el origen {}</translation>
+        <source>x-intercept %1</source>
+        <translation>abscisa en el origen %1</translation>
     </message>
     <message>
-        <source>Vertical line through {} and {}; slope undefined; distance {}; midpoint {}</source>
-        <translation>Recta vertical por {} y {}; pendiente no definida; distancia {}; punto medio {}</translation>
+        <source>Vertical line through %1 and %2; slope undefined; distance %3; midpoint %4</source>
+        <translation>Recta vertical por %1 y %2; pendiente no definida; distancia %3; punto medio %4</translation>
     </message>
     <message>
-        <source>Line through {} and {}; slope {}; y-intercept {}; distance {}; midpoint {}</source>
-        <translation>Recta por {} y {}; pendiente {}; ordenada en el origen {}; distancia {}; punto medio {}</translation>
+        <source>Line through %1 and %2; slope %3; y-intercept %4; distance %5; midpoint %6</source>
+        <translation>Recta por %1 y %2; pendiente %3; ordenada en el origen %4; distancia %5; punto medio %6</translation>
     </message>
     <message>
-        <source>{} is {}: the equation is not quadratic, so there is no parabola to draw.</source>
-        <translation>{} es {}: la ecuación no es de segundo grado, así que no hay parábola que dibujar.</translation>
+        <source>%1 is %2: the equation is not quadratic, so there is no parabola to draw.</source>
+        <translation>%1 es %2: la ecuación no es de segundo grado, así que no hay parábola que dibujar.</translation>
     </message>
     <message>
-        <source>{} {} does not solve the equation as it stands.</source>
-        <translation>{} = {} no es solución de la ecuación tal como está planteada.</translation>
+        <source>%1 %2 does not solve the equation as it stands.</source>
+        <translation>%1 = %2 no es solución de la ecuación tal como está planteada.</translation>
     </message>
     <message>
         <source>The parabola&apos;s numbers are too large to draw to scale.</source>
@@ -2880,12 +2880,12 @@ Pulse [Aceptar] para volver.</translation>
         <translation>La parábola es demasiado estrecha respecto a su distancia al origen para dibujarla a escala.</translation>
     </message>
     <message>
-        <source>vertex ({})</source>
-        <translation>vértice ({})</translation>
+        <source>vertex (%1)</source>
+        <translation>vértice (%1)</translation>
     </message>
     <message>
-        <source>x = {}</source>
-        <translation>x = {}</translation>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
     </message>
     <message>
         <source>No real x-value: the parabola does not meet the x axis.</source>
@@ -2900,316 +2900,316 @@ Pulse [Aceptar] para volver.</translation>
         <translation>valores de x aún sin calcular</translation>
     </message>
     <message>
-        <source>one x-value, {}</source>
-        <translation>un valor de x, {}</translation>
+        <source>one x-value, %1</source>
+        <translation>un valor de x, %1</translation>
     </message>
     <message>
-        <source>x-values {}</source>
-        <translation>valores de x {}</translation>
+        <source>x-values %1</source>
+        <translation>valores de x %1</translation>
     </message>
     <message>
-        <source>Parabola opening upward; {}; vertex at {}</source>
-        <translation>Parábola abierta hacia arriba; {}; vértice en {}</translation>
+        <source>Parabola opening upward; %1; vertex at %2</source>
+        <translation>Parábola abierta hacia arriba; %1; vértice en %2</translation>
     </message>
     <message>
-        <source>Parabola opening downward; {}; vertex at {}</source>
-        <translation>Parábola abierta hacia abajo; {}; vértice en {}</translation>
+        <source>Parabola opening downward; %1; vertex at %2</source>
+        <translation>Parábola abierta hacia abajo; %1; vértice en %2</translation>
     </message>
     <message>
-        <source>{} is {}: a right triangle needs both sides greater than 0.</source>
-        <translation>{} es {}: un triángulo rectángulo necesita los dos catetos mayores que 0.</translation>
+        <source>%1 is %2: a right triangle needs both sides greater than 0.</source>
+        <translation>%1 es %2: un triángulo rectángulo necesita los dos catetos mayores que 0.</translation>
     </message>
     <message>
-        <source>Side 1: {}</source>
-        <translation>Cateto 1: {}</translation>
+        <source>Side 1: %1</source>
+        <translation>Cateto 1: %1</translation>
     </message>
     <message>
-        <source>Side 2: {}</source>
-        <translation>Cateto 2: {}</translation>
+        <source>Side 2: %1</source>
+        <translation>Cateto 2: %1</translation>
     </message>
     <message>
-        <source>{} field shows nothing; the sides make it {}.</source>
-        <translation>El campo {} está vacío; los catetos dan {}.</translation>
+        <source>%1 field shows nothing; the sides make it %2.</source>
+        <translation>El campo %1 está vacío; los catetos dan %2.</translation>
     </message>
     <message>
-        <source>{} field shows {}; the sides make it {}.</source>
-        <translation>El campo {} muestra {}; los catetos dan {}.</translation>
+        <source>%1 field shows %2; the sides make it %3.</source>
+        <translation>El campo %1 muestra %2; los catetos dan %3.</translation>
     </message>
     <message>
-        <source>Hypothenuse: {}</source>
-        <translation>Hipotenusa: {}</translation>
+        <source>Hypothenuse: %1</source>
+        <translation>Hipotenusa: %1</translation>
     </message>
     <message>
-        <source>Right triangle; sides {} and {}; hypotenuse {}; right angle between the sides</source>
-        <translation>Triángulo rectángulo; catetos {} y {}; hipotenusa {}; ángulo recto entre los catetos</translation>
+        <source>Right triangle; sides %1 and %2; hypotenuse %3; right angle between the sides</source>
+        <translation>Triángulo rectángulo; catetos %1 y %2; hipotenusa %3; ángulo recto entre los catetos</translation>
     </message>
     <message>
         <source>Number line</source>
         <translation>Recta numérica</translation>
     </message>
     <message>
-        <source>{}; first value {}, from {} to {}</source>
-        <translation>{}; primer valor {}, de {} a {}</translation>
+        <source>%1; first value %2, from %3 to %4</source>
+        <translation>%1; primer valor %2, de %3 a %4</translation>
     </message>
     <message>
-        <source>{}; second value {}, from {} to {}</source>
-        <translation>{}; segundo valor {}, de {} a {}</translation>
+        <source>%1; second value %2, from %3 to %4</source>
+        <translation>%1; segundo valor %2, de %3 a %4</translation>
     </message>
     <message>
-        <source>{}: {}</source>
-        <translation>{}: {}</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Result: {}</source>
-        <translation>Resultado: {}</translation>
+        <source>Result: %1</source>
+        <translation>Resultado: %1</translation>
     </message>
     <message>
-        <source>Radius R = {}, thickness T = {}, angle A = {}°; the neutral axis lies a third of T into the sheet</source>
-        <translation>Radio R = {}, espesor T = {}, ángulo A = {}°; el eje neutro está a un tercio de T dentro de la chapa</translation>
+        <source>Radius R = %1, thickness T = %2, angle A = %3°; the neutral axis lies a third of T into the sheet</source>
+        <translation>Radio R = %1, espesor T = %2, ángulo A = %3°; el eje neutro está a un tercio de T dentro de la chapa</translation>
     </message>
     <message>
-        <source>Neutral axis = T × 1/3 + R = {} × {} + {} = {} + {} = {}</source>
-        <translation>Eje neutro = T × 1/3 + R = {} × {} + {} = {} + {} = {}</translation>
+        <source>Neutral axis = T × 1/3 + R = %1 × %2 + %3 = %4 + %5 = %6</source>
+        <translation>Eje neutro = T × 1/3 + R = %1 × %2 + %3 = %4 + %5 = %6</translation>
     </message>
     <message>
-        <source>For right angle bend = neutral axis × 1.5708 (π/2 to four places) = {} × {} = {}</source>
-        <translation>Para doblez a 90° = eje neutro × 1.5708 (π/2 con cuatro decimales) = {} × {} = {}</translation>
+        <source>For right angle bend = neutral axis × 1.5708 (π/2 to four places) = %1 × %2 = %3</source>
+        <translation>Para doblez a 90° = eje neutro × 1.5708 (π/2 con cuatro decimales) = %1 × %2 = %3</translation>
     </message>
     <message>
-        <source>Per degree = right angle bend ÷ 90 = {} ÷ 90 = {}</source>
-        <translation>Por grado = doblez a 90° ÷ 90 = {} ÷ 90 = {}</translation>
+        <source>Per degree = right angle bend ÷ 90 = %1 ÷ 90 = %2</source>
+        <translation>Por grado = doblez a 90° ÷ 90 = %1 ÷ 90 = %2</translation>
     </message>
     <message>
-        <source>Bend allowance = per degree × A = {} × {} = {}</source>
-        <translation>Tolerancia de doblado = por grado × A = {} × {} = {}</translation>
+        <source>Bend allowance = per degree × A = %1 × %2 = %3</source>
+        <translation>Tolerancia de doblado = por grado × A = %1 × %2 = %3</translation>
     </message>
     <message>
-        <source>{} = {} × {} × … × {} ({} factors) = {}</source>
-        <translation>{} = {} × {} × … × {} ({} factores) = {}</translation>
+        <source>%1 = %2 × %3 × … × %4 (%5 factors) = %6</source>
+        <translation>%1 = %2 × %3 × … × %4 (%5 factores) = %6</translation>
     </message>
     <message>
-        <source>From there on the product is {}: the factors still to come ({}) change at most its sign, so {} = {}</source>
-        <translation>A partir de ahí el producto es {}: los factores que faltan ({}) como mucho le cambian el signo, así que {} = {}</translation>
+        <source>From there on the product is %1: the factors still to come (%2) change at most its sign, so %3 = %4</source>
+        <translation>A partir de ahí el producto es %1: los factores que faltan (%2) como mucho le cambian el signo, así que %3 = %4</translation>
     </message>
     <message>
-        <source>From there on the product is {}, and the count never gets down to 1 (taking 1 from it no longer changes it): the factors to come change at most its sign, so {} = {}</source>
-        <translation>A partir de ahí el producto es {} y el contador nunca llega a 1 (restarle 1 ya no lo cambia): los factores que faltan como mucho le cambian el signo, así que {} = {}</translation>
+        <source>From there on the product is %1, and the count never gets down to 1 (taking 1 from it no longer changes it): the factors to come change at most its sign, so %2 = %3</source>
+        <translation>A partir de ahí el producto es %1 y el contador nunca llega a 1 (restarle 1 ya no lo cambia): los factores que faltan como mucho le cambian el signo, así que %2 = %3</translation>
     </message>
     <message>
-        <source>The line through (x₁, y₁) = ({}, {}) and (x₂, y₂) = ({}, {})</source>
-        <translation>La recta que pasa por (x₁, y₁) = ({}, {}) y (x₂, y₂) = ({}, {})</translation>
+        <source>The line through (x₁, y₁) = (%1, %2) and (x₂, y₂) = (%3, %4)</source>
+        <translation>La recta que pasa por (x₁, y₁) = (%1, %2) y (x₂, y₂) = (%3, %4)</translation>
     </message>
     <message>
-        <source>Run x₁ − x₂ = {} − {} = {}</source>
-        <translation>Diferencia en x: x₁ − x₂ = {} − {} = {}</translation>
+        <source>Run x₁ − x₂ = %1 − %2 = %3</source>
+        <translation>Diferencia en x: x₁ − x₂ = %1 − %2 = %3</translation>
     </message>
     <message>
-        <source>The run is 0: the line is vertical and has no slope; the program stores {} in its place</source>
-        <translation>La diferencia en x es 0: la recta es vertical y no tiene pendiente; el programa guarda {} en su lugar</translation>
+        <source>The run is 0: the line is vertical and has no slope; the program stores %1 in its place</source>
+        <translation>La diferencia en x es 0: la recta es vertical y no tiene pendiente; el programa guarda %1 en su lugar</translation>
     </message>
     <message>
-        <source>Rise y₁ − y₂ = {} − {} = {}</source>
-        <translation>Diferencia en y: y₁ − y₂ = {} − {} = {}</translation>
+        <source>Rise y₁ − y₂ = %1 − %2 = %3</source>
+        <translation>Diferencia en y: y₁ − y₂ = %1 − %2 = %3</translation>
     </message>
     <message>
         <source>The rise is 0: the line is horizontal, slope m = 0</source>
         <translation>La diferencia en y es 0: la recta es horizontal, pendiente m = 0</translation>
     </message>
     <message>
-        <source>Slope m = rise ÷ run = {} ÷ {} = {}</source>
-        <translation>Pendiente m = diferencia en y ÷ diferencia en x = {} ÷ {} = {}</translation>
+        <source>Slope m = rise ÷ run = %1 ÷ %2 = %3</source>
+        <translation>Pendiente m = diferencia en y ÷ diferencia en x = %1 ÷ %2 = %3</translation>
     </message>
     <message>
-        <source>Y-intercept through point 1: y₁ − m × x₁ = {} − {} × {} = {} − {} = {}</source>
-        <translation>Ordenada en el origen por el punto 1: y₁ − m × x₁ = {} − {} × {} = {} − {} = {}</translation>
+        <source>Y-intercept through point 1: y₁ − m × x₁ = %1 − %2 × %3 = %4 − %5 = %6</source>
+        <translation>Ordenada en el origen por el punto 1: y₁ − m × x₁ = %1 − %2 × %3 = %4 − %5 = %6</translation>
     </message>
     <message>
-        <source>Y-intercept through point 2: y₂ − x₂ × m = {} − {} × {} = {} − {} = {}</source>
-        <translation>Ordenada en el origen por el punto 2: y₂ − x₂ × m = {} − {} × {} = {} − {} = {}</translation>
+        <source>Y-intercept through point 2: y₂ − x₂ × m = %1 − %2 × %3 = %4 − %5 = %6</source>
+        <translation>Ordenada en el origen por el punto 2: y₂ − x₂ × m = %1 − %2 × %3 = %4 − %5 = %6</translation>
     </message>
     <message>
-        <source>Both use the stored {} as if it were a slope: a vertical line has no y-intercept but on the y-axis</source>
-        <translation>Ambas usan el valor guardado {} como si fuera una pendiente: una recta vertical no tiene ordenada en el origen, salvo si es el propio eje y</translation>
+        <source>Both use the stored %1 as if it were a slope: a vertical line has no y-intercept but on the y-axis</source>
+        <translation>Ambas usan el valor guardado %1 como si fuera una pendiente: una recta vertical no tiene ordenada en el origen, salvo si es el propio eje y</translation>
     </message>
     <message>
-        <source>Δx = x₂ − x₁ = {} − {} = {}</source>
-        <translation>Δx = x₂ − x₁ = {} − {} = {}</translation>
+        <source>Δx = x₂ − x₁ = %1 − %2 = %3</source>
+        <translation>Δx = x₂ − x₁ = %1 − %2 = %3</translation>
     </message>
     <message>
-        <source>Δy = y₂ − y₁ = {} − {} = {}</source>
-        <translation>Δy = y₂ − y₁ = {} − {} = {}</translation>
+        <source>Δy = y₂ − y₁ = %1 − %2 = %3</source>
+        <translation>Δy = y₂ − y₁ = %1 − %2 = %3</translation>
     </message>
     <message>
-        <source>Distance = √(Δx² + Δy²) = √({} × {} + {} × {}) = √({} + {}) = √{} = {}</source>
-        <translation>Distancia = √(Δx² + Δy²) = √({} × {} + {} × {}) = √({} + {}) = √{} = {}</translation>
+        <source>Distance = √(Δx² + Δy²) = √(%1 × %2 + %3 × %4) = √(%5 + %6) = √%7 = %8</source>
+        <translation>Distancia = √(Δx² + Δy²) = √(%1 × %2 + %3 × %4) = √(%5 + %6) = √%7 = %8</translation>
     </message>
     <message>
-        <source>Midpoint X = (x₂ + x₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</source>
-        <translation>Punto medio X = (x₂ + x₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</translation>
+        <source>Midpoint X = (x₂ + x₁) × 0.5 = (%1 + %2) × 0.5 = %3 × 0.5 = %4</source>
+        <translation>Punto medio X = (x₂ + x₁) × 0.5 = (%1 + %2) × 0.5 = %3 × 0.5 = %4</translation>
     </message>
     <message>
-        <source>Midpoint Y = (y₂ + y₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</source>
-        <translation>Punto medio Y = (y₂ + y₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</translation>
+        <source>Midpoint Y = (y₂ + y₁) × 0.5 = (%1 + %2) × 0.5 = %3 × 0.5 = %4</source>
+        <translation>Punto medio Y = (y₂ + y₁) × 0.5 = (%1 + %2) × 0.5 = %3 × 0.5 = %4</translation>
     </message>
     <message>
-        <source>P(n, r) = n × (n − 1) × …, one factor more for each pass while the count r is above 1; n = {}, r = {}</source>
-        <translation>P(n, r) = n × (n − 1) × …, un factor más en cada paso mientras el contador r sea mayor que 1; n = {}, r = {}</translation>
+        <source>P(n, r) = n × (n − 1) × …, one factor more for each pass while the count r is above 1; n = %1, r = %2</source>
+        <translation>P(n, r) = n × (n − 1) × …, un factor más en cada paso mientras el contador r sea mayor que 1; n = %1, r = %2</translation>
     </message>
     <message>
-        <source>r = {} is not above 1: no factor after n, so P = n = {}</source>
-        <translation>r = {} no es mayor que 1: no hay factores después de n, así que P = n = {}</translation>
+        <source>r = %1 is not above 1: no factor after n, so P = n = %2</source>
+        <translation>r = %1 no es mayor que 1: no hay factores después de n, así que P = n = %2</translation>
     </message>
     <message>
-        <source>Look up 10^{} among the twenty SI prefixes (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</source>
-        <translation>Se busca 10^{} entre los veinte prefijos del SI (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</translation>
+        <source>Look up 10^%1 among the twenty SI prefixes (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</source>
+        <translation>Se busca 10^%1 entre los veinte prefijos del SI (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</translation>
     </message>
     <message>
-        <source>10^{} is {}, symbol {}</source>
-        <translation>10^{} es {}, símbolo {}</translation>
+        <source>10^%1 is %2, symbol %3</source>
+        <translation>10^%1 es %2, símbolo %3</translation>
     </message>
     <message>
-        <source>No prefix is 10^{}: prefix and symbol &quot;Invalid&quot;</source>
-        <translation>Ningún prefijo es 10^{}: prefijo y símbolo &quot;No válido&quot;</translation>
+        <source>No prefix is 10^%1: prefix and symbol &quot;Invalid&quot;</source>
+        <translation>Ningún prefijo es 10^%1: prefijo y símbolo &quot;No válido&quot;</translation>
     </message>
     <message>
-        <source>Factor = {}, the exponent looked up</source>
-        <translation>Factor = {}, el exponente buscado</translation>
+        <source>Factor = %1, the exponent looked up</source>
+        <translation>Factor = %1, el exponente buscado</translation>
     </message>
     <message>
-        <source>{} has no opposite among the integers the field holds: it stays {}</source>
-        <translation>{} no tiene opuesto entre los enteros que admite el campo: se queda en {}</translation>
+        <source>%1 has no opposite among the integers the field holds: it stays %2</source>
+        <translation>%1 no tiene opuesto entre los enteros que admite el campo: se queda en %2</translation>
     </message>
     <message>
-        <source>Power of ten = −({}) = {}; nothing is looked up</source>
-        <translation>Potencia de 10 = −({}) = {}; no se busca nada</translation>
+        <source>Power of ten = −(%1) = %2; nothing is looked up</source>
+        <translation>Potencia de 10 = −(%1) = %2; no se busca nada</translation>
     </message>
     <message>
-        <source>Power of ten = {} ({}); nothing is looked up</source>
-        <translation>Potencia de 10 = {} ({}); no se busca nada</translation>
+        <source>Power of ten = %1 (%2); nothing is looked up</source>
+        <translation>Potencia de 10 = %1 (%2); no se busca nada</translation>
     </message>
     <message>
-        <source>Hypotenuse c = √(a² + b²), with sides a = {} and b = {}</source>
-        <translation>Hipotenusa c = √(a² + b²), con catetos a = {} y b = {}</translation>
+        <source>Hypotenuse c = √(a² + b²), with sides a = %1 and b = %2</source>
+        <translation>Hipotenusa c = √(a² + b²), con catetos a = %1 y b = %2</translation>
     </message>
     <message>
-        <source>a² + b² = {} × {} + {} × {} = {} + {} = {}</source>
-        <translation>a² + b² = {} × {} + {} × {} = {} + {} = {}</translation>
+        <source>a² + b² = %1 × %2 + %3 × %4 = %5 + %6 = %7</source>
+        <translation>a² + b² = %1 × %2 + %3 × %4 = %5 + %6 = %7</translation>
     </message>
     <message>
-        <source>c = √{} = {}</source>
-        <translation>c = √{} = {}</translation>
+        <source>c = √%1 = %2</source>
+        <translation>c = √%1 = %2</translation>
     </message>
     <message>
-        <source>{} {} = {} is above 0, so {} {} = √(c² − {}²), with c = {}</source>
-        <translation>{} {} = {} es mayor que 0, así que {} {} = √(c² − {}²), con c = {}</translation>
+        <source>%1 %2 = %3 is above 0, so %4 %5 = √(c² − %6²), with c = %7</source>
+        <translation>%1 %2 = %3 es mayor que 0, así que %4 %5 = √(c² − %6²), con c = %7</translation>
     </message>
     <message>
-        <source>c² − {}² = {} × {} − {} × {} = {} − {} = {}</source>
-        <translation>c² − {}² = {} × {} − {} × {} = {} − {} = {}</translation>
+        <source>c² − %1² = %2 × %3 − %4 × %5 = %6 − %7 = %8</source>
+        <translation>c² − %1² = %2 × %3 − %4 × %5 = %6 − %7 = %8</translation>
     </message>
     <message>
-        <source>{} is below 0: the side is longer than the hypotenuse, no right triangle has them; √{} is no real number and the field shows {}</source>
-        <translation>{} es menor que 0: el cateto es más largo que la hipotenusa y ningún triángulo rectángulo los tiene; √{} no es un número real y el campo muestra {}</translation>
+        <source>%1 is below 0: the side is longer than the hypotenuse, no right triangle has them; √%2 is no real number and the field shows %3</source>
+        <translation>%1 es menor que 0: el cateto es más largo que la hipotenusa y ningún triángulo rectángulo los tiene; √%2 no es un número real y el campo muestra %3</translation>
     </message>
     <message>
-        <source>{} = √{} = {}</source>
-        <translation>{} = √{} = {}</translation>
+        <source>%1 = √%2 = %3</source>
+        <translation>%1 = √%2 = %3</translation>
     </message>
     <message>
-        <source>Neither side is above 0 (Side 1 = {}, Side 2 = {}): &quot;No data entered.&quot;</source>
-        <translation>Ningún cateto es mayor que 0 (Cateto 1 = {}, Cateto 2 = {}): &quot;No se han introducido datos.&quot;</translation>
+        <source>Neither side is above 0 (Side 1 = %1, Side 2 = %2): &quot;No data entered.&quot;</source>
+        <translation>Ningún cateto es mayor que 0 (Cateto 1 = %1, Cateto 2 = %2): &quot;No se han introducido datos.&quot;</translation>
     </message>
     <message>
-        <source>A right triangle&apos;s sides if a² + b² = c² exactly: a = {}, b = {}, c = {}</source>
-        <translation>Lados de un triángulo rectángulo si a² + b² = c² exactamente: a = {}, b = {}, c = {}</translation>
+        <source>A right triangle&apos;s sides if a² + b² = c² exactly: a = %1, b = %2, c = %3</source>
+        <translation>Lados de un triángulo rectángulo si a² + b² = c² exactamente: a = %1, b = %2, c = %3</translation>
     </message>
     <message>
-        <source>c² = {} × {} = {}</source>
-        <translation>c² = {} × {} = {}</translation>
+        <source>c² = %1 × %2 = %3</source>
+        <translation>c² = %1 × %2 = %3</translation>
     </message>
     <message>
-        <source>{} = {}: &quot;Yes, Pythegorean Tripple!&quot;</source>
-        <translation>{} = {}: &quot;¡Sí, es una terna pitagórica!&quot;</translation>
+        <source>%1 = %2: &quot;Yes, Pythegorean Tripple!&quot;</source>
+        <translation>%1 = %2: &quot;¡Sí, es una terna pitagórica!&quot;</translation>
     </message>
     <message>
-        <source>{} ≠ {}: &quot;No, Not a Tripple!&quot;</source>
-        <translation>{} ≠ {}: &quot;¡No, no es una terna pitagórica!&quot;</translation>
+        <source>%1 ≠ %2: &quot;No, Not a Tripple!&quot;</source>
+        <translation>%1 ≠ %2: &quot;¡No, no es una terna pitagórica!&quot;</translation>
     </message>
     <message>
-        <source>a x² + b x + c = 0 with a = {}, b = {}, c = {}: x = (−b ± √(b² − 4ac)) ÷ 2a</source>
-        <translation>a x² + b x + c = 0 con a = {}, b = {}, c = {}: x = (−b ± √(b² − 4ac)) ÷ 2a</translation>
+        <source>a x² + b x + c = 0 with a = %1, b = %2, c = %3: x = (−b ± √(b² − 4ac)) ÷ 2a</source>
+        <translation>a x² + b x + c = 0 con a = %1, b = %2, c = %3: x = (−b ± √(b² − 4ac)) ÷ 2a</translation>
     </message>
     <message>
-        <source>b² − 4ac = {}² − {} × 4 × {} = {} − {} = {}</source>
-        <translation>b² − 4ac = {}² − {} × 4 × {} = {} − {} = {}</translation>
+        <source>b² − 4ac = %1² − %2 × 4 × %3 = %4 − %5 = %6</source>
+        <translation>b² − 4ac = %1² − %2 × 4 × %3 = %4 − %5 = %6</translation>
     </message>
     <message>
-        <source>{} is below 0: no real x solves it; √{} is no number, and neither are x₁ and x₂, shown as {}</source>
-        <translation>{} es menor que 0: ningún x real es solución; √{} no es un número, ni tampoco x₁ y x₂, que se muestran como {}</translation>
+        <source>%1 is below 0: no real x solves it; √%2 is no number, and neither are x₁ and x₂, shown as %3</source>
+        <translation>%1 es menor que 0: ningún x real es solución; √%2 no es un número, ni tampoco x₁ y x₂, que se muestran como %3</translation>
     </message>
     <message>
-        <source>√{} = {}</source>
-        <translation>√{} = {}</translation>
+        <source>√%1 = %2</source>
+        <translation>√%1 = %2</translation>
     </message>
     <message>
-        <source>2a = {} + {} = {}</source>
-        <translation>2a = {} + {} = {}</translation>
+        <source>2a = %1 + %2 = %3</source>
+        <translation>2a = %1 + %2 = %3</translation>
     </message>
     <message>
         <source>2a is 0: a = 0 makes it no quadratic, and x₁, x₂ divide by zero</source>
         <translation>2a es 0: con a = 0 la ecuación no es de segundo grado, y x₁, x₂ dividen entre cero</translation>
     </message>
     <message>
-        <source>x₁ = (−b + √(b² − 4ac)) ÷ 2a = ({} + {}) ÷ {} = {}</source>
-        <translation>x₁ = (−b + √(b² − 4ac)) ÷ 2a = ({} + {}) ÷ {} = {}</translation>
+        <source>x₁ = (−b + √(b² − 4ac)) ÷ 2a = (%1 + %2) ÷ %3 = %4</source>
+        <translation>x₁ = (−b + √(b² − 4ac)) ÷ 2a = (%1 + %2) ÷ %3 = %4</translation>
     </message>
     <message>
-        <source>x₂ = (−b − √(b² − 4ac)) ÷ 2a = ({} − {}) ÷ {} = {}</source>
-        <translation>x₂ = (−b − √(b² − 4ac)) ÷ 2a = ({} − {}) ÷ {} = {}</translation>
+        <source>x₂ = (−b − √(b² − 4ac)) ÷ 2a = (%1 − %2) ÷ %3 = %4</source>
+        <translation>x₂ = (−b − √(b² − 4ac)) ÷ 2a = (%1 − %2) ÷ %3 = %4</translation>
     </message>
     <message>
-        <source>C(n, r) = n! ÷ (r! × (n − r)!), with n = {} and r = {}</source>
-        <translation>C(n, r) = n! ÷ (r! × (n − r)!), con n = {} y r = {}</translation>
+        <source>C(n, r) = n! ÷ (r! × (n − r)!), with n = %1 and r = %2</source>
+        <translation>C(n, r) = n! ÷ (r! × (n − r)!), con n = %1 y r = %2</translation>
     </message>
     <message>
         <source>Here x! = x × (x − 1) × … down to the first factor not above 1, and x itself when x is not above 1</source>
         <translation>Aquí x! = x × (x − 1) × … hasta el primer factor no mayor que 1, y el propio x cuando x no es mayor que 1</translation>
     </message>
     <message>
-        <source>n − r = {} − {} = {}</source>
-        <translation>n − r = {} − {} = {}</translation>
+        <source>n − r = %1 − %2 = %3</source>
+        <translation>n − r = %1 − %2 = %3</translation>
     </message>
     <message>
-        <source>C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}</source>
-        <translation>C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}</translation>
+        <source>C = n! ÷ (r! × (n − r)!) = %1 ÷ (%2 × %3) = %4 ÷ %5 = %6</source>
+        <translation>C = n! ÷ (r! × (n − r)!) = %1 ÷ (%2 × %3) = %4 ÷ %5 = %6</translation>
     </message>
     <message>
-        <source>r! × (n − r)! is 0 (a factor of 0 or below gives itself here): the division by zero gives {}</source>
-        <translation>r! × (n − r)! es 0 (aquí el factorial de 0 o de un número menor es ese mismo número): la división entre cero da {}</translation>
+        <source>r! × (n − r)! is 0 (a factor of 0 or below gives itself here): the division by zero gives %1</source>
+        <translation>r! × (n − r)! es 0 (aquí el factorial de 0 o de un número menor es ese mismo número): la división entre cero da %1</translation>
     </message>
     <message>
-        <source>{} = {}, since {} is not above 1</source>
-        <translation>{} = {}, ya que {} no es mayor que 1</translation>
+        <source>%1 = %2, since %3 is not above 1</source>
+        <translation>%1 = %2, ya que %3 no es mayor que 1</translation>
     </message>
     <message>
-        <source>Absolute uncertainty = (percent ÷ 100) × value, with value {} ± {} %</source>
-        <translation>Incertidumbre absoluta = (porcentaje ÷ 100) × valor, con valor {} ± {} %</translation>
+        <source>Absolute uncertainty = (percent ÷ 100) × value, with value %1 ± %2 %</source>
+        <translation>Incertidumbre absoluta = (porcentaje ÷ 100) × valor, con valor %1 ± %2 %</translation>
     </message>
     <message>
-        <source>({} ÷ 100) × {} = {} × {} = {}</source>
-        <translation>({} ÷ 100) × {} = {} × {} = {}</translation>
+        <source>(%1 ÷ 100) × %2 = %3 × %4 = %5</source>
+        <translation>(%1 ÷ 100) × %2 = %3 × %4 = %5</translation>
     </message>
     <message>
-        <source>Percent uncertainty = (absolute uncertainty ÷ value) × 100, with value {} ± {}</source>
-        <translation>Incertidumbre relativa en % = (incertidumbre absoluta ÷ valor) × 100, con valor {} ± {}</translation>
+        <source>Percent uncertainty = (absolute uncertainty ÷ value) × 100, with value %1 ± %2</source>
+        <translation>Incertidumbre relativa en % = (incertidumbre absoluta ÷ valor) × 100, con valor %1 ± %2</translation>
     </message>
     <message>
-        <source>The value is 0: a share of nothing; {} ÷ 0 is {}, and so is the result</source>
-        <translation>El valor es 0: una fracción de nada; {} ÷ 0 es {}, y el resultado también</translation>
+        <source>The value is 0: a share of nothing; %1 ÷ 0 is %2, and so is the result</source>
+        <translation>El valor es 0: una fracción de nada; %1 ÷ 0 es %2, y el resultado también</translation>
     </message>
     <message>
-        <source>({} ÷ {}) × 100 = {} × 100 = {} %</source>
-        <translation>({} ÷ {}) × 100 = {} × 100 = {} %</translation>
+        <source>(%1 ÷ %2) × 100 = %3 × 100 = %4 %</source>
+        <translation>(%1 ÷ %2) × 100 = %3 × 100 = %4 %</translation>
     </message>
     <message>
         <source>Internal application error.</source>
@@ -3224,20 +3224,20 @@ Pulse [Aceptar] para volver.</translation>
         <translation>Introduzca un número entero.</translation>
     </message>
     <message>
-        <source>A {}°</source>
-        <translation>A {}°</translation>
+        <source>A %1°</source>
+        <translation>A %1°</translation>
     </message>
     <message>
-        <source>{} is “{}”, not a number: there is nothing to draw.</source>
-        <translation>{} es «{}», no un número: no hay nada que dibujar.</translation>
+        <source>%1 is “%2”, not a number: there is nothing to draw.</source>
+        <translation>%1 es «%2», no un número: no hay nada que dibujar.</translation>
     </message>
     <message>
-        <source>{} ± {} %</source>
-        <translation>{} ± {} %</translation>
+        <source>%1 ± %2 %</source>
+        <translation>%1 ± %2 %</translation>
     </message>
     <message>
-        <source>{} ± {}</source>
-        <translation>{} ± {}</translation>
+        <source>%1 ± %2</source>
+        <translation>%1 ± %2</translation>
     </message>
     <message>
         <source>Invalid</source>

@@ -2636,148 +2636,148 @@ Cliquez sur [OK] pour revenir.</translation>
 <context>
     <name>Wording</name>
     <message>
-        <source>Degrees = {} &gt; 0, so degrees convert to radians, with 3.14 for π</source>
-        <translation>Degrés = {} &gt; 0 : conversion des degrés en radians, avec 3.14 pour π</translation>
+        <source>Degrees = %1 &gt; 0, so degrees convert to radians, with 3.14 for π</source>
+        <translation>Degrés = %1 &gt; 0 : conversion des degrés en radians, avec 3.14 pour π</translation>
     </message>
     <message>
-        <source>Radians = degrees × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}</source>
-        <translation>Radians = degrés × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}</translation>
+        <source>Radians = degrees × 3.14 ÷ 180 = %1 × 3.14 ÷ 180 = %2</source>
+        <translation>Radians = degrés × 3.14 ÷ 180 = %1 × 3.14 ÷ 180 = %2</translation>
     </message>
     <message>
-        <source>Degrees = {} is not above 0 and radians = {} &gt; 0, so radians convert to degrees, with 3.14 for π</source>
-        <translation>Degrés = {} n&apos;est pas strictement positif et radians = {} &gt; 0 : conversion des radians en degrés, avec 3.14 pour π</translation>
+        <source>Degrees = %1 is not above 0 and radians = %2 &gt; 0, so radians convert to degrees, with 3.14 for π</source>
+        <translation>Degrés = %1 n&apos;est pas strictement positif et radians = %2 &gt; 0 : conversion des radians en degrés, avec 3.14 pour π</translation>
     </message>
     <message>
-        <source>Degrees = radians × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}</source>
-        <translation>Degrés = radians × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}</translation>
+        <source>Degrees = radians × 180 ÷ 3.14 = %1 × 180 ÷ 3.14 = %2</source>
+        <translation>Degrés = radians × 180 ÷ 3.14 = %1 × 180 ÷ 3.14 = %2</translation>
     </message>
     <message>
-        <source>Neither degrees ({}) nor radians ({}) is above 0: nothing is converted</source>
-        <translation>Ni les degrés ({}) ni les radians ({}) ne sont strictement positifs : rien n&apos;est converti</translation>
+        <source>Neither degrees (%1) nor radians (%2) is above 0: nothing is converted</source>
+        <translation>Ni les degrés (%1) ni les radians (%2) ne sont strictement positifs : rien n&apos;est converti</translation>
     </message>
     <message>
-        <source>Revolutions = radians × 0.159 = {} × 0.159 = {}</source>
-        <translation>Tours = radians × 0.159 = {} × 0.159 = {}</translation>
+        <source>Revolutions = radians × 0.159 = %1 × 0.159 = %2</source>
+        <translation>Tours = radians × 0.159 = %1 × 0.159 = %2</translation>
     </message>
     <message>
-        <source>n = {}, the whole number that {t} starts with (0 when none)</source>
-        <translation>n = {}, l&apos;entier par lequel commence {t} (0 s&apos;il n&apos;y en a pas)</translation>
+        <source>n = %1, the whole number that %2 starts with (0 when none)</source>
+        <translation>n = %1, l&apos;entier par lequel commence %2 (0 s&apos;il n&apos;y en a pas)</translation>
     </message>
     <message>
-        <source>{} is not between 1 and 3999: &quot;Number must be between 1 and 3999!&quot;, and both fields are emptied</source>
-        <translation>{} n&apos;est pas compris entre 1 et 3999 : « Le nombre doit être compris entre 1 et 3999 ! », et les deux champs sont vidés</translation>
+        <source>%1 is not between 1 and 3999: &quot;Number must be between 1 and 3999!&quot;, and both fields are emptied</source>
+        <translation>%1 n&apos;est pas compris entre 1 et 3999 : « Le nombre doit être compris entre 1 et 3999 ! », et les deux champs sont vidés</translation>
     </message>
     <message>
         <source>Take the largest value that is not above what is left, letter group by letter group:</source>
         <translation>Prendre la plus grande valeur qui ne dépasse pas le reste, groupe de lettres par groupe de lettres :</translation>
     </message>
     <message>
-        <source>Roman = {t}</source>
-        <translation>Romain = {t}</translation>
+        <source>Roman = %1</source>
+        <translation>Romain = %1</translation>
     </message>
     <message>
-        <source>Add up the letter groups of {t}, largest first:</source>
-        <translation>Additionner les groupes de lettres de {t}, du plus grand au plus petit :</translation>
+        <source>Add up the letter groups of %1, largest first:</source>
+        <translation>Additionner les groupes de lettres de %1, du plus grand au plus petit :</translation>
     </message>
     <message>
         <source>&quot;Please enter a Roman numeral between I and MMMCMXCIX.&quot;</source>
         <translation>« Veuillez saisir un nombre romain entre I et MMMCMXCIX. »</translation>
     </message>
     <message>
-        <source>Arabic = {}</source>
-        <translation>Arabe = {}</translation>
+        <source>Arabic = %1</source>
+        <translation>Arabe = %1</translation>
     </message>
     <message>
-        <source>{} − {} = {} left, taking {} ({} ≥ {})</source>
-        <translation>{} − {} = {} de reste, en prenant {} ({} ≥ {})</translation>
+        <source>%1 − %2 = %3 left, taking %4 (%5 ≥ %6)</source>
+        <translation>%1 − %2 = %3 de reste, en prenant %4 (%5 ≥ %6)</translation>
     </message>
     <message>
-        <source>{} + {} = {}, adding {} ({})</source>
-        <translation>{} + {} = {}, en ajoutant {} ({})</translation>
+        <source>%1 + %2 = %3, adding %4 (%5)</source>
+        <translation>%1 + %2 = %3, en ajoutant %4 (%5)</translation>
     </message>
     <message>
-        <source>{t} adds up to {}, but {} is written another way: not a standard numeral</source>
-        <translation>{t} fait {} au total, mais {} s&apos;écrit autrement : nombre romain non standard</translation>
+        <source>%1 adds up to %2, but %3 is written another way: not a standard numeral</source>
+        <translation>%1 fait %2 au total, mais %3 s&apos;écrit autrement : nombre romain non standard</translation>
     </message>
     <message>
-        <source>{t} has letters left over once the values are taken: not a standard numeral</source>
-        <translation>Il reste des lettres dans {t} une fois les valeurs prises : nombre romain non standard</translation>
+        <source>%1 has letters left over once the values are taken: not a standard numeral</source>
+        <translation>Il reste des lettres dans %1 une fois les valeurs prises : nombre romain non standard</translation>
     </message>
     <message>
-        <source>x = {} {}</source>
-        <translation>x = {} {}</translation>
+        <source>x = %1 %2</source>
+        <translation>x = %1 %2</translation>
     </message>
     <message>
-        <source>{}: {t} is not a number: &quot;Please enter a number.&quot; The reading stops; this field and those after it keep their values</source>
-        <translation>{} : {t} n&apos;est pas un nombre : « Veuillez saisir un nombre. » La lecture s&apos;arrête ; ce champ et les suivants gardent leurs valeurs</translation>
+        <source>%1: %2 is not a number: &quot;Please enter a number.&quot; The reading stops; this field and those after it keep their values</source>
+        <translation>%1 : %2 n&apos;est pas un nombre : « Veuillez saisir un nombre. » La lecture s&apos;arrête ; ce champ et les suivants gardent leurs valeurs</translation>
     </message>
     <message>
-        <source>{}: {t} is not an integer: &quot;Please enter an integer.&quot; The reading stops; this field and those after it keep their values</source>
-        <translation>{} : {t} n&apos;est pas un entier : « Veuillez saisir un entier. » La lecture s&apos;arrête ; ce champ et les suivants gardent leurs valeurs</translation>
+        <source>%1: %2 is not an integer: &quot;Please enter an integer.&quot; The reading stops; this field and those after it keep their values</source>
+        <translation>%1 : %2 n&apos;est pas un entier : « Veuillez saisir un entier. » La lecture s&apos;arrête ; ce champ et les suivants gardent leurs valeurs</translation>
     </message>
     <message>
-        <source>{}: {t} reads as {}, the number at its start</source>
-        <translation>{} : {t} est lu comme {}, le nombre par lequel il commence</translation>
+        <source>%1: %2 reads as %3, the number at its start</source>
+        <translation>%1 : %2 est lu comme %3, le nombre par lequel il commence</translation>
     </message>
     <message>
-        <source>{}: {t} reads as {}, the whole number at its start</source>
-        <translation>{} : {t} est lu comme {}, l&apos;entier par lequel il commence</translation>
+        <source>%1: %2 reads as %3, the whole number at its start</source>
+        <translation>%1 : %2 est lu comme %3, l&apos;entier par lequel il commence</translation>
     </message>
     <message>
-        <source>… {} more steps left out, to keep to one screen</source>
-        <translation>… {} autres étapes omises, pour tenir sur un écran</translation>
+        <source>… %1 more steps left out, to keep to one screen</source>
+        <translation>… %1 autres étapes omises, pour tenir sur un écran</translation>
     </message>
     <message>
         <source>Every field is cleared: numbers to 0, texts emptied</source>
         <translation>Tous les champs sont effacés : nombres à 0, textes vidés</translation>
     </message>
     <message>
-        <source>{} is {}: a radius cannot be negative.</source>
-        <translation>{} vaut {} : un rayon ne peut pas être négatif.</translation>
+        <source>%1 is %2: a radius cannot be negative.</source>
+        <translation>%1 vaut %2 : un rayon ne peut pas être négatif.</translation>
     </message>
     <message>
-        <source>{} is {}: a sheet needs a thickness greater than 0.</source>
-        <translation>{} vaut {} : une tôle doit avoir une épaisseur strictement positive.</translation>
+        <source>%1 is %2: a sheet needs a thickness greater than 0.</source>
+        <translation>%1 vaut %2 : une tôle doit avoir une épaisseur strictement positive.</translation>
     </message>
     <message>
-        <source>{} is {}: there is no bend to draw.</source>
-        <translation>{} vaut {} : il n&apos;y a pas de pli à dessiner.</translation>
+        <source>%1 is %2: there is no bend to draw.</source>
+        <translation>%1 vaut %2 : il n&apos;y a pas de pli à dessiner.</translation>
     </message>
     <message>
-        <source>{} is {}: a bend of a full turn or more runs into itself.</source>
-        <translation>{} vaut {} : un pli d&apos;un tour complet ou plus se recoupe lui-même.</translation>
+        <source>%1 is %2: a bend of a full turn or more runs into itself.</source>
+        <translation>%1 vaut %2 : un pli d&apos;un tour complet ou plus se recoupe lui-même.</translation>
     </message>
     <message>
         <source>The sheet is too thin, for its bend radius, to draw.</source>
         <translation>La tôle est trop mince, par rapport à son rayon de pliage, pour être dessinée.</translation>
     </message>
     <message>
-        <source>{} field shows {}; the neutral axis is drawn a third of the thickness into the sheet.</source>
-        <translation>Le champ {} affiche {} ; la fibre neutre est dessinée au tiers de l&apos;épaisseur, depuis l&apos;intérieur du pli.</translation>
+        <source>%1 field shows %2; the neutral axis is drawn a third of the thickness into the sheet.</source>
+        <translation>Le champ %1 affiche %2 ; la fibre neutre est dessinée au tiers de l&apos;épaisseur, depuis l&apos;intérieur du pli.</translation>
     </message>
     <message>
-        <source>BA {}</source>
-        <translation>TP {}</translation>
+        <source>BA %1</source>
+        <translation>TP %1</translation>
     </message>
     <message>
-        <source>R {}</source>
-        <translation>R {}</translation>
+        <source>R %1</source>
+        <translation>R %1</translation>
     </message>
     <message>
-        <source>T {}</source>
-        <translation>T {}</translation>
+        <source>T %1</source>
+        <translation>T %1</translation>
     </message>
     <message>
         <source>NA</source>
         <translation>FN</translation>
     </message>
     <message>
-        <source>Bend allowance {} along the neutral axis (dashed), radius {}</source>
-        <translation>Tolérance de pliage {} le long de la fibre neutre (en tirets), rayon {}</translation>
+        <source>Bend allowance %1 along the neutral axis (dashed), radius %2</source>
+        <translation>Tolérance de pliage %1 le long de la fibre neutre (en tirets), rayon %2</translation>
     </message>
     <message>
-        <source>Sheet of thickness {} bent {} degrees around an inside radius of {}; neutral axis radius {}; bend allowance {} along the neutral axis</source>
-        <translation>Tôle d&apos;épaisseur {} pliée à {} degrés autour d&apos;un rayon intérieur de {} ; rayon de la fibre neutre {} ; tolérance de pliage {} le long de la fibre neutre</translation>
+        <source>Sheet of thickness %1 bent %2 degrees around an inside radius of %3; neutral axis radius %4; bend allowance %5 along the neutral axis</source>
+        <translation>Tôle d&apos;épaisseur %1 pliée à %2 degrés autour d&apos;un rayon intérieur de %3 ; rayon de la fibre neutre %4 ; tolérance de pliage %5 le long de la fibre neutre</translation>
     </message>
     <message>
         <source>Nothing to draw.</source>
@@ -2788,88 +2788,88 @@ Cliquez sur [OK] pour revenir.</translation>
         <translation>Les nombres sont trop éloignés pour être dessinés à l&apos;échelle.</translation>
     </message>
     <message>
-        <source>{} is empty, not a number: there is nothing to draw.</source>
-        <translation>{} est vide, ce n&apos;est pas un nombre : il n&apos;y a rien à dessiner.</translation>
+        <source>%1 is empty, not a number: there is nothing to draw.</source>
+        <translation>%1 est vide, ce n&apos;est pas un nombre : il n&apos;y a rien à dessiner.</translation>
     </message>
     <message>
-        <source>{} is {}, not a number: there is nothing to draw.</source>
-        <translation>{} vaut {}, ce n&apos;est pas un nombre : il n&apos;y a rien à dessiner.</translation>
+        <source>%1 is %2, not a number: there is nothing to draw.</source>
+        <translation>%1 vaut %2, ce n&apos;est pas un nombre : il n&apos;y a rien à dessiner.</translation>
     </message>
     <message>
-        <source>{} is {}, an infinite value: it cannot be drawn.</source>
-        <translation>{} vaut {}, une valeur infinie : impossible à dessiner.</translation>
+        <source>%1 is %2, an infinite value: it cannot be drawn.</source>
+        <translation>%1 vaut %2, une valeur infinie : impossible à dessiner.</translation>
     </message>
     <message>
-        <source>{} is {}: too large to draw to scale.</source>
-        <translation>{} vaut {} : trop grand pour être dessiné à l&apos;échelle.</translation>
+        <source>%1 is %2: too large to draw to scale.</source>
+        <translation>%1 vaut %2 : trop grand pour être dessiné à l&apos;échelle.</translation>
     </message>
     <message>
-        <source>Both points are {}: a line needs two different points.</source>
-        <translation>Les deux points sont en {} : il faut deux points distincts pour une droite.</translation>
+        <source>Both points are %1: a line needs two different points.</source>
+        <translation>Les deux points sont en %1 : il faut deux points distincts pour une droite.</translation>
     </message>
     <message>
         <source>The two points are too close together, for their distance from the origin, to draw apart.</source>
         <translation>Les deux points sont trop proches l&apos;un de l&apos;autre, vu leur distance à l&apos;origine, pour être dessinés séparément.</translation>
     </message>
     <message>
-        <source>Point 1 {}</source>
-        <translation>Point 1 {}</translation>
+        <source>Point 1 %1</source>
+        <translation>Point 1 %1</translation>
     </message>
     <message>
-        <source>Point 2 {}</source>
-        <translation>Point 2 {}</translation>
+        <source>Point 2 %1</source>
+        <translation>Point 2 %1</translation>
     </message>
     <message>
-        <source>distance {}</source>
-        <translation>distance {}</translation>
+        <source>distance %1</source>
+        <translation>distance %1</translation>
     </message>
     <message>
-        <source>midpoint ({})</source>
-        <translation>milieu ({})</translation>
+        <source>midpoint (%1)</source>
+        <translation>milieu (%1)</translation>
     </message>
     <message>
-        <source>Midpoint {} is not on the picture.</source>
-        <translation>Le milieu {} est hors de la figure.</translation>
+        <source>Midpoint %1 is not on the picture.</source>
+        <translation>Le milieu %1 est hors de la figure.</translation>
     </message>
     <message>
-        <source>Vertical line: the slope is undefined ({}), no y-intercept.</source>
-        <translation>Droite verticale : pente non définie ({}), pas d&apos;ordonnée à l&apos;origine.</translation>
+        <source>Vertical line: the slope is undefined (%1), no y-intercept.</source>
+        <translation>Droite verticale : pente non définie (%1), pas d&apos;ordonnée à l&apos;origine.</translation>
     </message>
     <message>
-        <source>Slope {}</source>
-        <translation>Pente {}</translation>
+        <source>Slope %1</source>
+        <translation>Pente %1</translation>
     </message>
     <message>
-        <source>{} and {}</source>
-        <translation>{} et {}</translation>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
     </message>
     <message>
-        <source>y-intercept {}</source>
-        <translation>ordonnée à l&apos;origine {}</translation>
+        <source>y-intercept %1</source>
+        <translation>ordonnée à l&apos;origine %1</translation>
     </message>
     <message>
-        <source>{} {} is not on the picture.</source>
-        <translation>{} = {} est hors de la figure.</translation>
+        <source>%1 %2 is not on the picture.</source>
+        <translation>%1 = %2 est hors de la figure.</translation>
     </message>
     <message>
-        <source>x-intercept {}</source>
-        <translation>abscisse à l&apos;origine {}</translation>
+        <source>x-intercept %1</source>
+        <translation>abscisse à l&apos;origine %1</translation>
     </message>
     <message>
-        <source>Vertical line through {} and {}; slope undefined; distance {}; midpoint {}</source>
-        <translation>Droite verticale passant par {} et {} ; pente non définie ; distance {} ; milieu {}</translation>
+        <source>Vertical line through %1 and %2; slope undefined; distance %3; midpoint %4</source>
+        <translation>Droite verticale passant par %1 et %2 ; pente non définie ; distance %3 ; milieu %4</translation>
     </message>
     <message>
-        <source>Line through {} and {}; slope {}; y-intercept {}; distance {}; midpoint {}</source>
-        <translation>Droite passant par {} et {} ; pente {} ; ordonnée à l&apos;origine {} ; distance {} ; milieu {}</translation>
+        <source>Line through %1 and %2; slope %3; y-intercept %4; distance %5; midpoint %6</source>
+        <translation>Droite passant par %1 et %2 ; pente %3 ; ordonnée à l&apos;origine %4 ; distance %5 ; milieu %6</translation>
     </message>
     <message>
-        <source>{} is {}: the equation is not quadratic, so there is no parabola to draw.</source>
-        <translation>{} vaut {} : l&apos;équation n&apos;est pas du second degré, il n&apos;y a donc pas de parabole à dessiner.</translation>
+        <source>%1 is %2: the equation is not quadratic, so there is no parabola to draw.</source>
+        <translation>%1 vaut %2 : l&apos;équation n&apos;est pas du second degré, il n&apos;y a donc pas de parabole à dessiner.</translation>
     </message>
     <message>
-        <source>{} {} does not solve the equation as it stands.</source>
-        <translation>{} = {} n&apos;est pas solution de l&apos;équation telle qu&apos;elle est posée.</translation>
+        <source>%1 %2 does not solve the equation as it stands.</source>
+        <translation>%1 = %2 n&apos;est pas solution de l&apos;équation telle qu&apos;elle est posée.</translation>
     </message>
     <message>
         <source>The parabola&apos;s numbers are too large to draw to scale.</source>
@@ -2880,12 +2880,12 @@ Cliquez sur [OK] pour revenir.</translation>
         <translation>La parabole est trop étroite, vu sa distance à l&apos;origine, pour être dessinée à l&apos;échelle.</translation>
     </message>
     <message>
-        <source>vertex ({})</source>
-        <translation>sommet ({})</translation>
+        <source>vertex (%1)</source>
+        <translation>sommet (%1)</translation>
     </message>
     <message>
-        <source>x = {}</source>
-        <translation>x = {}</translation>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
     </message>
     <message>
         <source>No real x-value: the parabola does not meet the x axis.</source>
@@ -2900,316 +2900,316 @@ Cliquez sur [OK] pour revenir.</translation>
         <translation>valeurs de x pas encore calculées</translation>
     </message>
     <message>
-        <source>one x-value, {}</source>
-        <translation>une valeur de x, {}</translation>
+        <source>one x-value, %1</source>
+        <translation>une valeur de x, %1</translation>
     </message>
     <message>
-        <source>x-values {}</source>
-        <translation>valeurs de x {}</translation>
+        <source>x-values %1</source>
+        <translation>valeurs de x %1</translation>
     </message>
     <message>
-        <source>Parabola opening upward; {}; vertex at {}</source>
-        <translation>Parabole ouverte vers le haut ; {} ; sommet en {}</translation>
+        <source>Parabola opening upward; %1; vertex at %2</source>
+        <translation>Parabole ouverte vers le haut ; %1 ; sommet en %2</translation>
     </message>
     <message>
-        <source>Parabola opening downward; {}; vertex at {}</source>
-        <translation>Parabole ouverte vers le bas ; {} ; sommet en {}</translation>
+        <source>Parabola opening downward; %1; vertex at %2</source>
+        <translation>Parabole ouverte vers le bas ; %1 ; sommet en %2</translation>
     </message>
     <message>
-        <source>{} is {}: a right triangle needs both sides greater than 0.</source>
-        <translation>{} vaut {} : les deux côtés d&apos;un triangle rectangle doivent être strictement positifs.</translation>
+        <source>%1 is %2: a right triangle needs both sides greater than 0.</source>
+        <translation>%1 vaut %2 : les deux côtés d&apos;un triangle rectangle doivent être strictement positifs.</translation>
     </message>
     <message>
-        <source>Side 1: {}</source>
-        <translation>Côté 1 : {}</translation>
+        <source>Side 1: %1</source>
+        <translation>Côté 1 : %1</translation>
     </message>
     <message>
-        <source>Side 2: {}</source>
-        <translation>Côté 2 : {}</translation>
+        <source>Side 2: %1</source>
+        <translation>Côté 2 : %1</translation>
     </message>
     <message>
-        <source>{} field shows nothing; the sides make it {}.</source>
-        <translation>Le champ {} est vide ; les côtés donnent {}.</translation>
+        <source>%1 field shows nothing; the sides make it %2.</source>
+        <translation>Le champ %1 est vide ; les côtés donnent %2.</translation>
     </message>
     <message>
-        <source>{} field shows {}; the sides make it {}.</source>
-        <translation>Le champ {} affiche {} ; les côtés donnent {}.</translation>
+        <source>%1 field shows %2; the sides make it %3.</source>
+        <translation>Le champ %1 affiche %2 ; les côtés donnent %3.</translation>
     </message>
     <message>
-        <source>Hypothenuse: {}</source>
-        <translation>Hypoténuse : {}</translation>
+        <source>Hypothenuse: %1</source>
+        <translation>Hypoténuse : %1</translation>
     </message>
     <message>
-        <source>Right triangle; sides {} and {}; hypotenuse {}; right angle between the sides</source>
-        <translation>Triangle rectangle ; côtés {} et {} ; hypoténuse {} ; angle droit entre les côtés</translation>
+        <source>Right triangle; sides %1 and %2; hypotenuse %3; right angle between the sides</source>
+        <translation>Triangle rectangle ; côtés %1 et %2 ; hypoténuse %3 ; angle droit entre les côtés</translation>
     </message>
     <message>
         <source>Number line</source>
         <translation>Droite graduée</translation>
     </message>
     <message>
-        <source>{}; first value {}, from {} to {}</source>
-        <translation>{} ; première valeur {}, de {} à {}</translation>
+        <source>%1; first value %2, from %3 to %4</source>
+        <translation>%1 ; première valeur %2, de %3 à %4</translation>
     </message>
     <message>
-        <source>{}; second value {}, from {} to {}</source>
-        <translation>{} ; seconde valeur {}, de {} à {}</translation>
+        <source>%1; second value %2, from %3 to %4</source>
+        <translation>%1 ; seconde valeur %2, de %3 à %4</translation>
     </message>
     <message>
-        <source>{}: {}</source>
-        <translation>{} : {}</translation>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
     <message>
-        <source>Result: {}</source>
-        <translation>Résultat : {}</translation>
+        <source>Result: %1</source>
+        <translation>Résultat : %1</translation>
     </message>
     <message>
-        <source>Radius R = {}, thickness T = {}, angle A = {}°; the neutral axis lies a third of T into the sheet</source>
-        <translation>Rayon R = {}, épaisseur T = {}, angle A = {}° ; la fibre neutre est au tiers de T, depuis l&apos;intérieur du pli</translation>
+        <source>Radius R = %1, thickness T = %2, angle A = %3°; the neutral axis lies a third of T into the sheet</source>
+        <translation>Rayon R = %1, épaisseur T = %2, angle A = %3° ; la fibre neutre est au tiers de T, depuis l&apos;intérieur du pli</translation>
     </message>
     <message>
-        <source>Neutral axis = T × 1/3 + R = {} × {} + {} = {} + {} = {}</source>
-        <translation>Fibre neutre = T × 1/3 + R = {} × {} + {} = {} + {} = {}</translation>
+        <source>Neutral axis = T × 1/3 + R = %1 × %2 + %3 = %4 + %5 = %6</source>
+        <translation>Fibre neutre = T × 1/3 + R = %1 × %2 + %3 = %4 + %5 = %6</translation>
     </message>
     <message>
-        <source>For right angle bend = neutral axis × 1.5708 (π/2 to four places) = {} × {} = {}</source>
-        <translation>Pour un pli à 90° = fibre neutre × 1.5708 (π/2 à quatre décimales) = {} × {} = {}</translation>
+        <source>For right angle bend = neutral axis × 1.5708 (π/2 to four places) = %1 × %2 = %3</source>
+        <translation>Pour un pli à 90° = fibre neutre × 1.5708 (π/2 à quatre décimales) = %1 × %2 = %3</translation>
     </message>
     <message>
-        <source>Per degree = right angle bend ÷ 90 = {} ÷ 90 = {}</source>
-        <translation>Par degré = pli à 90° ÷ 90 = {} ÷ 90 = {}</translation>
+        <source>Per degree = right angle bend ÷ 90 = %1 ÷ 90 = %2</source>
+        <translation>Par degré = pli à 90° ÷ 90 = %1 ÷ 90 = %2</translation>
     </message>
     <message>
-        <source>Bend allowance = per degree × A = {} × {} = {}</source>
-        <translation>Tolérance de pliage = par degré × A = {} × {} = {}</translation>
+        <source>Bend allowance = per degree × A = %1 × %2 = %3</source>
+        <translation>Tolérance de pliage = par degré × A = %1 × %2 = %3</translation>
     </message>
     <message>
-        <source>{} = {} × {} × … × {} ({} factors) = {}</source>
-        <translation>{} = {} × {} × … × {} ({} facteurs) = {}</translation>
+        <source>%1 = %2 × %3 × … × %4 (%5 factors) = %6</source>
+        <translation>%1 = %2 × %3 × … × %4 (%5 facteurs) = %6</translation>
     </message>
     <message>
-        <source>From there on the product is {}: the factors still to come ({}) change at most its sign, so {} = {}</source>
-        <translation>À partir de là, le produit vaut {} : les facteurs restants ({}) ne peuvent changer que son signe, donc {} = {}</translation>
+        <source>From there on the product is %1: the factors still to come (%2) change at most its sign, so %3 = %4</source>
+        <translation>À partir de là, le produit vaut %1 : les facteurs restants (%2) ne peuvent changer que son signe, donc %3 = %4</translation>
     </message>
     <message>
-        <source>From there on the product is {}, and the count never gets down to 1 (taking 1 from it no longer changes it): the factors to come change at most its sign, so {} = {}</source>
-        <translation>À partir de là, le produit vaut {}, et le compteur n&apos;atteint jamais 1 (lui retirer 1 ne le change plus) : les facteurs suivants ne peuvent changer que son signe, donc {} = {}</translation>
+        <source>From there on the product is %1, and the count never gets down to 1 (taking 1 from it no longer changes it): the factors to come change at most its sign, so %2 = %3</source>
+        <translation>À partir de là, le produit vaut %1, et le compteur n&apos;atteint jamais 1 (lui retirer 1 ne le change plus) : les facteurs suivants ne peuvent changer que son signe, donc %2 = %3</translation>
     </message>
     <message>
-        <source>The line through (x₁, y₁) = ({}, {}) and (x₂, y₂) = ({}, {})</source>
-        <translation>La droite passant par (x₁, y₁) = ({}, {}) et (x₂, y₂) = ({}, {})</translation>
+        <source>The line through (x₁, y₁) = (%1, %2) and (x₂, y₂) = (%3, %4)</source>
+        <translation>La droite passant par (x₁, y₁) = (%1, %2) et (x₂, y₂) = (%3, %4)</translation>
     </message>
     <message>
-        <source>Run x₁ − x₂ = {} − {} = {}</source>
-        <translation>Écart horizontal x₁ − x₂ = {} − {} = {}</translation>
+        <source>Run x₁ − x₂ = %1 − %2 = %3</source>
+        <translation>Écart horizontal x₁ − x₂ = %1 − %2 = %3</translation>
     </message>
     <message>
-        <source>The run is 0: the line is vertical and has no slope; the program stores {} in its place</source>
-        <translation>L&apos;écart horizontal est nul : la droite est verticale et n&apos;a pas de pente ; le programme enregistre {} à la place</translation>
+        <source>The run is 0: the line is vertical and has no slope; the program stores %1 in its place</source>
+        <translation>L&apos;écart horizontal est nul : la droite est verticale et n&apos;a pas de pente ; le programme enregistre %1 à la place</translation>
     </message>
     <message>
-        <source>Rise y₁ − y₂ = {} − {} = {}</source>
-        <translation>Écart vertical y₁ − y₂ = {} − {} = {}</translation>
+        <source>Rise y₁ − y₂ = %1 − %2 = %3</source>
+        <translation>Écart vertical y₁ − y₂ = %1 − %2 = %3</translation>
     </message>
     <message>
         <source>The rise is 0: the line is horizontal, slope m = 0</source>
         <translation>L&apos;écart vertical est nul : la droite est horizontale, pente m = 0</translation>
     </message>
     <message>
-        <source>Slope m = rise ÷ run = {} ÷ {} = {}</source>
-        <translation>Pente m = écart vertical ÷ écart horizontal = {} ÷ {} = {}</translation>
+        <source>Slope m = rise ÷ run = %1 ÷ %2 = %3</source>
+        <translation>Pente m = écart vertical ÷ écart horizontal = %1 ÷ %2 = %3</translation>
     </message>
     <message>
-        <source>Y-intercept through point 1: y₁ − m × x₁ = {} − {} × {} = {} − {} = {}</source>
-        <translation>Ordonnée à l&apos;origine par le point 1 : y₁ − m × x₁ = {} − {} × {} = {} − {} = {}</translation>
+        <source>Y-intercept through point 1: y₁ − m × x₁ = %1 − %2 × %3 = %4 − %5 = %6</source>
+        <translation>Ordonnée à l&apos;origine par le point 1 : y₁ − m × x₁ = %1 − %2 × %3 = %4 − %5 = %6</translation>
     </message>
     <message>
-        <source>Y-intercept through point 2: y₂ − x₂ × m = {} − {} × {} = {} − {} = {}</source>
-        <translation>Ordonnée à l&apos;origine par le point 2 : y₂ − x₂ × m = {} − {} × {} = {} − {} = {}</translation>
+        <source>Y-intercept through point 2: y₂ − x₂ × m = %1 − %2 × %3 = %4 − %5 = %6</source>
+        <translation>Ordonnée à l&apos;origine par le point 2 : y₂ − x₂ × m = %1 − %2 × %3 = %4 − %5 = %6</translation>
     </message>
     <message>
-        <source>Both use the stored {} as if it were a slope: a vertical line has no y-intercept but on the y-axis</source>
-        <translation>Les deux calculs utilisent la valeur enregistrée {} comme une pente : une droite verticale n&apos;a pas d&apos;ordonnée à l&apos;origine, sauf si c&apos;est l&apos;axe des ordonnées</translation>
+        <source>Both use the stored %1 as if it were a slope: a vertical line has no y-intercept but on the y-axis</source>
+        <translation>Les deux calculs utilisent la valeur enregistrée %1 comme une pente : une droite verticale n&apos;a pas d&apos;ordonnée à l&apos;origine, sauf si c&apos;est l&apos;axe des ordonnées</translation>
     </message>
     <message>
-        <source>Δx = x₂ − x₁ = {} − {} = {}</source>
-        <translation>Δx = x₂ − x₁ = {} − {} = {}</translation>
+        <source>Δx = x₂ − x₁ = %1 − %2 = %3</source>
+        <translation>Δx = x₂ − x₁ = %1 − %2 = %3</translation>
     </message>
     <message>
-        <source>Δy = y₂ − y₁ = {} − {} = {}</source>
-        <translation>Δy = y₂ − y₁ = {} − {} = {}</translation>
+        <source>Δy = y₂ − y₁ = %1 − %2 = %3</source>
+        <translation>Δy = y₂ − y₁ = %1 − %2 = %3</translation>
     </message>
     <message>
-        <source>Distance = √(Δx² + Δy²) = √({} × {} + {} × {}) = √({} + {}) = √{} = {}</source>
-        <translation>Distance = √(Δx² + Δy²) = √({} × {} + {} × {}) = √({} + {}) = √{} = {}</translation>
+        <source>Distance = √(Δx² + Δy²) = √(%1 × %2 + %3 × %4) = √(%5 + %6) = √%7 = %8</source>
+        <translation>Distance = √(Δx² + Δy²) = √(%1 × %2 + %3 × %4) = √(%5 + %6) = √%7 = %8</translation>
     </message>
     <message>
-        <source>Midpoint X = (x₂ + x₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</source>
-        <translation>Milieu X = (x₂ + x₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</translation>
+        <source>Midpoint X = (x₂ + x₁) × 0.5 = (%1 + %2) × 0.5 = %3 × 0.5 = %4</source>
+        <translation>Milieu X = (x₂ + x₁) × 0.5 = (%1 + %2) × 0.5 = %3 × 0.5 = %4</translation>
     </message>
     <message>
-        <source>Midpoint Y = (y₂ + y₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</source>
-        <translation>Milieu Y = (y₂ + y₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}</translation>
+        <source>Midpoint Y = (y₂ + y₁) × 0.5 = (%1 + %2) × 0.5 = %3 × 0.5 = %4</source>
+        <translation>Milieu Y = (y₂ + y₁) × 0.5 = (%1 + %2) × 0.5 = %3 × 0.5 = %4</translation>
     </message>
     <message>
-        <source>P(n, r) = n × (n − 1) × …, one factor more for each pass while the count r is above 1; n = {}, r = {}</source>
-        <translation>P(n, r) = n × (n − 1) × …, un facteur de plus à chaque passage tant que le compteur r dépasse 1 ; n = {}, r = {}</translation>
+        <source>P(n, r) = n × (n − 1) × …, one factor more for each pass while the count r is above 1; n = %1, r = %2</source>
+        <translation>P(n, r) = n × (n − 1) × …, un facteur de plus à chaque passage tant que le compteur r dépasse 1 ; n = %1, r = %2</translation>
     </message>
     <message>
-        <source>r = {} is not above 1: no factor after n, so P = n = {}</source>
-        <translation>r = {} ne dépasse pas 1 : aucun facteur après n, donc P = n = {}</translation>
+        <source>r = %1 is not above 1: no factor after n, so P = n = %2</source>
+        <translation>r = %1 ne dépasse pas 1 : aucun facteur après n, donc P = n = %2</translation>
     </message>
     <message>
-        <source>Look up 10^{} among the twenty SI prefixes (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</source>
-        <translation>Chercher 10^{} parmi les vingt préfixes SI (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</translation>
+        <source>Look up 10^%1 among the twenty SI prefixes (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</source>
+        <translation>Chercher 10^%1 parmi les vingt préfixes SI (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)</translation>
     </message>
     <message>
-        <source>10^{} is {}, symbol {}</source>
-        <translation>10^{} : préfixe {}, symbole {}</translation>
+        <source>10^%1 is %2, symbol %3</source>
+        <translation>10^%1 : préfixe %2, symbole %3</translation>
     </message>
     <message>
-        <source>No prefix is 10^{}: prefix and symbol &quot;Invalid&quot;</source>
-        <translation>Aucun préfixe ne vaut 10^{} : préfixe et symbole « Non valide »</translation>
+        <source>No prefix is 10^%1: prefix and symbol &quot;Invalid&quot;</source>
+        <translation>Aucun préfixe ne vaut 10^%1 : préfixe et symbole « Non valide »</translation>
     </message>
     <message>
-        <source>Factor = {}, the exponent looked up</source>
-        <translation>Facteur = {}, l&apos;exposant cherché</translation>
+        <source>Factor = %1, the exponent looked up</source>
+        <translation>Facteur = %1, l&apos;exposant cherché</translation>
     </message>
     <message>
-        <source>{} has no opposite among the integers the field holds: it stays {}</source>
-        <translation>{} n&apos;a pas d&apos;opposé parmi les entiers que le champ peut contenir : il reste {}</translation>
+        <source>%1 has no opposite among the integers the field holds: it stays %2</source>
+        <translation>%1 n&apos;a pas d&apos;opposé parmi les entiers que le champ peut contenir : il reste %2</translation>
     </message>
     <message>
-        <source>Power of ten = −({}) = {}; nothing is looked up</source>
-        <translation>Puissance de 10 = −({}) = {} ; aucune recherche n&apos;est faite</translation>
+        <source>Power of ten = −(%1) = %2; nothing is looked up</source>
+        <translation>Puissance de 10 = −(%1) = %2 ; aucune recherche n&apos;est faite</translation>
     </message>
     <message>
-        <source>Power of ten = {} ({}); nothing is looked up</source>
-        <translation>Puissance de 10 = {} ({}) ; aucune recherche n&apos;est faite</translation>
+        <source>Power of ten = %1 (%2); nothing is looked up</source>
+        <translation>Puissance de 10 = %1 (%2) ; aucune recherche n&apos;est faite</translation>
     </message>
     <message>
-        <source>Hypotenuse c = √(a² + b²), with sides a = {} and b = {}</source>
-        <translation>Hypoténuse c = √(a² + b²), avec les côtés a = {} et b = {}</translation>
+        <source>Hypotenuse c = √(a² + b²), with sides a = %1 and b = %2</source>
+        <translation>Hypoténuse c = √(a² + b²), avec les côtés a = %1 et b = %2</translation>
     </message>
     <message>
-        <source>a² + b² = {} × {} + {} × {} = {} + {} = {}</source>
-        <translation>a² + b² = {} × {} + {} × {} = {} + {} = {}</translation>
+        <source>a² + b² = %1 × %2 + %3 × %4 = %5 + %6 = %7</source>
+        <translation>a² + b² = %1 × %2 + %3 × %4 = %5 + %6 = %7</translation>
     </message>
     <message>
-        <source>c = √{} = {}</source>
-        <translation>c = √{} = {}</translation>
+        <source>c = √%1 = %2</source>
+        <translation>c = √%1 = %2</translation>
     </message>
     <message>
-        <source>{} {} = {} is above 0, so {} {} = √(c² − {}²), with c = {}</source>
-        <translation>{} {} = {} &gt; 0, donc {} {} = √(c² − {}²), avec c = {}</translation>
+        <source>%1 %2 = %3 is above 0, so %4 %5 = √(c² − %6²), with c = %7</source>
+        <translation>%1 %2 = %3 &gt; 0, donc %4 %5 = √(c² − %6²), avec c = %7</translation>
     </message>
     <message>
-        <source>c² − {}² = {} × {} − {} × {} = {} − {} = {}</source>
-        <translation>c² − {}² = {} × {} − {} × {} = {} − {} = {}</translation>
+        <source>c² − %1² = %2 × %3 − %4 × %5 = %6 − %7 = %8</source>
+        <translation>c² − %1² = %2 × %3 − %4 × %5 = %6 − %7 = %8</translation>
     </message>
     <message>
-        <source>{} is below 0: the side is longer than the hypotenuse, no right triangle has them; √{} is no real number and the field shows {}</source>
-        <translation>{} &lt; 0 : le côté est plus long que l&apos;hypoténuse, aucun triangle rectangle n&apos;est possible ; √{} n&apos;est pas un nombre réel et le champ affiche {}</translation>
+        <source>%1 is below 0: the side is longer than the hypotenuse, no right triangle has them; √%2 is no real number and the field shows %3</source>
+        <translation>%1 &lt; 0 : le côté est plus long que l&apos;hypoténuse, aucun triangle rectangle n&apos;est possible ; √%2 n&apos;est pas un nombre réel et le champ affiche %3</translation>
     </message>
     <message>
-        <source>{} = √{} = {}</source>
-        <translation>{} = √{} = {}</translation>
+        <source>%1 = √%2 = %3</source>
+        <translation>%1 = √%2 = %3</translation>
     </message>
     <message>
-        <source>Neither side is above 0 (Side 1 = {}, Side 2 = {}): &quot;No data entered.&quot;</source>
-        <translation>Aucun côté n&apos;est strictement positif (Côté 1 = {}, Côté 2 = {}) : « Aucune donnée saisie. »</translation>
+        <source>Neither side is above 0 (Side 1 = %1, Side 2 = %2): &quot;No data entered.&quot;</source>
+        <translation>Aucun côté n&apos;est strictement positif (Côté 1 = %1, Côté 2 = %2) : « Aucune donnée saisie. »</translation>
     </message>
     <message>
-        <source>A right triangle&apos;s sides if a² + b² = c² exactly: a = {}, b = {}, c = {}</source>
-        <translation>Côtés d&apos;un triangle rectangle si a² + b² = c² exactement : a = {}, b = {}, c = {}</translation>
+        <source>A right triangle&apos;s sides if a² + b² = c² exactly: a = %1, b = %2, c = %3</source>
+        <translation>Côtés d&apos;un triangle rectangle si a² + b² = c² exactement : a = %1, b = %2, c = %3</translation>
     </message>
     <message>
-        <source>c² = {} × {} = {}</source>
-        <translation>c² = {} × {} = {}</translation>
+        <source>c² = %1 × %2 = %3</source>
+        <translation>c² = %1 × %2 = %3</translation>
     </message>
     <message>
-        <source>{} = {}: &quot;Yes, Pythegorean Tripple!&quot;</source>
-        <translation>{} = {} : « Oui, triplet pythagoricien ! »</translation>
+        <source>%1 = %2: &quot;Yes, Pythegorean Tripple!&quot;</source>
+        <translation>%1 = %2 : « Oui, triplet pythagoricien ! »</translation>
     </message>
     <message>
-        <source>{} ≠ {}: &quot;No, Not a Tripple!&quot;</source>
-        <translation>{} ≠ {} : « Non, ce n&apos;est pas un triplet ! »</translation>
+        <source>%1 ≠ %2: &quot;No, Not a Tripple!&quot;</source>
+        <translation>%1 ≠ %2 : « Non, ce n&apos;est pas un triplet ! »</translation>
     </message>
     <message>
-        <source>a x² + b x + c = 0 with a = {}, b = {}, c = {}: x = (−b ± √(b² − 4ac)) ÷ 2a</source>
-        <translation>a x² + b x + c = 0 avec a = {}, b = {}, c = {} : x = (−b ± √(b² − 4ac)) ÷ 2a</translation>
+        <source>a x² + b x + c = 0 with a = %1, b = %2, c = %3: x = (−b ± √(b² − 4ac)) ÷ 2a</source>
+        <translation>a x² + b x + c = 0 avec a = %1, b = %2, c = %3 : x = (−b ± √(b² − 4ac)) ÷ 2a</translation>
     </message>
     <message>
-        <source>b² − 4ac = {}² − {} × 4 × {} = {} − {} = {}</source>
-        <translation>b² − 4ac = {}² − {} × 4 × {} = {} − {} = {}</translation>
+        <source>b² − 4ac = %1² − %2 × 4 × %3 = %4 − %5 = %6</source>
+        <translation>b² − 4ac = %1² − %2 × 4 × %3 = %4 − %5 = %6</translation>
     </message>
     <message>
-        <source>{} is below 0: no real x solves it; √{} is no number, and neither are x₁ and x₂, shown as {}</source>
-        <translation>{} &lt; 0 : aucun x réel n&apos;est solution ; √{} n&apos;est pas un nombre, pas plus que x₁ et x₂, affichés {}</translation>
+        <source>%1 is below 0: no real x solves it; √%2 is no number, and neither are x₁ and x₂, shown as %3</source>
+        <translation>%1 &lt; 0 : aucun x réel n&apos;est solution ; √%2 n&apos;est pas un nombre, pas plus que x₁ et x₂, affichés %3</translation>
     </message>
     <message>
-        <source>√{} = {}</source>
-        <translation>√{} = {}</translation>
+        <source>√%1 = %2</source>
+        <translation>√%1 = %2</translation>
     </message>
     <message>
-        <source>2a = {} + {} = {}</source>
-        <translation>2a = {} + {} = {}</translation>
+        <source>2a = %1 + %2 = %3</source>
+        <translation>2a = %1 + %2 = %3</translation>
     </message>
     <message>
         <source>2a is 0: a = 0 makes it no quadratic, and x₁, x₂ divide by zero</source>
         <translation>2a vaut 0 : avec a = 0, l&apos;équation n&apos;est pas du second degré, et x₁, x₂ divisent par zéro</translation>
     </message>
     <message>
-        <source>x₁ = (−b + √(b² − 4ac)) ÷ 2a = ({} + {}) ÷ {} = {}</source>
-        <translation>x₁ = (−b + √(b² − 4ac)) ÷ 2a = ({} + {}) ÷ {} = {}</translation>
+        <source>x₁ = (−b + √(b² − 4ac)) ÷ 2a = (%1 + %2) ÷ %3 = %4</source>
+        <translation>x₁ = (−b + √(b² − 4ac)) ÷ 2a = (%1 + %2) ÷ %3 = %4</translation>
     </message>
     <message>
-        <source>x₂ = (−b − √(b² − 4ac)) ÷ 2a = ({} − {}) ÷ {} = {}</source>
-        <translation>x₂ = (−b − √(b² − 4ac)) ÷ 2a = ({} − {}) ÷ {} = {}</translation>
+        <source>x₂ = (−b − √(b² − 4ac)) ÷ 2a = (%1 − %2) ÷ %3 = %4</source>
+        <translation>x₂ = (−b − √(b² − 4ac)) ÷ 2a = (%1 − %2) ÷ %3 = %4</translation>
     </message>
     <message>
-        <source>C(n, r) = n! ÷ (r! × (n − r)!), with n = {} and r = {}</source>
-        <translation>C(n, r) = n! ÷ (r! × (n − r)!), avec n = {} et r = {}</translation>
+        <source>C(n, r) = n! ÷ (r! × (n − r)!), with n = %1 and r = %2</source>
+        <translation>C(n, r) = n! ÷ (r! × (n − r)!), avec n = %1 et r = %2</translation>
     </message>
     <message>
         <source>Here x! = x × (x − 1) × … down to the first factor not above 1, and x itself when x is not above 1</source>
         <translation>Ici x! = x × (x − 1) × … jusqu&apos;au premier facteur qui ne dépasse pas 1, et x lui-même quand x ne dépasse pas 1</translation>
     </message>
     <message>
-        <source>n − r = {} − {} = {}</source>
-        <translation>n − r = {} − {} = {}</translation>
+        <source>n − r = %1 − %2 = %3</source>
+        <translation>n − r = %1 − %2 = %3</translation>
     </message>
     <message>
-        <source>C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}</source>
-        <translation>C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}</translation>
+        <source>C = n! ÷ (r! × (n − r)!) = %1 ÷ (%2 × %3) = %4 ÷ %5 = %6</source>
+        <translation>C = n! ÷ (r! × (n − r)!) = %1 ÷ (%2 × %3) = %4 ÷ %5 = %6</translation>
     </message>
     <message>
-        <source>r! × (n − r)! is 0 (a factor of 0 or below gives itself here): the division by zero gives {}</source>
-        <translation>r! × (n − r)! vaut 0 (ici, x! vaut x lui-même quand x ≤ 0) : la division par zéro donne {}</translation>
+        <source>r! × (n − r)! is 0 (a factor of 0 or below gives itself here): the division by zero gives %1</source>
+        <translation>r! × (n − r)! vaut 0 (ici, x! vaut x lui-même quand x ≤ 0) : la division par zéro donne %1</translation>
     </message>
     <message>
-        <source>{} = {}, since {} is not above 1</source>
-        <translation>{} = {}, car {} ne dépasse pas 1</translation>
+        <source>%1 = %2, since %3 is not above 1</source>
+        <translation>%1 = %2, car %3 ne dépasse pas 1</translation>
     </message>
     <message>
-        <source>Absolute uncertainty = (percent ÷ 100) × value, with value {} ± {} %</source>
-        <translation>Incertitude absolue = (pourcentage ÷ 100) × valeur, avec la valeur {} ± {} %</translation>
+        <source>Absolute uncertainty = (percent ÷ 100) × value, with value %1 ± %2 %</source>
+        <translation>Incertitude absolue = (pourcentage ÷ 100) × valeur, avec la valeur %1 ± %2 %</translation>
     </message>
     <message>
-        <source>({} ÷ 100) × {} = {} × {} = {}</source>
-        <translation>({} ÷ 100) × {} = {} × {} = {}</translation>
+        <source>(%1 ÷ 100) × %2 = %3 × %4 = %5</source>
+        <translation>(%1 ÷ 100) × %2 = %3 × %4 = %5</translation>
     </message>
     <message>
-        <source>Percent uncertainty = (absolute uncertainty ÷ value) × 100, with value {} ± {}</source>
-        <translation>Incertitude relative en % = (incertitude absolue ÷ valeur) × 100, avec la valeur {} ± {}</translation>
+        <source>Percent uncertainty = (absolute uncertainty ÷ value) × 100, with value %1 ± %2</source>
+        <translation>Incertitude relative en % = (incertitude absolue ÷ valeur) × 100, avec la valeur %1 ± %2</translation>
     </message>
     <message>
-        <source>The value is 0: a share of nothing; {} ÷ 0 is {}, and so is the result</source>
-        <translation>La valeur est 0 : une fraction de rien n&apos;a pas de sens ; {} ÷ 0 vaut {}, et le résultat aussi</translation>
+        <source>The value is 0: a share of nothing; %1 ÷ 0 is %2, and so is the result</source>
+        <translation>La valeur est 0 : une fraction de rien n&apos;a pas de sens ; %1 ÷ 0 vaut %2, et le résultat aussi</translation>
     </message>
     <message>
-        <source>({} ÷ {}) × 100 = {} × 100 = {} %</source>
-        <translation>({} ÷ {}) × 100 = {} × 100 = {} %</translation>
+        <source>(%1 ÷ %2) × 100 = %3 × 100 = %4 %</source>
+        <translation>(%1 ÷ %2) × 100 = %3 × 100 = %4 %</translation>
     </message>
     <message>
         <source>Internal application error.</source>
@@ -3224,20 +3224,20 @@ Cliquez sur [OK] pour revenir.</translation>
         <translation>Veuillez saisir un entier.</translation>
     </message>
     <message>
-        <source>A {}°</source>
-        <translation>A {}°</translation>
+        <source>A %1°</source>
+        <translation>A %1°</translation>
     </message>
     <message>
-        <source>{} is “{}”, not a number: there is nothing to draw.</source>
-        <translation>{} vaut « {} », ce n&apos;est pas un nombre : il n&apos;y a rien à dessiner.</translation>
+        <source>%1 is “%2”, not a number: there is nothing to draw.</source>
+        <translation>%1 vaut « %2 », ce n&apos;est pas un nombre : il n&apos;y a rien à dessiner.</translation>
     </message>
     <message>
-        <source>{} ± {} %</source>
-        <translation>{} ± {} %</translation>
+        <source>%1 ± %2 %</source>
+        <translation>%1 ± %2 %</translation>
     </message>
     <message>
-        <source>{} ± {}</source>
-        <translation>{} ± {}</translation>
+        <source>%1 ± %2</source>
+        <translation>%1 ± %2</translation>
     </message>
     <message>
         <source>Invalid</source>

@@ -62,10 +62,10 @@ void record(const RowSteps& steps, std::span<const Formula> formulas, std::size_
             double result) {
     const Formula& formula = formulas[column];
     static constexpr std::array<std::string_view, kMaxSteps + 1> kPatterns{
-        "{} = {}{} = {}",
-        "{} = {}{}{}{} = {}{}{}{} = {}",
-        "{} = {}{}{}{}{}{} = {}{}{}{}{}{} = {}",
-        "{} = {}{}{}{}{}{}{}{} = {}{}{}{}{}{}{}{} = {}",
+        "%1 = %2%3 = %4",
+        "%1 = %2%3%4%5 = %6%7%8%9 = %10",
+        "%1 = %2%3%4%5%6%7 = %8%9%10%11%12%13 = %14",
+        "%1 = %2%3%4%5%6%7%8%9 = %10%11%12%13%14%15%16%17 = %18",
     };
     const std::string_view name = formula.source == kInput
                                       ? std::string_view("x")

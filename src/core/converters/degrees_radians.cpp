@@ -50,28 +50,28 @@ void DegreesRadians::OnConvert() {
     if (m_degrees > 0) {
         const double degrees = m_degrees;
         m_radians = degrees * 3.14 / 180;
-        step(N_("Degrees = {} > 0, so degrees convert to radians, with 3.14 for π"),
+        step(N_("Degrees = %1 > 0, so degrees convert to radians, with 3.14 for π"),
              {StepArg::shown(degrees)});
-        step(N_("Radians = degrees × 3.14 ÷ 180 = {} × 3.14 ÷ 180 = {}"),
+        step(N_("Radians = degrees × 3.14 ÷ 180 = %1 × 3.14 ÷ 180 = %2"),
              {degrees, StepArg::shown(m_radians)});
     } else if (m_radians > 0) {
         const double radians = m_radians;
         m_degrees = radians * 180 / 3.14;
-        step(N_("Degrees = {} is not above 0 and radians = {} > 0, so radians convert to degrees, with 3.14 "
+        step(N_("Degrees = %1 is not above 0 and radians = %2 > 0, so radians convert to degrees, with 3.14 "
                 "for "
                 "π"),
              {StepArg::shown(typedDegrees), StepArg::shown(radians)});
-        step(N_("Degrees = radians × 180 ÷ 3.14 = {} × 180 ÷ 3.14 = {}"),
+        step(N_("Degrees = radians × 180 ÷ 3.14 = %1 × 180 ÷ 3.14 = %2"),
              {radians, StepArg::shown(m_degrees)});
     } else {
-        step(N_("Neither degrees ({}) nor radians ({}) is above 0: nothing is converted"),
+        step(N_("Neither degrees (%1) nor radians (%2) is above 0: nothing is converted"),
              {StepArg::shown(m_degrees), StepArg::shown(m_radians)});
         writeAllFields();
         return;
     }
     const double radians = m_radians;
     m_revolutions = radians * 0.159;
-    step(N_("Revolutions = radians × 0.159 = {} × 0.159 = {}"), {radians, StepArg::shown(m_revolutions)});
+    step(N_("Revolutions = radians × 0.159 = %1 × 0.159 = %2"), {radians, StepArg::shown(m_revolutions)});
     writeAllFields();
 }
 

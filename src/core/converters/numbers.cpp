@@ -58,9 +58,9 @@ void Numbers::OnToRoman() {
     // atoi's reading: the leading number only, saturated to 32 bits, so
     // '12abc' is 12, '3999.9' is 3999 and '99999999999' is out of range.
     const int n = numtext::readInteger(m_arabic);
-    stepText(N_("n = {}, the whole number that {t} starts with (0 when none)"), m_arabic, {n});
+    step(N_("n = %1, the whole number that %2 starts with (0 when none)"), {n, StepArg::typed(m_arabic)});
     if (n < roman::kSmallest || n > roman::kLargest) {
-        step(N_("{} is not between 1 and 3999: \"Number must be between 1 and 3999!\", and both fields are "
+        step(N_("%1 is not between 1 and 3999: \"Number must be between 1 and 3999!\", and both fields are "
                 "emptied"),
              {n});
         message(kOutOfRange);
@@ -68,14 +68,14 @@ void Numbers::OnToRoman() {
     } else {
         step(N_("Take the largest value that is not above what is left, letter group by letter group:"));
         m_roman = roman::write(n, recorder());
-        stepText(N_("Roman = {t}"), m_roman);
+        step(N_("Roman = %1"), {StepArg::typed(m_roman)});
     }
     writeAllFields();
 }
 
 void Numbers::OnToArabic() {
     readAllFields();
-    stepText(N_("Add up the letter groups of {t}, largest first:"), m_roman);
+    step(N_("Add up the letter groups of %1, largest first:"), {StepArg::typed(m_roman)});
     const std::optional<int> value = roman::read(m_roman, recorder());
     if (!value) {
         step(N_("\"Please enter a Roman numeral between I and MMMCMXCIX.\""));
@@ -83,7 +83,7 @@ void Numbers::OnToArabic() {
         return;
     }
     m_arabic = numtext::formatInt(*value);
-    step(N_("Arabic = {}"), {*value});
+    step(N_("Arabic = %1"), {*value});
     writeAllFields();
 }
 

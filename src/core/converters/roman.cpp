@@ -54,7 +54,7 @@ std::string write(int n, StepRecorder* steps) {
         while (n >= row.value) {
             numeral += row.letters;
             if (steps != nullptr) {
-                steps->add(N_("{} − {} = {} left, taking {} ({} ≥ {})"),
+                steps->add(N_("%1 − %2 = %3 left, taking %4 (%5 ≥ %6)"),
                            {n, row.value, n - row.value, row.letters, n, row.value});
             }
             n -= row.value;
@@ -85,7 +85,7 @@ std::optional<int> read(std::string_view text, StepRecorder* steps) {
     for (const Numeral& row : kNumerals) {
         while (rest.starts_with(row.letters)) {
             if (steps != nullptr) {
-                steps->add(N_("{} + {} = {}, adding {} ({})"),
+                steps->add(N_("%1 + %2 = %3, adding %4 (%5)"),
                            {value, row.value, value + row.value, row.letters, row.value});
             }
             value += row.value;
@@ -97,12 +97,11 @@ std::optional<int> read(std::string_view text, StepRecorder* steps) {
     if (!rest.empty() || write(value) != numeral) {
         if (steps != nullptr) {
             if (rest.empty()) {
-                steps->addText(N_("{t} adds up to {}, but {} is written another way: not a standard numeral"),
-                               numeral, {value, value});
+                steps->add(N_("%1 adds up to %2, but %3 is written another way: not a standard numeral"),
+                           {StepArg::typed(numeral), value, value});
             } else {
-                steps->addText(
-                    N_("{t} has letters left over once the values are taken: not a standard numeral"),
-                    numeral);
+                steps->add(N_("%1 has letters left over once the values are taken: not a standard numeral"),
+                           {StepArg::typed(numeral)});
             }
         }
         return std::nullopt;

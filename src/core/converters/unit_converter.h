@@ -46,7 +46,7 @@ protected:
         // replaces the refused text.
         this->readAllFields();
         if (const Row* row = find(buttonId)) {
-            this->step(N_("x = {} {}"), {StepArg::shown(*targets_.input), this->controlName(buttonId)});
+            this->step(N_("x = %1 %2"), {StepArg::shown(*targets_.input), this->controlName(buttonId)});
             std::array<double, Values> computed{};
             if (StepRecorder* recorder = this->recorder()) {
                 const std::array<std::string_view, Values> labels = resultLabels(*row);

@@ -74,14 +74,14 @@ bool BendDrawing::read() {
         return false;
     }
     if (radius.value < 0) {
-        figure.refusal = fields.say(N_("{} is {}: a radius cannot be negative."), {radius.name, radius.text});
+        figure.refusal = fields.say(N_("%1 is %2: a radius cannot be negative."), {radius.name, radius.text});
     } else if (!(thickness.value > 0)) {
-        figure.refusal = fields.say(N_("{} is {}: a sheet needs a thickness greater than 0."),
+        figure.refusal = fields.say(N_("%1 is %2: a sheet needs a thickness greater than 0."),
                                     {thickness.name, thickness.text});
     } else if (!(angle.value > 0)) {
-        figure.refusal = fields.say(N_("{} is {}: there is no bend to draw."), {angle.name, angle.text});
+        figure.refusal = fields.say(N_("%1 is %2: there is no bend to draw."), {angle.name, angle.text});
     } else if (angle.value >= 360) {
-        figure.refusal = fields.say(N_("{} is {}: a bend of a full turn or more runs into itself."),
+        figure.refusal = fields.say(N_("%1 is %2: a bend of a full turn or more runs into itself."),
                                     {angle.name, angle.text});
     }
     if (!figure.drawable()) {
@@ -100,7 +100,7 @@ bool BendDrawing::read() {
         neutral = neutralField.value;
     } else {
         figure.notes.push_back(fields.say(
-            N_("{} field shows {}; the neutral axis is drawn a third of the thickness into the sheet."),
+            N_("%1 field shows %2; the neutral axis is drawn a third of the thickness into the sheet."),
             {neutralField.name, neutralField.text}));
     }
     return true;
@@ -145,21 +145,21 @@ void BendDrawing::annotate() {
     const double middle = start + angle.value / 2;
     allowance = fields.text(Bend::kBendAllowance);
     figure.labels.push_back(
-        {onCircle(outer, middle), fields.say(N_("BA {}"), {allowance}), outward(middle), Role::Result});
+        {onCircle(outer, middle), fields.say(N_("BA %1"), {allowance}), outward(middle), Role::Result});
     const double angleRadius = std::max(inner, outer * 0.25) * 0.5;
     figure.arcs.push_back({{0, 0}, angleRadius, start, angle.value, Role::Dimension});
     // The angle is named at the bend's centre, on the side away from the sheet.
     figure.labels.push_back(
-        {{0, 0}, fields.say(N_("A {}\u00B0"), {angle.text}), outward(middle + 180), Role::Dimension});
+        {{0, 0}, fields.say(N_("A %1\u00B0"), {angle.text}), outward(middle + 180), Role::Dimension});
     if (inner > 0) {
         figure.dimensions.push_back(
-            {{0, 0}, onCircle(inner, start + angle.value * 0.25), 0, fields.say(N_("R {}"), {radius.text})});
+            {{0, 0}, onCircle(inner, start + angle.value * 0.25), 0, fields.say(N_("R %1"), {radius.text})});
     }
     figure.dimensions.push_back(
-        {{-flange * 0.6, -outer}, {-flange * 0.6, -inner}, 0, fields.say(N_("T {}"), {thickness.text})});
+        {{-flange * 0.6, -outer}, {-flange * 0.6, -inner}, 0, fields.say(N_("T %1"), {thickness.text})});
     figure.labels.push_back({{-flange, -neutral}, fields.say(N_("NA")), Place::Left, Role::Guide});
 
-    figure.notes.push_back(fields.say(N_("Bend allowance {} along the neutral axis (dashed), radius {}"),
+    figure.notes.push_back(fields.say(N_("Bend allowance %1 along the neutral axis (dashed), radius %2"),
                                       {allowance, neutralField.text}));
 }
 
@@ -169,8 +169,8 @@ void BendDrawing::frame() {
 }
 
 void BendDrawing::describe() {
-    figure.description = fields.say(N_("Sheet of thickness {} bent {} degrees around an inside radius of {}; "
-                                       "neutral axis radius {}; bend allowance {} along the neutral axis"),
+    figure.description = fields.say(N_("Sheet of thickness %1 bent %2 degrees around an inside radius of %3; "
+                                       "neutral axis radius %4; bend allowance %5 along the neutral axis"),
                                     {thickness.text, angle.text, radius.text, neutralField.text, allowance});
 }
 

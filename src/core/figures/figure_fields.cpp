@@ -43,17 +43,17 @@ std::string FieldNumber::whyNot() const {
         return wording::fill(wording, pattern, {name, shown});
     };
     if (!number) {
-        return text.empty() ? say(N_("{} is empty, not a number: there is nothing to draw."), {})
-                            : say(N_("{} is \u201C{}\u201D, not a number: there is nothing to draw."), text);
+        return text.empty() ? say(N_("%1 is empty, not a number: there is nothing to draw."), {})
+                            : say(N_("%1 is \u201C%2\u201D, not a number: there is nothing to draw."), text);
     }
     if (std::isnan(value)) {
-        return say(N_("{} is {}, not a number: there is nothing to draw."), text);
+        return say(N_("%1 is %2, not a number: there is nothing to draw."), text);
     }
     if (std::isinf(value)) {
-        return say(N_("{} is {}, an infinite value: it cannot be drawn."), text);
+        return say(N_("%1 is %2, an infinite value: it cannot be drawn."), text);
     }
     if (std::abs(value) > kLargest) {
-        return say(N_("{} is {}: too large to draw to scale."), text);
+        return say(N_("%1 is %2: too large to draw to scale."), text);
     }
     return {};
 }

@@ -44,7 +44,7 @@ public:
     std::string text(int controlId) const;
     // The window's caption, in the user's language.
     std::string caption() const;
-    // A marked pattern in the user's language, its "{}" filled with args.
+    // A marked pattern in the user's language, its "%1", "%2", ... filled with args.
     std::string say(const char* pattern, std::initializer_list<std::string_view> args = {}) const {
         return wording::fill(wording_, pattern, args);
     }

@@ -85,7 +85,7 @@ bool LineDrawing::read() {
     name1 = "(" + x1.text + ", " + y1.text + ")";
     name2 = "(" + x2.text + ", " + y2.text + ")";
     if (p1.x == p2.x && p1.y == p2.y) {
-        figure.refusal = fields.say(N_("Both points are {}: a line needs two different points."), {name1});
+        figure.refusal = fields.say(N_("Both points are %1: a line needs two different points."), {name1});
         return false;
     }
     vertical = p1.x == p2.x;
@@ -127,15 +127,15 @@ void LineDrawing::draw() {
     figure.markers.push_back({p1, Role::Shape});
     figure.markers.push_back({p2, Role::Shape});
     figure.labels.push_back(
-        {p1, fields.say(N_("Point 1 {}"), {name1}), firstLeft ? Place::AboveLeft : Place::AboveRight});
+        {p1, fields.say(N_("Point 1 %1"), {name1}), firstLeft ? Place::AboveLeft : Place::AboveRight});
     figure.labels.push_back(
-        {p2, fields.say(N_("Point 2 {}"), {name2}), firstLeft ? Place::AboveRight : Place::AboveLeft});
+        {p2, fields.say(N_("Point 2 %1"), {name2}), firstLeft ? Place::AboveRight : Place::AboveLeft});
 }
 
 void LineDrawing::annotateDistance() {
     distance = fields.text(Geo::kDistance);
     figure.dimensions.push_back(
-        {firstLeft ? p1 : p2, firstLeft ? p2 : p1, -span * 0.08, fields.say(N_("distance {}"), {distance})});
+        {firstLeft ? p1 : p2, firstLeft ? p2 : p1, -span * 0.08, fields.say(N_("distance %1"), {distance})});
 }
 
 void LineDrawing::annotateMidpoint() {
@@ -150,9 +150,9 @@ void LineDrawing::annotateMidpoint() {
                             : slope < 0 ? Place::AboveRight
                                         : Place::Above;
         figure.labels.push_back(
-            {{midX.value, midY.value}, fields.say(N_("midpoint ({})"), {midpoint}), place, Role::Result});
+            {{midX.value, midY.value}, fields.say(N_("midpoint (%1)"), {midpoint}), place, Role::Result});
     } else {
-        figure.notes.push_back(fields.say(N_("Midpoint {} is not on the picture."), {midpoint}));
+        figure.notes.push_back(fields.say(N_("Midpoint %1 is not on the picture."), {midpoint}));
     }
 }
 
@@ -160,9 +160,9 @@ void LineDrawing::annotateIntercepts() {
     slopeText = fields.text(Geo::kSlope);
     if (vertical) {
         figure.notes.push_back(
-            fields.say(N_("Vertical line: the slope is undefined ({}), no y-intercept."), {slopeText}));
+            fields.say(N_("Vertical line: the slope is undefined (%1), no y-intercept."), {slopeText}));
     } else {
-        figure.notes.push_back(fields.say(N_("Slope {}"), {slopeText}));
+        figure.notes.push_back(fields.say(N_("Slope %1"), {slopeText}));
         // Both y-intercepts as the fields give them: through point 1 and through point 2.
         for (const int id : {Geo::kIntercept1, Geo::kIntercept2}) {
             const FieldNumber field = fields.number(id);
@@ -170,23 +170,23 @@ void LineDrawing::annotateIntercepts() {
                 continue;
             }
             intercepts =
-                intercepts.empty() ? field.text : fields.say(N_("{} and {}"), {intercepts, field.text});
+                intercepts.empty() ? field.text : fields.say(N_("%1 and %2"), {intercepts, field.text});
             const Point at{0, field.value};
             if (field.whyNot().empty() && inside(figure.view, at)) {
                 figure.markers.push_back({at, Role::Result});
-                figure.labels.push_back({at, fields.say(N_("y-intercept {}"), {field.text}),
+                figure.labels.push_back({at, fields.say(N_("y-intercept %1"), {field.text}),
                                          id == Geo::kIntercept1 ? Place::AboveLeft : Place::BelowLeft,
                                          Role::Result});
             } else {
                 figure.notes.push_back(
-                    fields.say(N_("{} {} is not on the picture."), {field.name, field.text}));
+                    fields.say(N_("%1 %2 is not on the picture."), {field.name, field.text}));
             }
         }
         if (slope != 0) {
             const Point crossing{-intercept / slope + 0.0, 0};
             if (inside(figure.view, crossing)) {
                 figure.markers.push_back({crossing, Role::Result});
-                figure.labels.push_back({crossing, fields.say(N_("x-intercept {}"), {numberText(crossing.x)}),
+                figure.labels.push_back({crossing, fields.say(N_("x-intercept %1"), {numberText(crossing.x)}),
                                          Place::BelowRight, Role::Result});
             }
         }
@@ -196,9 +196,9 @@ void LineDrawing::annotateIntercepts() {
 void LineDrawing::describe() {
     figure.description =
         vertical
-            ? fields.say(N_("Vertical line through {} and {}; slope undefined; distance {}; midpoint {}"),
+            ? fields.say(N_("Vertical line through %1 and %2; slope undefined; distance %3; midpoint %4"),
                          {name1, name2, distance, midpoint})
-            : fields.say(N_("Line through {} and {}; slope {}; y-intercept {}; distance {}; midpoint {}"),
+            : fields.say(N_("Line through %1 and %2; slope %3; y-intercept %4; distance %5; midpoint %6"),
                          {name1, name2, slopeText, intercepts, distance, midpoint});
 }
 

@@ -69,7 +69,7 @@ bool ParabolaDrawing::read() {
     }
     if (a.value == 0) {
         figure.refusal =
-            fields.say(N_("{} is {}: the equation is not quadratic, so there is no parabola to draw."),
+            fields.say(N_("%1 is %2: the equation is not quadratic, so there is no parabola to draw."),
                        {a.name, a.text});
         return false;
     }
@@ -88,7 +88,7 @@ void ParabolaDrawing::readRoots() {
         }
         if (!solves(a.value, b.value, c.value, root.value)) {
             figure.notes.push_back(
-                fields.say(N_("{} {} does not solve the equation as it stands."), {root.name, root.text}));
+                fields.say(N_("%1 %2 does not solve the equation as it stands."), {root.name, root.text}));
             continue;
         }
         if (roots.empty() || roots.front().second != root.text) {
@@ -147,7 +147,7 @@ void ParabolaDrawing::annotateVertex() {
     vertex = numberText(vertexX) + ", " + numberText(vertexY);
     figure.markers.push_back({{vertexX, vertexY}, Role::Shape});
     figure.labels.push_back({{vertexX, vertexY},
-                             fields.say(N_("vertex ({})"), {vertex}),
+                             fields.say(N_("vertex (%1)"), {vertex}),
                              upward ? Place::BelowRight : Place::AboveRight});
 }
 
@@ -158,8 +158,8 @@ void ParabolaDrawing::annotateRoots() {
         const Place place = roots[i].first < vertexX ? (upward ? Place::BelowLeft : Place::AboveLeft)
                                                      : (upward ? Place::BelowRight : Place::AboveRight);
         figure.labels.push_back(
-            {{roots[i].first, 0}, fields.say(N_("x = {}"), {roots[i].second}), place, Role::Result});
-        xValues = i == 0 ? roots[i].second : fields.say(N_("{} and {}"), {xValues, roots[i].second});
+            {{roots[i].first, 0}, fields.say(N_("x = %1"), {roots[i].second}), place, Role::Result});
+        xValues = i == 0 ? roots[i].second : fields.say(N_("%1 and %2"), {xValues, roots[i].second});
     }
 }
 
@@ -178,11 +178,11 @@ void ParabolaDrawing::annotateEquation() {
 void ParabolaDrawing::describe() {
     const std::string found = !real               ? fields.say(N_("no real x-value"))
                               : roots.empty()     ? fields.say(N_("x-values not yet found"))
-                              : roots.size() == 1 ? fields.say(N_("one x-value, {}"), {xValues})
-                                                  : fields.say(N_("x-values {}"), {xValues});
+                              : roots.size() == 1 ? fields.say(N_("one x-value, %1"), {xValues})
+                                                  : fields.say(N_("x-values %1"), {xValues});
     figure.description = upward
-                             ? fields.say(N_("Parabola opening upward; {}; vertex at {}"), {found, vertex})
-                             : fields.say(N_("Parabola opening downward; {}; vertex at {}"), {found, vertex});
+                             ? fields.say(N_("Parabola opening upward; %1; vertex at %2"), {found, vertex})
+                             : fields.say(N_("Parabola opening downward; %1; vertex at %2"), {found, vertex});
 }
 
 }  // namespace

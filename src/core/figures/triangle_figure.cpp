@@ -18,7 +18,7 @@ Figure triangleFigure(const Fields& fields) {
     }
     for (const FieldNumber* side : {&side1, &side2}) {
         if (!(side->value > 0)) {
-            figure.refusal = fields.say(N_("{} is {}: a right triangle needs both sides greater than 0."),
+            figure.refusal = fields.say(N_("%1 is %2: a right triangle needs both sides greater than 0."),
                                         {side->name, side->text});
             return figure;
         }
@@ -33,8 +33,8 @@ Figure triangleFigure(const Fields& fields) {
     const double corner = std::min(std::min(a, b) * 0.2, longer * 0.08);
     figure.polylines.push_back({{{corner, 0}, {corner, corner}, {0, corner}}, Role::Shape});
     const double gap = longer * 0.08;
-    figure.dimensions.push_back({{0, 0}, {a, 0}, -gap, fields.say(N_("Side 1: {}"), {side1.text})});
-    figure.dimensions.push_back({{0, 0}, {0, b}, gap, fields.say(N_("Side 2: {}"), {side2.text})});
+    figure.dimensions.push_back({{0, 0}, {a, 0}, -gap, fields.say(N_("Side 1: %1"), {side1.text})});
+    figure.dimensions.push_back({{0, 0}, {0, b}, gap, fields.say(N_("Side 2: %1"), {side2.text})});
 
     const FieldNumber hypotenuse = fields.number(Pythegor::kHypotenuse);
     std::string hypotenuseText = hypotenuse.text;
@@ -42,12 +42,12 @@ Figure triangleFigure(const Fields& fields) {
     if (!fits) {
         hypotenuseText = numberText(drawn);
         figure.notes.push_back(hypotenuse.text.empty()
-                                   ? fields.say(N_("{} field shows nothing; the sides make it {}."),
+                                   ? fields.say(N_("%1 field shows nothing; the sides make it %2."),
                                                 {hypotenuse.name, hypotenuseText})
-                                   : fields.say(N_("{} field shows {}; the sides make it {}."),
+                                   : fields.say(N_("%1 field shows %2; the sides make it %3."),
                                                 {hypotenuse.name, hypotenuse.text, hypotenuseText}));
     }
-    figure.dimensions.push_back({{0, b}, {a, 0}, gap, fields.say(N_("Hypothenuse: {}"), {hypotenuseText})});
+    figure.dimensions.push_back({{0, b}, {a, 0}, gap, fields.say(N_("Hypothenuse: %1"), {hypotenuseText})});
     if (const std::string message = fields.text(Pythegor::kMessage); !message.empty()) {
         figure.notes.push_back(message);
     }
@@ -57,7 +57,7 @@ Figure triangleFigure(const Fields& fields) {
     bounds.add({a, b});
     figure.view = bounds.padded(0.2, 0);
     figure.description =
-        fields.say(N_("Right triangle; sides {} and {}; hypotenuse {}; right angle between the sides"),
+        fields.say(N_("Right triangle; sides %1 and %2; hypotenuse %3; right angle between the sides"),
                    {side1.text, side2.text, hypotenuseText});
     return figure;
 }

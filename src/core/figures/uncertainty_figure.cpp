@@ -61,8 +61,8 @@ Figure uncertaintyFigure(const Fields& fields) {
     figure.polylines.push_back({{{figure.view.left, 0.5}, {figure.view.right, 0.5}}, Role::Axis});
 
     std::string description = fields.say(N_("Number line"));
-    const char* const kRows[] = {N_("{}; first value {}, from {} to {}"),
-                                 N_("{}; second value {}, from {} to {}")};
+    const char* const kRows[] = {N_("%1; first value %2, from %3 to %4"),
+                                 N_("%1; second value %2, from %3 to %4")};
     for (int i = 0; i < 2; ++i) {
         const Row& row = rows[i];
         if (!row.why.empty()) {
@@ -71,8 +71,8 @@ Figure uncertaintyFigure(const Fields& fields) {
         }
         const double y = i == 0 ? 2.2 : 1.4;
         const std::string interval =
-            row.percent ? fields.say(N_("{} \u00B1 {} %"), {row.value.text, row.uncertainty.text})
-                        : fields.say(N_("{} \u00B1 {}"), {row.value.text, row.uncertainty.text});
+            row.percent ? fields.say(N_("%1 \u00B1 %2 %"), {row.value.text, row.uncertainty.text})
+                        : fields.say(N_("%1 \u00B1 %2"), {row.value.text, row.uncertainty.text});
         const std::string low = numberText(row.low);
         const std::string high = numberText(row.high);
         figure.polylines.push_back({{{row.low, y}, {row.high, y}}, Role::Shape});
@@ -82,7 +82,7 @@ Figure uncertaintyFigure(const Fields& fields) {
         }
         figure.markers.push_back({{row.value.value, y}, Role::Result});
         figure.labels.push_back({{row.value.value, y + 0.12},
-                                 fields.say(N_("{}: {}"), {row.value.name, interval}),
+                                 fields.say(N_("%1: %2"), {row.value.name, interval}),
                                  Place::Above});
         figure.labels.push_back(
             {{row.low, 0.5}, low, row.low == row.high ? Place::Below : Place::BelowLeft, Role::Dimension});
@@ -92,7 +92,7 @@ Figure uncertaintyFigure(const Fields& fields) {
         description = fields.say(kRows[i], {description, interval, low, high});
     }
     if (const std::string result = fields.text(Uncert::kResult); !result.empty()) {
-        figure.notes.push_back(fields.say(N_("Result: {}"), {result}));
+        figure.notes.push_back(fields.say(N_("Result: %1"), {result}));
     }
     figure.description = description;
     return figure;

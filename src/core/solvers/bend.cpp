@@ -64,21 +64,21 @@ std::span<const MessageEntry<Bend>> Bend::messageMap() {
 
 void Bend::OnCalculate() {
     readAllFields();
-    step(N_("Radius R = {}, thickness T = {}, angle A = {}°; the neutral axis lies a third of T into the "
+    step(N_("Radius R = %1, thickness T = %2, angle A = %3°; the neutral axis lies a third of T into the "
             "sheet"),
          {StepArg::shown(m_radius), StepArg::shown(m_thickness), StepArg::shown(m_angle)});
     const double share = m_thickness * kNeutralAxisShare;
     m_neutralAxis = share + m_radius;
-    step(N_("Neutral axis = T × 1/3 + R = {} × {} + {} = {} + {} = {}"),
+    step(N_("Neutral axis = T × 1/3 + R = %1 × %2 + %3 = %4 + %5 = %6"),
          {m_thickness, kNeutralAxisShare, m_radius, share, m_radius, StepArg::shown(m_neutralAxis)});
     m_rightAngleBend = m_neutralAxis * kRightAngle;
-    step(N_("For right angle bend = neutral axis × 1.5708 (π/2 to four places) = {} × {} = {}"),
+    step(N_("For right angle bend = neutral axis × 1.5708 (π/2 to four places) = %1 × %2 = %3"),
          {m_neutralAxis, kRightAngle, StepArg::shown(m_rightAngleBend)});
     m_perDegree = m_rightAngleBend / 90;
-    step(N_("Per degree = right angle bend ÷ 90 = {} ÷ 90 = {}"),
+    step(N_("Per degree = right angle bend ÷ 90 = %1 ÷ 90 = %2"),
          {m_rightAngleBend, StepArg::shown(m_perDegree)});
     m_bendAllowance = m_perDegree * m_angle;
-    step(N_("Bend allowance = per degree × A = {} × {} = {}"),
+    step(N_("Bend allowance = per degree × A = %1 × %2 = %3"),
          {m_perDegree, m_angle, StepArg::shown(m_bendAllowance)});
     writeAllFields();
 }

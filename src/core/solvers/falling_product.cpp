@@ -153,12 +153,12 @@ double fallingProduct(double n, double r, FallingTrace* trace) {
 void recordFallingProduct(StepRecorder& steps, std::string_view label, const FallingTrace& trace,
                           const StepArg& result) {
     static constexpr std::array<std::string_view, FallingTrace::kHead + 1> kPatterns{
-        "{} = {}",
-        "{} = {}",
-        "{} = {} × {} = {}",
-        "{} = {} × {} × {} = {}",
-        "{} = {} × {} × {} × {} = {}",
-        "{} = {} × {} × {} × {} × {} = {}",
+        "%1 = %2",
+        "%1 = %2",
+        "%1 = %2 × %3 = %4",
+        "%1 = %2 × %3 × %4 = %5",
+        "%1 = %2 × %3 × %4 × %5 = %6",
+        "%1 = %2 × %3 × %4 × %5 × %6 = %7",
     };
     const StepArg product = trace.settled ? StepArg(trace.settledProduct) : result;
     if (trace.factors <= FallingTrace::kHead) {
@@ -172,21 +172,21 @@ void recordFallingProduct(StepRecorder& steps, std::string_view label, const Fal
         steps.add(kPatterns[trace.factors], std::span<const StepArg>(args.data(), count));
     } else {
         steps.add(
-            N_("{} = {} × {} × … × {} ({} factors) = {}"),
+            N_("%1 = %2 × %3 × … × %4 (%5 factors) = %6"),
             {label, trace.head[0], trace.head[1], trace.last, static_cast<double>(trace.factors), product});
     }
     if (!trace.settled) {
         return;
     }
     if (trace.left) {
-        steps.add(N_("From there on the product is {}: the factors still to come ({}) change at most its "
-                     "sign, so {} "
-                     "= {}"),
+        steps.add(N_("From there on the product is %1: the factors still to come (%2) change at most its "
+                     "sign, so %3 "
+                     "= %4"),
                   {trace.settledProduct, static_cast<double>(*trace.left), label, result});
     } else {
         steps.add(
-            N_("From there on the product is {}, and the count never gets down to 1 (taking 1 from it no "
-               "longer changes it): the factors to come change at most its sign, so {} = {}"),
+            N_("From there on the product is %1, and the count never gets down to 1 (taking 1 from it no "
+               "longer changes it): the factors to come change at most its sign, so %2 = %3"),
             {trace.settledProduct, label, result});
     }
 }

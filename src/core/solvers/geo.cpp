@@ -69,25 +69,25 @@ std::span<const MessageEntry<Geo>> Geo::messageMap() {
 
 void Geo::OnCalculate() {
     readAllFields();
-    step(N_("The line through (x₁, y₁) = ({}, {}) and (x₂, y₂) = ({}, {})"),
+    step(N_("The line through (x₁, y₁) = (%1, %2) and (x₂, y₂) = (%3, %4)"),
          {StepArg::shown(m_x1), StepArg::shown(m_y1), StepArg::shown(m_x2), StepArg::shown(m_y2)});
 
     // A NaN difference is not equal to 0 and falls through to the quotient.
     const double run = m_x1 - m_x2;
-    step(N_("Run x₁ − x₂ = {} − {} = {}"), {m_x1, m_x2, run});
+    step(N_("Run x₁ − x₂ = %1 − %2 = %3"), {m_x1, m_x2, run});
     if (run == 0) {
         m_slope = kUndefinedSlope;
-        step(N_("The run is 0: the line is vertical and has no slope; the program stores {} in its place"),
+        step(N_("The run is 0: the line is vertical and has no slope; the program stores %1 in its place"),
              {StepArg::shown(m_slope)});
     } else {
         const double rise = m_y1 - m_y2;
-        step(N_("Rise y₁ − y₂ = {} − {} = {}"), {m_y1, m_y2, rise});
+        step(N_("Rise y₁ − y₂ = %1 − %2 = %3"), {m_y1, m_y2, rise});
         // A horizontal line shows 0, never the '-0' that 0 / -3 would give.
         m_slope = rise == 0 ? 0.0 : rise / run;
         if (rise == 0) {
             step(N_("The rise is 0: the line is horizontal, slope m = 0"));
         } else {
-            step(N_("Slope m = rise ÷ run = {} ÷ {} = {}"), {rise, run, StepArg::shown(m_slope)});
+            step(N_("Slope m = rise ÷ run = %1 ÷ %2 = %3"), {rise, run, StepArg::shown(m_slope)});
         }
     }
 
@@ -97,12 +97,12 @@ void Geo::OnCalculate() {
     m_intercept1 = m_y1 - rise1;
     const double rise2 = m_x2 * m_slope;
     m_intercept2 = m_y2 - rise2;
-    step(N_("Y-intercept through point 1: y₁ − m × x₁ = {} − {} × {} = {} − {} = {}"),
+    step(N_("Y-intercept through point 1: y₁ − m × x₁ = %1 − %2 × %3 = %4 − %5 = %6"),
          {m_y1, m_slope, m_x1, m_y1, rise1, StepArg::shown(m_intercept1)});
-    step(N_("Y-intercept through point 2: y₂ − x₂ × m = {} − {} × {} = {} − {} = {}"),
+    step(N_("Y-intercept through point 2: y₂ − x₂ × m = %1 − %2 × %3 = %4 − %5 = %6"),
          {m_y2, m_x2, m_slope, m_y2, rise2, StepArg::shown(m_intercept2)});
     if (run == 0) {
-        step(N_("Both use the stored {} as if it were a slope: a vertical line has no y-intercept but on the "
+        step(N_("Both use the stored %1 as if it were a slope: a vertical line has no y-intercept but on the "
                 "y-axis"),
              {kUndefinedSlope});
     }
@@ -113,17 +113,17 @@ void Geo::OnCalculate() {
     const double dy2 = dy * dy;
     const double sum = dx2 + dy2;
     m_distance = std::sqrt(sum);
-    step(N_("Δx = x₂ − x₁ = {} − {} = {}"), {m_x2, m_x1, dx});
-    step(N_("Δy = y₂ − y₁ = {} − {} = {}"), {m_y2, m_y1, dy});
-    step(N_("Distance = √(Δx² + Δy²) = √({} × {} + {} × {}) = √({} + {}) = √{} = {}"),
+    step(N_("Δx = x₂ − x₁ = %1 − %2 = %3"), {m_x2, m_x1, dx});
+    step(N_("Δy = y₂ − y₁ = %1 − %2 = %3"), {m_y2, m_y1, dy});
+    step(N_("Distance = √(Δx² + Δy²) = √(%1 × %2 + %3 × %4) = √(%5 + %6) = √%7 = %8"),
          {dx, dx, dy, dy, dx2, dy2, sum, StepArg::shown(m_distance)});
     const double sumX = m_x2 + m_x1;
     const double sumY = m_y2 + m_y1;
     m_midX = sumX * 0.5;
     m_midY = sumY * 0.5;
-    step(N_("Midpoint X = (x₂ + x₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}"),
+    step(N_("Midpoint X = (x₂ + x₁) × 0.5 = (%1 + %2) × 0.5 = %3 × 0.5 = %4"),
          {m_x2, m_x1, sumX, StepArg::shown(m_midX)});
-    step(N_("Midpoint Y = (y₂ + y₁) × 0.5 = ({} + {}) × 0.5 = {} × 0.5 = {}"),
+    step(N_("Midpoint Y = (y₂ + y₁) × 0.5 = (%1 + %2) × 0.5 = %3 × 0.5 = %4"),
          {m_y2, m_y1, sumY, StepArg::shown(m_midY)});
 
     writeAllFields();

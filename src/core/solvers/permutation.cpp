@@ -45,15 +45,15 @@ std::span<const MessageEntry<Permutation>> Permutation::messageMap() {
 
 void Permutation::OnCalculate() {
     readAllFields();
-    step(N_("P(n, r) = n × (n − 1) × …, one factor more for each pass while the count r is above 1; n = {}, "
+    step(N_("P(n, r) = n × (n − 1) × …, one factor more for each pass while the count r is above 1; n = %1, "
             "r = "
-            "{}"),
+            "%2"),
          {StepArg::shown(m_n), StepArg::shown(m_r)});
     FallingTrace trace;
     m_result = fallingProduct(m_n, m_r, recording() ? &trace : nullptr);
     if (StepRecorder* steps = recorder()) {
         if (trace.factors == 1 && !trace.settled) {
-            steps->add(N_("r = {} is not above 1: no factor after n, so P = n = {}"),
+            steps->add(N_("r = %1 is not above 1: no factor after n, so P = n = %2"),
                        {m_r, StepArg::shown(m_result)});
         } else {
             recordFallingProduct(*steps, "P", trace, StepArg::shown(m_result));

@@ -123,21 +123,21 @@ std::span<const MessageEntry<Prefixes>> Prefixes::messageMap() {
 
 void Prefixes::OnLookUp() {
     readAllFields();
-    step(N_("Look up 10^{} among the twenty SI prefixes (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)"),
+    step(N_("Look up 10^%1 among the twenty SI prefixes (24, 21, …, 3, 2, 1, -1, -2, -3, …, -24)"),
          {m_power});
     const auto* found = std::find_if(kPrefixes.begin(), kPrefixes.end(),
                                      [this](const Prefix& prefix) { return prefix.exponent == m_power; });
     if (found != kPrefixes.end()) {
         m_prefix = found->name;
         m_symbol = found->symbol;
-        step(N_("10^{} is {}, symbol {}"), {m_power, found->name, found->symbol});
+        step(N_("10^%1 is %2, symbol %3"), {m_power, found->name, found->symbol});
     } else {
         m_prefix = kInvalid;
         m_symbol = kInvalid;
-        step(N_("No prefix is 10^{}: prefix and symbol \"Invalid\""), {m_power});
+        step(N_("No prefix is 10^%1: prefix and symbol \"Invalid\""), {m_power});
     }
     m_factor = m_power;
-    step(N_("Factor = {}, the exponent looked up"), {m_factor});
+    step(N_("Factor = %1, the exponent looked up"), {m_factor});
     writeAllFields();
 }
 
@@ -151,9 +151,9 @@ void Prefixes::OnPlusMinus() {
     const int before = m_power;
     m_power = negated(m_power);
     if (m_power == before && before != 0) {
-        step(N_("{} has no opposite among the integers the field holds: it stays {}"), {before, m_power});
+        step(N_("%1 has no opposite among the integers the field holds: it stays %2"), {before, m_power});
     } else {
-        step(N_("Power of ten = −({}) = {}; nothing is looked up"), {before, m_power});
+        step(N_("Power of ten = −(%1) = %2; nothing is looked up"), {before, m_power});
     }
     writeAllFields();
 }
@@ -163,7 +163,7 @@ void Prefixes::OnKeypadPower(int controlId) {
     for (const Key& key : kKeypad) {
         if (key.controlId == controlId) {
             m_power = key.exponent;
-            step(N_("Power of ten = {} ({}); nothing is looked up"), {m_power, controlName(controlId)});
+            step(N_("Power of ten = %1 (%2); nothing is looked up"), {m_power, controlName(controlId)});
         }
     }
     writeAllFields();

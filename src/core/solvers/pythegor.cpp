@@ -65,14 +65,14 @@ std::span<const MessageEntry<Pythegor>> Pythegor::messageMap() {
 
 void Pythegor::OnFindHypotenuse() {
     readAllFields();
-    step(N_("Hypotenuse c = √(a² + b²), with sides a = {} and b = {}"),
+    step(N_("Hypotenuse c = √(a² + b²), with sides a = %1 and b = %2"),
          {StepArg::shown(m_side1), StepArg::shown(m_side2)});
     const double a2 = m_side1 * m_side1;
     const double b2 = m_side2 * m_side2;
     const double sum = a2 + b2;
     m_hypotenuse = std::sqrt(sum);
-    step(N_("a² + b² = {} × {} + {} × {} = {} + {} = {}"), {m_side1, m_side1, m_side2, m_side2, a2, b2, sum});
-    step(N_("c = √{} = {}"), {sum, StepArg::shown(m_hypotenuse)});
+    step(N_("a² + b² = %1 × %2 + %3 × %4 = %5 + %6 = %7"), {m_side1, m_side1, m_side2, m_side2, a2, b2, sum});
+    step(N_("c = √%1 = %2"), {sum, StepArg::shown(m_hypotenuse)});
     writeAllFields();
 }
 
@@ -80,21 +80,21 @@ void Pythegor::OnFindHypotenuse() {
 double Pythegor::otherSide(double known, const Side& knownSide, const Side& missingSide) {
     const char* knownName = knownSide.symbol;
     const char* missingName = missingSide.symbol;
-    step(N_("{} {} = {} is above 0, so {} {} = √(c² − {}²), with c = {}"),
+    step(N_("%1 %2 = %3 is above 0, so %4 %5 = √(c² − %6²), with c = %7"),
          {knownSide.name, knownName, StepArg::shown(known), missingSide.name, missingName, knownName,
           StepArg::shown(m_hypotenuse)});
     const double c2 = m_hypotenuse * m_hypotenuse;
     const double k2 = known * known;
     const double difference = c2 - k2;
     const double side = std::sqrt(difference);
-    step(N_("c² − {}² = {} × {} − {} × {} = {} − {} = {}"),
+    step(N_("c² − %1² = %2 × %3 − %4 × %5 = %6 − %7 = %8"),
          {knownName, m_hypotenuse, m_hypotenuse, known, known, c2, k2, difference});
     if (difference < 0) {
-        step(N_("{} is below 0: the side is longer than the hypotenuse, no right triangle has them; "
-                "√{} is no real number and the field shows {}"),
+        step(N_("%1 is below 0: the side is longer than the hypotenuse, no right triangle has them; "
+                "√%2 is no real number and the field shows %3"),
              {difference, difference, StepArg::shown(side)});
     } else {
-        step(N_("{} = √{} = {}"), {missingName, difference, StepArg::shown(side)});
+        step(N_("%1 = √%2 = %3"), {missingName, difference, StepArg::shown(side)});
     }
     return side;
 }
@@ -109,7 +109,7 @@ void Pythegor::OnFindSide() {
         m_side1 = otherSide(m_side2, {"Side 2", "b"}, {"Side 1", "a"});
     } else {
         m_message = kNoData;
-        step(N_("Neither side is above 0 (Side 1 = {}, Side 2 = {}): \"No data entered.\""),
+        step(N_("Neither side is above 0 (Side 1 = %1, Side 2 = %2): \"No data entered.\""),
              {StepArg::shown(m_side1), StepArg::shown(m_side2)});
     }
     writeAllFields();
@@ -117,7 +117,7 @@ void Pythegor::OnFindSide() {
 
 void Pythegor::OnCheckTriple() {
     readAllFields();
-    step(N_("A right triangle's sides if a² + b² = c² exactly: a = {}, b = {}, c = {}"),
+    step(N_("A right triangle's sides if a² + b² = c² exactly: a = %1, b = %2, c = %3"),
          {StepArg::shown(m_side1), StepArg::shown(m_side2), StepArg::shown(m_hypotenuse)});
     const double a2 = m_side1 * m_side1;
     const double b2 = m_side2 * m_side2;
@@ -126,9 +126,9 @@ void Pythegor::OnCheckTriple() {
     // Exact equality on purpose: 1 and 1 with the shown 1.4142135623731 is no triple.
     const bool triple = sum == c2;
     m_message = triple ? kTriple : kNoTriple;
-    step(N_("a² + b² = {} × {} + {} × {} = {} + {} = {}"), {m_side1, m_side1, m_side2, m_side2, a2, b2, sum});
-    step(N_("c² = {} × {} = {}"), {m_hypotenuse, m_hypotenuse, c2});
-    step(triple ? N_("{} = {}: \"Yes, Pythegorean Tripple!\"") : N_("{} ≠ {}: \"No, Not a Tripple!\""),
+    step(N_("a² + b² = %1 × %2 + %3 × %4 = %5 + %6 = %7"), {m_side1, m_side1, m_side2, m_side2, a2, b2, sum});
+    step(N_("c² = %1 × %2 = %3"), {m_hypotenuse, m_hypotenuse, c2});
+    step(triple ? N_("%1 = %2: \"Yes, Pythegorean Tripple!\"") : N_("%1 ≠ %2: \"No, Not a Tripple!\""),
          {sum, c2});
     writeAllFields();
 }

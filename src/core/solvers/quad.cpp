@@ -53,30 +53,30 @@ std::span<const MessageEntry<Quad>> Quad::messageMap() {
 
 void Quad::OnFindRoots() {
     readAllFields();
-    step(N_("a x² + b x + c = 0 with a = {}, b = {}, c = {}: x = (−b ± √(b² − 4ac)) ÷ 2a"),
+    step(N_("a x² + b x + c = 0 with a = %1, b = %2, c = %3: x = (−b ± √(b² − 4ac)) ÷ 2a"),
          {StepArg::shown(m_a), StepArg::shown(m_b), StepArg::shown(m_c)});
     const double b2 = m_b * m_b;
     const double a4c = (m_a * 4) * m_c;
     const double discriminant = b2 - a4c;
-    step(N_("b² − 4ac = {}² − {} × 4 × {} = {} − {} = {}"), {m_b, m_a, m_c, b2, a4c, discriminant});
+    step(N_("b² − 4ac = %1² − %2 × 4 × %3 = %4 − %5 = %6"), {m_b, m_a, m_c, b2, a4c, discriminant});
     const double root = std::sqrt(discriminant);
     const double twoA = m_a + m_a;
     // The plus-sign solution always goes to the left field.
     m_root1 = (-m_b + root) / twoA;
     m_root2 = (-m_b - root) / twoA;
     if (discriminant < 0) {
-        step(N_("{} is below 0: no real x solves it; √{} is no number, and neither are x₁ and x₂, shown as "
-                "{}"),
+        step(N_("%1 is below 0: no real x solves it; √%2 is no number, and neither are x₁ and x₂, shown as "
+                "%3"),
              {discriminant, discriminant, StepArg::shown(m_root1)});
     } else {
-        step(N_("√{} = {}"), {discriminant, root});
-        step(N_("2a = {} + {} = {}"), {m_a, m_a, twoA});
+        step(N_("√%1 = %2"), {discriminant, root});
+        step(N_("2a = %1 + %2 = %3"), {m_a, m_a, twoA});
         if (twoA == 0) {
             step(N_("2a is 0: a = 0 makes it no quadratic, and x₁, x₂ divide by zero"));
         }
-        step(N_("x₁ = (−b + √(b² − 4ac)) ÷ 2a = ({} + {}) ÷ {} = {}"),
+        step(N_("x₁ = (−b + √(b² − 4ac)) ÷ 2a = (%1 + %2) ÷ %3 = %4"),
              {-m_b, root, twoA, StepArg::shown(m_root1)});
-        step(N_("x₂ = (−b − √(b² − 4ac)) ÷ 2a = ({} − {}) ÷ {} = {}"),
+        step(N_("x₂ = (−b − √(b² − 4ac)) ÷ 2a = (%1 − %2) ÷ %3 = %4"),
              {-m_b, root, twoA, StepArg::shown(m_root2)});
     }
     writeAllFields();

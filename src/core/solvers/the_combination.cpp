@@ -54,23 +54,23 @@ std::span<const MessageEntry<TheCombination>> TheCombination::messageMap() {
 
 void TheCombination::OnCalculate() {
     readAllFields();
-    step(N_("C(n, r) = n! ÷ (r! × (n − r)!), with n = {} and r = {}"),
+    step(N_("C(n, r) = n! ÷ (r! × (n − r)!), with n = %1 and r = %2"),
          {StepArg::shown(m_n), StepArg::shown(m_r)});
     step(
         N_("Here x! = x × (x − 1) × … down to the first factor not above 1, and x itself when x is not above "
            "1"));
     const double f1 = factorialStep("n!", m_n);
     const double rest = m_n - m_r;
-    step(N_("n − r = {} − {} = {}"), {m_n, m_r, rest});
+    step(N_("n − r = %1 − %2 = %3"), {m_n, m_r, rest});
     const double f2 = factorialStep("(n − r)!", rest);
     const double f3 = factorialStep("r!", m_r);
     const double divisor = f3 * f2;
     m_result = f1 / divisor;
-    step(N_("C = n! ÷ (r! × (n − r)!) = {} ÷ ({} × {}) = {} ÷ {} = {}"),
+    step(N_("C = n! ÷ (r! × (n − r)!) = %1 ÷ (%2 × %3) = %4 ÷ %5 = %6"),
          {f1, f3, f2, f1, divisor, StepArg::shown(m_result)});
     if (divisor == 0) {
         step(N_("r! × (n − r)! is 0 (a factor of 0 or below gives itself here): the division by zero gives "
-                "{}"),
+                "%1"),
              {StepArg::shown(m_result)});
     }
     writeAllFields();
@@ -81,7 +81,7 @@ double TheCombination::factorialStep(const char* label, double x) {
     const double value = Factorial(x, recording() ? &trace : nullptr);
     if (StepRecorder* steps = recorder()) {
         if (trace.factors == 0) {
-            steps->add(N_("{} = {}, since {} is not above 1"), {label, value, x});
+            steps->add(N_("%1 = %2, since %3 is not above 1"), {label, value, x});
         } else {
             recordFallingProduct(*steps, label, trace, value);
         }

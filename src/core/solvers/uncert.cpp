@@ -55,26 +55,26 @@ std::span<const MessageEntry<Uncert>> Uncert::messageMap() {
 
 void Uncert::OnCalcAbsUncertainty() {
     readAllFields();
-    step(N_("Absolute uncertainty = (percent ÷ 100) × value, with value {} ± {} %"),
+    step(N_("Absolute uncertainty = (percent ÷ 100) × value, with value %1 ± %2 %"),
          {StepArg::shown(m_value1), StepArg::shown(m_percent1)});
     const double share = m_percent1 / 100;
     m_result = share * m_value1;
-    step(N_("({} ÷ 100) × {} = {} × {} = {}"),
+    step(N_("(%1 ÷ 100) × %2 = %3 × %4 = %5"),
          {m_percent1, m_value1, share, m_value1, StepArg::shown(m_result)});
     writeAllFields();
 }
 
 void Uncert::OnCalcPercentUncertainty() {
     readAllFields();
-    step(N_("Percent uncertainty = (absolute uncertainty ÷ value) × 100, with value {} ± {}"),
+    step(N_("Percent uncertainty = (absolute uncertainty ÷ value) × 100, with value %1 ± %2"),
          {StepArg::shown(m_value2), StepArg::shown(m_absUncert2)});
     const double share = m_absUncert2 / m_value2;
     m_result = share * 100;
     if (m_value2 == 0) {
-        step(N_("The value is 0: a share of nothing; {} ÷ 0 is {}, and so is the result"),
+        step(N_("The value is 0: a share of nothing; %1 ÷ 0 is %2, and so is the result"),
              {m_absUncert2, StepArg::shown(share)});
     }
-    step(N_("({} ÷ {}) × 100 = {} × 100 = {} %"), {m_absUncert2, m_value2, share, StepArg::shown(m_result)});
+    step(N_("(%1 ÷ %2) × 100 = %3 × 100 = %4 %"), {m_absUncert2, m_value2, share, StepArg::shown(m_result)});
     writeAllFields();
 }
 

@@ -9,6 +9,7 @@
 #include "core/steps/wording.h"
 #include "core/templates/dialog_template.h"
 #include "core/text/number_text.h"
+#include "core/text/pattern.h"
 #include "core/text/utf8.h"
 
 namespace {
@@ -72,15 +73,13 @@ std::span<StepArg> StepRecorder::begin(std::string_view pattern, std::size_t cou
 void StepRecorder::add(std::string_view pattern, std::span<const StepArg> args) {
     const std::span<StepArg> slots = begin(pattern, args.size());
     std::copy(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(slots.size()), slots.begin());
-}
-
-void StepRecorder::addText(std::string_view pattern, std::string_view text,
-                           std::initializer_list<StepArg> args) {
-    add(pattern, args);
-    if (dropped_ == 0) {
+    const auto typed = std::find_if(slots.begin(), slots.end(),
+                                    [](const StepArg& arg) { return arg.kind() == StepArg::Kind::Typed; });
+    if (typed != slots.end()) {
         // Enough to quote it when the steps are read; a few bytes more than
         // are shown tell that it was cut.
-        entries_[used_ - 1].text.assign(text.substr(0, kQuotedUnits * 4 + 4));
+        entries_[used_ - 1].text.assign(typed->word().substr(0, kQuotedUnits * 4 + 4));
+        *typed = StepArg::typed({});  // the caller's text may go
     }
 }
 
@@ -92,7 +91,7 @@ std::vector<std::string> StepRecorder::lines(const Wording* wording) const {
         out.push_back(render(entries_[i], wording));
     }
     if (dropped_ != 0) {
-        out.push_back(wording::fill(wording, N_("… {} more steps left out, to keep to one screen"),
+        out.push_back(wording::fill(wording, N_("… %1 more steps left out, to keep to one screen"),
                                     {std::to_string(dropped_ + 1)}));
     }
     return out;
@@ -110,49 +109,41 @@ std::string StepRecorder::fieldName(int controlId) const {
 }
 
 std::string StepRecorder::render(const Entry& entry, const Wording* wording) const {
-    std::string line;
-    std::size_t arg = 0;
-    const std::string words = wording::of(wording, entry.pattern);
-    const std::string_view pattern = words;
-    for (std::size_t pos = 0; pos < pattern.size(); ++pos) {
-        if (pattern.substr(pos, 3) == "{t}") {
+    return pattern::fill(wording::of(wording, entry.pattern), entry.count,
+                         [&](std::string& line, std::size_t index, std::string_view after) {
+                             appendValue(line, entry, entry.args[index], after, wording);
+                         });
+}
+
+void StepRecorder::appendValue(std::string& line, const Entry& entry, const StepArg& value,
+                               std::string_view after, const Wording* wording) const {
+    std::string text;
+    switch (value.kind()) {
+        case StepArg::Kind::Number:
+        case StepArg::Kind::Shown:
+            text = numtext::formatExact(value.number());
+            break;
+        case StepArg::Kind::Integer:
+            text = numtext::formatInt(value.integer());
+            break;
+        case StepArg::Kind::Word:
+            line += wording::of(wording, value.word());
+            return;
+        case StepArg::Kind::Field:
+            line += wording::of(wording, fieldName(value.integer()));
+            return;
+        case StepArg::Kind::Typed:
             line += quoted(entry.text);
-            pos += 2;
-            continue;
-        }
-        if (pattern.substr(pos, 2) != "{}" || arg == entry.count) {
-            line += pattern[pos];
-            continue;
-        }
-        ++pos;
-        const StepArg& value = entry.args[arg++];
-        std::string text;
-        switch (value.kind()) {
-            case StepArg::Kind::Number:
-            case StepArg::Kind::Shown:
-                text = numtext::formatExact(value.number());
-                break;
-            case StepArg::Kind::Integer:
-                text = numtext::formatInt(value.integer());
-                break;
-            case StepArg::Kind::Word:
-                line += wording::of(wording, value.word());
-                continue;
-            case StepArg::Kind::Field:
-                line += wording::of(wording, fieldName(value.integer()));
-                continue;
-        }
-        const bool beforeSquare = pattern.substr(pos + 1).starts_with("²");
-        if (text.starts_with('-') && (beforeSquare || endsWithOperator(line))) {
-            text = "(" + text + ")";
-        }
-        line += text;
-        if (value.kind() == StepArg::Kind::Shown) {
-            const std::string field = numtext::formatDouble(value.number());
-            if (field != numtext::formatExact(value.number())) {
-                line += " ≈ " + field;
-            }
+            return;
+    }
+    if (text.starts_with('-') && (after.starts_with("²") || endsWithOperator(line))) {
+        text = "(" + text + ")";
+    }
+    line += text;
+    if (value.kind() == StepArg::Kind::Shown) {
+        const std::string field = numtext::formatDouble(value.number());
+        if (field != numtext::formatExact(value.number())) {
+            line += " ≈ " + field;
         }
     }
-    return line;
 }

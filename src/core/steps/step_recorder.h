@@ -25,6 +25,7 @@ public:
         Integer,  // an integer field's value
         Word,     // a text that outlives the recorder: a caption, a unit, a table's entry
         Field,    // a field, named as the window names it
+        Typed,    // a user's text, which the recorder copies: quoted, escaped and cut to a readable length
     };
 
     // Implicit, so that a step's values read as the arithmetic they come from.
@@ -45,6 +46,12 @@ public:
         arg.kind_ = Kind::Field;
         return arg;
     }
+    // Only for add(): the text need not outlive the call.
+    static StepArg typed(std::string_view text) {
+        StepArg arg(text);
+        arg.kind_ = Kind::Typed;
+        return arg;
+    }
 
     Kind kind() const { return kind_; }
     double number() const { return number_; }
@@ -60,10 +67,10 @@ private:
 };
 
 // The worked steps of one press, recorded by the handler as it computes:
-// each step a pattern (a literal that outlives the recorder) whose "{}" take
-// the arguments in order and whose "{t}" takes a text the recorder copies.
-// A negative number right after an operator or before '²' is put in
-// parentheses. At most kMaxLines lines are kept: a screen.
+// each step a pattern (a literal that outlives the recorder) whose "%1",
+// "%2", ... take the arguments by their place (pattern::fill), so that a
+// translation may reorder them. A negative number right after an operator or
+// before '²' is put in parentheses. At most kMaxLines lines are kept: a screen.
 class StepRecorder {
 public:
     static constexpr std::size_t kMaxLines = 40;
@@ -78,12 +85,11 @@ public:
     void add(std::string_view pattern, std::initializer_list<StepArg> args = {}) {
         add(pattern, std::span<const StepArg>(args.begin(), args.size()));
     }
+    // At most one of args is a user's text (StepArg::typed).
     void add(std::string_view pattern, std::span<const StepArg> args);
-    // A step whose count values the caller fills in place; empty when the
-    // screen is full.
+    // A step whose count values the caller fills in place, none of them
+    // typed; empty when the screen is full.
     std::span<StepArg> begin(std::string_view pattern, std::size_t count);
-    // text is a user's: it is quoted, escaped and cut to a readable length.
-    void addText(std::string_view pattern, std::string_view text, std::initializer_list<StepArg> args = {});
 
     bool empty() const { return entries_.empty(); }
     // The steps as lines of text: the last line says how many more there were
@@ -96,11 +102,13 @@ private:
         std::string_view pattern;
         std::array<StepArg, kMaxArgs> args;
         std::size_t count = 0;
-        std::string text;
+        std::string text;  // the typed value's copy
     };
 
     Entry* next();
     std::string render(const Entry& entry, const Wording* wording) const;
+    void appendValue(std::string& line, const Entry& entry, const StepArg& value, std::string_view after,
+                     const Wording* wording) const;
     std::string fieldName(int controlId) const;
 
     std::vector<Entry> entries_;

@@ -3,6 +3,8 @@
 
 #include "core/steps/wording.h"
 
+#include "core/text/pattern.h"
+
 namespace wording {
 
 std::string of(const Wording* wording, std::string_view text) {
@@ -11,19 +13,7 @@ std::string of(const Wording* wording, std::string_view text) {
 
 std::string fill(const Wording* wording, std::string_view pattern,
                  std::initializer_list<std::string_view> args) {
-    const std::string words = of(wording, pattern);
-    std::string out;
-    out.reserve(words.size() + 16 * args.size());
-    auto next = args.begin();
-    for (std::size_t pos = 0; pos < words.size(); ++pos) {
-        if (next != args.end() && words.compare(pos, 2, "{}") == 0) {
-            out += *next++;
-            ++pos;
-        } else {
-            out += words[pos];
-        }
-    }
-    return out;
+    return pattern::fill(of(wording, pattern), args);
 }
 
 }  // namespace wording

@@ -30,8 +30,8 @@ namespace wording {
 // text in the user's language, or as written without a wording.
 std::string of(const Wording* wording, std::string_view text);
 
-// pattern (in the user's language) with each "{}" replaced by the next of
-// args, in order; a "{}" beyond them stays as it is.
+// pattern in the user's language, its "%1", "%2", ... filled with args
+// (pattern::fill).
 std::string fill(const Wording* wording, std::string_view pattern,
                  std::initializer_list<std::string_view> args);
 

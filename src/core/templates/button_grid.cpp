@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/templates/dialog_template.h"
+#include "core/text/pattern.h"
 
 namespace {
 
@@ -81,15 +82,11 @@ std::string_view TypeAhead::type(char key, Clock::time_point now) {
     return typed_;
 }
 
+std::string ButtonGrid::description(const Description& parts, std::string_view words) {
+    return parts.pattern != nullptr ? pattern::fill(words, {parts.word, std::to_string(parts.number)}) : "";
+}
+
 std::string ButtonGrid::description(int id) const {
     const Description parts = descriptionParts(id);
-    std::string text = parts.pattern != nullptr ? parts.pattern : "";
-    for (const auto& [place, value] :
-         {std::pair<std::string, std::string>{"%1", parts.word},
-          std::pair<std::string, std::string>{"%2", std::to_string(parts.number)}}) {
-        if (const std::size_t at = text.find(place); at != std::string::npos) {
-            text.replace(at, place.size(), value);
-        }
-    }
-    return text;
+    return description(parts, parts.pattern != nullptr ? parts.pattern : "");
 }

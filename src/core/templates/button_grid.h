@@ -43,7 +43,10 @@ public:
         int number = 0;
     };
     virtual Description descriptionParts(int id) const = 0;
-    // The description put together ("Gold, atomic number 79"); empty for none.
+    // The description put together ("Gold, atomic number 79") with words, the
+    // pattern as the user reads it; empty for none.
+    static std::string description(const Description& parts, std::string_view words);
+    // The same in the pattern's own words.
     std::string description(int id) const;
 
 protected:

@@ -20,12 +20,12 @@ constexpr std::size_t kIntegerChars = enteredLimit(FieldKind::Integer);
 
 void refuse(FieldHost& host, int controlId, const char* message, StepRecorder* steps, std::string_view text) {
     if (steps != nullptr) {
-        steps->addText(message == kRefusedNumber
-                           ? N_("{}: {t} is not a number: \"Please enter a number.\" The "
-                                "reading stops; this field and those after it keep their values")
-                           : N_("{}: {t} is not an integer: \"Please enter an integer.\" The "
-                                "reading stops; this field and those after it keep their values"),
-                       text, {StepArg::field(controlId)});
+        steps->add(message == kRefusedNumber
+                       ? N_("%1: %2 is not a number: \"Please enter a number.\" The "
+                            "reading stops; this field and those after it keep their values")
+                       : N_("%1: %2 is not an integer: \"Please enter an integer.\" The "
+                            "reading stops; this field and those after it keep their values"),
+                   {StepArg::field(controlId), StepArg::typed(text)});
     }
     host.showMessage(message);
     host.focusAndSelectAll(controlId);
@@ -54,8 +54,8 @@ bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps) {
         }
         **value = *read;
         if (steps != nullptr && showsMore(text, true)) {
-            steps->addText(N_("{}: {t} reads as {}, the number at its start"), text,
-                           {StepArg::field(binding.controlId), *read});
+            steps->add(N_("%1: %2 reads as %3, the number at its start"),
+                       {StepArg::field(binding.controlId), StepArg::typed(text), *read});
         }
     } else if (int* const* value = std::get_if<int*>(&binding.value)) {
         const std::string text = host.text(binding.controlId, kIntegerChars);
@@ -66,8 +66,8 @@ bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps) {
         }
         **value = *read;
         if (steps != nullptr && showsMore(text, false)) {
-            steps->addText(N_("{}: {t} reads as {}, the whole number at its start"), text,
-                           {StepArg::field(binding.controlId), *read});
+            steps->add(N_("%1: %2 reads as %3, the whole number at its start"),
+                       {StepArg::field(binding.controlId), StepArg::typed(text), *read});
         }
     } else if (TextLog* const* log = std::get_if<TextLog*>(&binding.value)) {
         (*log)->read(host, binding.controlId);

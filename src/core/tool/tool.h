@@ -100,11 +100,6 @@ protected:
             steps_->add(pattern, args);
         }
     }
-    void stepText(std::string_view pattern, std::string_view text, std::initializer_list<StepArg> args = {}) {
-        if (recording()) {
-            steps_->addText(pattern, text, args);
-        }
-    }
     bool recording() const { return steps_ != nullptr && handling_; }
     // Where the steps of the press that runs go; none when nobody reads them.
     StepRecorder* recorder() const { return recording() ? steps_ : nullptr; }

@@ -59,8 +59,8 @@ GridNavigation::GridNavigation(QWidget* window, const ButtonGrid& grid, const ch
         buttons_.insert(cell.id, button);
         ids_.insert(button, cell.id);
         if (const ButtonGrid::Description parts = grid.descriptionParts(cell.id); parts.pattern != nullptr) {
-            button->setAccessibleDescription(
-                translated(context, parts.pattern).arg(QString::fromUtf8(parts.word)).arg(parts.number));
+            button->setAccessibleDescription(QString::fromStdString(
+                ButtonGrid::description(parts, translated(context, parts.pattern).toStdString())));
         }
         // Installed after the window's own filter, so it sees the keys first.
         button->installEventFilter(this);

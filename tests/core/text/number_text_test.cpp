@@ -167,14 +167,15 @@ TEST(StepRecorder, KeepsOneScreenAndSaysHowManyMore) {
     StepRecorder steps;
     steps.restart(nullptr);
     for (int i = 1; i <= 45; ++i) {
-        steps.add("{} − {} = {}", {i, -1.5, i + 1.5});
+        steps.add("%1 − %2 = %3", {i, -1.5, i + 1.5});
     }
     const std::vector<std::string> lines = steps.lines();
     ASSERT_EQ(lines.size(), StepRecorder::kMaxLines);
     EXPECT_EQ(lines.front(), "1 − (-1.5) = 2.5");
     EXPECT_EQ(lines.back(), "… 6 more steps left out, to keep to one screen");
     steps.restart(nullptr);
-    steps.addText("{}: {t} ≈ {}", std::string(100, 'x') + "\n", {StepArg::field(7), StepArg::shown(1.0 / 3)});
+    steps.add("%1: %3 ≈ %2",
+              {StepArg::field(7), StepArg::shown(1.0 / 3), StepArg::typed(std::string(100, 'x') + "\n")});
     EXPECT_EQ(steps.lines(), std::vector<std::string>{"#7: '" + std::string(24, 'x') +
                                                       "…' ≈ 0.3333333333333333 ≈ 0.333333333333333"});
 }
