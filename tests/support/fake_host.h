@@ -65,6 +65,12 @@ inline const ControlTemplate* findControl(const DialogTemplate& dialog, int cont
     return nullptr;
 }
 
+// A control of tool class T's template by its id; nullptr when it has none.
+template <class T>
+const ControlTemplate* control(int controlId) {
+    return findControl(T::kTemplate, controlId);
+}
+
 // Makes a tool of class T, for tables that drive several tools.
 using ToolFactory = std::unique_ptr<Tool> (*)();
 template <class T>

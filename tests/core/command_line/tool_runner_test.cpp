@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/command_line_run.h"
 #include "support/tools.h"
 
 namespace {
@@ -22,21 +23,6 @@ namespace {
 // A control's id as the command line writes it.
 std::string id(int controlId) {
     return std::to_string(controlId);
-}
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(const std::vector<std::string>& words, const std::string& input = "") {
-    const std::vector<std::string_view> args(words.begin(), words.end());
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = tool_runner::run(args, tool_runner::Streams{in, out, err});
-    return {status, out.str(), err.str()};
 }
 
 struct CommandLine {

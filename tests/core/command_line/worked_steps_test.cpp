@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "core/command_line/json_writer.h"
-#include "core/command_line/tool_runner.h"
 #include "core/text/number_text.h"
+#include "support/command_line_run.h"
 
 // Every worked step is redone here from its own text: each side of an
 // equation that is all numbers is evaluated in doubles, with × and ÷ before
@@ -25,14 +25,6 @@ std::vector<std::string> linesOf(const std::string& text) {
         lines.push_back(line);
     }
     return lines;
-}
-
-std::string run(std::vector<std::string> words) {
-    const std::vector<std::string_view> args(words.begin(), words.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    tool_runner::run(args, out, err);
-    return out.str();
 }
 
 // A side of an equation as arithmetic; nothing when it holds words.
@@ -157,7 +149,7 @@ TEST_P(WorkedSteps, RedoneGiveTheFields) {
     const WorkedCase& c = GetParam();
     std::vector<std::string> words = c.words;
     words.push_back("--steps");
-    const std::vector<std::string> steps = linesOf(run(words));
+    const std::vector<std::string> steps = linesOf(run(words).out);
     ASSERT_FALSE(steps.empty());
     EXPECT_LE(steps.size(), 40u);
     std::string all;
@@ -171,7 +163,7 @@ TEST_P(WorkedSteps, RedoneGiveTheFields) {
     }
     // What the fields show is what the steps arrive at (a cleared or blank field aside).
     words.pop_back();
-    for (const std::string& field : linesOf(run(words))) {
+    for (const std::string& field : linesOf(run(words).out)) {
         const std::string text = field.substr(field.find('\t') + 1);
         if (!text.empty() && text != "0") {
             EXPECT_NE(all.find(text), std::string::npos) << field << "\n" << all;
@@ -183,7 +175,7 @@ TEST_P(WorkedSteps, RedoneGiveTheFields) {
     for (const std::string& step : steps) {
         quoted += (quoted.empty() ? "" : ", ") + json_writer::quoted(step);
     }
-    EXPECT_NE(run(words).find("\"steps\": [" + quoted + "]}"), std::string::npos);
+    EXPECT_NE(run(words).out.find("\"steps\": [" + quoted + "]}"), std::string::npos);
 }
 
 std::vector<std::string> tool(const char* name, std::vector<std::string> sets, const char* button) {

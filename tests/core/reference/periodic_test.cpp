@@ -107,10 +107,6 @@ int expectedY(Place p) {
     return p.row == 5 && p.column >= 10 ? y - 1 : y;
 }
 
-const ControlTemplate* control(int id) {
-    return findControl(Periodic::kTemplate, id);
-}
-
 std::vector<const ControlTemplate*> buttons() {
     std::vector<const ControlTemplate*> result;
     for (const ControlTemplate& c : Periodic::kTemplate.controls) {
@@ -125,7 +121,7 @@ TEST(PeriodicTemplate, HoldsEveryElementWhereTheTableHasIt) {
     for (const periodic::Element& element : periodic::kElements) {
         const int z = element.number;
         SCOPED_TRACE(element.symbol);
-        const ControlTemplate* button = control(elementButton(element.symbol));
+        const ControlTemplate* button = control<Periodic>(elementButton(element.symbol));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->kind, ControlKind::PushButton);
         EXPECT_STREQ(button->caption, element.symbol);
@@ -227,7 +223,7 @@ TEST(PeriodicTemplate, FourReadOnlyFieldsInExchangeOrder) {
         SCOPED_TRACE(fields[i].id);
         EXPECT_EQ(tool.bindings()[i].controlId, fields[i].id);
         EXPECT_EQ(tool.bindings()[i].kind(), FieldKind::Text);
-        const ControlTemplate* field = control(fields[i].id);
+        const ControlTemplate* field = control<Periodic>(fields[i].id);
         ASSERT_NE(field, nullptr);
         EXPECT_EQ(field->kind, ControlKind::Edit);
         EXPECT_EQ(field->x, fields[i].x);

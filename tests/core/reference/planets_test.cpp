@@ -74,10 +74,6 @@ void expectPlanet(OpenTool<Planets>& window, const PlanetCase& planet) {
     EXPECT_EQ(std::atoi(window.field(kMoons).c_str()), planet.moons) << planet.name;
 }
 
-const ControlTemplate* control(int id) {
-    return findControl(Planets::kTemplate, id);
-}
-
 class PlanetButton : public testing::TestWithParam<PlanetCase> {};
 
 TEST_P(PlanetButton, ShowsNasasFiguresInTheSheetsStyle) {
@@ -107,7 +103,7 @@ TEST_P(PlanetButton, PressedTwiceGivesTheSameTexts) {
 
 TEST_P(PlanetButton, TemplateButton) {
     const PlanetCase& planet = GetParam();
-    const ControlTemplate* button = control(planet.id);
+    const ControlTemplate* button = control<Planets>(planet.id);
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->kind, ControlKind::PushButton);
     EXPECT_STREQ(button->caption, planet.name);
@@ -187,7 +183,7 @@ TEST(PlanetsTemplate, FieldsAreEditableWithoutTabStopAndLabelled) {
     }};
     for (const Field& expected : fields) {
         SCOPED_TRACE(expected.id);
-        const ControlTemplate* field = control(expected.id);
+        const ControlTemplate* field = control<Planets>(expected.id);
         ASSERT_NE(field, nullptr);
         EXPECT_EQ(field->kind, ControlKind::Edit);
         EXPECT_EQ(field->x, expected.x);
