@@ -39,21 +39,16 @@ bool messagesInC() {
     return locale.isEmpty() || locale == "C" || locale == "POSIX" || locale.startsWith("C.");
 }
 
-// Han characters are written in Chinese and in Japanese forms, and one font
-// file holds both: the fallback named for the language picks its forms, where
-// the system's choice would follow the locale's script alone.
-void useHanForms(const QString& language) {
-    const QString family = language == QLatin1String("ja")   ? QStringLiteral("Noto Sans CJK JP")
-                           : language == QLatin1String("zh") ? QStringLiteral("Noto Sans CJK SC")
-                                                             : QString();
-    if (!family.isEmpty()) {
-        QFont font = QGuiApplication::font();
-        font.setFamilies({font.family(), family});
-        QGuiApplication::setFont(font);
-    }
-}
-
 }  // namespace
+
+void useLanguageFonts(const QString& language) {
+    const QString han = language.startsWith(QLatin1String("ja"))   ? QStringLiteral("Noto Sans CJK JP")
+                        : language.startsWith(QLatin1String("zh")) ? QStringLiteral("Noto Sans CJK SC")
+                                                                   : QString();
+    QFont font = QGuiApplication::font();
+    font.setFamilies(han.isEmpty() ? QStringList{font.family()} : QStringList{font.family(), han});
+    QGuiApplication::setFont(font);
+}
 
 QString installLanguage(QCoreApplication& app) {
     if (messagesInC()) {
@@ -79,6 +74,6 @@ QString installLanguage(QCoreApplication& app) {
     if (QLocale(language).textDirection() == Qt::RightToLeft) {
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     }
-    useHanForms(language);
+    useLanguageFonts(language);
     return language;
 }

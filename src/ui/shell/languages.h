@@ -16,6 +16,12 @@ class QCoreApplication;
 // change with it. Returns the language chosen ("de"), empty for English.
 QString installLanguage(QCoreApplication& app);
 
+// Han characters are written in Chinese and in Japanese forms, and one font
+// file holds both: the application font names, behind its own family, the
+// fallback whose forms are the language's ("ja", "zh_CN"), where the system's
+// choice would follow the locale's script alone. Other languages need none.
+void useLanguageFonts(const QString& language);
+
 // Where the program's catalogues are: installed beside the program's share
 // folder, or in the build tree.
 QString catalogueFolder();

@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <algorithm>
 
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
@@ -12,6 +13,14 @@ DialogUnits::DialogUnits(const QFont& font) {
         metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     baseX_ = (letters / 26 + 1) / 2;
     baseY_ = metrics.height();
+    // A fallback that draws the language's own script (Chinese, Japanese) has
+    // a taller line: a row is as tall as the tallest line its caption may need,
+    // as the desktop's dialog units follow a Chinese or Japanese dialog font.
+    for (const QString& family : font.families().mid(1)) {
+        QFont fallback = font;
+        fallback.setFamilies({family});
+        baseY_ = std::max(baseY_, QFontMetrics(fallback).height());
+    }
 }
 
 QFont DialogUnits::dialogFont() {

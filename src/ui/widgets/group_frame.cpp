@@ -5,7 +5,9 @@
 
 #include <QPainter>
 #include <QStyle>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -23,7 +25,17 @@ GroupFrame::GroupFrame(const QString& caption, bool flat, QWidget* parent) : QGr
 }
 
 int GroupFrame::topLine() const {
-    return title().isEmpty() ? 0 : fontMetrics().height() / 2;
+    return title().isEmpty() ? 0 : captionHeight() / 2;
+}
+
+// The caption's line as drawn: a Chinese or Japanese fallback font makes it
+// taller than the frame's own font says.
+int GroupFrame::captionHeight() const {
+    QTextLayout layout(title(), font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return std::max(fontMetrics().height(), static_cast<int>(std::ceil(line.height())));
 }
 
 int GroupFrame::captionGap() const {
@@ -40,7 +52,7 @@ QRect GroupFrame::captionRect() const {
     // Near the end a line of text starts from: the right in a mirrored window.
     const int x =
         isRightToLeft() ? rect().width() - metrics.averageCharWidth() - width : metrics.averageCharWidth();
-    return {x, 0, width, metrics.height()};
+    return {x, 0, width, captionHeight()};
 }
 
 void GroupFrame::paintEvent(QPaintEvent*) {

@@ -28,4 +28,5 @@ protected:
 
 private:
     int captionGap() const;
+    int captionHeight() const;
 };

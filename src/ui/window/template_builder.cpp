@@ -114,6 +114,14 @@ QAbstractButton* makeButton(QWidget* dialog, const ControlTemplate& control, con
     return button;
 }
 
+// The icon is square whatever the units: where a Chinese or Japanese font
+// makes the rows taller, its area would not be.
+QSize iconSize(const DialogUnits& units, const ControlTemplate& control) {
+    const QSize area = units.rect(control.x, control.y, control.w, control.h).size();
+    const int side = std::min(area.width(), area.height());
+    return {side, side};
+}
+
 QWidget* makeStatic(QWidget* dialog, const ControlTemplate& control, const DialogUnits& units,
                     const char* context) {
     const QString caption = translatedCaption(context, control.caption).shown;
@@ -128,7 +136,7 @@ QWidget* makeStatic(QWidget* dialog, const ControlTemplate& control, const Dialo
             auto* icon = new QLabel(dialog);
             // The icon fills its area whole; the picture is chosen for the
             // area's device pixels, so it stays sharp at any scale.
-            const QSize area = units.rect(control.x, control.y, control.w, control.h).size();
+            const QSize area = iconSize(units, control);
             icon->setPixmap(appIcon().pixmap(area, icon->devicePixelRatioF()));
             icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return icon;
@@ -312,8 +320,11 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
                 widget->setAccessibleDescription(full);
             }
         }
-        widget->setGeometry(
-            units.rect(mirrored ? mirror.x(control) : control.x, control.y, control.w, control.h));
+        QRect place = units.rect(mirrored ? mirror.x(control) : control.x, control.y, control.w, control.h);
+        if (control.kind == ControlKind::Icon) {
+            place.setSize(iconSize(units, control));
+        }
+        widget->setGeometry(place);
         if (mirrored) {
             keepFormulaLeftToRight(widget);
         }

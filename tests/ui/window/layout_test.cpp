@@ -155,6 +155,8 @@ QStringList languages() {
 // The windows opened from now on speak the language ("en": the program's own).
 bool speak(QTranslator& translator, const QString& language) {
     QCoreApplication::removeTranslator(&translator);
+    useLanguageFonts(language);
+    QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
     return language == QLatin1String("en") ||
            (translator.load(QStringLiteral("brimlet_") + language, catalogueFolder()) &&
             QCoreApplication::installTranslator(&translator));
@@ -383,6 +385,7 @@ private Q_SLOTS:
     }
 
     void windowsKeepTheirSizeWhateverTheSystemFont() {
+        QVERIFY(speak(translator_, QStringLiteral("en")));
         ToolWindow* before = harness::openTool<Length>();
         const QSize size = before->size();
         const QRect input = harness::control(before, Length::kInput)->geometry();
