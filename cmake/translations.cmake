@@ -8,9 +8,15 @@ include(GNUInstallDirs)
 set(BRIMLET_CATALOGUES
     translations/brimlet_de.ts
     translations/brimlet_fr.ts
-    translations/brimlet_es.ts)
+    translations/brimlet_es.ts
+    translations/brimlet_zh_CN.ts
+    translations/brimlet_ja.ts
+    translations/brimlet_ru.ts
+    translations/brimlet_pt_BR.ts
+    translations/brimlet_ar.ts
+    translations/brimlet_fa.ts)
 # The languages whose every word is translated (a test holds them to it).
-set(BRIMLET_COMPLETE_LANGUAGES de fr es)
+set(BRIMLET_COMPLETE_LANGUAGES de fr es zh_CN ja ru pt_BR ar fa)
 
 # The words of the core's tables (templates, menus, messages, key names), written
 # by a program that reads the tables themselves, for lupdate to read beside
