@@ -35,6 +35,15 @@ void HeadlessRun::restart(std::size_t line) {
     tool_->writeAllFields();
 }
 
+void HeadlessRun::refuseLongLine(int fieldId, std::size_t limit) {
+    host_.showMessage("the line is longer than the field takes (" + std::to_string(limit) + " characters)");
+    if (steps_) {
+        steps_->restart(command_.dialogTemplate);
+        steps_->add("%1: the line is longer than the field takes (%2 characters): nothing is set or pressed",
+                    {StepArg::field(fieldId), static_cast<int>(limit)});
+    }
+}
+
 void HeadlessRun::recordSteps() {
     steps_ = std::make_unique<StepRecorder>();
     tool_->attach(&host_, steps_.get());

@@ -43,8 +43,10 @@ public:
     void restart(std::size_t line);
     void chooseFields(std::span<const int> fieldIds);
     std::size_t enteredLimit(int fieldId) const;
-    // A message of the run's own about the current line, as the tool's are shown.
-    void refuseLine(const std::string& why) { host_.showMessage(why); }
+    // The current line is longer than fieldId takes (limit characters): said
+    // as the tool's messages are, and as the line's one step when steps are
+    // recorded, since nothing is set or pressed.
+    void refuseLongLine(int fieldId, std::size_t limit);
     // The chosen fields' names, or their texts (blank: empty texts) as one row
     // of tab-separated cells or one JSON object.
     void printHeader(std::ostream& out) const;

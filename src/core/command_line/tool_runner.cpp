@@ -85,8 +85,7 @@ int runEach(HeadlessRun& run, const Steps& parsed, const Streams& streams) {
         const std::string entered = utf8::replaceInvalid(line);
         tooLong = tooLong || utf8::firstUnits(entered, limit).size() < entered.size();
         if (tooLong) {
-            run.refuseLine("the line is longer than the field takes (" + std::to_string(limit) +
-                           " characters)");
+            run.refuseLongLine(parsed.each, limit);
         } else {
             run.set(parsed.each, entered);
             for (const Step& step : parsed.steps) {

@@ -218,6 +218,20 @@ const CommandLine kCommandLines[] = {
      "1\tx = 2 ft\n1\tMeters = x ÷ 3.28 = 2 ÷ 3.28 = 0.6097560975609756 ≈ 0.609756097560976\n",
      "line 2: Please enter a number.",
      "2\nx\n"},
+    {"StepsOfATooLongLineSayWhy",
+     {"--tool", "Length", "--each", "Input", "--press", "ft", "--steps"},
+     1,
+     "1\tInput: the line is longer than the field takes (399 characters): nothing is set or pressed\n2\tx = "
+     "2 ft\n",
+     "line 1: the line is longer",
+     "7777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777"
+     "777777"
+     "7777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777"
+     "777777"
+     "7777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777"
+     "777777"
+     "7777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777777"
+     "7777\n2\n"},
 };
 INSTANTIATE_TEST_SUITE_P(CommandLines, ToolRunner, testing::ValuesIn(kCommandLines),
                          [](const auto& info) { return std::string(info.param.name); });
