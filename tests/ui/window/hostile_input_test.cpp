@@ -6,6 +6,11 @@
 // own messages; a refusal must name the kind of field that refused; and in the
 // unit converters, where every button reads and writes all fields, the reading
 // rules show in the texts the fields end with.
+//
+// Under the sanitizers, where a press costs several times as much, each field
+// meets one button in turn instead of all: every field still reads every
+// text, every button still runs after every text, and a converter's input
+// still meets a unit button.
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,6 +30,8 @@
 #include "ui/modality/message_box.h"
 
 namespace {
+
+constexpr bool kEveryPair = !BRIMLET_SANITIZED;
 
 const QString kRefusedNumber = QStringLiteral("Please enter a number.");
 const QString kRefusedInteger = QStringLiteral("Please enter an integer.");
@@ -199,8 +206,11 @@ private Q_SLOTS:
             for (qsizetype b = 0; b < buttons.size(); ++b) {
                 // A megabyte costs the line edit a third of a second to lay
                 // out: a number field meets it with one button (a unit button
-                // where there is one), a text field, which keeps it, with all.
-                if (megabyte && kind != FieldKind::Text && b != std::max<qsizetype>(unitButton, 0)) {
+                // where there is one), a text field, which keeps it, with all
+                // (or its own in turn, under the sanitizers).
+                const bool paired = kEveryPair || f % buttons.size() == b || b % fields.size() == f ||
+                                    (fieldId == converterInput && b == unitButton);
+                if (megabyte && kind != FieldKind::Text ? b != std::max<qsizetype>(unitButton, 0) : !paired) {
                     continue;
                 }
                 QAbstractButton* button = buttons[b];

@@ -6,10 +6,11 @@
 // answered and carry one of the program's messages, and every step must end.
 //
 // A run prints its seed; BRIMLET_MONKEY_SEED=<seed> replays it, and
-// BRIMLET_MONKEY_STEPS sets the number of steps. Nothing here depends on how
-// fast the machine is: a step that never ends is reported with its seed by a
-// watchdog that allows it a minute. How fast the handlers are is measured in
-// bench/, not here.
+// BRIMLET_MONKEY_STEPS sets the number of steps (20000, or 5000 under the
+// sanitizers, where each costs several times as much). Nothing here depends
+// on how fast the machine is: a step that never ends is reported with its
+// seed by a watchdog that allows it a minute. How fast the handlers are is
+// measured in bench/, not here.
 
 #include <QApplication>
 #include <QClipboard>
@@ -39,7 +40,7 @@
 
 namespace {
 
-constexpr int kDefaultSteps = 20000;
+constexpr int kDefaultSteps = BRIMLET_SANITIZED ? 5000 : 20000;
 constexpr std::chrono::seconds kStepAllowance{60};
 const int kBasicCalculator = harness::commandOf<SimpleCalc>();
 constexpr std::size_t kReplayLength = 12;

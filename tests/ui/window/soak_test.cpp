@@ -5,6 +5,9 @@
 // windows, their widgets and their memory must go away with each close.
 //
 // BRIMLET_SOAK_ROUNDS sets the number of rounds (each opens all 23 tools).
+// Under the sanitizers a hundred: a window used after its release or a leak
+// shows in the first round, and their quarantine makes the resident memory
+// of the thousand meaningless.
 // Resident memory is printed; allocators keep some of what they are given
 // back, so it is only held to a generous bound.
 
@@ -21,7 +24,7 @@
 
 namespace {
 
-constexpr int kDefaultRounds = 1000;
+constexpr int kDefaultRounds = BRIMLET_SANITIZED ? 100 : 1000;
 constexpr qint64 kRssGrowthLimitKb = 20 * 1024;
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kAddressSanitizer = true;
@@ -146,7 +149,7 @@ private Q_SLOTS:
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
-    void thousandRoundsReturnToTheStart() {
+    void roundsReturnToTheStart() {
         const int count = rounds();
         const Census start;
         const qint64 startKb = residentKb();
