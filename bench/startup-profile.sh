@@ -30,7 +30,7 @@ phases=(
     "QMainWindow::menuBar() const|the menu bar widget and its style"
     "CMainFrame::buildMenus()|the menus and their commands (the menu bar widget included)"
     "CMainFrame::buildStatusBar()|the status bar (the font list included, when it comes first)"
-    "lock_keys::query(bool&, bool&, bool&)|the lock keys' states (every query since start)"
+    "LockIndicators::LockIndicators(QWidget*)|the lock indicators and the keyboard's states"
     "TextAccessible::install()|the accessibility factories"
     "atspi_guard::install()|the accessibility bus guard"
     "QWidget::show()|showing the main window"

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,7 +24,7 @@
 #include "ui/picture/picture_window.h"
 #include "ui/shell/about_dlg.h"
 #include "ui/shell/brimlet_view.h"
-#include "ui/shell/lock_keys.h"
+#include "ui/shell/lock_indicators.h"
 #include "ui/shell/menu_bar_key.h"
 #include "ui/shell/tool_placement.h"
 #include "ui/steps/steps_window.h"
@@ -60,7 +59,6 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     // the bar's overflow button is one more step to reach. The window manager
     // places it.
     resize(std::max(640, menuBar()->sizeHint().width()), 440);
-    qApp->installEventFilter(this);
 }
 
 void CMainFrame::buildMenus() {
@@ -158,46 +156,8 @@ void CMainFrame::buildStatusBar() {
     messagePane_ = new QLabel(tr("Ready"), bar);
     messagePane_->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(messagePane_, 1);
-    for (LockIndicator& lock : locks_) {
-        lock.label = new QLabel(bar);
-        lock.label->setObjectName(QString::fromLatin1(lock.text));
-        lock.label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        lock.label->setAlignment(Qt::AlignCenter);
-        lock.label->setMinimumWidth(lock.label->fontMetrics().horizontalAdvance(tr(lock.text)) + 8);
-        bar->addPermanentWidget(lock.label);
-    }
-    bool caps = false;
-    bool num = false;
-    bool scroll = false;
-    systemLocks_ = lock_keys::query(caps, num, scroll);
-    setLockState(caps, num, scroll);
-    if (systemLocks_) {
-        // The display server knows the lock states; follow changes from any window.
-        auto* poll = new QTimer(this);
-        connect(poll, &QTimer::timeout, this, &CMainFrame::refreshLocks);
-        poll->start(250);
-    }
-}
-
-void CMainFrame::refreshLocks() {
-    bool caps = false;
-    bool num = false;
-    bool scroll = false;
-    if (lock_keys::query(caps, num, scroll)) {
-        setLockState(caps, num, scroll);
-    }
-}
-
-void CMainFrame::setLockState(bool caps, bool num, bool scroll) {
-    const std::array<bool, 3> states{caps, num, scroll};
-    for (std::size_t i = 0; i < locks_.size(); ++i) {
-        locks_[i].on = states[i];
-        locks_[i].label->setText(states[i] ? tr(locks_[i].text) : QString());
-    }
-}
-
-QString CMainFrame::indicatorText(Lock lock) const {
-    return locks_[static_cast<std::size_t>(lock)].label->text();
+    locks_ = new LockIndicators(bar);
+    bar->addPermanentWidget(locks_);
 }
 
 QString CMainFrame::statusMessage() const {
@@ -229,37 +189,6 @@ bool CMainFrame::event(QEvent* event) {
         return true;
     }
     return QMainWindow::event(event);
-}
-
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    // Application filters see a key event again at every widget it propagates
-    // to: act on it only at its first receiver.
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        auto* widget = static_cast<QWidget*>(watched);
-        const bool propagated = event == lastKeyEvent_ && lastKeyReceiver_ != nullptr &&
-                                widget != lastKeyReceiver_ && widget->isAncestorOf(lastKeyReceiver_);
-        lastKeyEvent_ = event;
-        lastKeyReceiver_ = widget;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!propagated && !key->isAutoRepeat()) {
-            if (systemLocks_) {
-                QTimer::singleShot(0, this, &CMainFrame::refreshLocks);
-            } else {
-                // Without a display server to ask, the indicators follow the lock keys pressed.
-                std::array<bool, 3> states{};
-                bool toggled = false;
-                for (std::size_t i = 0; i < locks_.size(); ++i) {
-                    const bool hit = locks_[i].key == key->key();
-                    states[i] = locks_[i].on != hit;
-                    toggled = toggled || hit;
-                }
-                if (toggled) {
-                    setLockState(states[0], states[1], states[2]);
-                }
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 ToolWindow* CMainFrame::launchTool(int commandId) {

@@ -5,12 +5,11 @@
 
 #include <QFileDialog>
 #include <QMainWindow>
-#include <QPointer>
-#include <array>
 #include <functional>
 
 #include "ui/shell/brimlet_doc.h"
 
+class LockIndicators;
 class QLabel;
 class QMenu;
 class ToolWindow;
@@ -40,20 +39,16 @@ public:
 
     // The status bar's message pane and lock indicators.
     QString statusMessage() const;
-    enum class Lock { Caps, Num, Scroll };  // the indicators, in their order on the bar
-    QString indicatorText(Lock lock) const;
-    void setLockState(bool caps, bool num, bool scroll);
+    LockIndicators& lockIndicators() const { return *locks_; }
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
     void buildAccelerators();
     void buildStatusBar();
     void updateTitle();
-    void refreshLocks();
     void showMessagePane(const QString& text);
     // A file dialog of the document commands, not yet shown: chosen gets the
     // file the user picks.
@@ -62,19 +57,6 @@ private:
 
     CBrimletDoc document_;
     QLabel* messagePane_ = nullptr;
-    struct LockIndicator {
-        Qt::Key key;       // the key that toggles the lock
-        const char* text;  // shown while the lock is on
-        QLabel* label = nullptr;
-        bool on = false;
-    };
-    std::array<LockIndicator, 3> locks_{{
-        {Qt::Key_CapsLock, QT_TRANSLATE_NOOP("CMainFrame", "CAP")},
-        {Qt::Key_NumLock, QT_TRANSLATE_NOOP("CMainFrame", "NUM")},
-        {Qt::Key_ScrollLock, QT_TRANSLATE_NOOP("CMainFrame", "SCRL")},
-    }};
-    bool systemLocks_ = false;
+    LockIndicators* locks_ = nullptr;
     bool iconPending_ = false;  // the icon is set once the window has first been shown
-    const QEvent* lastKeyEvent_ = nullptr;
-    QPointer<QWidget> lastKeyReceiver_;  // the lock states come from the display server
 };

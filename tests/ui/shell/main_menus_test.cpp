@@ -12,6 +12,7 @@
 #include "support/tools.h"
 #include "support/window_harness.h"
 #include "ui/shell/languages.h"
+#include "ui/shell/lock_indicators.h"
 
 using harness::mainFrame;
 
@@ -126,17 +127,19 @@ private Q_SLOTS:
                 "with a display server the indicators show its lock states, which simulated keys do not "
                 "change");
         }
-        mainFrame().setLockState(false, false, false);
+        using Lock = LockIndicators::Lock;
+        LockIndicators& locks = mainFrame().lockIndicators();
+        locks.setStates(false, false, false);
         QApplication::setActiveWindow(&mainFrame());
         mainFrame().activateWindow();
-        QCOMPARE(mainFrame().indicatorText(CMainFrame::Lock::Caps), QString());
+        QCOMPARE(locks.text(Lock::Caps), QString());
         QTest::keyClick(&mainFrame(), Qt::Key_CapsLock);
-        QCOMPARE(mainFrame().indicatorText(CMainFrame::Lock::Caps), QStringLiteral("CAP"));
+        QCOMPARE(locks.text(Lock::Caps), QStringLiteral("CAP"));
         QTest::keyClick(&mainFrame(), Qt::Key_NumLock);
-        QCOMPARE(mainFrame().indicatorText(CMainFrame::Lock::Num), QStringLiteral("NUM"));
+        QCOMPARE(locks.text(Lock::Num), QStringLiteral("NUM"));
         QTest::keyClick(&mainFrame(), Qt::Key_CapsLock);
-        QCOMPARE(mainFrame().indicatorText(CMainFrame::Lock::Caps), QString());
-        QCOMPARE(mainFrame().indicatorText(CMainFrame::Lock::Scroll), QString());
+        QCOMPARE(locks.text(Lock::Caps), QString());
+        QCOMPARE(locks.text(Lock::Scroll), QString());
     }
 
     void statusPaneShowsItemPrompts() {
