@@ -16,6 +16,7 @@
 #include "core/resources/version.h"
 #include "ui/shell/brimlet_app.h"
 #include "ui/shell/languages.h"
+#include "ui/widgets/caret_rest.h"
 
 namespace {
 
@@ -204,6 +205,7 @@ int main(int argc, char** argv) {
     CBrimletApp app(argc, argv);
     qInstallMessageHandler(nullptr);
     installLanguage(app);
+    const CaretRest caretRest;
     // Qt has taken its own options out of argv by now: what is left is the file name.
     const char* file = nullptr;
     bool optionsEnded = false;
