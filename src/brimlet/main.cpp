@@ -46,51 +46,60 @@ bool isSet(const char* variable) {
     return value != nullptr && *value != '\0';
 }
 
-// The options that Qt takes for itself (with one dash or two), and whether
-// each takes the next word as its value.
+// The options that Qt takes out of the command line for itself, with one
+// dash or two, checked against Qt 6.4.2 (Debian 12) by starting it under X
+// with each: QGuiApplication reads the platform's and the first window's
+// (-geometry, -title and -icon on X only), the xcb plugin the display's,
+// QApplication the style's, QCoreApplication the QML debugger's. Qt 4's
+// -ncols, -cmap and -sync are gone from them. On another platform Qt leaves
+// the xcb plugin's options in argv; they are read here all the same, so that
+// a value is never taken for a file. Check again when Qt moves on: an option
+// it drops becomes the user's mistake here.
+enum class QtValue {
+    None,         // -reverse
+    Next,         // -platform offscreen
+    NextOrJoined  // -style fusion or -style=fusion
+};
 struct QtOption {
     const char* name;
-    bool takesValue;
+    QtValue value;
 };
 constexpr QtOption kQtOptions[] = {
-    {"platform", true},
-    {"platformpluginpath", true},
-    {"platformtheme", true},
-    {"plugin", true},
-    {"qwindowgeometry", true},
-    {"geometry", true},
-    {"qwindowtitle", true},
-    {"title", true},
-    {"qwindowicon", true},
-    {"icon", true},
-    {"session", true},
-    {"display", true},
-    {"name", true},
-    {"visual", true},
-    {"ncols", true},
-    {"cmap", true},
-    {"style", true},
-    {"stylesheet", true},
-    {"reverse", false},
-    {"widgetcount", false},
-    {"nograb", false},
-    {"dograb", false},
-    {"sync", false},
-    {"testability", false},
+    {"platform", QtValue::Next},
+    {"platformpluginpath", QtValue::Next},
+    {"platformtheme", QtValue::Next},
+    {"plugin", QtValue::Next},
+    {"qwindowgeometry", QtValue::Next},
+    {"geometry", QtValue::Next},
+    {"qwindowtitle", QtValue::Next},
+    {"title", QtValue::Next},
+    {"qwindowicon", QtValue::Next},
+    {"icon", QtValue::Next},
+    {"session", QtValue::Next},
+    {"reverse", QtValue::None},
+    {"testability", QtValue::None},
+    {"display", QtValue::Next},
+    {"name", QtValue::Next},
+    {"visual", QtValue::Next},
+    {"nograb", QtValue::None},
+    {"dograb", QtValue::None},
+    {"style", QtValue::NextOrJoined},
+    {"stylesheet", QtValue::NextOrJoined},
+    {"widgetcount", QtValue::None},
+    {"qdevel", QtValue::None},  // obsolete, yet still taken
+    {"qdebug", QtValue::None},
+    {"qmljsdebugger", QtValue::NextOrJoined},
 };
 
-std::optional<QtOption> qtOption(std::string_view arg) {
+// The Qt option that arg is, and whether the next word is its value.
+std::optional<bool> qtOptionTakesNext(std::string_view arg) {
     arg.remove_prefix(arg.starts_with("--") ? 2 : 1);
-    // -style=fusion and -qmljsdebugger=port:... carry their value in the word.
     const std::size_t equals = arg.find('=');
-    const bool valueInWord = equals != std::string_view::npos;
+    const bool joined = equals != std::string_view::npos;
     arg = arg.substr(0, equals);
-    if (valueInWord && arg == "qmljsdebugger") {
-        return QtOption{"qmljsdebugger", false};
-    }
     for (const QtOption& option : kQtOptions) {
-        if (arg == option.name) {
-            return QtOption{option.name, option.takesValue && !valueInWord};
+        if (arg == option.name && (!joined || option.value == QtValue::NextOrJoined)) {
+            return option.value != QtValue::None && !joined;
         }
     }
     return std::nullopt;
@@ -102,6 +111,7 @@ std::optional<QtOption> qtOption(std::string_view arg) {
 struct WindowArguments {
     bool chosePlatform = false;  // -platform or -display: Qt decides whether it can start
     int files = 0;
+    const char* file = nullptr;  // one of argv's strings, which stay where they are when Qt reorders argv
     const char* unknown = nullptr;
 };
 
@@ -113,16 +123,17 @@ WindowArguments readWindowArguments(int argc, char** argv) {
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;  // what follows is a file name, even if it starts with '-'
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-            const std::optional<QtOption> option = qtOption(arg);
-            if (!option) {
+            const std::optional<bool> takesNext = qtOptionTakesNext(arg);
+            if (!takesNext) {
                 read.unknown = read.unknown != nullptr ? read.unknown : argv[i];
                 continue;
             }
-            const std::string_view name = option->name;
+            const std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
             read.chosePlatform = read.chosePlatform || name == "platform" || name == "display";
-            i += option->takesValue ? 1 : 0;
+            i += *takesNext ? 1 : 0;
         } else {
             ++read.files;
+            read.file = argv[i];
         }
     }
     return read;
@@ -206,17 +217,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(nullptr);
     installLanguage(app);
     const CaretRest caretRest;
-    // Qt has taken its own options out of argv by now: what is left is the file name.
-    const char* file = nullptr;
-    bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        if (!optionsEnded && std::strcmp(argv[i], "--") == 0) {
-            optionsEnded = true;
-        } else if (optionsEnded || argv[i][0] != '-' || argv[i][1] == '\0') {
-            file = argv[i];
-        }
-    }
-    if (!app.initInstance(file != nullptr ? QByteArray(file) : QByteArray())) {
+    if (!app.initInstance(window.file != nullptr ? QByteArray(window.file) : QByteArray())) {
         return 1;
     }
     return app.exec();
