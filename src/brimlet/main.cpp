@@ -152,7 +152,8 @@ void cannotOpenDisplay(const std::string& why) {
 }
 
 // Qt ends the process with abort() when no platform plugin starts (a display
-// that does not answer, a platform that does not exist): while the
+// that does not answer, a platform that does not exist; qFatal() in Qt 6.4.2,
+// Debian 12; no QTBUG found): while the
 // application object is made, that end becomes the program's own message and
 // status 1. Other messages go on to standard error as Qt writes them.
 void platformStartHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {

@@ -21,7 +21,7 @@ void installAccessible(QAccessible::InterfaceFactory factory) {
 // built widget. With assistive technology active, Qt makes an interface for a
 // widget already while its base class is being constructed, when the factory
 // cannot yet tell the widget apart, and keeps it: such an early one is
-// replaced.
+// replaced (Qt 6.4.2, Debian 12; no QTBUG found).
 template <class Interface>
 void adoptAccessible(QWidget* widget, QAccessible::InterfaceFactory factory) {
     installAccessible<Interface>(factory);

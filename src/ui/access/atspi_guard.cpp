@@ -113,7 +113,9 @@ void clampRange(const QDBusMessage& message, const QAccessibleTextInterface& tex
     arguments[0] = start;
     arguments[1] = end == -1 ? length : std::clamp(end, start, length);
     // The message is the bridge's to answer: the copy shares its
-    // arguments, and the reply goes to the one who asked.
+    // arguments (QDBusMessage's copies share one body in Qt 6.4.2, and
+    // setArguments() does not detach), and the reply goes to the one who
+    // asked.
     QDBusMessage clamped = message;
     clamped.setArguments(arguments);
 }
@@ -215,7 +217,8 @@ class Observer : public QAccessible::ActivationObserver {
 public:
     void accessibilityActiveChanged(bool active) override {
         if (active) {
-            // The bridge registers itself right after it tells of the change.
+            // The bridge registers itself right after it tells of the change
+            // (the order of Qt 6.4.2's bridge).
             QTimer::singleShot(0, &guardBridge);
         }
     }

@@ -25,7 +25,8 @@ Qt::WindowFlags noticeFlags() {
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         return {};
     }
-    // Not a tooltip window, which Qt never shows to assistive tools.
+    // Not a tooltip window: Qt tells assistive tools nothing of a tooltip's
+    // showing (Qt 6.4.2, on purpose; no QTBUG).
     return Qt::Tool | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus;
 }
 

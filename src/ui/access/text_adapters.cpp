@@ -87,7 +87,9 @@ private:
     // Assistive tools ask for one character after another (a range's
     // extent is asked character by character), so every edge is measured
     // once for each text and layout. The line edit keeps its scrolling and
-    // alignment to itself; it tells only the caret position nearest to a
+    // alignment to itself (Qt 6.4.2 has no public call for a character's
+    // place in a QLineEdit; its own accessible interface uses private
+    // parts; no QTBUG found); it tells only the caret position nearest to a
     // point, which passes from 0 to 1 in the middle of the first character:
     // that places the text.
     void measure() const {

@@ -13,6 +13,10 @@
 // it shows a message box it is suspended, the one event loop of the program
 // keeps running, and the box's answer resumes it.
 //
+// Why not QDialog::exec(): its nested loop runs the program inside the handler, so a box returns only
+// after every later box has closed, and other handlers start on top of the waiting one (Qt 6.4.2,
+// Debian 12, by design; no QTBUG). A fiber waits for its box while the one main loop runs on.
+//
 // Single-threaded: a fiber is resumed only on the thread that made it. A
 // fiber may start or resume another; suspend() always returns to the code
 // that resumed the running fiber. Qt-free.

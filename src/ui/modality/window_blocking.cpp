@@ -132,7 +132,8 @@ private:
     // Brings the box to the front, and back onto the screen if another
     // client (xdotool windowunmap, a desktop that minimised it) took it off
     // after it had been there: Qt keeps such a window visible, and raising
-    // it alone would leave it unseen and its windows blocked for good.
+    // it alone would leave it unseen and its windows blocked for good (Qt
+    // 6.4.2, Debian 12; no QTBUG found).
     void showBoxAgain() {
         if (wasOnScreen_ && !box_->windowHandle()->isExposed()) {
             wasOnScreen_ = false;

@@ -27,7 +27,7 @@ namespace {
 // Whether the user's messages locale is C or POSIX: then the program speaks
 // English, and LANGUAGE does not count, as gettext has it. Qt reads
 // LANGUAGE whatever the locale (its uiLanguages() put "de" first for
-// LANGUAGE=de LC_ALL=C in Qt 6.4).
+// LANGUAGE=de LC_ALL=C in Qt 6.4.2, Debian 12; no QTBUG found).
 bool messagesInC() {
     QByteArray locale;
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
@@ -69,8 +69,9 @@ QString installLanguage(QCoreApplication& app) {
         delete qt;
     }
     // Every window mirrors for a language written right to left (Qt would only
-    // from its own catalogue of that language, which may be missing); after the
-    // catalogues, whose installing makes Qt choose the direction again.
+    // from its own catalogue of that language, which may be missing; Qt 6.4.2,
+    // Debian 12, by design); after the catalogues, whose installing makes Qt
+    // choose the direction again.
     if (QLocale(language).textDirection() == Qt::RightToLeft) {
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     }

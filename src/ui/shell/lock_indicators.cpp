@@ -68,8 +68,8 @@ QString LockIndicators::text(Lock lock) const {
 bool LockIndicators::eventFilter(QObject* watched, QEvent* event) {
     // Only where no server tells the states: a lock key pressed in one of
     // the program's windows toggles its pane. Application filters see a key
-    // event again at every widget it propagates to: it counts at its first
-    // receiver only.
+    // event again at every widget it propagates to (Qt 6.4.2, by design): it
+    // counts at its first receiver only.
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
         const bool propagated = event == lastKeyEvent_ && lastKeyReceiver_ != nullptr &&

@@ -34,7 +34,10 @@
 
 namespace {
 
-constexpr const char* kFilter = "All Files (*.*) (*)";  // shown as "All Files (*.*)", matching every file
+// Shown as "All Files (*.*)", matching every file: Qt takes the last
+// parentheses of a filter for its patterns, and "*.*" would leave out names
+// without a dot (Qt 6.4.2, as documented).
+constexpr const char* kFilter = "All Files (*.*) (*)";
 
 QAction* commandAction(QObject* parent, const QString& text, int commandId) {
     auto* action = new QAction(text, parent);
@@ -93,6 +96,8 @@ void CMainFrame::buildMenus() {
         menu->setObjectName(menu->title());
         // A popup title has no prompt: the pane is blank while its menu is open.
         connect(menu, &QMenu::aboutToShow, this, [this] { showMessagePane(QString()); });
+        // On the next pass: going along the bar, Qt opens the next menu only
+        // after this one has hidden (Qt 6.4.2), and the pane stays blank.
         connect(menu, &QMenu::aboutToHide, this, [this] {
             QTimer::singleShot(0, this, [this] {
                 if (qobject_cast<QMenu*>(QApplication::activePopupWidget()) == nullptr) {

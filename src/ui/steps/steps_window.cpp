@@ -40,7 +40,8 @@ QAction* StepsWindow::offerFor(ToolWindow* toolWindow) {
     toolWindow->tool().recordStepsIn(&log->steps);
     auto* action = new QAction(tr("Show Steps"), toolWindow);
     action->setObjectName(QStringLiteral("showSteps"));
-    // Ctrl+T: no edit field takes it (Ctrl+E, Ctrl+K and the like move and delete there).
+    // Ctrl+T: no edit field takes it (Ctrl+E, Ctrl+K and the like move and
+    // delete there, in the X11 key scheme of Qt 6.4.2's line edits).
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     action->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(action, &QAction::triggered, toolWindow,

@@ -11,10 +11,10 @@
 // (its gtk-cursor-blink-timeout): a program left alone with the focus in a
 // field does not wake twice a second to blink. Works around Qt Widgets' caret
 // blinking for as long as its field has the focus, with no way to stop it
-// after a while (Qt 6.4.2; no QTBUG found). A field follows a change of the
-// application's cursor flash time at once, so resting sets it to 0 and the
-// next key, click or focus sets it back. One for the program, made after the
-// application object.
+// after a while (Qt 6.4.2, Debian 12; no QTBUG found). A field follows a
+// change of the application's cursor flash time at once, so resting sets it
+// to 0 and the next key, click or focus sets it back. One for the program,
+// made after the application object.
 class CaretRest : public QObject {
 public:
     explicit CaretRest(QObject* parent = nullptr);

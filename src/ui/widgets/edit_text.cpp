@@ -27,7 +27,8 @@ QString of(const QWidget* widget) {
 
 void write(QWidget* widget, const QString& text) {
     if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-        // The user's limit must never cut what the program writes.
+        // The user's limit must never cut what the program writes:
+        // QLineEdit::setText() cuts to maxLength (Qt 6.4.2, as documented).
         if (text.size() > line->maxLength()) {
             line->setMaxLength(
                 static_cast<int>(std::min<qsizetype>(text.size(), std::numeric_limits<int>::max())));

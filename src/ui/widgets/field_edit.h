@@ -9,7 +9,9 @@
 // keyboard brings the focus to it, as every field does, but only once the
 // focus has been announced: a screen reader reads the field with its
 // selection then, and the selection's own notice brings nothing new. Selected
-// before, as a plain line edit does it, the value is read twice.
+// before, as a plain line edit does it, the value is read twice: QLineEdit
+// selects in its focusInEvent(), before Qt tells assistive tools of the focus
+// (Qt 6.4.2, Debian 12; no QTBUG found).
 class FieldEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;

@@ -22,7 +22,8 @@ void FlatButton::setInert() {
 void FlatButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // A painter takes the application's direction, not the button's (Qt
-    // 6.4): a caption kept left to right in a mirrored window needs it said.
+    // 6.4.2, Debian 12; no QTBUG found): a caption kept left to right in a
+    // mirrored window needs it said.
     painter.setLayoutDirection(layoutDirection());
     const QPalette& pal = palette();
     const bool sunken = isDown() || isChecked();

@@ -59,7 +59,9 @@ void GroupFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     // The box stays behind every control whatever its place in the template,
     // yet it must keep its place among its siblings (the template order):
-    // where a control stands, the box draws nothing.
+    // where a control stands, the box draws nothing. Qt paints siblings in
+    // the order of the children list, which is also the order assistive
+    // tools walk, so lower() would move the box for them too (Qt 6.4.2).
     QRegion visible(rect());
     for (const QObject* sibling : parentWidget()->children()) {
         const auto* control = qobject_cast<const QWidget*>(sibling);

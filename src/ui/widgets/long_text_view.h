@@ -11,8 +11,9 @@ class QScrollBar;
 // A read-only, single-line text field for texts that grow without bound: the
 // calculators' display and history. QLineEdit and QPlainTextEdit lay out
 // their whole line on every change, which takes a second for a million
-// characters; this view lays out only the characters it shows, so a change
-// costs the same however long the text is.
+// characters (Qt 6.4.2, Debian 12; no QTBUG found); this view lays out only
+// the characters it shows, so a change costs the same however long the text
+// is.
 class LongTextView : public QFrame {
     Q_OBJECT
 

@@ -90,7 +90,8 @@ bool GridNavigation::eventFilter(QObject* watched, QEvent* event) {
 void GridNavigation::moveTo(int id) {
     if (QAbstractButton* button = buttons_.value(id)) {
         // A move by the keyboard, as Tab's: the focus mark shows. Qt marks it
-        // by itself for Tab and the arrow keys only, not for typed letters.
+        // by itself for Tab and the arrow keys only, not for typed letters
+        // (Qt 6.4.2, Debian 12; no QTBUG found).
         button->window()->setAttribute(Qt::WA_KeyboardFocusChange);
         button->setFocus(Qt::TabFocusReason);
     }

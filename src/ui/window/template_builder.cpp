@@ -29,7 +29,8 @@ bool has(const ControlTemplate& control, unsigned flag) {
 
 // Keeps typed and pasted text whole characters. A line edit cuts what is
 // inserted at its length limit without regard to characters, and half of a
-// surrogate pair would reach the tool as a broken character.
+// surrogate pair would reach the tool as a broken character (QLineEdit in Qt
+// 6.4.2, Debian 12; no QTBUG found).
 class WholeCharacters : public QValidator {
 public:
     using QValidator::QValidator;
@@ -85,8 +86,9 @@ QWidget* makeEdit(QWidget* dialog, const ControlTemplate& control) {
     edit->setAlignment((has(control, cf::RightAlign) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     // What a user may type or paste into a field is bounded as the desktop's
     // own edit controls bound it: a line edit lays out its whole text on every
-    // key, and a megabyte would take a third of a second a key. The program's
-    // own writes are not bounded (see ToolWindow::setText).
+    // key, and a megabyte would take a third of a second a key (Qt 6.4.2; no
+    // QTBUG found). The program's own writes are not bounded (see
+    // ToolWindow::setText).
     edit->setMaxLength(kUserTextLimit);
     edit->setValidator(new WholeCharacters(edit));
     edit->setTextMargins(0, 0, 0, 0);
@@ -106,7 +108,8 @@ QAbstractButton* makeButton(QWidget* dialog, const ControlTemplate& control, con
         button->setDefault(has(control, cf::Default));
     }
     // Enter is handled by the window by the template's rule, not by Qt's
-    // default-button habits.
+    // default-button habits: an autoDefault button becomes the default while
+    // it has the focus (Qt 6.4.2, as documented).
     button->setAutoDefault(false);
     if (control.kind == ControlKind::UnitButton) {
         button->setCheckable(true);
@@ -332,9 +335,10 @@ BuiltControls buildTemplate(QWidget* dialog, const DialogTemplate& dialogTemplat
     }
     tieLabels(built);
     // The unit buttons form one exclusive group, kept by hand: a QButtonGroup
-    // takes its buttons out of the Tab chain but for one, while each unit
-    // button here is a tab stop of its own. Connected before any handler, so
-    // the pressed look is right while a handler runs.
+    // takes its buttons out of the Tab chain but for one (Qt 6.4.2, as
+    // designed), while each unit button here is a tab stop of its own.
+    // Connected before any handler, so the pressed look is right while a
+    // handler runs.
     for (QAbstractButton* button : built.unitButtons) {
         const QList<QAbstractButton*> group = built.unitButtons;
         QObject::connect(button, &QAbstractButton::clicked, dialog, [group, button] {

@@ -24,7 +24,8 @@ ToolMenu::ToolMenu(ToolWindow* window, QList<QWidget*> fields)
     opener_->setShortcutContext(Qt::WindowShortcut);
     connect(opener_, &QAction::triggered, this, [this] {
         const QWidget* at = window_->focusWidget() != nullptr ? window_->focusWidget() : window_;
-        // Opened by a key, it opens on its first entry, as a menu bar's menus do.
+        // Opened by a key, it opens on its first entry, as a menu bar's menus
+        // do; QMenu::popup() opens on none (Qt 6.4.2; no QTBUG found).
         QMenu* menu = popup(at->mapToGlobal(QPoint(0, at->height())));
         menu->setActiveAction(menu->actions().value(0));
     });

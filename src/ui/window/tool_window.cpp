@@ -217,7 +217,8 @@ void ToolWindow::showEvent(QShowEvent* event) {
     }
     focusedOnce_ = true;
     // The window opens for the keyboard: its focus is marked at once, also on
-    // a button, not only after the first Tab.
+    // a button, not only after the first Tab, which is when Qt 6.4.2 starts
+    // marking it by itself (no QTBUG found).
     setAttribute(Qt::WA_KeyboardFocusChange);
     if (QWidget* first = controls_.firstTabStop()) {
         if (auto* field = dynamic_cast<FieldEdit*>(first)) {
