@@ -7,6 +7,16 @@
 
 #include "core/tool/tool.h"
 
+// The display and the keypad read as numbers do, left to right: a mirrored
+// window moves them as one block and keeps their order.
+namespace keypad_style {
+inline constexpr unsigned kDisplayStyle =
+    cf::TabStop | cf::ReadOnly | cf::RightAlign | cf::AutoHScroll | cf::KeepOrder;
+inline constexpr unsigned kKey = style::kButton | cf::KeepOrder;
+inline constexpr unsigned kKeypadFrame = cf::Flat | cf::KeepOrder;
+inline constexpr unsigned kDefaultKey = style::kDefaultButton | cf::KeepOrder;
+}  // namespace keypad_style
+
 // The keys that both calculators take, each pressing the button that shows
 // it: the digits, the point, the four operators and '=', Backspace for
 // "Back" and Delete for "Clear". Calc names its buttons as both calculators do.

@@ -17,13 +17,7 @@ namespace {
 using enum MyCalculator::Control;
 using K = ControlKind;
 
-// The display and the keypad read as numbers do, left to right: a mirrored
-// window moves them as one block and keeps their order.
-constexpr unsigned kDisplayStyle =
-    cf::TabStop | cf::ReadOnly | cf::RightAlign | cf::AutoHScroll | cf::KeepOrder;
-constexpr unsigned kKey = style::kButton | cf::KeepOrder;
-constexpr unsigned kKeypadFrame = cf::Flat | cf::KeepOrder;
-constexpr unsigned kDefaultKey = style::kDefaultButton | cf::KeepOrder;
+using namespace keypad_style;
 constexpr unsigned kMemoryStyle = cf::TabStop | cf::NoBorder | cf::AutoHScroll;
 // The six blank keys do nothing: drawn, but never visited by Tab.
 constexpr unsigned kBlankKeyStyle = cf::Flat;

@@ -16,13 +16,7 @@ namespace {
 using enum SimpleCalc::Control;
 using K = ControlKind;
 
-// The display and the keypad read as numbers do, left to right: a mirrored
-// window moves them as one block and keeps their order.
-constexpr unsigned kDisplayStyle =
-    cf::TabStop | cf::ReadOnly | cf::RightAlign | cf::AutoHScroll | cf::KeepOrder;
-constexpr unsigned kKey = style::kButton | cf::KeepOrder;
-constexpr unsigned kKeypadFrame = cf::Flat | cf::KeepOrder;
-constexpr unsigned kDefaultKey = style::kDefaultButton | cf::KeepOrder;
+using namespace keypad_style;
 
 constexpr auto kControls = std::to_array<ControlTemplate>({
     {kDisplay, K::Edit, "", 7, 7, 105, 14, kDisplayStyle, "Display"},
