@@ -3,6 +3,9 @@
 
 #include "core/text/number_text.h"
 
+#include "core/text/decimal_digits.h"
+#include "core/text/general_format.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -10,6 +13,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <system_error>
 
@@ -46,8 +50,87 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// "%.*g" with the given precision; `exponentLetter` is 'e' or 'E'.
+// "00" to "99": digits are written two at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Rounded digits laid out as "%g" lays them out: plain decimals for decimal
+// exponents from -4 to precision - 1, else d.ddde+XXX; trailing zeros dropped.
+std::string layOut(bool negative, decimal_digits::Rounded rounded, int precision, char exponentLetter) {
+    std::array<char, 20> digits{};
+    std::uint64_t rest = rounded.digits;
+    auto place = static_cast<std::size_t>(precision);
+    for (; place >= 2; place -= 2, rest /= 100) {
+        std::memcpy(&digits[place - 2], &kDigitPairs[rest % 100 * 2], 2);
+    }
+    if (place == 1) {
+        digits[0] = static_cast<char>('0' + rest);
+    }
+    auto count = static_cast<std::size_t>(precision);
+    while (count > 1 && digits[count - 1] == '0') {
+        --count;
+    }
+    std::array<char, 32> out{};
+    char* end = out.data();
+    const auto put = [&end](const char* from, std::size_t size) {
+        std::memcpy(end, from, size);
+        end += size;
+    };
+    if (negative) {
+        *end++ = '-';
+    }
+    const int exponent = rounded.exponent;
+    if (exponent >= 0 && exponent < precision) {
+        // The digits past `count` are the zeros of the whole part.
+        const auto whole = static_cast<std::size_t>(exponent) + 1;
+        put(digits.data(), whole);
+        if (count > whole) {
+            *end++ = '.';
+            put(digits.data() + whole, count - whole);
+        }
+    } else if (exponent < 0 && exponent >= -4) {
+        put("0.000", static_cast<std::size_t>(1 - exponent));
+        put(digits.data(), count);
+    } else {
+        *end++ = digits[0];
+        if (count > 1) {
+            *end++ = '.';
+            put(digits.data() + 1, count - 1);
+        }
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        const std::array<char, 5> tail{exponentLetter, exponent < 0 ? '-' : '+',
+                                       static_cast<char>('0' + magnitude / 100),
+                                       kDigitPairs[static_cast<std::size_t>(magnitude % 100) * 2],
+                                       kDigitPairs[static_cast<std::size_t>(magnitude % 100) * 2 + 1]};
+        put(tail.data(), tail.size());
+    }
+    return std::string(out.data(), end);
+}
+
+}  // namespace
+
+// The digits come from exact integer arithmetic where it reaches, which is where
+// the tools' numbers lie, and from std::to_chars elsewhere.
 std::string formatGeneral(double value, int precision, char exponentLetter) {
+    if (value == 0) {
+        return std::signbit(value) ? "-0" : "0";
+    }
+    if (std::isfinite(value)) {
+        if (const std::optional<decimal_digits::Rounded> rounded =
+                decimal_digits::rounded(value, precision)) {
+            return layOut(std::signbit(value), *rounded, precision, exponentLetter);
+        }
+    }
+    return formatGeneralByToChars(value, precision, exponentLetter);
+}
+
+std::string formatGeneralByToChars(double value, int precision, char exponentLetter) {
     if (!std::isfinite(value)) {
         return nonFiniteText(value);
     }
@@ -122,6 +205,8 @@ std::string formatGeneral(double value, int precision, char exponentLetter) {
     out.push_back(static_cast<char>('0' + magnitude % 10));
     return out;
 }
+
+namespace {
 
 // A decimal number found at the start of a text, after white space.
 struct DecimalSpan {

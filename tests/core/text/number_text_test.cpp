@@ -3,6 +3,7 @@
 
 #include "core/text/number_text.h"
 #include "core/steps/step_recorder.h"
+#include "core/text/general_format.h"
 
 #include <gtest/gtest.h>
 
@@ -160,6 +161,48 @@ TEST(FormatExact, WritesTheFewestDigitsThatGiveTheDoubleBack) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(numtext::formatExact(c.value), c.text);
         EXPECT_EQ(numtext::scanDouble(c.text).value_or(0), std::isinf(c.value) ? 1 : c.value);
+    }
+}
+
+// The quick writer (exact integer digits) against the one that takes its
+// digits from std::to_chars, at every precision, over the whole double range:
+// any bit pattern, decimals and binary fractions on or near a rounding tie,
+// and the neighbours of every power of ten. BRIMLET_NUMBER_SEED=<seed>
+// replays a run.
+TEST(FormatGeneral, WritesTheBytesThatToCharsDigitsGiveAtEveryPrecision) {
+    const char* given = std::getenv("BRIMLET_NUMBER_SEED");
+    const std::uint64_t seed = given != nullptr ? std::strtoull(given, nullptr, 10) : std::random_device()();
+    std::printf("number text seed %llu\n", static_cast<unsigned long long>(seed));
+    std::mt19937_64 random(seed);
+    std::vector<double> values{0.0,
+                               -0.0,
+                               std::numeric_limits<double>::min(),
+                               std::nextafter(std::numeric_limits<double>::min(), 0.0),
+                               std::numeric_limits<double>::denorm_min(),
+                               std::numeric_limits<double>::max(),
+                               999999999999999.5,
+                               9007199254740993.0,
+                               kInf,
+                               std::numeric_limits<double>::quiet_NaN()};
+    for (int exponent = -330; exponent <= 310; ++exponent) {
+        const double power = std::pow(10.0, exponent);
+        values.insert(values.end(),
+                      {power, std::nextafter(power, 0.0), std::nextafter(power, kInf), power * 5});
+    }
+    for (int i = 0; i < 25000; ++i) {
+        const auto scale = static_cast<int>(random() % 80) - 40;
+        values.insert(values.end(),
+                      {std::bit_cast<double>(random()),
+                       static_cast<double>(random() % 100000000000000000) / std::pow(10.0, scale),
+                       std::ldexp(static_cast<double>(random() >> 11 | 1), scale * 2),
+                       static_cast<double>(random() % 900719925474099 * 10 + 5)});
+    }
+    for (const double value : values) {
+        for (int precision = 1; precision <= 17; ++precision) {
+            ASSERT_EQ(numtext::formatGeneral(value, precision, 'e'),
+                      numtext::formatGeneralByToChars(value, precision, 'e'))
+                << describe(value) << " at precision " << precision << ", seed " << seed;
+        }
     }
 }
 

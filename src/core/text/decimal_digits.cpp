@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
+#include "core/text/decimal_digits.h"
+
+#include <array>
+#include <bit>
+
+namespace decimal_digits {
+
+namespace {
+
+// GCC and clang (the web edition's too) have 128-bit integers; the extension
+// keeps -Wpedantic quiet about them.
+__extension__ typedef unsigned __int128 U128;
+
+// f·5^32 still fits in 128 bits for a 53-bit f: the widest scale taken.
+constexpr int kMaxScale = 32;
+constexpr int kSignificandBits = 53;
+
+constexpr std::array<U128, kMaxScale + 1> kPowersOf5 = [] {
+    std::array<U128, kMaxScale + 1> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) {
+        powers[i] = powers[i - 1] * 5;
+    }
+    return powers;
+}();
+
+constexpr std::array<std::uint64_t, 18> kPowersOf10 = [] {
+    std::array<std::uint64_t, 18> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) {
+        powers[i] = powers[i - 1] * 10;
+    }
+    return powers;
+}();
+
+int bitWidth(U128 value) {
+    const auto high = static_cast<std::uint64_t>(value >> 64);
+    return high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<std::uint64_t>(value));
+}
+
+// f·2^e·10^k: its whole part, and whether what is left is below one half
+// (-1), exactly one half (0) or above it (1).
+struct Scaled {
+    U128 whole;
+    int rest;
+};
+
+std::optional<Scaled> scale(std::uint64_t f, int e, int k) {
+    if (k >= 0) {
+        // f·5^k·2^(e+k): a product, then a shift.
+        if (k > kMaxScale) {
+            return std::nullopt;
+        }
+        const U128 product = f * kPowersOf5[static_cast<std::size_t>(k)];
+        const int shift = -(e + k);
+        if (shift <= 0) {
+            return Scaled{product << -shift, -1};
+        }
+        if (shift >= 128) {
+            return std::nullopt;
+        }
+        const U128 rest = product & ((U128(1) << shift) - 1);
+        const U128 half = U128(1) << (shift - 1);
+        return Scaled{product >> shift, rest < half ? -1 : rest == half ? 0 : 1};
+    }
+    // f·2^(e-m) / 5^m, with m = -k: a division, the powers of two on the
+    // side where they keep it whole.
+    const int m = -k;
+    if (m > kMaxScale) {
+        return std::nullopt;
+    }
+    U128 numerator = f;
+    U128 denominator = kPowersOf5[static_cast<std::size_t>(m)];
+    const int twos = e - m;
+    if (twos >= 0) {
+        if (twos > 127 - kSignificandBits) {
+            return std::nullopt;
+        }
+        numerator <<= twos;
+    } else {
+        if (bitWidth(denominator) - twos > 127) {
+            return std::nullopt;
+        }
+        denominator <<= -twos;
+    }
+    // Below 2^127, so twice the remainder still fits.
+    const U128 twiceRest = numerator % denominator * 2;
+    return Scaled{numerator / denominator, twiceRest < denominator ? -1 : twiceRest == denominator ? 0 : 1};
+}
+
+}  // namespace
+
+std::optional<Rounded> rounded(double value, int precision) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto biased = static_cast<int>((bits >> 52) & 0x7FF);
+    if (biased == 0 || biased == 0x7FF || precision < 1 || precision > 17) {
+        return std::nullopt;
+    }
+    const std::uint64_t f = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
+    const int e = biased - 1075;
+    // |value| lies in [2^(e+52), 2^(e+53)): its decimal exponent is
+    // floor((e+52)·log10 2) or one more. 78913 / 2^18 is log10 2 closely
+    // enough for every double's exponent.
+    int exponent = ((e + 52) * 78913) >> 18;
+    const std::uint64_t limit = kPowersOf10[static_cast<std::size_t>(precision)];
+    for (int attempt = 0; attempt < 2; ++attempt, ++exponent) {
+        const std::optional<Scaled> scaled = scale(f, e, precision - 1 - exponent);
+        if (!scaled) {
+            return std::nullopt;
+        }
+        if (scaled->whole >= limit) {
+            continue;  // one digit too many: the exponent is the larger one
+        }
+        auto digits = static_cast<std::uint64_t>(scaled->whole);
+        if (scaled->rest > 0 || (scaled->rest == 0 && (digits & 1) != 0)) {
+            ++digits;
+        }
+        if (digits == limit) {
+            return Rounded{digits / 10, exponent + 1};  // 9.99... rounded up to 10
+        }
+        return Rounded{digits, exponent};
+    }
+    return std::nullopt;
+}
+
+}  // namespace decimal_digits
