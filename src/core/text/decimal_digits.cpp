@@ -5,6 +5,7 @@
 
 #include <array>
 #include <bit>
+#include <cstring>
 
 namespace decimal_digits {
 
@@ -35,6 +36,36 @@ constexpr std::array<std::uint64_t, 18> kPowersOf10 = [] {
     }
     return powers;
 }();
+
+// "00" to "99": digits are spelt two at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// 10^0 to 10^22, every one exact in a double.
+constexpr std::array<double, 23> kExactPowersOf10 = [] {
+    std::array<double, 23> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) {
+        powers[i] = powers[i - 1] * 10;
+    }
+    return powers;
+}();
+
+// Exactly eight digits, two at a time, in 32-bit arithmetic.
+void spellEight(std::uint32_t digits, char* out) {
+    const std::uint32_t high = digits / 10000;
+    const std::uint32_t low = digits % 10000;
+    std::memcpy(out, &kDigitPairs[high / 100 * 2], 2);
+    std::memcpy(out + 2, &kDigitPairs[high % 100 * 2], 2);
+    std::memcpy(out + 4, &kDigitPairs[low / 100 * 2], 2);
+    std::memcpy(out + 6, &kDigitPairs[low % 100 * 2], 2);
+}
 
 int bitWidth(U128 value) {
     const auto high = static_cast<std::uint64_t>(value >> 64);
@@ -124,6 +155,30 @@ std::optional<Rounded> rounded(double value, int precision) {
         return Rounded{digits, exponent};
     }
     return std::nullopt;
+}
+
+void spell(std::uint64_t digits, int count, char* out) {
+    // All 24 places, then the last `count`: fewer branches than counting.
+    std::array<char, 24> all{};
+    spellEight(static_cast<std::uint32_t>(digits % 100'000'000), all.data() + 16);
+    digits /= 100'000'000;
+    spellEight(static_cast<std::uint32_t>(digits % 100'000'000), all.data() + 8);
+    spellEight(static_cast<std::uint32_t>(digits / 100'000'000), all.data());
+    std::memcpy(out, all.data() + all.size() - static_cast<std::size_t>(count),
+                static_cast<std::size_t>(count));
+}
+
+std::optional<double> exactValue(std::uint64_t mantissa, long long power) {
+    if (mantissa == 0) {
+        return 0.0;
+    }
+    const auto maxPower = static_cast<long long>(kExactPowersOf10.size()) - 1;
+    if (mantissa > (std::uint64_t(1) << kSignificandBits) || power > maxPower || power < -maxPower) {
+        return std::nullopt;
+    }
+    const auto value = static_cast<double>(mantissa);
+    return power >= 0 ? value * kExactPowersOf10[static_cast<std::size_t>(power)]
+                      : value / kExactPowersOf10[static_cast<std::size_t>(-power)];
 }
 
 }  // namespace decimal_digits

@@ -10,8 +10,9 @@
 // integer arithmetic: the double is f·2^e with a 53-bit f, and f·5^k or
 // f/5^k fits in 128 bits for every exponent a tool ordinarily writes. Where
 // it does not (subnormals, magnitudes beyond about 1e-17 or 1e+46), nothing
-// is given, and number texts ask the standard library instead. This is only
-// arithmetic: number_text.cpp turns the digits into text.
+// is given, and number texts ask the standard library instead. The other way,
+// a short decimal is a double by one exact operation. This is only
+// arithmetic: number_text.cpp reads and writes the texts.
 namespace decimal_digits {
 
 struct Rounded {
@@ -25,5 +26,15 @@ struct Rounded {
 // |value| rounded to nearest, ties to even, at 1 to 17 significant digits;
 // value must be finite and not zero.
 std::optional<Rounded> rounded(double value, int precision);
+
+// Writes digits as exactly `count` decimal characters, leading zeros
+// included, at out[0] to out[count - 1] (count at most 24).
+void spell(std::uint64_t digits, int count, char* out);
+
+// mantissa·10^power where both are exact doubles (a mantissa up to 2^53, a
+// power up to 22 either way), so that one multiplication or division rounds
+// it as a correct conversion does; nothing otherwise. Zero is zero whatever
+// the power.
+std::optional<double> exactValue(std::uint64_t mantissa, long long power);
 
 }  // namespace decimal_digits

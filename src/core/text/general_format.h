@@ -3,7 +3,9 @@
 
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 
 // "%.*g" as number texts write it, at any precision from 1 to 17: the writer
 // behind formatDouble, formatResult and formatExact, and the same with the
@@ -16,5 +18,13 @@ namespace numtext {
 
 std::string formatGeneral(double value, int precision, char exponentLetter);
 std::string formatGeneralByToChars(double value, int precision, char exponentLetter);
+
+// Room for any of these texts ('-1.7976931348623157e+308' is the longest).
+using GeneralText = std::array<char, 32>;
+// The same into the caller's buffer, the text a view of it: for a writer that
+// keeps no copy of its own, as the field exchange does with each field.
+std::string_view formatGeneral(double value, int precision, char exponentLetter, GeneralText& buffer);
+// formatDouble's text, so.
+std::string_view formatDouble(double value, GeneralText& buffer);
 
 }  // namespace numtext

@@ -13,14 +13,14 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <system_error>
 
 // Nothing here goes through the C library's printf or scanf families: Qt
 // switches the process to the user's locale at start, and a German locale
-// would make them write and read ',' as the decimal mark. std::to_chars and
-// std::from_chars never look at the locale and round exactly as glibc does.
+// would make them write and read ',' as the decimal mark. Exact integer
+// arithmetic, std::to_chars and std::from_chars never look at the locale and
+// round exactly as glibc does.
 namespace numtext {
 
 namespace {
@@ -50,84 +50,69 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// "00" to "99": digits are written two at a time.
-constexpr std::array<char, 200> kDigitPairs = [] {
-    std::array<char, 200> pairs{};
-    for (std::size_t i = 0; i < 100; ++i) {
-        pairs[2 * i] = static_cast<char>('0' + i / 10);
-        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pairs;
-}();
-
-// Rounded digits laid out as "%g" lays them out: plain decimals for decimal
-// exponents from -4 to precision - 1, else d.ddde+XXX; trailing zeros dropped.
-std::string layOut(bool negative, decimal_digits::Rounded rounded, int precision, char exponentLetter) {
+// Rounded digits laid out as "%g" lays them out, from out on: plain decimals
+// for decimal exponents from -4 to precision - 1, else d.ddde+XXX; trailing
+// zeros dropped. Returns the end of the text.
+char* layOut(decimal_digits::Rounded rounded, int precision, char exponentLetter, char* out) {
     std::array<char, 20> digits{};
-    std::uint64_t rest = rounded.digits;
-    auto place = static_cast<std::size_t>(precision);
-    for (; place >= 2; place -= 2, rest /= 100) {
-        std::memcpy(&digits[place - 2], &kDigitPairs[rest % 100 * 2], 2);
-    }
-    if (place == 1) {
-        digits[0] = static_cast<char>('0' + rest);
-    }
+    decimal_digits::spell(rounded.digits, precision, digits.data());
     auto count = static_cast<std::size_t>(precision);
     while (count > 1 && digits[count - 1] == '0') {
         --count;
-    }
-    std::array<char, 32> out{};
-    char* end = out.data();
-    const auto put = [&end](const char* from, std::size_t size) {
-        std::memcpy(end, from, size);
-        end += size;
-    };
-    if (negative) {
-        *end++ = '-';
     }
     const int exponent = rounded.exponent;
     if (exponent >= 0 && exponent < precision) {
         // The digits past `count` are the zeros of the whole part.
         const auto whole = static_cast<std::size_t>(exponent) + 1;
-        put(digits.data(), whole);
+        out = std::copy_n(digits.data(), whole, out);
         if (count > whole) {
-            *end++ = '.';
-            put(digits.data() + whole, count - whole);
+            *out++ = '.';
+            out = std::copy_n(digits.data() + whole, count - whole, out);
         }
-    } else if (exponent < 0 && exponent >= -4) {
-        put("0.000", static_cast<std::size_t>(1 - exponent));
-        put(digits.data(), count);
-    } else {
-        *end++ = digits[0];
-        if (count > 1) {
-            *end++ = '.';
-            put(digits.data() + 1, count - 1);
-        }
-        const int magnitude = exponent < 0 ? -exponent : exponent;
-        const std::array<char, 5> tail{exponentLetter, exponent < 0 ? '-' : '+',
-                                       static_cast<char>('0' + magnitude / 100),
-                                       kDigitPairs[static_cast<std::size_t>(magnitude % 100) * 2],
-                                       kDigitPairs[static_cast<std::size_t>(magnitude % 100) * 2 + 1]};
-        put(tail.data(), tail.size());
+        return out;
     }
-    return std::string(out.data(), end);
+    if (exponent < 0 && exponent >= -4) {
+        return std::copy_n(digits.data(), count, std::copy_n("0.000", 1 - exponent, out));
+    }
+    *out++ = digits[0];
+    if (count > 1) {
+        *out++ = '.';
+        out = std::copy_n(digits.data() + 1, count - 1, out);
+    }
+    *out++ = exponentLetter;
+    *out++ = exponent < 0 ? '-' : '+';
+    decimal_digits::spell(static_cast<std::uint64_t>(exponent < 0 ? -exponent : exponent), 3, out);
+    return out + 3;
 }
 
 }  // namespace
 
-// The digits come from exact integer arithmetic where it reaches, which is where
-// the tools' numbers lie, and from std::to_chars elsewhere.
-std::string formatGeneral(double value, int precision, char exponentLetter) {
+// The digits come from exact integer arithmetic where it reaches, which is
+// where the tools' numbers lie, and from std::to_chars elsewhere.
+std::string_view formatGeneral(double value, int precision, char exponentLetter, GeneralText& buffer) {
+    char* out = buffer.data();
+    if (std::signbit(value)) {
+        *out++ = '-';  // a text from std::to_chars below brings its own
+    }
     if (value == 0) {
-        return std::signbit(value) ? "-0" : "0";
+        *out++ = '0';
+    } else if (const std::optional<decimal_digits::Rounded> rounded =
+                   std::isfinite(value) ? decimal_digits::rounded(value, precision) : std::nullopt) {
+        out = layOut(*rounded, precision, exponentLetter, out);
+    } else {
+        const std::string text = formatGeneralByToChars(value, precision, exponentLetter);
+        out = std::copy(text.begin(), text.end(), buffer.data());
     }
-    if (std::isfinite(value)) {
-        if (const std::optional<decimal_digits::Rounded> rounded =
-                decimal_digits::rounded(value, precision)) {
-            return layOut(std::signbit(value), *rounded, precision, exponentLetter);
-        }
-    }
-    return formatGeneralByToChars(value, precision, exponentLetter);
+    return {buffer.data(), static_cast<std::size_t>(out - buffer.data())};
+}
+
+std::string formatGeneral(double value, int precision, char exponentLetter) {
+    GeneralText buffer;
+    return std::string(formatGeneral(value, precision, exponentLetter, buffer));
+}
+
+std::string_view formatDouble(double value, GeneralText& buffer) {
+    return formatGeneral(value, 15, 'e', buffer);
 }
 
 std::string formatGeneralByToChars(double value, int precision, char exponentLetter) {
@@ -155,9 +140,7 @@ std::string formatGeneralByToChars(double value, int precision, char exponentLet
     for (pos += 2; pos < text.size(); ++pos) {
         exponent = exponent * 10 + (text[pos] - '0');
     }
-    if (negativeExponent) {
-        exponent = -exponent;
-    }
+    exponent = negativeExponent ? -exponent : exponent;
 
     std::string out;
     out.reserve(32);
@@ -214,7 +197,19 @@ struct DecimalSpan {
     std::string_view number;  // unsigned: mantissa, plus the exponent when it has digits
     std::size_t exponentLetter = std::string_view::npos;  // offset in `number`
     long long decimalMagnitude = 0;                       // roughly log10 of the value; only its sign is used
+    // The value is mantissa·10^power; the mantissa is all ones when there
+    // are more than 19 significant digits.
+    std::uint64_t mantissa = 0;
+    long long power = 0;
 };
+
+// One more digit of the mantissa, while 19 digits can still hold it; the
+// leading zeros are not significant.
+void takeDigit(DecimalSpan& span, long long& significant, char digit) {
+    if (significant > 0 || digit != '0') {
+        span.mantissa = ++significant > 19 ? ~std::uint64_t(0) : span.mantissa * 10 + (digit - '0');
+    }
+}
 
 // Scans [white space][sign]digits[.digits][letter[sign]digits] where at least
 // one mantissa digit is needed and `letters` lists the exponent letters taken.
@@ -231,25 +226,20 @@ std::optional<DecimalSpan> scanDecimal(std::string_view text, std::string_view l
     }
     const std::size_t start = pos;
 
-    // Track where the first non-zero digit lies relative to the point, so that
-    // a number beyond a double's range can be told large from small.
-    long long integerDigits = 0;
-    long long leadingFractionZeros = 0;
-    bool seenNonZero = false;
+    long long significant = 0;
+    long long fractionDigits = 0;
     bool anyDigit = false;
     for (; pos < text.size() && isDigit(text[pos]); ++pos) {
         anyDigit = true;
-        seenNonZero = seenNonZero || text[pos] != '0';
-        integerDigits += seenNonZero ? 1 : 0;
+        takeDigit(span, significant, text[pos]);
     }
+    const long long integerDigits = significant;
     if (pos < text.size() && text[pos] == '.') {
         ++pos;
         for (; pos < text.size() && isDigit(text[pos]); ++pos) {
             anyDigit = true;
-            if (!seenNonZero) {
-                seenNonZero = text[pos] != '0';
-                leadingFractionZeros += seenNonZero ? 0 : 1;
-            }
+            ++fractionDigits;
+            takeDigit(span, significant, text[pos]);
         }
     }
     if (!anyDigit) {
@@ -281,11 +271,20 @@ std::optional<DecimalSpan> scanDecimal(std::string_view text, std::string_view l
         }
     }
     span.number = text.substr(start, end - start);
+    // Where the first non-zero digit lies relative to the point tells a number
+    // beyond a double's range large from small.
+    const long long leadingFractionZeros = fractionDigits - (significant - integerDigits);
     span.decimalMagnitude = exponent + (integerDigits > 0 ? integerDigits : -leadingFractionZeros);
+    span.power = exponent - fractionDigits;
     return span;
 }
 
 double toDouble(const DecimalSpan& span) {
+    // Most texts are short numbers ('464.7', '0'), which one exact operation
+    // converts, as from_chars would.
+    if (const std::optional<double> exact = decimal_digits::exactValue(span.mantissa, span.power)) {
+        return span.negative ? -*exact : *exact;
+    }
     std::string_view number = span.number;
     // from_chars knows only 'e' and 'E'; the rare 'd' exponent takes a copy.
     std::string replaced;
@@ -367,10 +366,7 @@ std::string formatInt(int value) {
 
 std::optional<double> scanDouble(std::string_view text) {
     const std::optional<DecimalSpan> span = scanDecimal(text, "eE");
-    if (!span) {
-        return std::nullopt;
-    }
-    return toDouble(*span);
+    return span ? std::optional<double>(toDouble(*span)) : std::nullopt;
 }
 
 std::optional<double> scanShown(std::string_view text) {
