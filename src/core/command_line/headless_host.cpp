@@ -22,27 +22,56 @@ std::string oneLine(std::string text) {
 
 }  // namespace
 
-std::string HeadlessHost::text(int controlId, std::size_t maxChars) const {
-    for (const Field& field : texts_) {
-        if (field.id == controlId) {
-            return utf8::firstUnits(field.text, maxChars);
+std::size_t HeadlessHost::indexOf(int controlId) const {
+    // The field asked last, or the one after it; else a search from the start.
+    if (last_ < texts_.size() && texts_[last_].id == controlId) {
+        return last_;
+    }
+    if (last_ + 1 < texts_.size() && texts_[last_ + 1].id == controlId) {
+        return ++last_;
+    }
+    for (std::size_t at = 0; at < texts_.size(); ++at) {
+        if (texts_[at].id == controlId) {
+            return last_ = at;
         }
     }
-    return {};
+    return std::string::npos;
+}
+
+std::string_view HeadlessHost::shown(int controlId) const {
+    const std::size_t at = indexOf(controlId);
+    return at != std::string::npos ? std::string_view(texts_[at].text) : std::string_view();
+}
+
+std::string HeadlessHost::text(int controlId, std::size_t maxChars) const {
+    const std::string_view whole = shown(controlId);
+    return std::string(whole.substr(0, utf8::firstUnitsLength(whole, maxChars)));
+}
+
+bool HeadlessHost::shows(int controlId, std::string_view text) const {
+    const std::string_view whole = shown(controlId);
+    return whole.substr(0, utf8::firstUnitsLength(whole, text.size() + 1)) == text;
 }
 
 HeadlessHost::Field& HeadlessHost::field(int controlId) {
-    for (Field& field : texts_) {
-        if (field.id == controlId) {
-            field.version = ++changes_;
-            return field;
-        }
-    }
-    return texts_.emplace_back(Field{controlId, std::string(), ++changes_});
+    const std::size_t at = indexOf(controlId);
+    Field& found =
+        at != std::string::npos ? texts_[at] : texts_.emplace_back(Field{controlId, std::string(), 0});
+    found.version = ++changes_;
+    return found;
 }
 
 void HeadlessHost::setText(int controlId, std::string_view text) {
-    field(controlId).text = utf8::replaceInvalid(text);
+    std::string& held = field(controlId).text;
+    // Assigned in place where the text is whole UTF-8, as nearly every text
+    // is: the field keeps its memory from one row to the next.
+    if (utf8::validLength(text) == text.size()) {
+        // Emptied and refilled, which is cheaper than assign's general case.
+        held.clear();
+        held.append(text);
+    } else {
+        held = utf8::replaceInvalid(text);
+    }
 }
 
 void HeadlessHost::appendText(int controlId, std::string_view more) {
@@ -50,12 +79,8 @@ void HeadlessHost::appendText(int controlId, std::string_view more) {
 }
 
 std::uint64_t HeadlessHost::textVersion(int controlId) const {
-    for (const Field& field : texts_) {
-        if (field.id == controlId) {
-            return field.version;
-        }
-    }
-    return 0;
+    const std::size_t at = indexOf(controlId);
+    return at != std::string::npos ? texts_[at].version : 0;
 }
 
 void HeadlessHost::showMessage(std::string_view text) {

@@ -21,10 +21,15 @@ public:
 
     std::string text(int controlId, std::size_t maxChars) const override;
     void setText(int controlId, std::string_view text) override;
+    bool shows(int controlId, std::string_view text) const override;
     void focusAndSelectAll(int) override {}
     void showMessage(std::string_view text) override;
     std::uint64_t textVersion(int controlId) const override;
     void appendText(int controlId, std::string_view more) override;
+
+    // The whole text of a field, as text(controlId, npos) gives it, without
+    // a copy: valid until the text changes.
+    std::string_view shown(int controlId) const;
 
     // Forgets every text and message, for a fresh tool on the given input line
     // (0: no input line), whose number then goes with each message.
@@ -39,8 +44,13 @@ private:
         std::uint64_t version;
     };
     Field& field(int controlId);
-    // By control id; a tool has a few dozen fields at most.
+    // The field's place in texts_, or npos.
+    std::size_t indexOf(int controlId) const;
+    // By control id; a tool has a few dozen fields at most. Exchanges walk
+    // them in the same order each time, so the search starts at the last
+    // field found.
     std::vector<Field> texts_;
+    mutable std::size_t last_ = 0;
     // Counts every change of a text, so that a version is never given twice.
     std::uint64_t changes_ = 0;
     std::ostream& err_;

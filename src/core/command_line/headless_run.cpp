@@ -92,23 +92,32 @@ void HeadlessRun::printHeader(std::ostream& out) const {
 }
 
 void HeadlessRun::printRow(std::ostream& out, bool json, std::size_t line, bool blank) const {
-    std::vector<std::string> texts;
-    texts.reserve(rowFields_.size());
-    for (const NamedControl* field : rowFields_) {
-        texts.push_back(blank ? std::string() : host_.text(field->row->id, std::string::npos));
-    }
     if (json) {
         std::vector<json_writer::Field> fields;
         fields.reserve(rowFields_.size());
-        for (std::size_t i = 0; i < rowFields_.size(); ++i) {
-            fields.push_back({rowFields_[i]->row->id, rowFields_[i]->name, texts[i]});
+        for (const NamedControl* field : rowFields_) {
+            fields.push_back(
+                {field->row->id, field->name, blank ? std::string_view() : host_.shown(field->row->id)});
         }
         const std::vector<std::string> steps = steps_ ? steps_->lines() : std::vector<std::string>();
         json_writer::writeResult(out, command_.className, fields, host_.messages, line,
                                  steps_ ? &steps : nullptr);
         return;
     }
-    out << field_table::row(texts);
+    // One row, built in memory the last row left and written at once.
+    row_.clear();
+    for (std::size_t i = 0; i < rowFields_.size(); ++i) {
+        if (i != 0) {
+            row_ += '\t';
+        }
+        field_table::appendCell(row_, blank ? std::string_view() : host_.shown(rowFields_[i]->row->id));
+    }
+    // A row of one empty cell is written as "", not as a row of none.
+    if (row_.empty() && rowFields_.size() == 1) {
+        row_ = "\"\"";
+    }
+    row_ += '\n';
+    out.write(row_.data(), static_cast<std::streamsize>(row_.size()));
 }
 
 void HeadlessRun::press(int buttonId) {
@@ -156,16 +165,13 @@ void HeadlessRun::run(const Step& step) {
 void HeadlessRun::print(std::ostream& out, bool json) const {
     if (!json) {
         for (const NamedControl& field : names_.fields()) {
-            out << field_table::line(field.name, host_.text(field.row->id, std::string::npos));
+            out << field_table::line(field.name, host_.shown(field.row->id));
         }
         return;
     }
-    std::vector<std::string> texts;
     std::vector<json_writer::Field> fields;
-    texts.reserve(names_.fields().size());
     for (const NamedControl& field : names_.fields()) {
-        texts.push_back(host_.text(field.row->id, std::string::npos));
-        fields.push_back({field.row->id, field.name, texts.back()});
+        fields.push_back({field.row->id, field.name, host_.shown(field.row->id)});
     }
     const std::vector<std::string> steps = steps_ ? steps_->lines() : std::vector<std::string>();
     json_writer::writeResult(out, command_.className, fields, host_.messages, 0, steps_ ? &steps : nullptr);

@@ -71,6 +71,7 @@ private:
     HeadlessHost host_;
     std::unique_ptr<Tool> tool_;
     std::vector<const NamedControl*> rowFields_;
+    mutable std::string row_;
     std::unique_ptr<StepRecorder> steps_;
 };
 

@@ -5,7 +5,6 @@
 
 #include <array>
 #include <optional>
-#include <vector>
 
 #include "core/steps/step_recorder.h"
 
@@ -91,7 +90,7 @@ void record(const RowSteps& steps, std::span<const Formula> formulas, std::size_
     args[count++] = StepArg::shown(result);
 }
 
-double evaluate(std::span<const Formula> formulas, double x, std::vector<std::optional<double>>& done,
+double evaluate(std::span<const Formula> formulas, double x, std::span<std::optional<double>> done,
                 std::size_t column, const RowSteps* steps) {
     if (!done[column]) {
         const Formula& formula = formulas[column];
@@ -115,8 +114,9 @@ double evaluate(std::span<const Formula> formulas, double x, std::vector<std::op
 
 void computeRow(std::span<const Formula> formulas, double x, std::span<double> results,
                 const RowSteps* steps) {
-    std::vector<std::optional<double>> done(formulas.size());
-    for (std::size_t column = 0; column < formulas.size() && column < results.size(); ++column) {
+    std::array<std::optional<double>, kMaxValues> done{};
+    for (std::size_t column = 0; column < formulas.size() && column < results.size() && column < kMaxValues;
+         ++column) {
         results[column] = evaluate(formulas, x, done, column, steps);
     }
 }

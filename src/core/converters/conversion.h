@@ -27,6 +27,8 @@ struct Step {
 
 inline constexpr int kInput = -1;
 inline constexpr std::size_t kMaxSteps = 3;
+// The most results a row has; computing one needs no memory beyond the stack.
+inline constexpr std::size_t kMaxValues = 16;
 
 struct Formula {
     int source = kInput;  // kInput, or the column of another result of the row
@@ -88,10 +90,14 @@ void computeRow(std::span<const Formula> formulas, double x, std::span<double> r
                 const RowSteps* steps = nullptr);
 
 // True when every formula starts from x or from a result of its own row
-// without going round in a circle, and no button has two rows. Checked at
-// compile time for every table, which is what lets computeRow recurse freely.
+// without going round in a circle, no button has two rows and no row has more
+// than kMaxValues results. Checked at compile time for every table, which is
+// what lets computeRow recurse freely.
 template <std::size_t Values, std::size_t Names, std::size_t Rows>
 constexpr bool wellFormed(const std::array<Row<Values, Names>, Rows>& rows) {
+    if (Values > kMaxValues) {
+        return false;
+    }
     for (std::size_t r = 0; r < Rows; ++r) {
         for (std::size_t other = 0; other < r; ++other) {
             if (rows[other].buttonId == rows[r].buttonId) {

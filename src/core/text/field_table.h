@@ -17,6 +17,8 @@
 namespace field_table {
 
 std::string cell(std::string_view text);
+// The same at the end of out, for rows written one cell at a time.
+void appendCell(std::string& out, std::string_view text);
 
 // name<TAB>text and a line break.
 std::string line(std::string_view name, std::string_view text);

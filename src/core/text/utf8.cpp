@@ -3,6 +3,7 @@
 
 #include "core/text/utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -57,8 +58,7 @@ std::size_t asciiEnd(std::string_view text, std::size_t i) {
 
 }  // namespace
 
-std::string replaceInvalid(std::string_view text) {
-    // Most texts are whole already: find the first fault before building anything.
+std::size_t validLength(std::string_view text) {
     std::size_t i = asciiEnd(text, 0);
     while (i < text.size()) {
         const std::size_t length = characterLength(text, i);
@@ -67,6 +67,12 @@ std::string replaceInvalid(std::string_view text) {
         }
         i = asciiEnd(text, i + length);
     }
+    return i;
+}
+
+std::string replaceInvalid(std::string_view text) {
+    // Most texts are whole already: find the first fault before building anything.
+    std::size_t i = validLength(text);
     std::string out(text.substr(0, i));
     while (i < text.size()) {
         const std::size_t length = characterLength(text, i);
@@ -82,8 +88,12 @@ std::string replaceInvalid(std::string_view text) {
 }
 
 std::string firstUnits(std::string_view text, std::size_t maxUnits) {
+    return std::string(text.substr(0, firstUnitsLength(text, maxUnits)));
+}
+
+std::size_t firstUnitsLength(std::string_view text, std::size_t maxUnits) {
     if (maxUnits >= text.size()) {
-        return std::string(text);  // never more units than bytes
+        return text.size();  // never more units than bytes
     }
     std::size_t units = 0;
     std::size_t i = 0;
@@ -97,7 +107,7 @@ std::string firstUnits(std::string_view text, std::size_t maxUnits) {
         units += needed;
         i += length;
     }
-    return std::string(text.substr(0, i));
+    return std::min(i, text.size());
 }
 
 std::string escaped(std::string_view text) {

@@ -46,10 +46,15 @@ inline std::size_t wholeCut(std::string_view text, std::size_t maxBytes) {
 // Texts as an edit field holds them: bytes that are no UTF-8 become U+FFFD,
 // as they do when the desktop hands such text to a field.
 std::string replaceInvalid(std::string_view text);
+// The length of the well-formed start of a text: its size when replaceInvalid
+// would leave it as it is.
+std::size_t validLength(std::string_view text);
 
 // The first maxUnits UTF-16 code units of a well-formed UTF-8 text, never half
 // a character: what a window's field hands to the exchange.
 std::string firstUnits(std::string_view text, std::size_t maxUnits);
+// Their length in bytes.
+std::size_t firstUnitsLength(std::string_view text, std::size_t maxUnits);
 
 // A user's text inside a one-line message: control characters, backslashes
 // and bytes that are no UTF-8 become escapes ("\n", "\t", "\\", "\x1b", and

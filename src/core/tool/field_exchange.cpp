@@ -8,6 +8,7 @@
 
 #include "core/steps/step_recorder.h"
 #include "core/steps/wording.h"
+#include "core/text/general_format.h"
 #include "core/text/number_text.h"
 #include "core/tool/field_host.h"
 
@@ -120,9 +121,15 @@ void writeAll(FieldHost& host, std::span<const Binding> bindings) {
             (*log)->write(host, binding.controlId);
             continue;
         }
-        std::string text = textOf(binding);
+        // A double's text is written where it costs no allocation: most
+        // fields are doubles, and most of their texts are longer than a
+        // std::string holds in place.
+        numtext::GeneralText buffer;
+        const double* const* number = std::get_if<double*>(&binding.value);
+        const std::string other = number != nullptr ? std::string() : textOf(binding);
+        const std::string_view text = number != nullptr ? numtext::formatDouble(**number, buffer) : other;
         // Only a changed text is set, so unchanged fields do not flicker.
-        if (host.text(binding.controlId, text.size() + 1) != text) {
+        if (!host.shows(binding.controlId, text)) {
             host.setText(binding.controlId, text);
         }
     }

@@ -19,6 +19,12 @@ public:
     // buffers of double and integer fields); npos reads it whole.
     virtual std::string text(int controlId, std::size_t maxChars) const = 0;
     virtual void setText(int controlId, std::string_view text) = 0;
+    // Whether the control's text is this text, as far as its first
+    // text.size() + 1 characters tell: what field exchange asks before it
+    // sets a text. A window that holds its texts can answer without a copy.
+    virtual bool shows(int controlId, std::string_view text) const {
+        return this->text(controlId, text.size() + 1) == text;
+    }
     virtual void focusAndSelectAll(int controlId) = 0;
     // A modal message box: caption "Brimlet 5", exclamation icon, one OK.
     virtual void showMessage(std::string_view text) = 0;

@@ -26,7 +26,7 @@ void TextLog::write(FieldHost& host, int controlId) {
         return;
     }
     // Only a changed text is set, as for every field.
-    if (host.text(controlId, text_.size() + 1) != text_) {
+    if (!host.shows(controlId, text_)) {
         host.setText(controlId, text_);
     }
     agree(host, controlId, text_);
@@ -35,6 +35,6 @@ void TextLog::write(FieldHost& host, int controlId) {
 void TextLog::agree(const FieldHost& host, int controlId, std::string_view written) {
     // A field shows bytes that are no UTF-8 as U+FFFD: then it is read back.
     const std::uint64_t version = host.textVersion(controlId);
-    version_ = version != 0 && utf8::replaceInvalid(written) == written ? version : 0;
+    version_ = version != 0 && utf8::validLength(written) == written.size() ? version : 0;
     shown_ = text_.size();
 }

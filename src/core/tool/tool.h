@@ -80,7 +80,11 @@ public:
     std::vector<std::string> keyNames(int controlId) const;
 
 protected:
-    Tool() = default;
+    // No tool binds more fields than this: its bindings take one allocation,
+    // which counts where the command line makes a tool for every input line.
+    static constexpr std::size_t kUsualBindings = 12;
+
+    Tool() { bindings_.reserve(kUsualBindings); }
 
     void bind(int controlId, double& value) { bindings_.push_back({controlId, &value}); }
     void bind(int controlId, int& value) { bindings_.push_back({controlId, &value}); }
