@@ -45,18 +45,22 @@ std::string_view HeadlessHost::shown(int controlId) const {
 
 std::string HeadlessHost::text(int controlId, std::size_t maxChars) const {
     const std::string_view whole = shown(controlId);
-    return std::string(whole.substr(0, utf8::firstUnitsLength(whole, maxChars)));
+    // A text has no more UTF-16 units than bytes: most need no cut.
+    return std::string(maxChars >= whole.size() ? whole
+                                                : whole.substr(0, utf8::firstUnitsLength(whole, maxChars)));
 }
 
 bool HeadlessHost::shows(int controlId, std::string_view text) const {
     const std::string_view whole = shown(controlId);
+    if (whole.size() <= text.size() + 1) {
+        return whole == text;
+    }
     return whole.substr(0, utf8::firstUnitsLength(whole, text.size() + 1)) == text;
 }
 
 HeadlessHost::Field& HeadlessHost::field(int controlId) {
     const std::size_t at = indexOf(controlId);
-    Field& found =
-        at != std::string::npos ? texts_[at] : texts_.emplace_back(Field{controlId, std::string(), 0});
+    Field& found = at != std::string::npos ? texts_[at] : texts_.emplace_back(Field{controlId, {}, 0, {}});
     found.version = ++changes_;
     return found;
 }
@@ -96,13 +100,19 @@ void HeadlessHost::showMessage(std::string_view text) {
 }
 
 void HeadlessHost::clear(std::size_t line) {
-    // Emptied, not dropped: a line's texts reuse the last line's memory.
+    // Refilled, not dropped: a line's texts reuse the last line's memory.
     for (Field& field : texts_) {
-        field.text.clear();
+        field.text.assign(field.opening);
         field.version = ++changes_;
     }
     messages.clear();
     line_ = line;
+}
+
+void HeadlessHost::rememberOpening() {
+    for (Field& field : texts_) {
+        field.opening = field.text;
+    }
 }
 
 }  // namespace tool_runner

@@ -32,8 +32,12 @@ public:
     std::string_view shown(int controlId) const;
 
     // Forgets every text and message, for a fresh tool on the given input line
-    // (0: no input line), whose number then goes with each message.
+    // (0: no input line), whose number then goes with each message. The texts
+    // go back to those rememberOpening() kept (the others to empty), so that
+    // a fresh tool's opening write finds its texts in place and sets none.
     void clear(std::size_t line);
+    // Keeps the texts as a fresh tool's opening write left them on a cleared host.
+    void rememberOpening();
 
     std::vector<std::string> messages;
 
@@ -42,6 +46,7 @@ private:
         int id;
         std::string text;
         std::uint64_t version;
+        std::string opening;
     };
     Field& field(int controlId);
     // The field's place in texts_, or npos.

@@ -33,6 +33,12 @@ void HeadlessRun::restart(std::size_t line) {
         steps_->restart(nullptr);
     }
     tool_->writeAllFields();
+    // Every fresh tool opens with the same texts: from the second line on,
+    // the host is cleared to them, and the opening write has nothing to set.
+    if (!openingKept_) {
+        host_.rememberOpening();
+        openingKept_ = true;
+    }
 }
 
 void HeadlessRun::refuseLongLine(int fieldId, std::size_t limit) {

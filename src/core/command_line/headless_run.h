@@ -72,6 +72,7 @@ private:
     std::unique_ptr<Tool> tool_;
     std::vector<const NamedControl*> rowFields_;
     mutable std::string row_;
+    bool openingKept_ = false;
     std::unique_ptr<StepRecorder> steps_;
 };
 
