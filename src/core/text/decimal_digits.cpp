@@ -157,15 +157,14 @@ std::optional<Rounded> rounded(double value, int precision) {
     return std::nullopt;
 }
 
-void spell(std::uint64_t digits, int count, char* out) {
-    // All 24 places, then the last `count`: fewer branches than counting.
-    std::array<char, 24> all{};
-    spellEight(static_cast<std::uint32_t>(digits % 100'000'000), all.data() + 16);
-    digits /= 100'000'000;
-    spellEight(static_cast<std::uint32_t>(digits % 100'000'000), all.data() + 8);
-    spellEight(static_cast<std::uint32_t>(digits / 100'000'000), all.data());
-    std::memcpy(out, all.data() + all.size() - static_cast<std::size_t>(count),
-                static_cast<std::size_t>(count));
+void spell(std::uint64_t digits, Spelt& out) {
+    constexpr std::uint64_t kEight = 100'000'000;
+    spellEight(static_cast<std::uint32_t>(digits % kEight), out.data() + 12);
+    spellEight(static_cast<std::uint32_t>(digits / kEight % kEight), out.data() + 4);
+    // The first four places: 10^16 and more, which only 17 digits reach.
+    const auto top = static_cast<std::uint32_t>(digits / kEight / kEight);
+    std::memcpy(out.data(), &kDigitPairs[top / 100 % 100 * 2], 2);
+    std::memcpy(out.data() + 2, &kDigitPairs[top % 100 * 2], 2);
 }
 
 std::optional<double> exactValue(std::uint64_t mantissa, long long power) {

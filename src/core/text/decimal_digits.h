@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -27,9 +28,10 @@ struct Rounded {
 // value must be finite and not zero.
 std::optional<Rounded> rounded(double value, int precision);
 
-// Writes digits as exactly `count` decimal characters, leading zeros
-// included, at out[0] to out[count - 1] (count at most 24).
-void spell(std::uint64_t digits, int count, char* out);
+// digits as 20 decimal characters, leading zeros included: its last `count`
+// are its digits at that precision.
+using Spelt = std::array<char, 20>;
+void spell(std::uint64_t digits, Spelt& out);
 
 // mantissa·10^power where both are exact doubles (a mantissa up to 2^53, a
 // power up to 22 either way), so that one multiplication or division rounds

@@ -54,8 +54,9 @@ bool isDigit(char c) {
 // for decimal exponents from -4 to precision - 1, else d.ddde+XXX; trailing
 // zeros dropped. Returns the end of the text.
 char* layOut(decimal_digits::Rounded rounded, int precision, char exponentLetter, char* out) {
-    std::array<char, 20> digits{};
-    decimal_digits::spell(rounded.digits, precision, digits.data());
+    decimal_digits::Spelt spelt{};
+    decimal_digits::spell(rounded.digits, spelt);
+    const char* const digits = spelt.data() + spelt.size() - precision;
     auto count = static_cast<std::size_t>(precision);
     while (count > 1 && digits[count - 1] == '0') {
         --count;
@@ -64,25 +65,25 @@ char* layOut(decimal_digits::Rounded rounded, int precision, char exponentLetter
     if (exponent >= 0 && exponent < precision) {
         // The digits past `count` are the zeros of the whole part.
         const auto whole = static_cast<std::size_t>(exponent) + 1;
-        out = std::copy_n(digits.data(), whole, out);
+        out = std::copy_n(digits, whole, out);
         if (count > whole) {
             *out++ = '.';
-            out = std::copy_n(digits.data() + whole, count - whole, out);
+            out = std::copy_n(digits + whole, count - whole, out);
         }
         return out;
     }
     if (exponent < 0 && exponent >= -4) {
-        return std::copy_n(digits.data(), count, std::copy_n("0.000", 1 - exponent, out));
+        return std::copy_n(digits, count, std::copy_n("0.000", 1 - exponent, out));
     }
     *out++ = digits[0];
     if (count > 1) {
         *out++ = '.';
-        out = std::copy_n(digits.data() + 1, count - 1, out);
+        out = std::copy_n(digits + 1, count - 1, out);
     }
     *out++ = exponentLetter;
     *out++ = exponent < 0 ? '-' : '+';
-    decimal_digits::spell(static_cast<std::uint64_t>(exponent < 0 ? -exponent : exponent), 3, out);
-    return out + 3;
+    decimal_digits::spell(static_cast<std::uint64_t>(exponent < 0 ? -exponent : exponent), spelt);
+    return std::copy_n(spelt.data() + spelt.size() - 3, 3, out);
 }
 
 }  // namespace
