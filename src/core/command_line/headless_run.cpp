@@ -3,6 +3,8 @@
 
 #include "core/command_line/headless_run.h"
 
+#include <array>
+#include <charconv>
 #include <ostream>
 
 #include "core/command_line/json_writer.h"
@@ -56,11 +58,19 @@ void HeadlessRun::recordSteps() {
 }
 
 void HeadlessRun::printSteps(std::ostream& out, std::size_t line) const {
+    // The line's number once, written by hand: a stream's number formatting
+    // asks its locale every time.
+    std::array<char, 24> number{};
+    std::streamsize size = 0;
+    if (line != 0) {
+        char* const end = std::to_chars(number.data(), number.data() + number.size() - 1, line).ptr;
+        *end = '\t';
+        size = end + 1 - number.data();
+    }
     for (const std::string& step : steps_->lines()) {
-        if (line != 0) {
-            out << line << '\t';
-        }
-        out << step << '\n';
+        out.write(number.data(), size);
+        out.write(step.data(), static_cast<std::streamsize>(step.size()));
+        out.put('\n');
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/steps/wording.h"
 #include "core/templates/dialog_template.h"
+#include "core/text/general_format.h"
 #include "core/text/number_text.h"
 #include "core/text/pattern.h"
 #include "core/text/utf8.h"
@@ -109,7 +110,9 @@ std::string StepRecorder::fieldName(int controlId) const {
 }
 
 std::string StepRecorder::render(const Entry& entry, const Wording* wording) const {
-    return pattern::fill(wording::of(wording, entry.pattern), entry.count,
+    // Without a wording the pattern is read where it stands.
+    const std::string words = wording != nullptr ? wording::of(wording, entry.pattern) : std::string();
+    return pattern::fill(wording != nullptr ? std::string_view(words) : entry.pattern, entry.count,
                          [&](std::string& line, std::size_t index, std::string_view after) {
                              appendValue(line, entry, entry.args[index], after, wording);
                          });
@@ -117,14 +120,19 @@ std::string StepRecorder::render(const Entry& entry, const Wording* wording) con
 
 void StepRecorder::appendValue(std::string& line, const Entry& entry, const StepArg& value,
                                std::string_view after, const Wording* wording) const {
-    std::string text;
+    // Numbers are written into buffers on the stack, and the rounded text of
+    // a field compared with the exact one once.
+    numtext::GeneralText exact;
+    std::string integer;
+    std::string_view text;
     switch (value.kind()) {
         case StepArg::Kind::Number:
         case StepArg::Kind::Shown:
-            text = numtext::formatExact(value.number());
+            text = numtext::formatExact(value.number(), exact);
             break;
         case StepArg::Kind::Integer:
-            text = numtext::formatInt(value.integer());
+            integer = numtext::formatInt(value.integer());
+            text = integer;
             break;
         case StepArg::Kind::Word:
             line += wording::of(wording, value.word());
@@ -136,14 +144,13 @@ void StepRecorder::appendValue(std::string& line, const Entry& entry, const Step
             line += quoted(entry.text);
             return;
     }
-    if (text.starts_with('-') && (after.starts_with("²") || endsWithOperator(line))) {
-        text = "(" + text + ")";
-    }
-    line += text;
+    const bool bracketed = text.starts_with('-') && (after.starts_with("²") || endsWithOperator(line));
+    line.append(bracketed ? "(" : "").append(text).append(bracketed ? ")" : "");
     if (value.kind() == StepArg::Kind::Shown) {
-        const std::string field = numtext::formatDouble(value.number());
-        if (field != numtext::formatExact(value.number())) {
-            line += " ≈ " + field;
+        numtext::GeneralText shown;
+        const std::string_view field = numtext::formatDouble(value.number(), shown);
+        if (field != text) {
+            line.append(" ≈ ").append(field);
         }
     }
 }

@@ -3,6 +3,7 @@
 
 #include "core/text/decimal_digits.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -72,54 +73,84 @@ int bitWidth(U128 value) {
     return high != 0 ? 64 + std::bit_width(high) : std::bit_width(static_cast<std::uint64_t>(value));
 }
 
-// f·2^e·10^k: its whole part, and whether what is left is below one half
-// (-1), exactly one half (0) or above it (1).
+// f·2^e·10^k as whole + rest / unit, with 0 <= rest < unit; and the gap
+// from f·2^e to either neighbouring double (2^e) times 10^k, in 1/unit.
 struct Scaled {
     U128 whole;
-    int rest;
+    U128 rest;
+    U128 unit;
+    U128 gap;
 };
 
 std::optional<Scaled> scale(std::uint64_t f, int e, int k) {
     if (k >= 0) {
-        // f·5^k·2^(e+k): a product, then a shift.
+        // f·5^k·2^(e+k): a product, then a shift; the gap is 5^k·2^(e+k).
         if (k > kMaxScale) {
             return std::nullopt;
         }
-        const U128 product = f * kPowersOf5[static_cast<std::size_t>(k)];
+        const U128 power = kPowersOf5[static_cast<std::size_t>(k)];
+        const U128 product = f * power;
         const int shift = -(e + k);
         if (shift <= 0) {
-            return Scaled{product << -shift, -1};
+            return Scaled{product << -shift, 0, 1, power << -shift};
         }
         if (shift >= 128) {
             return std::nullopt;
         }
-        const U128 rest = product & ((U128(1) << shift) - 1);
-        const U128 half = U128(1) << (shift - 1);
-        return Scaled{product >> shift, rest < half ? -1 : rest == half ? 0 : 1};
+        return Scaled{product >> shift, product & ((U128(1) << shift) - 1), U128(1) << shift, power};
     }
     // f·2^(e-m) / 5^m, with m = -k: a division, the powers of two on the
-    // side where they keep it whole.
+    // side where they keep it whole; the gap is 2^(e-m) / 5^m.
     const int m = -k;
     if (m > kMaxScale) {
         return std::nullopt;
     }
     U128 numerator = f;
     U128 denominator = kPowersOf5[static_cast<std::size_t>(m)];
+    U128 gap = 1;
     const int twos = e - m;
     if (twos >= 0) {
         if (twos > 127 - kSignificandBits) {
             return std::nullopt;
         }
         numerator <<= twos;
+        gap <<= twos;
     } else {
         if (bitWidth(denominator) - twos > 127) {
             return std::nullopt;
         }
         denominator <<= -twos;
     }
-    // Below 2^127, so twice the remainder still fits.
-    const U128 twiceRest = numerator % denominator * 2;
-    return Scaled{numerator / denominator, twiceRest < denominator ? -1 : twiceRest == denominator ? 0 : 1};
+    return Scaled{numerator / denominator, numerator % denominator, denominator, gap};
+}
+
+// digits as 20 decimal characters, leading zeros included: the last
+// `precision` are its digits at that precision.
+using Spelt = std::array<char, 20>;
+
+void spell(std::uint64_t digits, Spelt& out) {
+    constexpr std::uint64_t kEight = 100'000'000;
+    spellEight(static_cast<std::uint32_t>(digits % kEight), out.data() + 12);
+    spellEight(static_cast<std::uint32_t>(digits / kEight % kEight), out.data() + 4);
+    // The first four places: 10^16 and more, which only 17 digits reach.
+    const auto top = static_cast<std::uint32_t>(digits / kEight / kEight);
+    std::memcpy(out.data(), &kDigitPairs[top / 100 % 100 * 2], 2);
+    std::memcpy(out.data() + 2, &kDigitPairs[top % 100 * 2], 2);
+}
+
+// Whether a decimal `distance` / unit away from the double reads back as it:
+// within half the gap to the neighbour on its side (a quarter below a power
+// of two, where the doubles below lie twice as close), or exactly half way
+// and the double's significand even, which is where ties go.
+bool readsBack(const Scaled& scaled, U128 distance, bool below, std::uint64_t f) {
+    if (distance == 0) {
+        return true;
+    }
+    if (bitWidth(distance) > 120) {
+        return false;  // far beyond any gap, which is below 2^76
+    }
+    const U128 measured = distance * (below && f == (std::uint64_t(1) << 52) ? 4 : 2);
+    return measured < scaled.gap || (measured == scaled.gap && (f & 1) == 0);
 }
 
 }  // namespace
@@ -146,25 +177,49 @@ std::optional<Rounded> rounded(double value, int precision) {
             continue;  // one digit too many: the exponent is the larger one
         }
         auto digits = static_cast<std::uint64_t>(scaled->whole);
-        if (scaled->rest > 0 || (scaled->rest == 0 && (digits & 1) != 0)) {
-            ++digits;
+        // Below 2^127, so twice the rest still fits.
+        const U128 twiceRest = scaled->rest * 2;
+        const bool up = twiceRest > scaled->unit || (twiceRest == scaled->unit && (digits & 1) != 0);
+        const bool back = readsBack(*scaled, up ? scaled->unit - scaled->rest : scaled->rest, !up, f);
+        if (up && ++digits == limit) {
+            return Rounded{digits / 10, exponent + 1, back};  // 9.99... rounded up to 10
         }
-        if (digits == limit) {
-            return Rounded{digits / 10, exponent + 1};  // 9.99... rounded up to 10
-        }
-        return Rounded{digits, exponent};
+        return Rounded{digits, exponent, back};
     }
     return std::nullopt;
 }
 
-void spell(std::uint64_t digits, Spelt& out) {
-    constexpr std::uint64_t kEight = 100'000'000;
-    spellEight(static_cast<std::uint32_t>(digits % kEight), out.data() + 12);
-    spellEight(static_cast<std::uint32_t>(digits / kEight % kEight), out.data() + 4);
-    // The first four places: 10^16 and more, which only 17 digits reach.
-    const auto top = static_cast<std::uint32_t>(digits / kEight / kEight);
-    std::memcpy(out.data(), &kDigitPairs[top / 100 % 100 * 2], 2);
-    std::memcpy(out.data() + 2, &kDigitPairs[top % 100 * 2], 2);
+char* layOut(Rounded rounded, int precision, char exponentLetter, char* out) {
+    Spelt spelt{};
+    spell(rounded.digits, spelt);
+    const char* const digits = spelt.data() + spelt.size() - precision;
+    auto count = static_cast<std::size_t>(precision);
+    while (count > 1 && digits[count - 1] == '0') {
+        --count;
+    }
+    const int exponent = rounded.exponent;
+    if (exponent >= 0 && exponent < precision) {
+        // The digits past `count` are the zeros of the whole part.
+        const auto whole = static_cast<std::size_t>(exponent) + 1;
+        out = std::copy_n(digits, whole, out);
+        if (count > whole) {
+            *out++ = '.';
+            out = std::copy_n(digits + whole, count - whole, out);
+        }
+        return out;
+    }
+    if (exponent < 0 && exponent >= -4) {
+        return std::copy_n(digits, count, std::copy_n("0.000", 1 - exponent, out));
+    }
+    *out++ = digits[0];
+    if (count > 1) {
+        *out++ = '.';
+        out = std::copy_n(digits + 1, count - 1, out);
+    }
+    *out++ = exponentLetter;
+    *out++ = exponent < 0 ? '-' : '+';
+    spell(static_cast<std::uint64_t>(exponent < 0 ? -exponent : exponent), spelt);
+    return std::copy_n(spelt.data() + spelt.size() - 3, 3, out);
 }
 
 std::optional<double> exactValue(std::uint64_t mantissa, long long power) {

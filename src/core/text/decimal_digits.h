@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -12,8 +11,8 @@
 // f/5^k fits in 128 bits for every exponent a tool ordinarily writes. Where
 // it does not (subnormals, magnitudes beyond about 1e-17 or 1e+46), nothing
 // is given, and number texts ask the standard library instead. The other way,
-// a short decimal is a double by one exact operation. This is only
-// arithmetic: number_text.cpp reads and writes the texts.
+// a short decimal is a double by one exact operation. Number texts
+// (number_text.cpp) use these; nothing else does.
 namespace decimal_digits {
 
 struct Rounded {
@@ -22,16 +21,19 @@ struct Rounded {
     // The decimal exponent of the first digit, after rounding: 1234.5 at
     // precision 3 is 123 with exponent 3.
     int exponent;
+    // Whether these digits, read as a number, give back the same double.
+    bool readsBack;
 };
 
 // |value| rounded to nearest, ties to even, at 1 to 17 significant digits;
 // value must be finite and not zero.
 std::optional<Rounded> rounded(double value, int precision);
 
-// digits as 20 decimal characters, leading zeros included: its last `count`
-// are its digits at that precision.
-using Spelt = std::array<char, 20>;
-void spell(std::uint64_t digits, Spelt& out);
+// The digits laid out from out on as "%g" lays them out: plain decimals for
+// decimal exponents from -4 to precision - 1, else d.ddde+XXX (three
+// exponent digits); trailing zeros dropped, no sign. Returns the text's end;
+// it takes at most 24 characters.
+char* layOut(Rounded rounded, int precision, char exponentLetter, char* out);
 
 // mantissa·10^power where both are exact doubles (a mantissa up to 2^53, a
 // power up to 22 either way), so that one multiplication or division rounds

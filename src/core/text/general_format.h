@@ -22,9 +22,11 @@ std::string formatGeneralByToChars(double value, int precision, char exponentLet
 // Room for any of these texts ('-1.7976931348623157e+308' is the longest).
 using GeneralText = std::array<char, 32>;
 // The same into the caller's buffer, the text a view of it: for a writer that
-// keeps no copy of its own, as the field exchange does with each field.
+// keeps no copy of its own, as the field exchange does with each field and
+// the worked steps with each number.
 std::string_view formatGeneral(double value, int precision, char exponentLetter, GeneralText& buffer);
-// formatDouble's text, so.
+// formatDouble's and formatExact's texts, so.
 std::string_view formatDouble(double value, GeneralText& buffer);
+std::string_view formatExact(double value, GeneralText& buffer);
 
 }  // namespace numtext

@@ -50,42 +50,6 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// Rounded digits laid out as "%g" lays them out, from out on: plain decimals
-// for decimal exponents from -4 to precision - 1, else d.ddde+XXX; trailing
-// zeros dropped. Returns the end of the text.
-char* layOut(decimal_digits::Rounded rounded, int precision, char exponentLetter, char* out) {
-    decimal_digits::Spelt spelt{};
-    decimal_digits::spell(rounded.digits, spelt);
-    const char* const digits = spelt.data() + spelt.size() - precision;
-    auto count = static_cast<std::size_t>(precision);
-    while (count > 1 && digits[count - 1] == '0') {
-        --count;
-    }
-    const int exponent = rounded.exponent;
-    if (exponent >= 0 && exponent < precision) {
-        // The digits past `count` are the zeros of the whole part.
-        const auto whole = static_cast<std::size_t>(exponent) + 1;
-        out = std::copy_n(digits, whole, out);
-        if (count > whole) {
-            *out++ = '.';
-            out = std::copy_n(digits + whole, count - whole, out);
-        }
-        return out;
-    }
-    if (exponent < 0 && exponent >= -4) {
-        return std::copy_n(digits, count, std::copy_n("0.000", 1 - exponent, out));
-    }
-    *out++ = digits[0];
-    if (count > 1) {
-        *out++ = '.';
-        out = std::copy_n(digits + 1, count - 1, out);
-    }
-    *out++ = exponentLetter;
-    *out++ = exponent < 0 ? '-' : '+';
-    decimal_digits::spell(static_cast<std::uint64_t>(exponent < 0 ? -exponent : exponent), spelt);
-    return std::copy_n(spelt.data() + spelt.size() - 3, 3, out);
-}
-
 }  // namespace
 
 // The digits come from exact integer arithmetic where it reaches, which is
@@ -99,7 +63,7 @@ std::string_view formatGeneral(double value, int precision, char exponentLetter,
         *out++ = '0';
     } else if (const std::optional<decimal_digits::Rounded> rounded =
                    std::isfinite(value) ? decimal_digits::rounded(value, precision) : std::nullopt) {
-        out = layOut(*rounded, precision, exponentLetter, out);
+        out = decimal_digits::layOut(*rounded, precision, exponentLetter, out);
     } else {
         const std::string text = formatGeneralByToChars(value, precision, exponentLetter);
         out = std::copy(text.begin(), text.end(), buffer.data());
@@ -346,17 +310,35 @@ std::string formatResult(double value) {
     return formatGeneral(value, 6, 'E');
 }
 
-std::string formatExact(double value) {
+std::string_view formatExact(double value, GeneralText& buffer) {
     // 17 significant digits always read back as the same double; most values
-    // need fewer, and the fewest that do are the ones worth reading.
+    // need fewer, and the fewest that do are the ones worth reading. Exact
+    // digits tell whether they read back without reading them.
+    for (int precision = 15; std::isfinite(value) && value != 0 && precision <= 17; ++precision) {
+        const std::optional<decimal_digits::Rounded> rounded = decimal_digits::rounded(value, precision);
+        if (!rounded) {
+            break;
+        }
+        if (rounded->readsBack || precision == 17) {
+            char* const start = buffer.data() + (std::signbit(value) ? 1 : 0);
+            buffer[0] = '-';
+            const char* const end = decimal_digits::layOut(*rounded, precision, 'e', start);
+            return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
+        }
+    }
     for (int precision = 15; precision < 17; ++precision) {
-        std::string text = formatGeneral(value, precision, 'e');
+        const std::string_view text = formatGeneral(value, precision, 'e', buffer);
         const std::optional<double> back = scanDouble(text);
         if (!std::isfinite(value) || (back && *back == value && std::signbit(*back) == std::signbit(value))) {
             return text;
         }
     }
-    return formatGeneral(value, 17, 'e');
+    return formatGeneral(value, 17, 'e', buffer);
+}
+
+std::string formatExact(double value) {
+    GeneralText buffer;
+    return std::string(formatExact(value, buffer));
 }
 
 std::string formatInt(int value) {

@@ -37,12 +37,22 @@ std::string fill(std::string_view pattern, std::size_t count, Append&& append) {
     std::string out;
     out.reserve(pattern.size() + 16 * count);
     for (std::size_t pos = 0; pos < pattern.size();) {
-        const Place place = placeAt(pattern, pos, count);
+        // The pattern's own text up to the next '%', at once.
+        std::size_t mark = pos;
+        while (mark < pattern.size() && pattern[mark] != '%') {
+            ++mark;
+        }
+        out.append(pattern.substr(pos, mark - pos));
+        if (mark == pattern.size()) {
+            break;
+        }
+        const Place place = placeAt(pattern, mark, count);
         if (place.length == 0) {
-            out += pattern[pos++];
+            out += '%';
+            pos = mark + 1;
             continue;
         }
-        pos += place.length;
+        pos = mark + place.length;
         append(out, place.index, pattern.substr(pos));
     }
     return out;

@@ -3,6 +3,7 @@
 
 #include "core/text/number_text.h"
 #include "core/steps/step_recorder.h"
+#include "core/text/decimal_digits.h"
 #include "core/text/general_format.h"
 
 #include <gtest/gtest.h>
@@ -167,8 +168,10 @@ TEST(FormatExact, WritesTheFewestDigitsThatGiveTheDoubleBack) {
 // The quick writer (exact integer digits) against the one that takes its
 // digits from std::to_chars, at every precision, over the whole double range:
 // any bit pattern, decimals and binary fractions on or near a rounding tie,
-// and the neighbours of every power of ten. BRIMLET_NUMBER_SEED=<seed>
-// replays a run.
+// and the neighbours of every power of ten and of two; and whether exact
+// digits read back as the double, and which are the fewest that do,
+// against reading their texts.
+// BRIMLET_NUMBER_SEED=<seed> replays a run.
 TEST(FormatGeneral, WritesTheBytesThatToCharsDigitsGiveAtEveryPrecision) {
     const char* given = std::getenv("BRIMLET_NUMBER_SEED");
     const std::uint64_t seed = given != nullptr ? std::strtoull(given, nullptr, 10) : std::random_device()();
@@ -186,8 +189,9 @@ TEST(FormatGeneral, WritesTheBytesThatToCharsDigitsGiveAtEveryPrecision) {
                                std::numeric_limits<double>::quiet_NaN()};
     for (int exponent = -330; exponent <= 310; ++exponent) {
         const double power = std::pow(10.0, exponent);
-        values.insert(values.end(),
-                      {power, std::nextafter(power, 0.0), std::nextafter(power, kInf), power * 5});
+        const double two = std::ldexp(1.0, exponent);
+        values.insert(values.end(), {power, std::nextafter(power, 0.0), std::nextafter(power, kInf),
+                                     power * 5, two, std::nextafter(two, 0.0), std::nextafter(two, kInf)});
     }
     for (int i = 0; i < 25000; ++i) {
         const auto scale = static_cast<int>(random() % 80) - 40;
@@ -198,11 +202,21 @@ TEST(FormatGeneral, WritesTheBytesThatToCharsDigitsGiveAtEveryPrecision) {
                        static_cast<double>(random() % 900719925474099 * 10 + 5)});
     }
     for (const double value : values) {
+        std::string fewest;  // formatExact's: the fewest digits from 15 on whose text reads back
         for (int precision = 1; precision <= 17; ++precision) {
-            ASSERT_EQ(numtext::formatGeneral(value, precision, 'e'),
-                      numtext::formatGeneralByToChars(value, precision, 'e'))
+            const std::string text = numtext::formatGeneralByToChars(value, precision, 'e');
+            ASSERT_EQ(numtext::formatGeneral(value, precision, 'e'), text)
                 << describe(value) << " at precision " << precision << ", seed " << seed;
+            const bool back = numtext::scanDouble(text) == value;
+            if (const auto rounded = decimal_digits::rounded(value, precision)) {
+                ASSERT_EQ(rounded->readsBack, back)
+                    << describe(value) << " at precision " << precision << ", seed " << seed;
+            }
+            if (precision >= 15 && fewest.empty() && (back || precision == 17 || !std::isfinite(value))) {
+                fewest = text;
+            }
         }
+        ASSERT_EQ(numtext::formatExact(value), fewest) << describe(value) << ", seed " << seed;
     }
 }
 
