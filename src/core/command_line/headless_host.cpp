@@ -20,22 +20,26 @@ std::string oneLine(std::string text) {
     return text;
 }
 
+// The first maxChars characters of a text, as a field hands them over; a text
+// has no more UTF-16 units than bytes, so most need no counting.
+std::string_view firstChars(std::string_view whole, std::size_t maxChars) {
+    return maxChars >= whole.size() ? whole : whole.substr(0, utf8::firstUnitsLength(whole, maxChars));
+}
+
 }  // namespace
 
 std::size_t HeadlessHost::indexOf(int controlId) const {
-    // The field asked last, or the one after it; else a search from the start.
-    if (last_ < texts_.size() && texts_[last_].id == controlId) {
-        return last_;
-    }
-    if (last_ + 1 < texts_.size() && texts_[last_ + 1].id == controlId) {
-        return ++last_;
-    }
-    for (std::size_t at = 0; at < texts_.size(); ++at) {
-        if (texts_[at].id == controlId) {
-            return last_ = at;
+    Place& place = places_[static_cast<unsigned>(controlId) % places_.size()];
+    if (place.id != controlId) {
+        place = {controlId, std::string::npos};
+        for (std::size_t at = 0; at < texts_.size(); ++at) {
+            if (texts_[at].id == controlId) {
+                place.at = at;
+                break;
+            }
         }
     }
-    return std::string::npos;
+    return place.at;
 }
 
 std::string_view HeadlessHost::shown(int controlId) const {
@@ -44,23 +48,26 @@ std::string_view HeadlessHost::shown(int controlId) const {
 }
 
 std::string HeadlessHost::text(int controlId, std::size_t maxChars) const {
-    const std::string_view whole = shown(controlId);
-    // A text has no more UTF-16 units than bytes: most need no cut.
-    return std::string(maxChars >= whole.size() ? whole
-                                                : whole.substr(0, utf8::firstUnitsLength(whole, maxChars)));
+    return std::string(firstChars(shown(controlId), maxChars));
+}
+
+void HeadlessHost::readText(int controlId, std::size_t maxChars, std::string& into) const {
+    const std::string_view text = firstChars(shown(controlId), maxChars);
+    into.clear();
+    into.append(text);
 }
 
 bool HeadlessHost::shows(int controlId, std::string_view text) const {
-    const std::string_view whole = shown(controlId);
-    if (whole.size() <= text.size() + 1) {
-        return whole == text;
-    }
-    return whole.substr(0, utf8::firstUnitsLength(whole, text.size() + 1)) == text;
+    return firstChars(shown(controlId), text.size() + 1) == text;
 }
 
 HeadlessHost::Field& HeadlessHost::field(int controlId) {
-    const std::size_t at = indexOf(controlId);
-    Field& found = at != std::string::npos ? texts_[at] : texts_.emplace_back(Field{controlId, {}, 0, {}});
+    std::size_t at = indexOf(controlId);
+    if (at == std::string::npos) {
+        at = places_[static_cast<unsigned>(controlId) % places_.size()].at = texts_.size();
+        texts_.push_back(Field{controlId, {}, 0, {}});
+    }
+    Field& found = texts_[at];
     found.version = ++changes_;
     return found;
 }
@@ -79,7 +86,23 @@ void HeadlessHost::setText(int controlId, std::string_view text) {
 }
 
 void HeadlessHost::appendText(int controlId, std::string_view more) {
-    field(controlId).text += utf8::replaceInvalid(more);
+    std::string& held = field(controlId).text;
+    if (utf8::validLength(more) == more.size()) {
+        held += more;
+    } else {
+        held += utf8::replaceInvalid(more);
+    }
+}
+
+bool HeadlessHost::update(int controlId, std::string_view text) {
+    // One look for both the question and the answer.
+    const std::size_t at = indexOf(controlId);
+    if (firstChars(at != std::string::npos ? std::string_view(texts_[at].text) : std::string_view(),
+                   text.size() + 1) == text) {
+        return false;
+    }
+    setText(controlId, text);
+    return true;
 }
 
 std::uint64_t HeadlessHost::textVersion(int controlId) const {

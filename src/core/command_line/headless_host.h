@@ -3,12 +3,14 @@
 
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/templates/dialog_template.h"
 #include "core/tool/field_host.h"
 
 namespace tool_runner {
@@ -22,6 +24,8 @@ public:
     std::string text(int controlId, std::size_t maxChars) const override;
     void setText(int controlId, std::string_view text) override;
     bool shows(int controlId, std::string_view text) const override;
+    bool update(int controlId, std::string_view text) override;
+    void readText(int controlId, std::size_t maxChars, std::string& into) const override;
     void focusAndSelectAll(int) override {}
     void showMessage(std::string_view text) override;
     std::uint64_t textVersion(int controlId) const override;
@@ -51,11 +55,16 @@ private:
     Field& field(int controlId);
     // The field's place in texts_, or npos.
     std::size_t indexOf(int controlId) const;
-    // By control id; a tool has a few dozen fields at most. Exchanges walk
-    // them in the same order each time, so the search starts at the last
-    // field found.
+    // By control id; a tool has a few dozen fields at most. Where each was
+    // last found, or that it is not there, is kept by its id's last byte,
+    // which tells a tool's fields apart (their ids lie within a few hundred):
+    // nearly every lookup is one.
     std::vector<Field> texts_;
-    mutable std::size_t last_ = 0;
+    struct Place {
+        int id = kNoId;
+        std::size_t at = std::string::npos;
+    };
+    mutable std::array<Place, 256> places_{};
     // Counts every change of a text, so that a version is never given twice.
     std::uint64_t changes_ = 0;
     std::ostream& err_;

@@ -29,7 +29,7 @@ HeadlessRun::~HeadlessRun() {
 void HeadlessRun::restart(std::size_t line) {
     tool_->attach(nullptr);
     host_.clear(line);
-    tool_ = command_.create();
+    tool_->renew();
     tool_->attach(&host_, steps_.get());
     if (steps_) {
         steps_->restart(nullptr);
@@ -133,7 +133,12 @@ void HeadlessRun::printRow(std::ostream& out, bool json, std::size_t line, bool 
         row_ = "\"\"";
     }
     row_ += '\n';
-    out.write(row_.data(), static_cast<std::streamsize>(row_.size()));
+    // Straight into the stream's buffer: a failed write marks the stream as
+    // write() would, and the run stops at the next line.
+    const auto size = static_cast<std::streamsize>(row_.size());
+    if (!out || out.rdbuf()->sputn(row_.data(), size) != size) {
+        out.setstate(std::ios::badbit);
+    }
 }
 
 void HeadlessRun::press(int buttonId) {

@@ -155,7 +155,7 @@ bool readsBack(const Scaled& scaled, U128 distance, bool below, std::uint64_t f)
 
 }  // namespace
 
-std::optional<Rounded> rounded(double value, int precision) {
+std::optional<Rounded> rounded(double value, int precision, bool askReadsBack) {
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const auto biased = static_cast<int>((bits >> 52) & 0x7FF);
     if (biased == 0 || biased == 0x7FF || precision < 1 || precision > 17) {
@@ -180,7 +180,8 @@ std::optional<Rounded> rounded(double value, int precision) {
         // Below 2^127, so twice the rest still fits.
         const U128 twiceRest = scaled->rest * 2;
         const bool up = twiceRest > scaled->unit || (twiceRest == scaled->unit && (digits & 1) != 0);
-        const bool back = readsBack(*scaled, up ? scaled->unit - scaled->rest : scaled->rest, !up, f);
+        const bool back =
+            askReadsBack && readsBack(*scaled, up ? scaled->unit - scaled->rest : scaled->rest, !up, f);
         if (up && ++digits == limit) {
             return Rounded{digits / 10, exponent + 1, back};  // 9.99... rounded up to 10
         }
@@ -193,7 +194,11 @@ char* layOut(Rounded rounded, int precision, char exponentLetter, char* out) {
     Spelt spelt{};
     spell(rounded.digits, spelt);
     const char* const digits = spelt.data() + spelt.size() - precision;
+    // Trailing zeros dropped, eight at a time where there are so many.
     auto count = static_cast<std::size_t>(precision);
+    while (count > 8 && std::memcmp(digits + count - 8, "00000000", 8) == 0) {
+        count -= 8;
+    }
     while (count > 1 && digits[count - 1] == '0') {
         --count;
     }

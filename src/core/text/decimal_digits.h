@@ -26,8 +26,9 @@ struct Rounded {
 };
 
 // |value| rounded to nearest, ties to even, at 1 to 17 significant digits;
-// value must be finite and not zero.
-std::optional<Rounded> rounded(double value, int precision);
+// value must be finite and not zero. Whether the digits read back is worked
+// out only when asked for (readsBack is false otherwise).
+std::optional<Rounded> rounded(double value, int precision, bool askReadsBack = false);
 
 // The digits laid out from out on as "%g" lays them out: plain decimals for
 // decimal exponents from -4 to precision - 1, else d.ddde+XXX (three

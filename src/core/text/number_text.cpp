@@ -315,7 +315,8 @@ std::string_view formatExact(double value, GeneralText& buffer) {
     // need fewer, and the fewest that do are the ones worth reading. Exact
     // digits tell whether they read back without reading them.
     for (int precision = 15; std::isfinite(value) && value != 0 && precision <= 17; ++precision) {
-        const std::optional<decimal_digits::Rounded> rounded = decimal_digits::rounded(value, precision);
+        const std::optional<decimal_digits::Rounded> rounded =
+            decimal_digits::rounded(value, precision, true);
         if (!rounded) {
             break;
         }

@@ -58,7 +58,7 @@ std::size_t asciiEnd(std::string_view text, std::size_t i) {
 
 }  // namespace
 
-std::size_t validLength(std::string_view text) {
+std::size_t validLengthDecoded(std::string_view text) {
     std::size_t i = asciiEnd(text, 0);
     while (i < text.size()) {
         const std::size_t length = characterLength(text, i);

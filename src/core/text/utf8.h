@@ -47,8 +47,21 @@ inline std::size_t wholeCut(std::string_view text, std::size_t maxBytes) {
 // as they do when the desktop hands such text to a field.
 std::string replaceInvalid(std::string_view text);
 // The length of the well-formed start of a text: its size when replaceInvalid
-// would leave it as it is.
-std::size_t validLength(std::string_view text);
+// would leave it as it is. Short ASCII texts, the most of them, are looked at
+// here, the rest where characters are decoded.
+std::size_t validLengthDecoded(std::string_view text);
+inline std::size_t validLength(std::string_view text) {
+    if (text.size() <= 32) {
+        unsigned char any = 0;
+        for (const char c : text) {
+            any |= static_cast<unsigned char>(c);
+        }
+        if (any < 0x80) {
+            return text.size();
+        }
+    }
+    return validLengthDecoded(text);
+}
 
 // The first maxUnits UTF-16 code units of a well-formed UTF-8 text, never half
 // a character: what a window's field hands to the exchange.

@@ -44,10 +44,11 @@ bool showsMore(std::string_view text, bool fraction) {
     return false;
 }
 
-// Reads one binding; false when its text is refused.
-bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps) {
+// Reads one binding; false when its text is refused. A number's text is
+// read into `text`, which the whole read reuses.
+bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps, std::string& text) {
     if (double* const* value = std::get_if<double*>(&binding.value)) {
-        const std::string text = host.text(binding.controlId, kDoubleChars);
+        host.readText(binding.controlId, kDoubleChars, text);
         const std::optional<double> read = numtext::scanDouble(text);
         if (!read) {
             refuse(host, binding.controlId, kRefusedNumber, steps, text);
@@ -59,7 +60,7 @@ bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps) {
                        {StepArg::field(binding.controlId), StepArg::typed(text), *read});
         }
     } else if (int* const* value = std::get_if<int*>(&binding.value)) {
-        const std::string text = host.text(binding.controlId, kIntegerChars);
+        host.readText(binding.controlId, kIntegerChars, text);
         const std::optional<int> read = numtext::scanInt(text);
         if (!read) {
             refuse(host, binding.controlId, kRefusedInteger, steps, text);
@@ -73,7 +74,7 @@ bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps) {
     } else if (TextLog* const* log = std::get_if<TextLog*>(&binding.value)) {
         (*log)->read(host, binding.controlId);
     } else {
-        *std::get<std::string*>(binding.value) = host.text(binding.controlId, std::string::npos);
+        host.readText(binding.controlId, std::string::npos, *std::get<std::string*>(binding.value));
     }
     return true;
 }
@@ -97,8 +98,9 @@ bool readAll(FieldHost& host, std::span<const Binding> bindings, StepRecorder* s
     // Nothing may escape into a tool handler: a failure inside the exchange is
     // reported like a refusal and ends the read.
     try {
+        std::string text;
         for (const Binding& binding : bindings) {
-            if (!readOne(host, binding, steps)) {
+            if (!readOne(host, binding, steps, text)) {
                 if (refusedId != nullptr) {
                     *refusedId = binding.controlId;
                 }
@@ -121,17 +123,21 @@ void writeAll(FieldHost& host, std::span<const Binding> bindings) {
             (*log)->write(host, binding.controlId);
             continue;
         }
-        // A double's text is written where it costs no allocation: most
-        // fields are doubles, and most of their texts are longer than a
-        // std::string holds in place.
+        // Each text is handed over where it is: a double's written into a
+        // buffer on the stack (most are longer than a std::string holds in
+        // place), a text value's read in place. Only a changed text is set.
         numtext::GeneralText buffer;
-        const double* const* number = std::get_if<double*>(&binding.value);
-        const std::string other = number != nullptr ? std::string() : textOf(binding);
-        const std::string_view text = number != nullptr ? numtext::formatDouble(**number, buffer) : other;
-        // Only a changed text is set, so unchanged fields do not flicker.
-        if (!host.shows(binding.controlId, text)) {
-            host.setText(binding.controlId, text);
+        std::string integer;
+        std::string_view text;
+        if (const double* const* number = std::get_if<double*>(&binding.value)) {
+            text = numtext::formatDouble(**number, buffer);
+        } else if (const int* const* value = std::get_if<int*>(&binding.value)) {
+            integer = numtext::formatInt(**value);
+            text = integer;
+        } else {
+            text = *std::get<std::string*>(binding.value);
         }
+        host.update(binding.controlId, text);
     }
 }
 

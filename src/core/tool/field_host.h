@@ -25,6 +25,21 @@ public:
     virtual bool shows(int controlId, std::string_view text) const {
         return this->text(controlId, text.size() + 1) == text;
     }
+    // Sets the text where the control does not show it already, so that an
+    // unchanged field does not flicker; true when it was set. A window that
+    // holds its texts can ask and set in one look.
+    virtual bool update(int controlId, std::string_view text) {
+        if (shows(controlId, text)) {
+            return false;
+        }
+        setText(controlId, text);
+        return true;
+    }
+    // text() into a string the caller keeps, whose memory a window that holds
+    // its texts can reuse.
+    virtual void readText(int controlId, std::size_t maxChars, std::string& into) const {
+        into = text(controlId, maxChars);
+    }
     virtual void focusAndSelectAll(int controlId) = 0;
     // A modal message box: caption "Brimlet 5", exclamation icon, one OK.
     virtual void showMessage(std::string_view text) = 0;

@@ -12,7 +12,7 @@ void TextLog::read(FieldHost& host, int controlId) {
         text_.resize(shown_);
         return;
     }
-    text_ = host.text(controlId, std::string::npos);
+    host.readText(controlId, std::string::npos, text_);
     agree(host, controlId, {});
 }
 
@@ -26,9 +26,7 @@ void TextLog::write(FieldHost& host, int controlId) {
         return;
     }
     // Only a changed text is set, as for every field.
-    if (!host.shows(controlId, text_)) {
-        host.setText(controlId, text_);
-    }
+    host.update(controlId, text_);
     agree(host, controlId, text_);
 }
 

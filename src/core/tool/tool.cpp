@@ -3,16 +3,24 @@
 
 #include "core/tool/tool.h"
 
+#include <stdexcept>
 #include <variant>
 
 #include "core/steps/wording.h"
 #include "core/tool/field_host.h"
 
+void Tool::add(const Binding& binding) {
+    if (bindingCount_ == kMaxBindings) {
+        throw std::length_error("a tool binds at most twelve fields");
+    }
+    bindings_[bindingCount_++] = binding;
+}
+
 bool Tool::readAllFields() {
     if (host_ == nullptr) {
         return true;
     }
-    return exchange::readAll(*host_, bindings_, recording() ? steps_ : nullptr, &refused_);
+    return exchange::readAll(*host_, bindings(), recording() ? steps_ : nullptr, &refused_);
 }
 
 bool Tool::handle(int controlId) {
@@ -35,13 +43,13 @@ bool Tool::handle(int controlId) {
 
 void Tool::writeAllFields() {
     if (host_ != nullptr) {
-        exchange::writeAll(*host_, bindings_);
+        exchange::writeAll(*host_, bindings());
     }
 }
 
 void Tool::clearAllFields() {
     step(N_("Every field is cleared: numbers to 0, texts emptied"));
-    for (const Binding& binding : bindings_) {
+    for (const Binding& binding : bindings()) {
         std::visit([](auto* value) { *value = {}; }, binding.value);
     }
     writeAllFields();

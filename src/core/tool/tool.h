@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <array>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -48,7 +50,11 @@ public:
     virtual bool recordsSteps() const { return false; }
     virtual const DialogTemplate& dialogTemplate() const = 0;
 
-    std::span<const Binding> bindings() const { return bindings_; }
+    std::span<const Binding> bindings() const { return {bindings_.data(), bindingCount_}; }
+
+    // Becomes a fresh tool of its class, as one just made: what the command
+    // line does between the lines of its input, in the memory it has.
+    virtual void renew() = 0;
 
     // Field exchange with the attached window.
     bool readAllFields();
@@ -80,16 +86,12 @@ public:
     std::vector<std::string> keyNames(int controlId) const;
 
 protected:
-    // No tool binds more fields than this: its bindings take one allocation,
-    // which counts where the command line makes a tool for every input line.
-    static constexpr std::size_t kUsualBindings = 12;
+    Tool() = default;
 
-    Tool() { bindings_.reserve(kUsualBindings); }
-
-    void bind(int controlId, double& value) { bindings_.push_back({controlId, &value}); }
-    void bind(int controlId, int& value) { bindings_.push_back({controlId, &value}); }
-    void bind(int controlId, std::string& value) { bindings_.push_back({controlId, &value}); }
-    void bind(int controlId, TextLog& value) { bindings_.push_back({controlId, &value}); }
+    void bind(int controlId, double& value) { add({controlId, &value}); }
+    void bind(int controlId, int& value) { add({controlId, &value}); }
+    void bind(int controlId, std::string& value) { add({controlId, &value}); }
+    void bind(int controlId, TextLog& value) { add({controlId, &value}); }
 
     // Sets every bound value to 0, a text to empty, and writes all fields:
     // what a Clear button does once it has read the fields (or chosen not to).
@@ -113,10 +115,18 @@ protected:
     virtual bool dispatch(int controlId) = 0;
 
 private:
+    void add(const Binding& binding);
+
+    // No tool binds more fields: held in place, they cost a tool no memory
+    // of its own, which counts where the command line makes one for every
+    // input line.
+    static constexpr std::size_t kMaxBindings = 12;
+
     FieldHost* host_ = nullptr;
     StepRecorder* steps_ = nullptr;
     bool handling_ = false;
-    std::vector<Binding> bindings_;
+    std::array<Binding, kMaxBindings> bindings_{};
+    std::size_t bindingCount_ = 0;
     int refused_ = kNoId;  // the field refused in the running handler
 };
 
@@ -142,6 +152,13 @@ class DialogTool : public Tool {
 public:
     bool hasHandler(int controlId) const override { return find(controlId) != nullptr; }
     const DialogTemplate& dialogTemplate() const override { return T::kTemplate; }
+    // T is the tool's own class (every tool class derives from DialogTool of
+    // itself): the object ends and a new one is made where it was.
+    void renew() override {
+        T* const self = static_cast<T*>(this);
+        std::destroy_at(self);
+        std::construct_at(self);
+    }
 
 protected:
     bool dispatch(int controlId) override {

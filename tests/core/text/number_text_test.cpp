@@ -208,7 +208,7 @@ TEST(FormatGeneral, WritesTheBytesThatToCharsDigitsGiveAtEveryPrecision) {
             ASSERT_EQ(numtext::formatGeneral(value, precision, 'e'), text)
                 << describe(value) << " at precision " << precision << ", seed " << seed;
             const bool back = numtext::scanDouble(text) == value;
-            if (const auto rounded = decimal_digits::rounded(value, precision)) {
+            if (const auto rounded = decimal_digits::rounded(value, precision, true)) {
                 ASSERT_EQ(rounded->readsBack, back)
                     << describe(value) << " at precision " << precision << ", seed " << seed;
             }
