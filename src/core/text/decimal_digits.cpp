@@ -89,7 +89,8 @@ std::optional<Scaled> scale(std::uint64_t f, int e, int k) {
             return std::nullopt;
         }
         const U128 power = kPowersOf5[static_cast<std::size_t>(k)];
-        const U128 product = f * power;
+        // Up to 5^27 the power fits in 64 bits, and the product is one multiplication.
+        const U128 product = k <= 27 ? U128(f) * static_cast<std::uint64_t>(power) : f * power;
         const int shift = -(e + k);
         if (shift <= 0) {
             return Scaled{product << -shift, 0, 1, power << -shift};
@@ -238,6 +239,32 @@ std::optional<double> exactValue(std::uint64_t mantissa, long long power) {
     const auto value = static_cast<double>(mantissa);
     return power >= 0 ? value * kExactPowersOf10[static_cast<std::size_t>(power)]
                       : value / kExactPowersOf10[static_cast<std::size_t>(-power)];
+}
+
+std::optional<double> plainValue(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    const std::string_view digits = text.substr(negative ? 1 : 0);
+    if (digits.empty() || digits.size() > 16) {
+        return std::nullopt;
+    }
+    std::uint64_t mantissa = 0;
+    long long power = 0;
+    bool point = false;
+    for (const char c : digits) {
+        if (c >= '0' && c <= '9') {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            power -= point ? 1 : 0;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits.size() == 1 && point) {
+        return std::nullopt;  // a lone point is no number
+    }
+    const std::optional<double> value = exactValue(mantissa, power);
+    return value && negative ? std::optional<double>(-*value) : value;
 }
 
 }  // namespace decimal_digits

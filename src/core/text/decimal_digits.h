@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 // The significant digits of a double rounded as "%.*g" rounds them, by exact
 // integer arithmetic: the double is f·2^e with a 53-bit f, and f·5^k or
@@ -41,5 +42,9 @@ char* layOut(Rounded rounded, int precision, char exponentLetter, char* out);
 // it as a correct conversion does; nothing otherwise. Zero is zero whatever
 // the power.
 std::optional<double> exactValue(std::uint64_t mantissa, long long power);
+// The same for a text that is nothing but such a number: digits with at most
+// one point, a '-' before them or not ('0', '464.7', '-0.5'), at most 16
+// characters. Nothing for any other text, which number texts read in full.
+std::optional<double> plainValue(std::string_view text);
 
 }  // namespace decimal_digits

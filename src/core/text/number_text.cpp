@@ -349,6 +349,9 @@ std::string formatInt(int value) {
 }
 
 std::optional<double> scanDouble(std::string_view text) {
+    if (const std::optional<double> plain = decimal_digits::plainValue(text)) {
+        return plain;
+    }
     const std::optional<DecimalSpan> span = scanDecimal(text, "eE");
     return span ? std::optional<double>(toDouble(*span)) : std::nullopt;
 }

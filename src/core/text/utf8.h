@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -52,11 +54,23 @@ std::string replaceInvalid(std::string_view text);
 std::size_t validLengthDecoded(std::string_view text);
 inline std::size_t validLength(std::string_view text) {
     if (text.size() <= 32) {
-        unsigned char any = 0;
-        for (const char c : text) {
-            any |= static_cast<unsigned char>(c);
+        // Eight bytes at a time, the last eight overlapping the ones before.
+        std::uint64_t any = 0;
+        for (std::size_t i = 0; i + 8 <= text.size(); i += 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, text.data() + i, 8);
+            any |= word;
         }
-        if (any < 0x80) {
+        if (text.size() >= 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, text.data() + text.size() - 8, 8);
+            any |= word;
+        } else {
+            for (const char c : text) {
+                any |= static_cast<unsigned char>(c);
+            }
+        }
+        if ((any & 0x8080808080808080) == 0) {
             return text.size();
         }
     }
