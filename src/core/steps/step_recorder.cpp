@@ -4,6 +4,7 @@
 #include "core/steps/step_recorder.h"
 
 #include <algorithm>
+#include <bit>
 #include <stdexcept>
 
 #include "core/steps/wording.h"
@@ -109,6 +110,19 @@ std::string StepRecorder::fieldName(int controlId) const {
     return "#" + std::to_string(controlId);
 }
 
+std::string_view StepRecorder::exactText(double value) const {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    NumberText& kept = numberTexts_[(bits ^ (bits >> 29) ^ (bits >> 47)) % numberTexts_.size()];
+    if (kept.size == 0 || kept.bits != bits) {
+        numtext::GeneralText buffer;
+        const std::string_view text = numtext::formatExact(value, buffer);
+        kept.bits = bits;
+        kept.size = static_cast<std::uint8_t>(std::min(text.size(), kept.text.size()));
+        std::copy_n(text.data(), kept.size, kept.text.data());
+    }
+    return {kept.text.data(), kept.size};
+}
+
 std::string StepRecorder::render(const Entry& entry, const Wording* wording) const {
     // Without a wording the pattern is read where it stands.
     const std::string words = wording != nullptr ? wording::of(wording, entry.pattern) : std::string();
@@ -122,13 +136,12 @@ void StepRecorder::appendValue(std::string& line, const Entry& entry, const Step
                                std::string_view after, const Wording* wording) const {
     // Numbers are written into buffers on the stack, and the rounded text of
     // a field compared with the exact one once.
-    numtext::GeneralText exact;
     std::string integer;
     std::string_view text;
     switch (value.kind()) {
         case StepArg::Kind::Number:
         case StepArg::Kind::Shown:
-            text = numtext::formatExact(value.number(), exact);
+            text = exactText(value.number());
             break;
         case StepArg::Kind::Integer:
             integer = numtext::formatInt(value.integer());

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -110,6 +111,18 @@ private:
     void appendValue(std::string& line, const Entry& entry, const StepArg& value, std::string_view after,
                      const Wording* wording) const;
     std::string fieldName(int controlId) const;
+    // A number's text with the fewest digits that give it back. The same
+    // numbers come back line after line and press after press (the input,
+    // the constants of a row, a result a later line reuses), so the last
+    // texts are kept by the number's bits.
+    std::string_view exactText(double value) const;
+
+    struct NumberText {
+        std::uint64_t bits = 0;
+        std::uint8_t size = 0;  // 0: none kept
+        std::array<char, 31> text{};
+    };
+    mutable std::array<NumberText, 64> numberTexts_{};
 
     std::vector<Entry> entries_;
     std::size_t used_ = 0;

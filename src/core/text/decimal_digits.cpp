@@ -82,29 +82,31 @@ struct Scaled {
     U128 gap;
 };
 
-std::optional<Scaled> scale(std::uint64_t f, int e, int k) {
+bool scale(std::uint64_t f, int e, int k, Scaled& scaled) {
     if (k >= 0) {
         // f·5^k·2^(e+k): a product, then a shift; the gap is 5^k·2^(e+k).
         if (k > kMaxScale) {
-            return std::nullopt;
+            return false;
         }
         const U128 power = kPowersOf5[static_cast<std::size_t>(k)];
         // Up to 5^27 the power fits in 64 bits, and the product is one multiplication.
         const U128 product = k <= 27 ? U128(f) * static_cast<std::uint64_t>(power) : f * power;
         const int shift = -(e + k);
         if (shift <= 0) {
-            return Scaled{product << -shift, 0, 1, power << -shift};
+            scaled = {product << -shift, 0, 1, power << -shift};
+            return true;
         }
         if (shift >= 128) {
-            return std::nullopt;
+            return false;
         }
-        return Scaled{product >> shift, product & ((U128(1) << shift) - 1), U128(1) << shift, power};
+        scaled = {product >> shift, product & ((U128(1) << shift) - 1), U128(1) << shift, power};
+        return true;
     }
     // f·2^(e-m) / 5^m, with m = -k: a division, the powers of two on the
     // side where they keep it whole; the gap is 2^(e-m) / 5^m.
     const int m = -k;
     if (m > kMaxScale) {
-        return std::nullopt;
+        return false;
     }
     U128 numerator = f;
     U128 denominator = kPowersOf5[static_cast<std::size_t>(m)];
@@ -112,17 +114,18 @@ std::optional<Scaled> scale(std::uint64_t f, int e, int k) {
     const int twos = e - m;
     if (twos >= 0) {
         if (twos > 127 - kSignificandBits) {
-            return std::nullopt;
+            return false;
         }
         numerator <<= twos;
         gap <<= twos;
     } else {
         if (bitWidth(denominator) - twos > 127) {
-            return std::nullopt;
+            return false;
         }
         denominator <<= -twos;
     }
-    return Scaled{numerator / denominator, numerator % denominator, denominator, gap};
+    scaled = {numerator / denominator, numerator % denominator, denominator, gap};
+    return true;
 }
 
 // digits as 20 decimal characters, leading zeros included: the last
@@ -170,19 +173,19 @@ std::optional<Rounded> rounded(double value, int precision, bool askReadsBack) {
     int exponent = ((e + 52) * 78913) >> 18;
     const std::uint64_t limit = kPowersOf10[static_cast<std::size_t>(precision)];
     for (int attempt = 0; attempt < 2; ++attempt, ++exponent) {
-        const std::optional<Scaled> scaled = scale(f, e, precision - 1 - exponent);
-        if (!scaled) {
+        Scaled scaled;
+        if (!scale(f, e, precision - 1 - exponent, scaled)) {
             return std::nullopt;
         }
-        if (scaled->whole >= limit) {
+        if (scaled.whole >= limit) {
             continue;  // one digit too many: the exponent is the larger one
         }
-        auto digits = static_cast<std::uint64_t>(scaled->whole);
+        auto digits = static_cast<std::uint64_t>(scaled.whole);
         // Below 2^127, so twice the rest still fits.
-        const U128 twiceRest = scaled->rest * 2;
-        const bool up = twiceRest > scaled->unit || (twiceRest == scaled->unit && (digits & 1) != 0);
+        const U128 twiceRest = scaled.rest * 2;
+        const bool up = twiceRest > scaled.unit || (twiceRest == scaled.unit && (digits & 1) != 0);
         const bool back =
-            askReadsBack && readsBack(*scaled, up ? scaled->unit - scaled->rest : scaled->rest, !up, f);
+            askReadsBack && readsBack(scaled, up ? scaled.unit - scaled.rest : scaled.rest, !up, f);
         if (up && ++digits == limit) {
             return Rounded{digits / 10, exponent + 1, back};  // 9.99... rounded up to 10
         }
