@@ -128,18 +128,38 @@ bool scale(std::uint64_t f, int e, int k, Scaled& scaled) {
     return true;
 }
 
-// digits as 20 decimal characters, leading zeros included: the last
-// `precision` are its digits at that precision.
-using Spelt = std::array<char, 20>;
+// digits as 20 decimal characters, leading zeros included, at [8, 28): the
+// last `precision` of them are its digits at that precision. The places
+// around them are zeros, so that eight bytes may be read and copied at once
+// without looking where the digits end.
+using Spelt = std::array<char, 48>;
+constexpr std::size_t kSpeltEnd = 28;
 
 void spell(std::uint64_t digits, Spelt& out) {
     constexpr std::uint64_t kEight = 100'000'000;
-    spellEight(static_cast<std::uint32_t>(digits % kEight), out.data() + 12);
-    spellEight(static_cast<std::uint32_t>(digits / kEight % kEight), out.data() + 4);
+    spellEight(static_cast<std::uint32_t>(digits % kEight), out.data() + 20);
+    spellEight(static_cast<std::uint32_t>(digits / kEight % kEight), out.data() + 12);
     // The first four places: 10^16 and more, which only 17 digits reach.
     const auto top = static_cast<std::uint32_t>(digits / kEight / kEight);
-    std::memcpy(out.data(), &kDigitPairs[top / 100 % 100 * 2], 2);
-    std::memcpy(out.data() + 2, &kDigitPairs[top % 100 * 2], 2);
+    std::memcpy(out.data() + 8, &kDigitPairs[top / 100 % 100 * 2], 2);
+    std::memcpy(out.data() + 10, &kDigitPairs[top % 100 * 2], 2);
+}
+
+// How many of the digits are left when the zeros at their end are dropped
+// (at least one: the first digit is no zero): the last digit that is no zero
+// is found eight at a time, without a branch for each.
+std::size_t withoutTrailingZeros(const char* digits, std::size_t count) {
+    constexpr std::uint64_t kZeros = 0x3030303030303030;
+    for (std::size_t end = count; end > 1; end -= 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, digits + end - 8, 8);
+        word ^= kZeros;
+        if (word != 0) {
+            // The highest byte of the word is its last character.
+            return end - 8 + static_cast<std::size_t>(63 - std::countl_zero(word)) / 8 + 1;
+        }
+    }
+    return 1;
 }
 
 // Whether a decimal `distance` / unit away from the double reads back as it:
@@ -195,40 +215,41 @@ std::optional<Rounded> rounded(double value, int precision, bool askReadsBack) {
 }
 
 char* layOut(Rounded rounded, int precision, char exponentLetter, char* out) {
-    Spelt spelt{};
+    Spelt spelt;
+    spelt.fill('0');
     spell(rounded.digits, spelt);
-    const char* const digits = spelt.data() + spelt.size() - precision;
-    // Trailing zeros dropped, eight at a time where there are so many.
-    auto count = static_cast<std::size_t>(precision);
-    while (count > 8 && std::memcmp(digits + count - 8, "00000000", 8) == 0) {
-        count -= 8;
-    }
-    while (count > 1 && digits[count - 1] == '0') {
-        --count;
-    }
+    const auto places = static_cast<std::size_t>(precision);
+    const char* const digits = spelt.data() + kSpeltEnd - places;
+    const std::size_t count = withoutTrailingZeros(digits, places);
+    // Copies are of 20 characters whatever is needed: the buffer has room,
+    // and the length comes from the count, not from the copy.
     const int exponent = rounded.exponent;
     if (exponent >= 0 && exponent < precision) {
         // The digits past `count` are the zeros of the whole part.
         const auto whole = static_cast<std::size_t>(exponent) + 1;
-        out = std::copy_n(digits, whole, out);
-        if (count > whole) {
-            *out++ = '.';
-            out = std::copy_n(digits + whole, count - whole, out);
+        std::memcpy(out, digits, 20);
+        if (count <= whole) {
+            return out + whole;
         }
-        return out;
+        out[whole] = '.';
+        std::memcpy(out + whole + 1, digits + whole, 20);
+        return out + count + 1;
     }
     if (exponent < 0 && exponent >= -4) {
-        return std::copy_n(digits, count, std::copy_n("0.000", 1 - exponent, out));
+        std::memcpy(out, "0.000", 5);
+        std::memcpy(out + 1 - exponent, digits, 20);
+        return out + 1 - exponent + count;
     }
-    *out++ = digits[0];
-    if (count > 1) {
-        *out++ = '.';
-        out = std::copy_n(digits + 1, count - 1, out);
-    }
-    *out++ = exponentLetter;
-    *out++ = exponent < 0 ? '-' : '+';
-    spell(static_cast<std::uint64_t>(exponent < 0 ? -exponent : exponent), spelt);
-    return std::copy_n(spelt.data() + spelt.size() - 3, 3, out);
+    out[0] = digits[0];
+    out[1] = '.';
+    std::memcpy(out + 2, digits + 1, 20);
+    out += count > 1 ? count + 1 : 1;
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    out[0] = exponentLetter;
+    out[1] = exponent < 0 ? '-' : '+';
+    out[2] = static_cast<char>('0' + magnitude / 100);
+    std::memcpy(out + 3, &kDigitPairs[static_cast<std::size_t>(magnitude % 100) * 2], 2);
+    return out + 5;
 }
 
 std::optional<double> exactValue(std::uint64_t mantissa, long long power) {

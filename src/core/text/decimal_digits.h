@@ -33,8 +33,9 @@ std::optional<Rounded> rounded(double value, int precision, bool askReadsBack = 
 
 // The digits laid out from out on as "%g" lays them out: plain decimals for
 // decimal exponents from -4 to precision - 1, else d.ddde+XXX (three
-// exponent digits); trailing zeros dropped, no sign. Returns the text's end;
-// it takes at most 24 characters.
+// exponent digits); trailing zeros dropped, no sign. Returns the text's end.
+// The text takes at most 24 characters, but out must have room for 48: the
+// digits are copied in fixed lengths.
 char* layOut(Rounded rounded, int precision, char exponentLetter, char* out);
 
 // mantissa·10^power where both are exact doubles (a mantissa up to 2^53, a

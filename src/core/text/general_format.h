@@ -19,8 +19,9 @@ namespace numtext {
 std::string formatGeneral(double value, int precision, char exponentLetter);
 std::string formatGeneralByToChars(double value, int precision, char exponentLetter);
 
-// Room for any of these texts ('-1.7976931348623157e+308' is the longest).
-using GeneralText = std::array<char, 32>;
+// Room for any of these texts ('-1.7976931348623157e+308' is the longest)
+// and for the fixed-length copies that write them.
+using GeneralText = std::array<char, 48>;
 // The same into the caller's buffer, the text a view of it: for a writer that
 // keeps no copy of its own, as the field exchange does with each field and
 // the worked steps with each number.
