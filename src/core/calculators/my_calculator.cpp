@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "core/calculators/keypad_keys.h"
+#include "core/text/charconv_shim.h"
 #include "core/text/number_text.h"
 #include "core/text/utf8.h"
 
@@ -106,7 +107,7 @@ constexpr const char* kHelpText =
 
 // The quiet NaN with the sign bit set and an empty payload: what an invalid
 // operation yields on x86, written as '-1.#IND'.
-const double kIndefinite = std::bit_cast<double>(std::uint64_t{0xFFF8'0000'0000'0000});
+const double kIndefinite = charconv::bit_cast<double>(std::uint64_t{0xFFF8'0000'0000'0000});
 
 struct OperatorKey {
     int id;

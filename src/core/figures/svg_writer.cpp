@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/figures/scene.h"
+#include "core/text/charconv_shim.h"
 #include "core/text/utf8.h"
 
 namespace figure {
@@ -57,7 +58,7 @@ void appendEscaped(std::string& out, std::string_view text) {
 // Shortest round-trip form, so the problem's units lose nothing.
 void appendExact(std::string& out, double value) {
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    const auto result = charconv::to_chars(buffer, buffer + sizeof buffer, value);
     out.append(buffer, result.ptr);
 }
 

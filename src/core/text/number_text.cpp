@@ -16,6 +16,8 @@
 #include <limits>
 #include <system_error>
 
+#include "core/text/charconv_shim.h"
+
 // Nothing here goes through the C library's printf or scanf families: Qt
 // switches the process to the user's locale at start, and a German locale
 // would make them write and read ',' as the decimal mark. Exact integer
@@ -33,7 +35,7 @@ std::string nonFiniteText(double value) {
     if (std::isinf(value)) {
         return value < 0 ? "-1.#INF" : "1.#INF";
     }
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto bits = charconv::bit_cast<std::uint64_t>(value);
     if (bits == kIndefiniteNan) {
         return "-1.#IND";
     }
@@ -88,8 +90,9 @@ std::string formatGeneralByToChars(double value, int precision, char exponentLet
     // rounded significant digits and the exponent after rounding, from which
     // "%g" picks its notation.
     std::array<char, 40> sci{};
-    const std::to_chars_result written = std::to_chars(sci.data(), sci.data() + sci.size(), std::fabs(value),
-                                                       std::chars_format::scientific, precision - 1);
+    const std::to_chars_result written =
+        charconv::to_chars(sci.data(), sci.data() + sci.size(), std::fabs(value),
+                           charconv::chars_format::scientific, precision - 1);
     const std::string_view text(sci.data(), static_cast<std::size_t>(written.ptr - sci.data()));
 
     std::array<char, 24> digits{};
@@ -262,8 +265,8 @@ double toDouble(const DecimalSpan& span) {
         }
     }
     double value = 0.0;
-    const std::from_chars_result result =
-        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
+    const std::from_chars_result result = charconv::from_chars(number.data(), number.data() + number.size(),
+                                                               value, charconv::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         // Beyond a double's range the conversion gives what IEEE rounding would:
         // infinity for huge numbers, zero for tiny ones.
