@@ -8,8 +8,9 @@
 #   brimlet_text, ui/shell is brimlet_ui_shell; a program's folder is the
 #   program);
 # - a room includes only rooms listed before it: dependencies run one way;
-# - the core and the command line (src/core, src/brimlet-tool) use neither Qt
-#   nor the Qt layer (src/ui), so that they build, run and are tested without them;
+# - the core, the web edition's bindings and the command line (src/core,
+#   src/web, src/brimlet-tool) use neither Qt nor the Qt layer (src/ui), so
+#   that they build, run and are tested without them;
 # - a folder of the Qt layer holds at most 12 source units (a .cpp with its .h);
 # - no source file is longer than 400 lines.
 set -euo pipefail
@@ -17,7 +18,7 @@ cd "$(dirname "$0")/../.."
 failed=0
 
 rooms=(core/text core/templates core/steps core/tool core/resources core/converters core/solvers core/reference
-    core/calculators core/figures core/files core/commands core/command_line brimlet-tool brimlet-words
+    core/calculators core/figures core/files core/commands core/command_line web brimlet-tool brimlet-words
     ui/modality ui/widgets ui/access ui/window ui/picture ui/steps ui/shell brimlet)
 
 declare -A rank
@@ -38,6 +39,7 @@ for room in "${rooms[@]}"; do
     case "$room" in
     core/*) target="brimlet_core_room(${room#core/}" ;;
     ui/*) target="brimlet_ui_room(${room#ui/}" ;;
+    web) target="add_executable(brimlet_web " ;;
     *) target="add_executable($room " ;;
     esac
     if ! grep -qF "$target" CMakeLists.txt cmake/*.cmake; then
@@ -46,9 +48,9 @@ for room in "${rooms[@]}"; do
     fi
 done
 
-found=$(grep -rnE '#include[[:space:]]*[<"](Q[A-Za-z]|q[a-z_]+\.h|ui/)' src/core src/brimlet-tool || true)
+found=$(grep -rnE '#include[[:space:]]*[<"](Q[A-Za-z]|q[a-z_]+\.h|ui/)' src/core src/web src/brimlet-tool || true)
 if [ -n "$found" ]; then
-    echo "the core and brimlet-tool must not use Qt or the Qt layer:"
+    echo "the core, src/web and brimlet-tool must not use Qt or the Qt layer:"
     echo "$found"
     failed=1
 fi

@@ -1,0 +1,50 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Brimlet developers
+
+# The web edition (emcmake cmake --preset web): the same core rooms compiled
+# to WebAssembly, the page's bindings (src/web) linked into one module, and
+# the static site put together in build-web/site. Qt never enters this build.
+
+# The exchange catches what a handler's reading throws (Part of its contract),
+# so the module keeps C++ exceptions; small code beats fast code for a page.
+add_compile_options(-fexceptions -Os)
+add_link_options(-fexceptions -Os)
+
+# fast_float is header-only; its folder alone is put on the path, so that
+# none of the machine's own C headers can stand in for the web's.
+find_path(BRIMLET_FAST_FLOAT_ROOT fast_float/fast_float.h PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+set(fast_float_only ${CMAKE_BINARY_DIR}/fast_float_only)
+file(MAKE_DIRECTORY ${fast_float_only})
+file(CREATE_LINK ${BRIMLET_FAST_FLOAT_ROOT}/fast_float ${fast_float_only}/fast_float SYMBOLIC)
+target_include_directories(brimlet_text SYSTEM PRIVATE ${fast_float_only})
+
+file(GLOB web_sources CONFIGURE_DEPENDS src/web/*.cpp)
+add_executable(brimlet_web ${web_sources})
+target_link_libraries(brimlet_web PRIVATE brimlet_command_line)
+set_target_properties(brimlet_web PROPERTIES OUTPUT_NAME brimlet SUFFIX .mjs RUNTIME_OUTPUT_DIRECTORY
+                                                                            ${CMAKE_BINARY_DIR}/site)
+target_link_options(
+  brimlet_web PRIVATE
+  --no-entry
+  -sMODULARIZE=1
+  -sEXPORT_ES6=1
+  -sEXPORT_NAME=loadBrimlet
+  -sENVIRONMENT=web
+  -sFILESYSTEM=0
+  -sALLOW_MEMORY_GROWTH=1
+  -sEXPORTED_RUNTIME_METHODS=ccall,UTF8ToString
+  -sEXPORTED_FUNCTIONS=_malloc,_free)
+
+# The page: its files as they are, and the font with Arial's metrics for a
+# system that has neither Arial nor Liberation Sans.
+file(GLOB_RECURSE page_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/web/page/*)
+find_file(BRIMLET_PAGE_FONT LiberationSans-Regular.ttf PATHS /usr/share/fonts/truetype/liberation2
+          /usr/share/fonts/truetype/liberation NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+add_custom_target(
+  brimlet_site ALL
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/web/page ${CMAKE_BINARY_DIR}/site
+  COMMAND ${CMAKE_COMMAND} -E copy ${BRIMLET_PAGE_FONT} ${CMAKE_BINARY_DIR}/site/fonts/LiberationSans-Regular.ttf
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/icons/hicolor/scalable/apps/brimlet.svg
+          ${CMAKE_BINARY_DIR}/site/brimlet.svg
+  DEPENDS ${page_files} brimlet_web
+  COMMENT "Putting the site together in ${CMAKE_BINARY_DIR}/site")

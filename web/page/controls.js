@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
+// A template's controls as native HTML controls, in template order (which is
+// the Tab order), placed in dialog units. Each is named as the desktop and
+// the command line name it; a unit button is a radio button drawn as a push
+// button, pressed while checked.
+import { captionNodes } from './mnemonic.js';
+
+// The template's style flags (core/templates/dialog_template.h).
+export const Flag = Object.freeze({
+  TabStop: 1 << 0,
+  Default: 1 << 1,
+  Flat: 1 << 2,
+  ReadOnly: 1 << 3,
+  MultiLine: 1 << 4,
+  RightAlign: 1 << 5,
+  NoBorder: 1 << 6,
+  AutoHScroll: 1 << 7,
+  HScrollBar: 1 << 8,
+  Center: 1 << 9,
+  NoPrefix: 1 << 10,
+});
+
+// What a user may type into a field, as the desktop's edit controls bound it.
+const userTextLimit = 32767;
+
+const has = (control, flag) => (control.flags & flag) !== 0;
+
+function makeEdit(control) {
+  const multiLine = has(control, Flag.MultiLine);
+  const edit = document.createElement(multiLine ? 'textarea' : 'input');
+  if (!multiLine) edit.type = 'text';
+  else edit.wrap = 'off';
+  edit.className = 'edit';
+  edit.readOnly = has(control, Flag.ReadOnly);
+  edit.spellcheck = false;
+  edit.autocomplete = 'off';
+  if (!edit.readOnly) edit.maxLength = userTextLimit;
+  edit.classList.toggle('right', has(control, Flag.RightAlign));
+  edit.classList.toggle('borderless', has(control, Flag.NoBorder));
+  edit.classList.toggle('scrollbar', has(control, Flag.HScrollBar));
+  return edit;
+}
+
+function makeButton(control, group) {
+  if (control.kind === 'unit') {
+    const holder = document.createElement('label');
+    holder.className = 'unit';
+    const radio = document.createElement('input');
+    radio.type = 'radio';
+    radio.name = group;
+    radio.value = String(control.id);
+    const face = document.createElement('span');
+    face.append(...captionNodes(control.caption));
+    holder.append(radio, face);
+    return { element: holder, focusable: radio };
+  }
+  const button = document.createElement('button');
+  button.type = 'button';
+  button.className = 'push';
+  button.classList.toggle('flat', has(control, Flag.Flat));
+  button.classList.toggle('default', has(control, Flag.Default));
+  button.append(...captionNodes(control.caption));
+  if (!control.caption) button.classList.add('blank');
+  return { element: button, focusable: button };
+}
+
+function makeStatic(control) {
+  const element = document.createElement('div');
+  if (control.kind === 'group') {
+    element.className = 'group';
+    element.classList.toggle('flat', has(control, Flag.Flat));
+    if (control.caption) {
+      const caption = document.createElement('span');
+      caption.className = 'group-caption';
+      caption.append(...captionNodes(control.caption));
+      element.append(caption);
+    }
+  } else if (control.kind === 'icon') {
+    element.className = 'icon';
+    const image = document.createElement('img');
+    image.src = 'brimlet.svg';
+    image.alt = '';
+    element.append(image);
+  } else {
+    element.className = 'label';
+    element.classList.toggle('centre', has(control, Flag.Center));
+    if (has(control, Flag.NoPrefix)) element.textContent = control.caption;
+    else element.append(...captionNodes(control.caption));
+  }
+  return element;
+}
+
+// Builds every control into `client`: [{ control, element, focusable }] in
+// template order. Group boxes go first in the page, so that they stay behind
+// the controls they frame, wherever the template puts them.
+export function buildControls(client, template, units, group) {
+  const built = [];
+  for (const control of template.controls) {
+    let element;
+    let focusable = null;
+    if (control.kind === 'edit') {
+      element = focusable = makeEdit(control);
+    } else if (control.kind === 'button' || control.kind === 'unit') {
+      ({ element, focusable } = makeButton(control, group));
+    } else {
+      element = makeStatic(control);
+    }
+    if (focusable) {
+      focusable.tabIndex = has(control, Flag.TabStop) ? 0 : -1;
+      if (control.name) focusable.setAttribute('aria-label', control.name);
+      if (control.description) focusable.setAttribute('aria-description', control.description);
+      focusable.dataset.id = String(control.id);
+      if (control.keys.length) focusable.title = `${control.name} (${control.keys.join(', ')})`;
+      if (control.kind !== 'edit' && !control.handled && !control.caption) {
+        focusable.disabled = true;
+        focusable.setAttribute('aria-hidden', 'true');
+      }
+    }
+    element.style.left = `${units.x(control.x)}px`;
+    element.style.top = `${units.y(control.y)}px`;
+    element.style.width = `${units.x(control.w)}px`;
+    element.style.height = `${units.y(control.h)}px`;
+    built.push({ control, element, focusable });
+  }
+  const groups = built.filter((entry) => entry.control.kind === 'group');
+  client.append(...groups.map((entry) => entry.element));
+  client.append(...built.filter((entry) => entry.control.kind !== 'group').map((entry) => entry.element));
+  return built;
+}

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
+// The page's start: the core is loaded, the dialog units are measured from
+// the font, and the menu bar is built from the command table. The body's
+// data-ready tells when the menus can be used.
+import { loadCore } from './core.js';
+import { dialogUnits } from './dialog_units.js';
+import { buildMenuBar } from './menu_bar.js';
+import { ToolWindow } from './tool_window.js';
+import { showAbout } from './about_box.js';
+
+const [core, units] = await Promise.all([loadCore(), dialogUnits()]);
+const catalogue = core.catalogue();
+
+const popups = catalogue.menus.map((menu) => ({
+  title: menu.title,
+  items: menu.tools.map((tool) => ({ text: tool.item, action: () => new ToolWindow(core, tool, units) })),
+}));
+popups.push({
+  title: '&Help',
+  items: [{
+    text: `&About ${catalogue.product}`,
+    prompt: 'Display program information, version number and copyright',
+    action: () => showAbout(catalogue.about, units),
+  }],
+});
+buildMenuBar(document.getElementById('menubar'), popups);
+
+// A click into a window that a box blocks brings the box to the front.
+document.getElementById('desktop').addEventListener('pointerdown', (event) => {
+  const blocked = document.elementsFromPoint(event.clientX, event.clientY)
+    .find((element) => element.matches?.('.window[data-blocked]'));
+  blocked?.boxFrame?.querySelector('button.default')?.focus();
+});
+
+document.body.dataset.ready = 'true';
+document.dispatchEvent(new CustomEvent('brimlet-ready'));

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
+// The worked steps of a tool window's last press, one a line, read-only,
+// redrawn after every press and closed with the tool window.
+import { createFrame } from './window_frame.js';
+
+export class StepsWindow {
+  constructor(tool) {
+    this.tool = tool;
+    this.box = createFrame({
+      title: `${tool.template.caption} - Steps`,
+      kind: 'steps',
+      onClose: () => this.close(),
+    });
+    this.view = document.createElement('textarea');
+    this.view.readOnly = true;
+    this.view.wrap = 'off';
+    this.view.className = 'steps-view';
+    this.view.setAttribute('aria-label', 'Steps');
+    this.box.client.append(this.view);
+    this.box.frame.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape') {
+        event.preventDefault();
+        this.close();
+      }
+    });
+    this.box.frame.style.left = `${tool.frame.offsetLeft + tool.frame.offsetWidth + 8}px`;
+    this.box.frame.style.top = `${tool.frame.offsetTop}px`;
+    this.refresh();
+    this.view.focus();
+  }
+
+  refresh() {
+    const steps = this.tool.core.steps(this.tool.session).replace(/\n$/, '');
+    this.view.value = steps || 'No button pressed yet: the steps of the next press show here.';
+    this.box.frame.dataset.presses = String(this.tool.presses);
+  }
+
+  focus() {
+    this.view.focus();
+  }
+
+  close() {
+    this.box.close();
+    this.tool.companions.delete(this);
+  }
+}

@@ -1,0 +1,283 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
+// One tool window: a fresh tool of the core, its template's controls, and
+// the page's side of every press. A press runs the tool's handler in the core
+// at once; what the handler did (texts set, a field focused, a box shown) is
+// played back in its order, each box holding back what came after it until
+// it is answered, as on the desktop, while the page itself never waits.
+import { ToolKey } from './core.js';
+import { buildControls, Flag } from './controls.js';
+import { toolKeyOf, unitRowStep, gridMoveOf, isEditable } from './window_keys.js';
+import { messageBox } from './message_box.js';
+import { createFrame } from './window_frame.js';
+import { toolMenu, copyText, showCompanion } from './tool_menu.js';
+
+const has = (control, flag) => (control.flags & flag) !== 0;
+
+export class ToolWindow {
+  constructor(core, tool, units) {
+    this.core = core;
+    this.tool = tool;
+    this.template = tool.template;
+    this.session = core.open(tool.command);
+    this.busy = false;
+    this.presses = 0;
+    this.companions = new Set();
+    this.box = createFrame({
+      title: this.template.caption,
+      label: this.template.name,
+      kind: 'tool',
+      onClose: () => this.close(),
+    });
+    this.frame = this.box.frame;
+    this.frame.dataset.tool = tool.className;
+    this.frame.dataset.presses = '0';
+    const client = this.box.client;
+    client.style.width = `${units.x(this.template.width)}px`;
+    client.style.height = `${units.y(this.template.height)}px`;
+    this.controls = buildControls(client, this.template, units, `unit-${this.session}`);
+    this.byId = new Map(this.controls.filter((c) => c.focusable).map((c) => [c.control.id, c]));
+    this.units = this.controls.filter((c) => c.control.kind === 'unit');
+    this.defaultButton = this.controls.find((c) => has(c.control, Flag.Default));
+    this.connect();
+    this.apply(core.opened(this.session).events);
+    this.firstTabStop()?.focus();
+    if (isEditable(document.activeElement) || document.activeElement?.tagName === 'INPUT') {
+      document.activeElement.select?.();
+    }
+  }
+
+  firstTabStop() {
+    return this.controls.find((c) => c.focusable && has(c.control, Flag.TabStop))?.focusable;
+  }
+
+  // The fields the user can change, told to the core before each press.
+  tellTyped() {
+    for (const { control, focusable } of this.controls) {
+      if (control.kind === 'edit' && !focusable.readOnly) this.core.typed(this.session, control.id, focusable.value);
+    }
+  }
+
+  connect() {
+    for (const entry of this.controls) {
+      const { control, focusable } = entry;
+      if (!focusable || control.kind === 'edit') continue;
+      focusable.addEventListener('click', () => {
+        if (control.kind === 'unit') this.check(entry);
+        this.press(control.id);
+      });
+    }
+    this.keepOneUnitStop();
+    this.frame.addEventListener('keydown', (event) => this.onKey(event));
+    this.frame.addEventListener('contextmenu', (event) => {
+      if (isEditable(event.target)) return;
+      event.preventDefault();
+      toolMenu(this, event.clientX, event.clientY);
+    });
+  }
+
+  // The unit buttons are one exclusive group, kept by hand, so that each can
+  // be a Tab stop of its own as the template says.
+  check(entry) {
+    for (const unit of this.units) unit.focusable.checked = unit === entry;
+    this.keepOneUnitStop();
+  }
+
+  // A row the template leaves out of the Tab order is one Tab stop: its
+  // pressed button, or its first while none is pressed.
+  keepOneUnitStop() {
+    if (this.units.length === 0 || this.units.some((u) => has(u.control, Flag.TabStop))) return;
+    const stop = this.units.find((u) => u.focusable.checked) ?? this.units[0];
+    for (const unit of this.units) unit.focusable.tabIndex = unit === stop ? 0 : -1;
+  }
+
+  setField(id, text) {
+    const field = this.byId.get(id)?.focusable;
+    if (field && field.value !== text) field.value = text;
+  }
+
+  apply(events) {
+    for (const [act, id, text] of events) {
+      if (act === 'set') this.setField(id, text);
+      else if (act === 'append') this.setField(id, this.byId.get(id).focusable.value + text);
+    }
+  }
+
+  // Plays a press's outcome back: boxes one after another, each answered
+  // before what the handler did after it shows.
+  async play(outcome) {
+    for (const [act, id, text] of outcome.events) {
+      if (act === 'set' || act === 'append') {
+        this.apply([[act, id, text]]);
+      } else if (act === 'focus') {
+        const field = this.byId.get(id)?.focusable;
+        field?.focus();
+        field?.select?.();
+      } else if (act === 'message') {
+        const focused = this.frame.contains(document.activeElement) ? document.activeElement : null;
+        await messageBox(text, this.frame);
+        focused?.focus();
+      }
+    }
+  }
+
+  // Runs one action of the core (a press, a key, the confirm) on the texts
+  // the user typed, and plays its outcome.
+  act(action) {
+    if (this.busy) return Promise.resolve(null);
+    this.tellTyped();
+    return this.run(action());
+  }
+
+  async run(outcome) {
+    this.busy = true;
+    this.frame.dataset.busy = 'true';
+    await this.play(outcome);
+    this.busy = false;
+    delete this.frame.dataset.busy;
+    if (outcome.used) {
+      for (const companion of this.companions) companion.refresh();
+    }
+    this.frame.dataset.presses = String(++this.presses);
+    this.frame.dispatchEvent(new CustomEvent('brimlet-pressed', { bubbles: true }));
+    return outcome;
+  }
+
+  press(id) {
+    return this.act(() => this.core.press(this.session, id));
+  }
+
+  // Enter where the template has no default button: read all fields, and
+  // close only when that succeeds.
+  async confirm() {
+    const outcome = await this.act(() => this.core.confirm(this.session));
+    if (outcome?.accepted) this.close();
+  }
+
+  async copyAllFields() {
+    this.tellTyped();
+    await copyText(this.core.allFields(this.session));
+  }
+
+  onKey(event) {
+    if (this.busy || event.defaultPrevented) return;
+    const target = event.target;
+    const entry = this.controls.find((c) => c.focusable === target);
+    const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
+    const handled = () => {
+      event.preventDefault();
+      event.stopPropagation();
+    };
+    if (event.ctrlKey && event.shiftKey && event.code === 'KeyC') {
+      handled();
+      this.copyAllFields();
+      return;
+    }
+    if ((event.shiftKey && event.key === 'F10') || event.key === 'ContextMenu') {
+      if (isEditable(target)) return;
+      handled();
+      const place = target.getBoundingClientRect();
+      toolMenu(this, place.left, place.bottom, true);
+      return;
+    }
+    if (event.ctrlKey && !event.shiftKey && (event.code === 'KeyT' || event.code === 'KeyP')) {
+      const companion = event.code === 'KeyT' ? 'steps' : 'picture';
+      if (this.tool[companion === 'steps' ? 'steps' : 'draws']) {
+        handled();
+        showCompanion(this, companion);
+      }
+      return;
+    }
+    if (!plain) return;
+    if (entry?.control.kind === 'unit') {
+      const step = unitRowStep(event.key);
+      if (step) {
+        handled();
+        this.moveInUnitRow(entry, step);
+        return;
+      }
+    }
+    if (this.template.grid.length && entry && (entry.control.kind === 'button')) {
+      const move = gridMoveOf(event.key);
+      if (move !== null) {
+        handled();
+        this.byId.get(this.core.gridNeighbour(this.session, entry.control.id, move))?.focusable.focus();
+        return;
+      }
+      if (/^[a-z]$/i.test(event.key)) {
+        handled();
+        const id = this.core.gridTyped(this.session, event.key.toLowerCase().charCodeAt(0), event.timeStamp);
+        this.byId.get(id)?.focusable.focus();
+        return;
+      }
+    }
+    if (!isEditable(target)) {
+      const key = toolKeyOf(event);
+      if (key && this.offerKey(key)) {
+        handled();
+        return;
+      }
+    }
+    if (event.key === 'Enter') {
+      handled();
+      if (entry && entry.control.kind !== 'edit') this.press(entry.control.id);
+      else if (this.defaultButton) this.press(this.defaultButton.control.id);
+      else this.confirm();
+    } else if (event.key === 'Escape') {
+      handled();
+      this.close();
+    } else if (event.key === 'Tab') {
+      this.wrapTab(event, handled);
+    }
+  }
+
+  // A key the tool takes for itself (the calculators'): true when it did.
+  offerKey([key, character]) {
+    this.tellTyped();
+    const outcome = this.core.key(this.session, key, character);
+    if (!outcome.used) return false;
+    this.run(outcome);
+    return true;
+  }
+
+  // Tab goes round the window's own controls, as in a dialog.
+  wrapTab(event, handled) {
+    const stops = this.controls
+      .map((c) => c.focusable)
+      .filter((f) => f && f.tabIndex >= 0 && !f.disabled);
+    if (stops.length === 0) return;
+    const at = stops.indexOf(document.activeElement);
+    if (event.shiftKey && at <= 0) {
+      handled();
+      stops[stops.length - 1].focus();
+    } else if (!event.shiftKey && (at === stops.length - 1 || at < 0)) {
+      handled();
+      stops[0].focus();
+    }
+  }
+
+  // The arrow keys on a unit button press its neighbour in the row, wrapping
+  // at the ends, as in the desktop's radio groups.
+  moveInUnitRow(entry, step) {
+    const all = this.controls;
+    const isUnit = (i) => i >= 0 && i < all.length && all[i].control.kind === 'unit';
+    const index = all.indexOf(entry);
+    let next = index + step;
+    if (!isUnit(next)) {
+      next = index;
+      while (isUnit(next - step)) next -= step;
+    }
+    const neighbour = all[next];
+    this.check(neighbour);
+    this.press(neighbour.control.id);
+    neighbour.focusable.focus();
+  }
+
+  close() {
+    for (const companion of this.companions) companion.close();
+    this.box.close();
+    this.core.close(this.session);
+    this.frame.dispatchEvent(new CustomEvent('brimlet-closed'));
+  }
+}

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
+// The tests' browser: Debian's Chromium driven by playwright-core, on the
+// built site served from this machine, and the steps a person takes in it.
+import { chromium } from 'playwright-core';
+import { join, resolve } from 'node:path';
+import { serve } from '../serve.mjs';
+
+export const repository = resolve(import.meta.dirname, '../..');
+export const site = process.env.BRIMLET_SITE ?? join(repository, 'build-web/site');
+export const buildDir = process.env.BRIMLET_BUILD ?? join(repository, 'build');
+
+// Playwright gives each launch a fresh profile of its own.
+export async function startBrowser() {
+  const server = await serve(site);
+  const browser = await chromium.launch({
+    executablePath: process.env.BRIMLET_CHROMIUM ?? '/usr/bin/chromium',
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  return {
+    browser,
+    url,
+    async newPage() {
+      const context = await browser.newContext();
+      await context.grantPermissions(['clipboard-read', 'clipboard-write'], { origin: url });
+      const page = await context.newPage();
+      page.on('pageerror', (error) => { throw error; });
+      await page.goto(url);
+      await page.waitForSelector('body[data-ready="true"]');
+      return page;
+    },
+    async stop() {
+      await browser.close();
+      server.close();
+    },
+  };
+}
+
+// Opens a tool from the menu bar as a person does; resolves to its window.
+export async function openTool(page, popup, item) {
+  const before = await page.locator('.window.tool').count();
+  await page.getByRole('menuitem', { name: popup, exact: true }).click();
+  await page.getByRole('menu', { name: popup }).getByRole('menuitem', { name: item, exact: true }).click();
+  await page.locator('.window.tool').nth(before).waitFor();
+  return page.locator('.window.tool').nth(before);
+}
+
+// Runs something that presses in the window and waits for the page to tell
+// that the press has played out (data-presses counts them).
+export async function pressing(window, action) {
+  const before = Number(await window.getAttribute('data-presses'));
+  await action();
+  await window.locator(`xpath=self::*[@data-presses != "${before}"]`).waitFor();
+}
+
+// Every edit field's text by its accessible name, in template order.
+export function fieldTexts(window) {
+  return window.evaluate((frame) =>
+    [...frame.querySelectorAll('.edit')].map((edit) => [edit.getAttribute('aria-label'), edit.value]));
+}
