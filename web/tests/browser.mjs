@@ -48,12 +48,47 @@ export async function openTool(page, popup, item) {
   return page.locator('.window.tool').nth(before);
 }
 
-// Runs something that presses in the window and waits for the page to tell
-// that the press has played out (data-presses counts them).
-export async function pressing(window, action) {
-  const before = Number(await window.getAttribute('data-presses'));
+// A field or a button of a window by its accessible name, or by "#" and its
+// id; a field and a button may share a name, as on the command line.
+export function control(window, target, kind = 'button') {
+  const which = kind === 'field' ? '.edit' : ':is(button, input[type="radio"])';
+  return target.startsWith('#')
+    ? window.locator(`${which}[data-id="${target.slice(1)}"]`)
+    : window.locator(`${which}[aria-label=${JSON.stringify(target)}]`);
+}
+
+// Runs something that presses in the window, answers each box it shows with
+// OK, and waits for the page to tell that the press has played out
+// (data-presses counts them). Resolves to the boxes' texts.
+export async function pressing(page, window, action) {
+  const before = await window.getAttribute('data-presses');
+  const messages = [];
   await action();
-  await window.locator(`xpath=self::*[@data-presses != "${before}"]`).waitFor();
+  for (;;) {
+    const next = await page.waitForFunction(
+      ([frame, count]) => (frame.dataset.presses !== count ? 'done' : document.querySelector('.message-box') && 'box'),
+      [await window.elementHandle(), before]);
+    if ((await next.jsonValue()) === 'done') return messages;
+    const box = page.locator('.message-box').first();
+    messages.push(await box.locator('.message').textContent());
+    await box.getByRole('button', { name: 'OK' }).click();
+  }
+}
+
+// Takes one step as a person would: types a field's text, clicks a button,
+// or types keys into the window (Enter, Backspace and Delete by name).
+export async function takeStep(page, window, [verb, target, text]) {
+  if (verb === 'set') {
+    await control(window, target, 'field').fill(text);
+    return [];
+  }
+  if (verb === 'press') return pressing(page, window, () => control(window, target).click());
+  const messages = [];
+  for (const character of target) {
+    const key = { '\n': 'Enter', '\b': 'Backspace', '\x7f': 'Delete' }[character] ?? character;
+    messages.push(...await pressing(page, window, () => page.keyboard.press(key)));
+  }
+  return messages;
 }
 
 // Every edit field's text by its accessible name, in template order.
