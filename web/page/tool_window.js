@@ -6,7 +6,6 @@
 // at once; what the handler did (texts set, a field focused, a box shown) is
 // played back in its order, each box holding back what came after it until
 // it is answered, as on the desktop, while the page itself never waits.
-import { ToolKey } from './core.js';
 import { buildControls, Flag } from './controls.js';
 import { toolKeyOf, unitRowStep, gridMoveOf, isEditable } from './window_keys.js';
 import { messageBox } from './message_box.js';

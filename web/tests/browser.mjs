@@ -4,10 +4,11 @@
 // The tests' browser: Debian's Chromium driven by playwright-core, on the
 // built site served from this machine, and the steps a person takes in it.
 import { chromium } from 'playwright-core';
-import { join, resolve } from 'node:path';
+import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { serve } from '../serve.mjs';
 
-export const repository = resolve(import.meta.dirname, '../..');
+export const repository = fileURLToPath(new URL('../..', import.meta.url));
 export const site = process.env.BRIMLET_SITE ?? join(repository, 'build-web/site');
 export const buildDir = process.env.BRIMLET_BUILD ?? join(repository, 'build');
 
