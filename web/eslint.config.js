@@ -16,7 +16,8 @@ const browser = {
   performance: 'readonly',
   window: 'readonly',
 };
-const node = { ...shared, process: 'readonly', document: 'readonly', performance: 'readonly' };
+// The tests' callbacks that run in the page see the page's globals.
+const node = { ...browser, process: 'readonly', XMLSerializer: 'readonly' };
 
 export default [
   { ignores: ['node_modules/'] },

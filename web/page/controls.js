@@ -49,7 +49,9 @@ function makeButton(control, group) {
     holder.className = 'unit';
     const radio = document.createElement('input');
     radio.type = 'radio';
-    radio.name = group;
+    // A name of its own: each unit button is a Tab stop as its template says,
+    // and the window keeps them exclusive.
+    radio.name = `${group}-${control.id}`;
     radio.value = String(control.id);
     const face = document.createElement('span');
     face.append(...captionNodes(control.caption));

@@ -27,11 +27,20 @@ popups.push({
 });
 buildMenuBar(document.getElementById('menubar'), popups);
 
-// A click into a window that a box blocks brings the box to the front.
-document.getElementById('desktop').addEventListener('pointerdown', (event) => {
-  const blocked = document.elementsFromPoint(event.clientX, event.clientY)
-    .find((element) => element.matches?.('.window[data-blocked]'));
-  blocked?.boxFrame?.querySelector('button.default')?.focus();
+// A click into a window that a box blocks brings the box to the front. The
+// blocked window is inert, so the click is told to the page, not to it.
+document.getElementById('desktop').addEventListener('mousedown', (event) => {
+  const under = [...document.querySelectorAll('#desktop > .window')].filter((frame) => {
+    const box = frame.getBoundingClientRect();
+    return event.clientX >= box.left && event.clientX < box.right && event.clientY >= box.top &&
+      event.clientY < box.bottom;
+  });
+  const top = under.sort((a, b) => Number(b.style.zIndex) - Number(a.style.zIndex))[0];
+  if (top?.dataset.blocked) {
+    // Not the click's own focus change, which would take the focus off the box.
+    event.preventDefault();
+    top.boxFrame?.querySelector('button.default')?.focus();
+  }
 });
 
 document.body.dataset.ready = 'true';

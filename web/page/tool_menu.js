@@ -55,8 +55,13 @@ export function toolMenu(window, x, y, byKey = false) {
   menu.setAttribute('role', 'menu');
   const returnTo = document.activeElement;
   const close = () => {
+    menu.removeEventListener('focusout', leave);
     menu.remove();
     if (returnTo?.isConnected) returnTo.focus();
+  };
+  // Clicking or tabbing elsewhere closes it, as a popup menu closes.
+  const leave = (event) => {
+    if (!menu.contains(event.relatedTarget)) close();
   };
   const items = [menuItem('Copy All Fields', () => { close(); window.copyAllFields(); })];
   const fields = window.controls.filter((c) => c.control.kind === 'edit');
@@ -98,9 +103,7 @@ export function toolMenu(window, x, y, byKey = false) {
     event.preventDefault();
     event.stopPropagation();
   });
-  menu.addEventListener('focusout', (event) => {
-    if (!menu.contains(event.relatedTarget)) menu.remove();
-  });
+  menu.addEventListener('focusout', leave);
   menu.style.left = `${x}px`;
   menu.style.top = `${y}px`;
   document.body.append(menu);

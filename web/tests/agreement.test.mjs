@@ -36,7 +36,7 @@ const cases = {
   Periodic: [press('H'), press('He'), press('B'), press('Og')],
   Planets: [press('Earth'), press('Pluto'), press('Jupiter')],
   MyCalculator: [press('2'), press('+'), press('3'), press('='), press('sqrt'), set('Memory 1', '5é😀'),
-    press('#1019'), press('Back'), press('Back'), press('Help'), press('1/x'), press('n!')],
+    press('#1019'), press('Back'), press('Back'), press('Help'), press('1/x'), press('n!'), keys('7*6\n.5\b')],
   SimpleCalc: [keys('12+3\n'), press('/'), press('3'), press('='), keys('7\b9*2\n')],
   Energy: [set('Input', '2'), press('Joules'), press('kW * h'), set('Input', '-0'), press('Ergs')],
   Force: [set('Input', '3'), press('Pounds'), set('Input', ''), press('Dynes')],

@@ -84,6 +84,10 @@ export async function takeStep(page, window, [verb, target, text]) {
     return [];
   }
   if (verb === 'press') return pressing(page, window, () => control(window, target).click());
+  // The command line types where no button has the focus: Enter there is the
+  // default button's. A person clicks into the display first.
+  const onButton = await page.evaluate(() => document.activeElement.matches('button, input[type="radio"]'));
+  if (onButton) await window.locator('.edit[readonly]').first().click();
   const messages = [];
   for (const character of target) {
     const key = { '\n': 'Enter', '\b': 'Backspace', '\x7f': 'Delete' }[character] ?? character;

@@ -18,22 +18,26 @@ export function tools() {
 
 // A step as command-line words: ['set', field, text], ['press', button] or
 // ['keys', text].
-function words([verb, target, text]) {
+export function words([verb, target, text]) {
   if (verb === 'set') return ['--set', `${target}=${text}`];
   if (verb === 'press') return ['--press', target];
   return ['--keys', target];
 }
 
+// What brimlet-tool writes for the steps and the options after them
+// (--steps, --svg -, or none for the fields as name<TAB>text lines).
+export function outputOf(className, steps, options = []) {
+  const args = ['--tool', className, ...steps.flatMap(words), ...options];
+  try {
+    return execFileSync(tool, args, { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
+  } catch (failure) {
+    return failure.stdout;
+  }
+}
+
 // The fields and messages after the steps: { fields: [[name, text]...], messages }.
 export function runSteps(className, steps) {
-  const args = ['--tool', className, '--json', ...steps.flatMap(words)];
-  let output;
-  try {
-    output = execFileSync(tool, args, { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
-  } catch (failure) {
-    // Status 1: the tool showed a message; the fields are still written.
-    output = failure.stdout;
-  }
-  const result = JSON.parse(output);
+  // Status 1 (the tool showed a message) still writes the fields.
+  const result = JSON.parse(outputOf(className, steps, ['--json']));
   return { fields: result.fields.map((field) => [field.name, field.text]), messages: result.messages };
 }
