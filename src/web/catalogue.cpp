@@ -96,30 +96,39 @@ std::string templateJson(const DialogTemplate& dialog, const Tool* tool,
            ",\"controls\":[" + controls + "]}";
 }
 
-std::string toolJson(const ToolCommand& command) {
-    const std::unique_ptr<Tool> tool = command.create();
-    const tool_runner::ControlNames names(command);
+std::string itemJson(const ToolCommand& command) {
     return "{\"command\":" + std::to_string(command.commandId) + ",\"item\":" + quoted(command.item) +
-           ",\"className\":" + quoted(command.className) +
-           ",\"draws\":" + (command.draws() ? "true" : "false") +
-           ",\"steps\":" + (tool->recordsSteps() ? "true" : "false") +
-           ",\"template\":" + templateJson(*command.dialogTemplate, tool.get(), &names) + "}";
+           ",\"className\":" + quoted(command.className) + "}";
 }
 
 }  // namespace
 
-std::string json() {
+std::string menus() {
     std::string menus;
     for (const MenuPopup& popup : menuPopups(toolCommands())) {
         std::string items;
         for (const ToolCommand* command : popup.commands) {
-            items += (items.empty() ? "" : ",") + toolJson(*command);
+            items += (items.empty() ? "" : ",") + itemJson(*command);
         }
         menus += (menus.empty() ? "" : ",") + std::string("{\"title\":") + quoted(popup.title) +
                  ",\"tools\":[" + items + "]}";
     }
     return "{\"product\":" + quoted(kProductName) + ",\"version\":" + quoted(kVersion) + ",\"menus\":[" +
            menus + "],\"about\":" + templateJson(kTemplate100, nullptr, nullptr) + "}";
+}
+
+std::string tool(int commandId) {
+    const ToolCommand* command = findToolCommand(commandId);
+    if (command == nullptr) {
+        return "null";
+    }
+    const std::unique_ptr<Tool> tool = command->create();
+    const tool_runner::ControlNames names(*command);
+    return "{\"command\":" + std::to_string(command->commandId) +
+           ",\"className\":" + quoted(command->className) +
+           ",\"draws\":" + (command->draws() ? "true" : "false") +
+           ",\"steps\":" + (tool->recordsSteps() ? "true" : "false") +
+           ",\"template\":" + templateJson(*command->dialogTemplate, tool.get(), &names) + "}";
 }
 
 }  // namespace catalogue

@@ -67,8 +67,12 @@ const char* noWindow() {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE const char* brimlet_catalogue() {
-    return answer(catalogue::json());
+EMSCRIPTEN_KEEPALIVE const char* brimlet_menus() {
+    return answer(catalogue::menus());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* brimlet_tool(int commandId) {
+    return answer(catalogue::tool(commandId));
 }
 
 // A new window's session, or 0 for a command that opens no tool.

@@ -13,7 +13,8 @@ export async function loadCore() {
   const call = (name, returns, types, args) => module.ccall(name, returns, types, args);
   const json = (name, types, args) => JSON.parse(call(name, 'string', types, args));
   return {
-    catalogue: () => json('brimlet_catalogue', [], []),
+    menus: () => json('brimlet_menus', [], []),
+    tool: (command) => json('brimlet_tool', ['number'], [command]),
     open: (command) => call('brimlet_open', 'number', ['number'], [command]),
     opened: (window) => json('brimlet_opened', ['number'], [window]),
     close: (window) => call('brimlet_close', null, ['number'], [window]),

@@ -11,11 +11,14 @@ import { ToolWindow } from './tool_window.js';
 import { showAbout } from './about_box.js';
 
 const [core, units] = await Promise.all([loadCore(), dialogUnits()]);
-const catalogue = core.catalogue();
+const catalogue = core.menus();
 
 const popups = catalogue.menus.map((menu) => ({
   title: menu.title,
-  items: menu.tools.map((tool) => ({ text: tool.item, action: () => new ToolWindow(core, tool, units) })),
+  items: menu.tools.map((item) => ({
+    text: item.item,
+    action: () => new ToolWindow(core, core.tool(item.command), units),
+  })),
 }));
 popups.push({
   title: '&Help',
@@ -43,5 +46,6 @@ document.getElementById('desktop').addEventListener('mousedown', (event) => {
   }
 });
 
+performance.mark('brimlet-ready');
 document.body.dataset.ready = 'true';
 document.dispatchEvent(new CustomEvent('brimlet-ready'));
