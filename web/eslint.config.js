@@ -6,6 +6,7 @@ import js from '@eslint/js';
 
 const shared = { URL: 'readonly', console: 'readonly', setTimeout: 'readonly' };
 const browser = {
+  fetch: 'readonly',
   ...shared,
   CustomEvent: 'readonly',
   DOMParser: 'readonly',

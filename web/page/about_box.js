@@ -6,13 +6,13 @@
 import { buildControls } from './controls.js';
 import { centreOver, createFrame } from './window_frame.js';
 
-export function showAbout(template, units) {
+export function showAbout(template, units, icon) {
   const menubar = document.getElementById('menubar');
   const returnTo = document.activeElement;
   const box = createFrame({ title: template.caption, kind: 'about', titleBar: false });
   box.client.style.width = `${units.x(template.width)}px`;
   box.client.style.height = `${units.y(template.height)}px`;
-  const controls = buildControls(box.client, template, units, 'about');
+  const controls = buildControls(box.client, template, units, 'about', icon);
   const ok = controls.find((c) => c.control.kind === 'button').focusable;
   const close = () => {
     box.close();

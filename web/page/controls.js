@@ -68,7 +68,7 @@ function makeButton(control, group) {
   return { element: button, focusable: button };
 }
 
-function makeStatic(control) {
+function makeStatic(control, icon) {
   const element = document.createElement('div');
   if (control.kind === 'group') {
     element.className = 'group';
@@ -82,7 +82,7 @@ function makeStatic(control) {
   } else if (control.kind === 'icon') {
     element.className = 'icon';
     const image = document.createElement('img');
-    image.src = 'brimlet.svg';
+    image.src = icon;
     image.alt = '';
     element.append(image);
   } else {
@@ -96,8 +96,9 @@ function makeStatic(control) {
 
 // Builds every control into `client`: [{ control, element, focusable }] in
 // template order. Group boxes go first in the page, so that they stay behind
-// the controls they frame, wherever the template puts them.
-export function buildControls(client, template, units, group) {
+// the controls they frame, wherever the template puts them. icon is the
+// program icon's address.
+export function buildControls(client, template, units, group, icon = '') {
   const built = [];
   for (const control of template.controls) {
     let element;
@@ -107,7 +108,7 @@ export function buildControls(client, template, units, group) {
     } else if (control.kind === 'button' || control.kind === 'unit') {
       ({ element, focusable } = makeButton(control, group));
     } else {
-      element = makeStatic(control);
+      element = makeStatic(control, icon);
     }
     if (focusable) {
       focusable.tabIndex = has(control, Flag.TabStop) ? 0 : -1;

@@ -9,9 +9,14 @@ import { dialogUnits } from './dialog_units.js';
 import { buildMenuBar } from './menu_bar.js';
 import { ToolWindow } from './tool_window.js';
 import { showAbout } from './about_box.js';
+import { captionBoxes } from './message_box.js';
 
-const [core, units] = await Promise.all([loadCore(), dialogUnits()]);
+// The icon is read with the rest, so that the page asks for nothing once it
+// has loaded, whatever the host says of caching.
+const iconOf = async () => URL.createObjectURL(await (await fetch('brimlet.svg')).blob());
+const [core, units, icon] = await Promise.all([loadCore(), dialogUnits(), iconOf()]);
 const catalogue = core.menus();
+captionBoxes(catalogue.product);
 
 const popups = catalogue.menus.map((menu) => ({
   title: menu.title,
@@ -25,7 +30,7 @@ popups.push({
   items: [{
     text: `&About ${catalogue.product}`,
     prompt: 'Display program information, version number and copyright',
-    action: () => showAbout(catalogue.about, units),
+    action: () => showAbout(catalogue.about, units, icon),
   }],
 });
 buildMenuBar(document.getElementById('menubar'), popups);

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Brimlet developers
 
-// The program's message box: caption "Brimlet 5", the exclamation icon, the
-// text and one OK. It blocks only the window that raised it (made inert while
+// The program's message box: the program's name ("Brimlet 5") as caption,
+// the exclamation icon, the text and one OK. It blocks only the window that raised it (made inert while
 // the box is open): every other window stays usable, and any number of boxes
 // can be open at once, each answered on its own. Closing it in any way (OK,
 // Enter, Esc, the close box) is its OK.
 import { centreOver, createFrame, raise } from './window_frame.js';
 
-export const productName = 'Brimlet 5';
+let caption = '';
+let boxes = 0;
+
+// The boxes' caption: the program's name, as the core spells it.
+export function captionBoxes(name) {
+  caption = name;
+}
 
 // Shows the box over `owner` (a window's frame, or none) and resolves when it
 // is answered.
@@ -23,15 +29,14 @@ export function messageBox(text, owner) {
       }
       resolve();
     };
-    box = createFrame({ title: productName, kind: 'message-box', role: 'alertdialog', onClose: answer });
-    box.frame.setAttribute('aria-describedby', '');
+    box = createFrame({ title: caption, kind: 'message-box', role: 'alertdialog', onClose: answer });
     const icon = document.createElement('span');
     icon.className = 'exclamation';
     icon.setAttribute('aria-hidden', 'true');
     icon.textContent = '!';
     const words = document.createElement('p');
     words.className = 'message';
-    words.id = `message-${Math.random().toString(36).slice(2)}`;
+    words.id = `message-${++boxes}`;
     words.textContent = text;
     box.frame.setAttribute('aria-describedby', words.id);
     const ok = document.createElement('button');

@@ -107,6 +107,11 @@ export function toolMenu(window, x, y, byKey = false) {
   menu.style.left = `${x}px`;
   menu.style.top = `${y}px`;
   document.body.append(menu);
-  if (byKey) items[0].focus();
-  else menu.tabIndex = -1, menu.focus();
+  // Opened by a key, it opens on its first entry, as a menu bar's menus do.
+  if (byKey) {
+    items[0].focus();
+  } else {
+    menu.tabIndex = -1;
+    menu.focus();
+  }
 }

@@ -41,10 +41,10 @@ export class ToolWindow {
     this.defaultButton = this.controls.find((c) => has(c.control, Flag.Default));
     this.connect();
     this.apply(core.opened(this.session).events);
-    this.firstTabStop()?.focus();
-    if (isEditable(document.activeElement) || document.activeElement?.tagName === 'INPUT') {
-      document.activeElement.select?.();
-    }
+    // The window opens on its first Tab stop, a field's text selected.
+    const first = this.firstTabStop();
+    first?.focus();
+    if (first?.classList.contains('edit')) first.select();
   }
 
   firstTabStop() {

@@ -185,3 +185,37 @@ test('the arrow keys walk a unit row, pressing as they go, and the periodic tabl
   assert.deepEqual(await fieldTexts(table), runSteps('Periodic', [['press', await focusedName()]]).fields);
   await page.context().close();
 });
+
+test('the menus hold the command line\'s tools in its order, opened by their letters; nothing is fetched after load', async () => {
+  page = await browser.newPage();
+  const requests = [];
+  // What goes over the network: a blob the page made itself does not.
+  page.on('request', (request) => request.url().startsWith('blob:') || requests.push(request.url()));
+  const popups = [...new Set(tools().map((tool) => tool.popup)), 'Help'];
+  assert.deepEqual(await page.getByRole('menubar').locator(':scope > .menu > button').evaluateAll(
+    (titles) => titles.map((title) => title.getAttribute('aria-label'))), popups);
+  for (const popup of popups.slice(0, -1)) {
+    const title = page.getByRole('menuitem', { name: popup, exact: true });
+    const letter = await title.locator('u').textContent();
+    await page.keyboard.press(`Alt+${letter}`);
+    const items = await page.getByRole('menu', { name: popup }).getByRole('menuitem').evaluateAll(
+      (found) => found.map((item) => item.getAttribute('aria-label')));
+    // Two popups may share a letter (C&hemistry, &Help); the first is opened.
+    if (items.length) {
+      assert.deepEqual(items, tools().filter((tool) => tool.popup === popup).map((tool) => tool.item));
+    }
+    await page.keyboard.press('Escape');
+  }
+  await page.keyboard.press('F10');
+  await page.keyboard.press('ArrowLeft');
+  await page.keyboard.press('Enter');
+  const about = page.locator('.window.about');
+  await about.waitFor();
+  assert.equal(await page.locator('#menubar').evaluate((bar) => bar.inert), true);
+  await page.keyboard.press('Escape');
+  await about.waitFor({ state: 'detached' });
+  for (const tool of tools()) await open(page, tool.className);
+  assert.equal(await page.locator('.window.tool').count(), tools().length);
+  assert.deepEqual(requests, []);
+  await page.context().close();
+});
