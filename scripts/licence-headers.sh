@@ -4,6 +4,7 @@
 
 # Every source file starts with its licence and copyright, two comment lines
 # (after a "#!" or "#compdef" line). Source files are C++ (.cpp, .h, .h.in),
+# JavaScript (.js, .mjs),
 # shell scripts (.sh, .bash, zsh functions starting with #compdef, and scripts
 # with a sh or bash "#!" line and no extension), CMake files (CMakeLists.txt,
 # .cmake) and the man pages (data/*.1.in). Data (the desktop
@@ -25,7 +26,7 @@ copyright='Copyright (C) 2026 The Brimlet developers'
 comment_of() {
     [[ $1 == data/*.1.in ]] && echo '.\"' && return
     case ${1##*/} in
-        *.cpp | *.h | *.h.in) echo '//' ;;
+        *.cpp | *.h | *.h.in | *.js | *.mjs) echo '//' ;;
         *.sh | *.bash | CMakeLists.txt | *.cmake) echo '#' ;;
         *.*) ;;
         *) head -n 1 "$1" | grep -qE '^(#!/(usr/)?bin/(env )?(ba)?sh|#compdef )' && echo '#' ;;

@@ -14,7 +14,7 @@ ctest --preset default -j"$(nproc)"
 
 if [ "${BRIMLET_SKIP_WEB:-0}" != 1 ]; then
     scripts/web.sh build
-    (cd web && npx eslint --max-warnings 0 . && node --test tests/)
+    (cd web && npx eslint --max-warnings 0 . && node --test tests/*.test.mjs)
 fi
 
 if [ "${BRIMLET_SKIP_SANITIZERS:-0}" != 1 ]; then
