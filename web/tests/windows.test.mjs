@@ -186,7 +186,7 @@ test('the arrow keys walk a unit row, pressing as they go, and the periodic tabl
   await page.context().close();
 });
 
-test('the menus hold the command line\'s tools in its order, opened by their letters; nothing is fetched after load', async () => {
+test('the menus hold the command line\'s tools in its order, opened by their letters; captions fit; nothing is fetched after load', async () => {
   page = await browser.newPage();
   const requests = [];
   // What goes over the network: a blob the page made itself does not.
@@ -216,6 +216,11 @@ test('the menus hold the command line\'s tools in its order, opened by their let
   await about.waitFor({ state: 'detached' });
   for (const tool of tools()) await open(page, tool.className);
   assert.equal(await page.locator('.window.tool').count(), tools().length);
+  // Every caption fits its control in the page's font, as on the desktop.
+  const cut = await page.locator('.client > .push, .client > .unit > span, .client > .label').evaluateAll(
+    (captions) => captions.filter((caption) => caption.scrollWidth > caption.clientWidth ||
+      caption.scrollHeight > caption.clientHeight + 1).map((caption) => caption.textContent));
+  assert.deepEqual(cut, []);
   assert.deepEqual(requests, []);
   await page.context().close();
 });
