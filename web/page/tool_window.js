@@ -7,10 +7,10 @@
 // played back in its order, each box holding back what came after it until
 // it is answered, as on the desktop, while the page itself never waits.
 import { buildControls, Flag } from './controls.js';
-import { toolKeyOf, unitRowStep, gridMoveOf, isEditable } from './window_keys.js';
+import { isEditable, routeKey } from './window_keys.js';
 import { messageBox } from './message_box.js';
 import { createFrame } from './window_frame.js';
-import { toolMenu, copyText, showCompanion } from './tool_menu.js';
+import { toolMenu, copyText } from './tool_menu.js';
 
 const has = (control, flag) => (control.flags & flag) !== 0;
 
@@ -68,7 +68,7 @@ export class ToolWindow {
       });
     }
     this.keepOneUnitStop();
-    this.frame.addEventListener('keydown', (event) => this.onKey(event));
+    this.frame.addEventListener('keydown', (event) => routeKey(this, event));
     this.frame.addEventListener('contextmenu', (event) => {
       if (isEditable(event.target)) return;
       event.preventDefault();
@@ -143,6 +143,15 @@ export class ToolWindow {
     return outcome;
   }
 
+  // A key the tool takes for itself (the calculators'): true when it did.
+  offerKey([key, character]) {
+    this.tellTyped();
+    const outcome = this.core.key(this.session, key, character);
+    if (!outcome.used) return false;
+    this.run(outcome);
+    return true;
+  }
+
   press(id) {
     return this.act(() => this.core.press(this.session, id));
   }
@@ -157,120 +166,6 @@ export class ToolWindow {
   async copyAllFields() {
     this.tellTyped();
     await copyText(this.core.allFields(this.session));
-  }
-
-  onKey(event) {
-    if (this.busy || event.defaultPrevented) return;
-    const target = event.target;
-    const entry = this.controls.find((c) => c.focusable === target);
-    const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
-    const handled = () => {
-      event.preventDefault();
-      event.stopPropagation();
-    };
-    if (event.ctrlKey && event.shiftKey && event.code === 'KeyC') {
-      handled();
-      this.copyAllFields();
-      return;
-    }
-    if ((event.shiftKey && event.key === 'F10') || event.key === 'ContextMenu') {
-      if (isEditable(target)) return;
-      handled();
-      const place = target.getBoundingClientRect();
-      toolMenu(this, place.left, place.bottom, true);
-      return;
-    }
-    if (event.ctrlKey && !event.shiftKey && (event.code === 'KeyT' || event.code === 'KeyP')) {
-      const companion = event.code === 'KeyT' ? 'steps' : 'picture';
-      if (this.tool[companion === 'steps' ? 'steps' : 'draws']) {
-        handled();
-        showCompanion(this, companion);
-      }
-      return;
-    }
-    if (!plain) return;
-    if (entry?.control.kind === 'unit') {
-      const step = unitRowStep(event.key);
-      if (step) {
-        handled();
-        this.moveInUnitRow(entry, step);
-        return;
-      }
-    }
-    if (this.template.grid.length && entry && (entry.control.kind === 'button')) {
-      const move = gridMoveOf(event.key);
-      if (move !== null) {
-        handled();
-        this.byId.get(this.core.gridNeighbour(this.session, entry.control.id, move))?.focusable.focus();
-        return;
-      }
-      if (/^[a-z]$/i.test(event.key)) {
-        handled();
-        const id = this.core.gridTyped(this.session, event.key.toLowerCase().charCodeAt(0), event.timeStamp);
-        this.byId.get(id)?.focusable.focus();
-        return;
-      }
-    }
-    if (!isEditable(target)) {
-      const key = toolKeyOf(event);
-      if (key && this.offerKey(key)) {
-        handled();
-        return;
-      }
-    }
-    if (event.key === 'Enter') {
-      handled();
-      if (entry && entry.control.kind !== 'edit') this.press(entry.control.id);
-      else if (this.defaultButton) this.press(this.defaultButton.control.id);
-      else this.confirm();
-    } else if (event.key === 'Escape') {
-      handled();
-      this.close();
-    } else if (event.key === 'Tab') {
-      this.wrapTab(event, handled);
-    }
-  }
-
-  // A key the tool takes for itself (the calculators'): true when it did.
-  offerKey([key, character]) {
-    this.tellTyped();
-    const outcome = this.core.key(this.session, key, character);
-    if (!outcome.used) return false;
-    this.run(outcome);
-    return true;
-  }
-
-  // Tab goes round the window's own controls, as in a dialog.
-  wrapTab(event, handled) {
-    const stops = this.controls
-      .map((c) => c.focusable)
-      .filter((f) => f && f.tabIndex >= 0 && !f.disabled);
-    if (stops.length === 0) return;
-    const at = stops.indexOf(document.activeElement);
-    if (event.shiftKey && at <= 0) {
-      handled();
-      stops[stops.length - 1].focus();
-    } else if (!event.shiftKey && (at === stops.length - 1 || at < 0)) {
-      handled();
-      stops[0].focus();
-    }
-  }
-
-  // The arrow keys on a unit button press its neighbour in the row, wrapping
-  // at the ends, as in the desktop's radio groups.
-  moveInUnitRow(entry, step) {
-    const all = this.controls;
-    const isUnit = (i) => i >= 0 && i < all.length && all[i].control.kind === 'unit';
-    const index = all.indexOf(entry);
-    let next = index + step;
-    if (!isUnit(next)) {
-      next = index;
-      while (isUnit(next - step)) next -= step;
-    }
-    const neighbour = all[next];
-    this.check(neighbour);
-    this.press(neighbour.control.id);
-    neighbour.focusable.focus();
   }
 
   close() {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Brimlet developers
 
-// What the keys of a tool window mean, as the desktop reads them.
+// What the keys of a tool window mean, as the desktop reads them: its
+// KeyRouter's and its grid navigation's rules.
 import { ToolKey } from './core.js';
+import { showCompanion, toolMenu } from './tool_menu.js';
 
 // A field the user types into: its keys are its own.
 export function isEditable(element) {
@@ -42,4 +44,113 @@ export function unitRowStep(key) {
 export function gridMoveOf(key) {
   const move = ['ArrowLeft', 'ArrowRight', 'ArrowUp', 'ArrowDown'].indexOf(key);
   return move < 0 ? null : move;
+}
+
+// Tab goes round the window's own controls, as in a dialog.
+function wrapTab(window, event, handled) {
+  const stops = window.controls.map((c) => c.focusable).filter((f) => f && f.tabIndex >= 0 && !f.disabled);
+  if (stops.length === 0) return;
+  const at = stops.indexOf(document.activeElement);
+  if (event.shiftKey && at <= 0) {
+    handled();
+    stops[stops.length - 1].focus();
+  } else if (!event.shiftKey && (at === stops.length - 1 || at < 0)) {
+    handled();
+    stops[0].focus();
+  }
+}
+
+// The arrow keys on a unit button press its neighbour in the row (the unit
+// buttons that stand together in template order), wrapping at the ends, as
+// in the desktop's radio groups: pressed first, then focused.
+function moveInUnitRow(window, entry, step) {
+  const all = window.controls;
+  const isUnit = (i) => i >= 0 && i < all.length && all[i].control.kind === 'unit';
+  const index = all.indexOf(entry);
+  let next = index + step;
+  if (!isUnit(next)) {
+    next = index;
+    while (isUnit(next - step)) next -= step;
+  }
+  all[next].focusable.click();
+  all[next].focusable.focus();
+}
+
+// In a table of buttons (the periodic table), the arrow keys move as it is
+// drawn and letters typed one after another name a button; true when the key
+// was one of those.
+function moveInGrid(window, entry, event) {
+  const move = gridMoveOf(event.key);
+  let id = null;
+  if (move !== null) {
+    id = window.core.gridNeighbour(window.session, entry.control.id, move);
+  } else if (/^[a-z]$/i.test(event.key)) {
+    id = window.core.gridTyped(window.session, event.key.toLowerCase().charCodeAt(0), event.timeStamp);
+  } else {
+    return false;
+  }
+  window.byId.get(id)?.focusable.focus();
+  return true;
+}
+
+// A key typed in a tool window, in the desktop's order: the window's own
+// shortcuts, a unit row's and the grid's arrow keys, the keys the tool takes
+// for itself where no field is being typed into, then Enter (the focused
+// button, else the default button, else confirming the window), Esc and Tab.
+export function routeKey(window, event) {
+  if (window.busy || event.defaultPrevented) return;
+  const target = event.target;
+  const entry = window.controls.find((c) => c.focusable === target);
+  const handled = () => {
+    event.preventDefault();
+    event.stopPropagation();
+  };
+  if (event.ctrlKey && event.shiftKey && event.code === 'KeyC') {
+    handled();
+    window.copyAllFields();
+    return;
+  }
+  if ((event.shiftKey && event.key === 'F10') || event.key === 'ContextMenu') {
+    if (isEditable(target)) return;
+    handled();
+    const place = target.getBoundingClientRect();
+    toolMenu(window, place.left, place.bottom, true);
+    return;
+  }
+  // Ctrl+T where the browser lets the page have it, and Ctrl+P.
+  if (event.ctrlKey && !event.shiftKey && (event.code === 'KeyT' || event.code === 'KeyP')) {
+    const companion = event.code === 'KeyT' ? 'steps' : 'picture';
+    if (companion === 'steps' ? window.tool.steps : window.tool.draws) {
+      handled();
+      showCompanion(window, companion);
+    }
+    return;
+  }
+  if (event.ctrlKey || event.altKey || event.metaKey) return;
+  const step = entry?.control.kind === 'unit' ? unitRowStep(event.key) : 0;
+  if (step) {
+    handled();
+    moveInUnitRow(window, entry, step);
+    return;
+  }
+  if (window.template.grid.length && entry?.control.kind === 'button' && moveInGrid(window, entry, event)) {
+    handled();
+    return;
+  }
+  const key = isEditable(target) ? null : toolKeyOf(event);
+  if (key && window.offerKey(key)) {
+    handled();
+    return;
+  }
+  if (event.key === 'Enter') {
+    handled();
+    if (entry && entry.control.kind !== 'edit') entry.focusable.click();
+    else if (window.defaultButton) window.defaultButton.focusable.click();
+    else window.confirm();
+  } else if (event.key === 'Escape') {
+    handled();
+    window.close();
+  } else if (event.key === 'Tab') {
+    wrapTab(window, event, handled);
+  }
 }
