@@ -18,7 +18,7 @@ const browser = {
   window: 'readonly',
 };
 // The tests' callbacks that run in the page see the page's globals.
-const node = { ...browser, process: 'readonly', XMLSerializer: 'readonly' };
+const node = { ...browser, globalThis: 'readonly', process: 'readonly', XMLSerializer: 'readonly' };
 
 export default [
   { ignores: ['node_modules/'] },

@@ -144,16 +144,19 @@ test('Copy All Fields and Copy Field put on the clipboard what the command line 
   const steps = [['set', 'Input', 'tab\there'], ['press', 'in']];
   for (const step of steps) await takeStep(page, window, step);
   const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
-  const copied = () => page.evaluate(() => new Promise((done) =>
-    document.addEventListener('brimlet-copied', done, { once: true })));
-  let waiting = copied();
+  // The page's word that it has copied, listened for before the copy starts.
+  const listen = () => page.evaluate(() => {
+    globalThis.copied = new Promise((done) => document.addEventListener('brimlet-copied', done, { once: true }));
+  });
+  const copied = () => page.evaluate(() => globalThis.copied.then(() => true));
+  await listen();
   await control(window, 'in').press('Control+Shift+C');
-  await waiting;
+  await copied();
   assert.equal(await clipboard(), outputOf('Length', steps));
-  waiting = copied();
+  await listen();
   await window.locator('.client').click({ button: 'right', position: { x: 2, y: 2 } });
   await page.getByRole('menuitem', { name: 'Meters', exact: true }).click();
-  await waiting;
+  await copied();
   assert.equal(await clipboard(), await control(window, 'Meters', 'field').inputValue());
   await page.context().close();
 });
