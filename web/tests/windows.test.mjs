@@ -96,12 +96,16 @@ test('Enter presses the default button, or confirms where there is none; Esc clo
   await pressing(page, quad, () => control(quad, 'Coefficient c', 'field').press('Enter'));
   assert.deepEqual(await fieldTexts(quad), runSteps('Quad', [...steps, ['keys', '\n']]).fields);
 
-  // The planets' sheet has no default button: Enter confirms and closes it.
-  const planets = await open(page, 'Planets');
-  await control(planets, 'Earth').focus();
-  await control(planets, 'Mean distance from Sun, 10^6 km', 'field').focus();
+  // The Pythagorean theorem has no default button: Enter confirms, which a
+  // refused field stops, and which closes the window once the fields read.
+  const triangle = await open(page, 'Pythegor');
+  await control(triangle, 'Side 2', 'field').fill('x');
+  const messages = await pressing(page, triangle, () => page.keyboard.press('Enter'));
+  assert.deepEqual(messages, runSteps('Pythegor', [['set', 'Side 2', 'x'], ['keys', '\n']]).messages);
+  assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-label')), 'Side 2');
+  await page.keyboard.type('4');
   await page.keyboard.press('Enter');
-  await planets.waitFor({ state: 'detached' });
+  await triangle.waitFor({ state: 'detached' });
 
   const length = await open(page, 'Length');
   await control(length, 'Input', 'field').fill('not a number');
