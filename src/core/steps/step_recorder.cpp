@@ -4,11 +4,11 @@
 #include "core/steps/step_recorder.h"
 
 #include <algorithm>
-#include <bit>
 #include <stdexcept>
 
 #include "core/steps/wording.h"
 #include "core/templates/dialog_template.h"
+#include "core/text/charconv_shim.h"
 #include "core/text/general_format.h"
 #include "core/text/number_text.h"
 #include "core/text/pattern.h"
@@ -111,7 +111,7 @@ std::string StepRecorder::fieldName(int controlId) const {
 }
 
 std::string_view StepRecorder::exactText(double value) const {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto bits = charconv::bit_cast<std::uint64_t>(value);
     NumberText& kept = numberTexts_[(bits ^ (bits >> 29) ^ (bits >> 47)) % numberTexts_.size()];
     if (kept.size == 0 || kept.bits != bits) {
         numtext::GeneralText buffer;

@@ -5,8 +5,9 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstring>
+
+#include "core/text/charconv_shim.h"
 
 namespace decimal_digits {
 
@@ -180,7 +181,7 @@ bool readsBack(const Scaled& scaled, U128 distance, bool below, std::uint64_t f)
 }  // namespace
 
 std::optional<Rounded> rounded(double value, int precision, bool askReadsBack) {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto bits = charconv::bit_cast<std::uint64_t>(value);
     const auto biased = static_cast<int>((bits >> 52) & 0x7FF);
     if (biased == 0 || biased == 0x7FF || precision < 1 || precision > 17) {
         return std::nullopt;
