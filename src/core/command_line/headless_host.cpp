@@ -57,8 +57,11 @@ void HeadlessHost::readText(int controlId, std::size_t maxChars, std::string& in
     into.append(text);
 }
 
+// The whole text is compared: counting characters would stop short of a
+// character that takes two UTF-16 units, and a field showing "0😀" would be
+// taken to show "0".
 bool HeadlessHost::shows(int controlId, std::string_view text) const {
-    return firstChars(shown(controlId), text.size() + 1) == text;
+    return shown(controlId) == text;
 }
 
 HeadlessHost::Field& HeadlessHost::field(int controlId) {
@@ -97,8 +100,7 @@ void HeadlessHost::appendText(int controlId, std::string_view more) {
 bool HeadlessHost::update(int controlId, std::string_view text) {
     // One look for both the question and the answer.
     const std::size_t at = indexOf(controlId);
-    if (firstChars(at != std::string::npos ? std::string_view(texts_[at].text) : std::string_view(),
-                   text.size() + 1) == text) {
+    if ((at != std::string::npos ? std::string_view(texts_[at].text) : std::string_view()) == text) {
         return false;
     }
     setText(controlId, text);

@@ -20,10 +20,12 @@ public:
     virtual std::string text(int controlId, std::size_t maxChars) const = 0;
     virtual void setText(int controlId, std::string_view text) = 0;
     // Whether the control's text is this text, as far as its first
-    // text.size() + 1 characters tell: what field exchange asks before it
-    // sets a text. A window that holds its texts can answer without a copy.
+    // text.size() + 2 UTF-16 units tell: what field exchange asks before it
+    // sets a text. Two more, since a character of two units after the text
+    // ("0😀" against "0") would not be handed over in part. A window that
+    // holds its texts can answer without a copy.
     virtual bool shows(int controlId, std::string_view text) const {
-        return this->text(controlId, text.size() + 1) == text;
+        return this->text(controlId, text.size() + 2) == text;
     }
     // Sets the text where the control does not show it already, so that an
     // unchanged field does not flicker; true when it was set. A window that
