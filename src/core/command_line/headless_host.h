@@ -26,6 +26,7 @@ public:
     bool shows(int controlId, std::string_view text) const override;
     bool update(int controlId, std::string_view text) override;
     void readText(int controlId, std::size_t maxChars, std::string& into) const override;
+    std::string_view peek(int controlId, std::size_t maxChars, std::string& scratch) const override;
     void focusAndSelectAll(int) override {}
     void showMessage(std::string_view text) override;
     std::uint64_t textVersion(int controlId) const override;
@@ -33,7 +34,10 @@ public:
 
     // The whole text of a field, as text(controlId, npos) gives it, without
     // a copy: valid until the text changes.
-    std::string_view shown(int controlId) const;
+    std::string_view shown(int controlId) const {
+        const std::size_t at = indexOf(controlId);
+        return at != std::string::npos ? std::string_view(texts_[at].text) : std::string_view();
+    }
 
     // Forgets every text and message, for a fresh tool on the given input line
     // (0: no input line), whose number then goes with each message. The texts
@@ -51,10 +55,17 @@ private:
         std::string text;
         std::uint64_t version;
         std::string opening;
+        // Set since the last clear().
+        bool changed;
     };
     Field& field(int controlId);
-    // The field's place in texts_, or npos.
-    std::size_t indexOf(int controlId) const;
+    // The field's place in texts_, or npos: nearly always where it was last
+    // found, and otherwise looked for.
+    std::size_t indexOf(int controlId) const {
+        const Place& place = places_[static_cast<unsigned>(controlId) % places_.size()];
+        return place.id == controlId ? place.at : find(controlId);
+    }
+    std::size_t find(int controlId) const;
     // By control id; a tool has a few dozen fields at most. Where each was
     // last found, or that it is not there, is kept by its id's last byte,
     // which tells a tool's fields apart (their ids lie within a few hundred):

@@ -3,6 +3,7 @@
 
 #include "core/command_line/headless_run.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <ostream>
@@ -34,10 +35,11 @@ void HeadlessRun::restart(std::size_t line) {
     if (steps_) {
         steps_->restart(nullptr);
     }
-    tool_->writeAllFields();
-    // Every fresh tool opens with the same texts: from the second line on,
-    // the host is cleared to them, and the opening write has nothing to set.
+    // A fresh tool is made from nothing but its class, so it opens with the
+    // same texts on every line: from the second line on, the host is cleared
+    // to the texts its first opening write left, and the write is left out.
     if (!openingKept_) {
+        tool_->writeAllFields();
         host_.rememberOpening();
         openingKept_ = true;
     }
@@ -120,23 +122,33 @@ void HeadlessRun::printRow(std::ostream& out, bool json, std::size_t line, bool 
                                  steps_ ? &steps : nullptr);
         return;
     }
-    // One row, built in memory the last row left and written at once.
-    row_.clear();
+    // One row, put together in memory that the rows before left (grown, never
+    // filled anew) and written at once.
+    std::size_t most = rowFields_.size() + 3;
+    for (const NamedControl* field : rowFields_) {
+        most += blank ? 0 : field_table::mostCellBytes(host_.shown(field->row->id));
+    }
+    if (row_.size() < most) {
+        row_.resize(std::max(most, 2 * row_.size()));
+    }
+    char* const start = row_.data();
+    char* end = start;
     for (std::size_t i = 0; i < rowFields_.size(); ++i) {
         if (i != 0) {
-            row_ += '\t';
+            *end++ = '\t';
         }
-        field_table::appendCell(row_, blank ? std::string_view() : host_.shown(rowFields_[i]->row->id));
+        end = field_table::writeCell(end, blank ? std::string_view() : host_.shown(rowFields_[i]->row->id));
     }
     // A row of one empty cell is written as "", not as a row of none.
-    if (row_.empty() && rowFields_.size() == 1) {
-        row_ = "\"\"";
+    if (end == start && rowFields_.size() == 1) {
+        *end++ = '"';
+        *end++ = '"';
     }
-    row_ += '\n';
+    *end++ = '\n';
     // Straight into the stream's buffer: a failed write marks the stream as
     // write() would, and the run stops at the next line.
-    const auto size = static_cast<std::streamsize>(row_.size());
-    if (!out || out.rdbuf()->sputn(row_.data(), size) != size) {
+    const auto size = static_cast<std::streamsize>(end - start);
+    if (!out || out.rdbuf()->sputn(start, size) != size) {
         out.setstate(std::ios::badbit);
     }
 }

@@ -46,13 +46,20 @@ constexpr char upper(char c) {
 }  // namespace
 
 std::string write(int n, StepRecorder* steps) {
-    std::string numeral;
     if (n < kSmallest || n > kLargest) {
-        return numeral;
+        return {};
     }
+    // Put together in place and made a string once: no numeral up to 3999
+    // is longer than 'MMMDCCCLXXXVIII', and one place more takes the second
+    // write of a single letter at its end.
+    std::array<char, 16> letters{};
+    std::size_t size = 0;
     for (const Numeral& row : kNumerals) {
         while (n >= row.value) {
-            numeral += row.letters;
+            // One letter or two: both places are written, the size says which count.
+            letters[size] = row.letters.front();
+            letters[size + 1] = row.letters.back();
+            size += row.letters.size();
             if (steps != nullptr) {
                 steps->add(N_("%1 − %2 = %3 left, taking %4 (%5 ≥ %6)"),
                            {n, row.value, n - row.value, row.letters, n, row.value});
@@ -60,7 +67,7 @@ std::string write(int n, StepRecorder* steps) {
             n -= row.value;
         }
     }
-    return numeral;
+    return std::string(letters.data(), size);
 }
 
 std::optional<int> read(std::string_view text, StepRecorder* steps) {

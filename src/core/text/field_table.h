@@ -19,6 +19,14 @@ namespace field_table {
 std::string cell(std::string_view text);
 // The same at the end of out, for rows written one cell at a time.
 void appendCell(std::string& out, std::string_view text);
+// The most bytes a text's cell takes: every byte a doubled quote, and the
+// quotes around them.
+constexpr std::size_t mostCellBytes(std::string_view text) {
+    return 2 * text.size() + 2;
+}
+// The cell written at out, which has room for mostCellBytes(text); returns
+// where it ends. For rows put together in memory that is already there.
+char* writeCell(char* out, std::string_view text);
 
 // name<TAB>text and a line break.
 std::string line(std::string_view name, std::string_view text);

@@ -45,10 +45,11 @@ bool showsMore(std::string_view text, bool fraction) {
 }
 
 // Reads one binding; false when its text is refused. A number's text is
-// read into `text`, which the whole read reuses.
-bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps, std::string& text) {
+// looked at where the window holds it, or read into `scratch`, which the whole
+// read reuses.
+bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps, std::string& scratch) {
     if (double* const* value = std::get_if<double*>(&binding.value)) {
-        host.readText(binding.controlId, kDoubleChars, text);
+        const std::string_view text = host.peek(binding.controlId, kDoubleChars, scratch);
         const std::optional<double> read = numtext::scanDouble(text);
         if (!read) {
             refuse(host, binding.controlId, kRefusedNumber, steps, text);
@@ -60,7 +61,7 @@ bool readOne(FieldHost& host, const Binding& binding, StepRecorder* steps, std::
                        {StepArg::field(binding.controlId), StepArg::typed(text), *read});
         }
     } else if (int* const* value = std::get_if<int*>(&binding.value)) {
-        host.readText(binding.controlId, kIntegerChars, text);
+        const std::string_view text = host.peek(binding.controlId, kIntegerChars, scratch);
         const std::optional<int> read = numtext::scanInt(text);
         if (!read) {
             refuse(host, binding.controlId, kRefusedInteger, steps, text);

@@ -42,6 +42,13 @@ public:
     virtual void readText(int controlId, std::size_t maxChars, std::string& into) const {
         into = text(controlId, maxChars);
     }
+    // The control's text as text() gives it, for a read that only looks at
+    // it: a window that holds its texts hands over its own, valid until a
+    // text changes; others read it into scratch.
+    virtual std::string_view peek(int controlId, std::size_t maxChars, std::string& scratch) const {
+        readText(controlId, maxChars, scratch);
+        return scratch;
+    }
     virtual void focusAndSelectAll(int controlId) = 0;
     // A modal message box: caption "Brimlet 5", exclamation icon, one OK.
     virtual void showMessage(std::string_view text) = 0;

@@ -12,19 +12,9 @@
 #include "core/steps/step_recorder.h"
 #include "core/templates/dialog_template.h"
 #include "core/tool/field_exchange.h"
+#include "core/tool/key_table.h"
 
 class FieldHost;
-
-// Keys that a tool may take for itself before the window's own Enter/Esc/Tab
-// handling. Only the calculators use them.
-enum class ToolKey { Character, Enter, Backspace, Delete };
-
-// A typed key that presses a button exactly as its click does.
-struct KeyBinding {
-    ToolKey key;
-    char character;  // for ToolKey::Character
-    int controlId;
-};
 
 // The values' owner: a tool lists its bindings once, in exchange order, and
 // maps control ids to handlers in a static table. It sees its window only
@@ -75,7 +65,7 @@ public:
     // buttons' tooltips.
     virtual std::span<const KeyBinding> keyBindings() const { return {}; }
     // The button that a typed key presses, or kNoId.
-    int keyControl(ToolKey key, char character) const;
+    virtual int keyControl(ToolKey key, char character) const;
     // Every text that message() may show, for the translators' catalogues.
     virtual std::span<const char* const> messageTexts() const { return {}; }
     // The words (not numbers) this tool writes into its fields, which the
@@ -158,6 +148,11 @@ public:
         T* const self = static_cast<T*>(this);
         std::destroy_at(self);
         std::construct_at(self);
+    }
+    // Every tool of the class takes the same keys: their table is made once.
+    int keyControl(ToolKey key, char character) const override {
+        static const KeyTable keys(keyBindings());
+        return keys.find(key, character);
     }
 
 protected:
