@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <span>
@@ -171,7 +172,15 @@ protected:
     }
 
 private:
+    // Every tool of the class has the same handlers: which entry serves each
+    // control is worked out once, for the first press, since a calculator
+    // on the command line presses three or more buttons a line.
     static const MessageEntry<T>* find(int controlId) {
+        static const HandlerTable table;
+        if (table.covers) {
+            const auto at = static_cast<std::size_t>(controlId) - static_cast<std::size_t>(table.lowest);
+            return controlId >= table.lowest && at < table.entries.size() ? table.entries[at] : nullptr;
+        }
         for (const MessageEntry<T>& entry : T::messageMap()) {
             if (controlId >= entry.first && controlId <= entry.last) {
                 return &entry;
@@ -179,4 +188,36 @@ private:
         }
         return nullptr;
     }
+
+    // The entry of each id from the lowest to the highest that the map
+    // names; where they lie too far apart (they never do), the map is
+    // searched entry by entry instead.
+    struct HandlerTable {
+        HandlerTable() {
+            const std::span<const MessageEntry<T>> map = T::messageMap();
+            if (map.empty()) {
+                return;
+            }
+            int highest = map.front().last;
+            lowest = map.front().first;
+            for (const MessageEntry<T>& entry : map) {
+                lowest = std::min(lowest, entry.first);
+                highest = std::max(highest, entry.last);
+            }
+            if (highest - lowest >= 4096) {
+                return;
+            }
+            entries.resize(static_cast<std::size_t>(highest - lowest) + 1);
+            for (const MessageEntry<T>& entry : map) {
+                for (int id = entry.first; id <= entry.last; ++id) {
+                    const MessageEntry<T>*& slot = entries[static_cast<std::size_t>(id - lowest)];
+                    slot = slot != nullptr ? slot : &entry;  // the first entry that covers an id wins
+                }
+            }
+            covers = true;
+        }
+        int lowest = 0;
+        std::vector<const MessageEntry<T>*> entries;
+        bool covers = false;
+    };
 };
