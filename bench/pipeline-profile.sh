@@ -57,9 +57,9 @@ parts=(
     "  computing the row|conversion::computeRow("
     "writing all fields (opening write and press)|Tool::writeAllFields()"
     "  number texts written|numtext::formatDouble(double, std::array<char,|numtext::formatDouble[abi:cxx11](double)"
-    "  the host's texts set|tool_runner::HeadlessHost::setText("
+    "  the host's texts set|tool_runner::(anonymous namespace)::assign(|tool_runner::HeadlessHost::setText("
     "writing the row|tool_runner::HeadlessRun::printRow("
-    "  fields as tab-separated cells|field_table::appendCell(|field_table::row("
+    "  fields as tab-separated cells|field_table::writeCell(|field_table::appendCell(|field_table::row("
     "handing output to the system|DescriptorBuffer::overflow(int)"
 )
 count() { # patterns... (from a profile on standard input)
