@@ -9,7 +9,7 @@ import { centreOver, createFrame } from './window_frame.js';
 export function showAbout(template, units, icon) {
   const menubar = document.getElementById('menubar');
   const returnTo = document.activeElement;
-  const box = createFrame({ title: template.caption, kind: 'about', titleBar: false });
+  const box = createFrame({ title: template.caption, kind: 'about', titleBar: false, refocus: false });
   box.client.style.width = `${units.x(template.width)}px`;
   box.client.style.height = `${units.y(template.height)}px`;
   const controls = buildControls(box.client, template, units, 'about', icon);

@@ -10,6 +10,8 @@ import { buildMenuBar } from './menu_bar.js';
 import { ToolWindow } from './tool_window.js';
 import { showAbout } from './about_box.js';
 import { captionBoxes } from './message_box.js';
+import { showKeys } from './keys_box.js';
+import { moveBetweenWindows } from './window_focus.js';
 
 // The icon is read with the rest, so that the page asks for nothing once it
 // has loaded, whatever the host says of caching.
@@ -31,9 +33,14 @@ popups.push({
     text: `&About ${catalogue.product}`,
     prompt: 'Display program information, version number and copyright',
     action: () => showAbout(catalogue.about, units, icon),
+  }, {
+    text: '&Keys',
+    prompt: 'List the keys that work the page without a mouse',
+    action: () => showKeys(units),
   }],
 });
 buildMenuBar(document.getElementById('menubar'), popups);
+document.addEventListener('keydown', moveBetweenWindows);
 
 // A click into a window that a box blocks brings the box to the front. The
 // blocked window is inert, so the click is told to the page, not to it.

@@ -60,8 +60,9 @@ export function buildMenuBar(bar, popups) {
       item.setAttribute('aria-label', withoutMnemonic(entry.text));
       item.append(...captionNodes(entry.text));
       item.mnemonic = mnemonicOf(entry.text);
+      // The focus goes back where it was before the menu, whatever the item opens.
       item.addEventListener('click', () => {
-        close(false);
+        close();
         entry.action();
       });
       item.addEventListener('focus', () => status(entry.prompt ?? ''));

@@ -29,7 +29,7 @@ export function messageBox(text, owner) {
       }
       resolve();
     };
-    box = createFrame({ title: caption, kind: 'message-box', role: 'alertdialog', onClose: answer });
+    box = createFrame({ title: caption, kind: 'message-box', role: 'alertdialog', onClose: answer, refocus: false });
     const icon = document.createElement('span');
     icon.className = 'exclamation';
     icon.setAttribute('aria-hidden', 'true');

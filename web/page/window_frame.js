@@ -4,6 +4,8 @@
 // A window inside the page: a dialog with a title bar to drag it by and a
 // close box, stacked above the others when clicked. Tool windows, boxes,
 // the steps and the pictures are all such windows.
+import { focusTopWindow, rememberFocus } from './window_focus.js';
+
 const desktop = () => document.getElementById('desktop');
 let topmost = 10;
 let opened = 0;
@@ -35,8 +37,10 @@ function draggable(frame, bar) {
 }
 
 // A new window: { frame, client, close() }. kind names its sort for the page's
-// styles; onClose runs when the close box is clicked.
-export function createFrame({ title, label = title, kind, role = 'dialog', titleBar = true, onClose }) {
+// styles; onClose runs when the close box is clicked. Closed with the focus
+// in it, it leaves the focus on the window below, unless it gives the focus
+// back itself (refocus false, as a box does).
+export function createFrame({ title, label = title, kind, role = 'dialog', titleBar = true, onClose, refocus = true }) {
   const frame = document.createElement('section');
   frame.className = `window ${kind}`;
   frame.setAttribute('role', role);
@@ -63,6 +67,7 @@ export function createFrame({ title, label = title, kind, role = 'dialog', title
   frame.append(client);
   frame.addEventListener('pointerdown', () => raise(frame), true);
   frame.addEventListener('focusin', () => raise(frame));
+  rememberFocus(frame);
   // Several windows open at the same place move down and right a little, so
   // that each title bar can be seen.
   const cascade = (opened++ % 10) * 24;
@@ -70,7 +75,12 @@ export function createFrame({ title, label = title, kind, role = 'dialog', title
   frame.style.top = `${16 + cascade}px`;
   raise(frame);
   desktop().append(frame);
-  return { frame, client, close: () => frame.remove() };
+  const close = () => {
+    const focused = frame.contains(document.activeElement);
+    frame.remove();
+    if (focused && refocus) focusTopWindow();
+  };
+  return { frame, client, close };
 }
 
 // Puts a frame in the middle of another, as a box stands over its window.

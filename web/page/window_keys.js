@@ -46,18 +46,26 @@ export function gridMoveOf(key) {
   return move < 0 ? null : move;
 }
 
-// Tab goes round the window's own controls, as in a dialog.
-function wrapTab(window, event, handled) {
-  const stops = window.controls.map((c) => c.focusable).filter((f) => f && f.tabIndex >= 0 && !f.disabled);
-  if (stops.length === 0) return;
-  const at = stops.indexOf(document.activeElement);
-  if (event.shiftKey && at <= 0) {
-    handled();
-    stops[stops.length - 1].focus();
-  } else if (!event.shiftKey && (at === stops.length - 1 || at < 0)) {
-    handled();
-    stops[0].focus();
-  }
+// Tab goes round the window's controls, as in a dialog: the template's Tab
+// stops in its order, then, so that the keyboard reaches every field and
+// button, those that the desktop leaves to the mouse (a unit row's other
+// buttons are reached by the arrow keys).
+export function tabOrder(window) {
+  const usable = ({ control, focusable }) => focusable && !focusable.disabled &&
+    (focusable.tabIndex >= 0 || control.kind !== 'unit');
+  const controls = window.controls.filter(usable);
+  return [...controls.filter((c) => c.focusable.tabIndex >= 0), ...controls.filter((c) => c.focusable.tabIndex < 0)]
+    .map((c) => c.focusable);
+}
+
+function moveTab(window, event, handled) {
+  const order = tabOrder(window);
+  if (order.length === 0) return;
+  handled();
+  const at = order.indexOf(document.activeElement);
+  const next = order[event.shiftKey ? (at <= 0 ? order.length : at) - 1 : (at + 1) % order.length];
+  next.focus();
+  if (isEditable(next) || next.readOnly) next.select();
 }
 
 // The arrow keys on a unit button press its neighbour in the row (the unit
@@ -117,9 +125,11 @@ export function routeKey(window, event) {
     toolMenu(window, place.left, place.bottom, true);
     return;
   }
-  // Ctrl+T where the browser lets the page have it, and Ctrl+P.
-  if (event.ctrlKey && !event.shiftKey && (event.code === 'KeyT' || event.code === 'KeyP')) {
-    const companion = event.code === 'KeyT' ? 'steps' : 'picture';
+  // Ctrl+T where the browser lets the page have it, Ctrl+Shift+S where it
+  // does not, and Ctrl+P.
+  const steps = event.shiftKey ? event.code === 'KeyS' : event.code === 'KeyT';
+  if (event.ctrlKey && (steps || (!event.shiftKey && event.code === 'KeyP'))) {
+    const companion = steps ? 'steps' : 'picture';
     if (companion === 'steps' ? window.tool.steps : window.tool.draws) {
       handled();
       showCompanion(window, companion);
@@ -127,6 +137,13 @@ export function routeKey(window, event) {
     return;
   }
   if (event.ctrlKey || event.altKey || event.metaKey) return;
+  // Space presses a unit button that is pressed already, as on the desktop;
+  // a radio button that is checked takes no click of its own from it.
+  if (event.key === ' ' && entry?.control.kind === 'unit') {
+    handled();
+    entry.focusable.click();
+    return;
+  }
   const step = entry?.control.kind === 'unit' ? unitRowStep(event.key) : 0;
   if (step) {
     handled();
@@ -151,6 +168,6 @@ export function routeKey(window, event) {
     handled();
     window.close();
   } else if (event.key === 'Tab') {
-    wrapTab(window, event, handled);
+    moveTab(window, event, handled);
   }
 }

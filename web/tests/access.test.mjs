@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Brimlet developers
 
-// The page for everyone: axe-core (read from node_modules) over every window
-// in the light scheme and the dark.
+// The page for everyone, one walk each: axe-core (read from node_modules) over
+// every window in the light scheme and the dark; keys alone.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
-import { startBrowser } from './browser.mjs';
-import { tools } from './command_line.mjs';
+import { buildDir, fieldTexts, pressing, startBrowser } from './browser.mjs';
+import { runSteps, tools } from './command_line.mjs';
 
 let browser;
 before(async () => { browser = await startBrowser(); });
 after(() => browser.stop());
+const menu = Object.fromEntries(tools().map((tool) => [tool.className, tool]));
+const controlNames = (className, kind) => JSON.parse(execFileSync(`${buildDir}/brimlet-tool`, ['--tool', className,
+  '--list', '--json'], { encoding: 'utf8' })).controls.filter((c) => c.kind === kind).map((c) => c.name);
 const press = async (page, ...keys) => {
   for (const key of keys) await page.keyboard.press(key);
 };
@@ -33,13 +37,15 @@ for (const colorScheme of ['light', 'dark']) {
       await choose(tool.popup, tool.item);
       await check(tool.className);
       // The steps and the picture stay open, to be checked at the end.
-      for (const keys of tool.className === 'Pythegor' ? ['Control+T', 'Control+P'] : ['Escape']) {
+      for (const keys of tool.className === 'Pythegor' ? ['Control+Shift+S', 'Control+P'] : ['Escape']) {
         await page.locator('.window.tool').last().locator('.edit').first().focus();
         await press(page, keys);
       }
     }
     assert.equal(await page.locator('.window.steps, .window.picture').count(), 2);
     await check('steps and picture');
+    await choose('Help', 'Keys');
+    await check('keys');
     await choose('Conversions', 'Length');
     await press(page, 'y', 'Tab', 'Space');
     await page.getByRole('alertdialog').waitFor();
@@ -48,3 +54,69 @@ for (const colorScheme of ['light', 'dark']) {
     await page.context().close();
   });
 }
+
+// The focus: its name and id, its window (or the menu bar), and a ring of 2 px or more drawn.
+const focused = (page) => page.evaluate(() => {
+  const active = document.activeElement;
+  const drawn = window.getComputedStyle(active.matches('.unit input') ? active.nextElementSibling : active);
+  return { name: active.getAttribute('aria-label'), id: active.dataset.id, ring: parseFloat(drawn.outlineWidth) >= 2,
+    window: active.closest('.window')?.getAttribute('aria-label') ?? (active.closest('#menubar') && 'menu bar') };
+});
+
+// F10 (or Down on a menu title that holds the focus), the arrow keys and Enter.
+async function openByKeys(page, { popup, item }) {
+  await press(page, (await focused(page)).window === 'menu bar' ? 'ArrowDown' : 'F10');
+  const open = () => page.locator('#menubar [aria-expanded="true"]').getAttribute('aria-label');
+  while (await open() !== popup) await press(page, 'ArrowRight');
+  while ((await focused(page)).name !== item) await press(page, 'ArrowDown');
+  await press(page, 'Enter');
+  return page.locator('.window').last();
+}
+
+test('by keys alone: every control of every window, its focus seen; a box, the calculator, the windows', async () => {
+  const page = await browser.newPage();
+  for (const tool of tools()) {
+    const window = await openByKeys(page, tool);
+    const reached = [];
+    for (let at = await focused(page); !reached.some((seen) => seen.id === at.id); at = await focused(page)) {
+      reached.push(at);
+      await press(page, 'Tab');
+    }
+    assert.equal(reached.every((at) => at.ring && at.window === reached[0].window), true, tool.className);
+    // Every field and button (a calculator's blank keys have no name), and a unit button of the row.
+    const names = reached.map((at) => at.name);
+    assert.deepEqual(['field', 'button'].flatMap((kind) => controlNames(tool.className, kind))
+      .filter((name) => name && !names.includes(name)), [], tool.className);
+    const units = controlNames(tool.className, 'unit button');
+    assert.equal(units.length === 0 || units.some((name) => names.includes(name)), true, tool.className);
+    await press(page, 'Escape');
+    await window.waitFor({ state: 'detached' });
+    assert.equal((await focused(page)).window, 'menu bar');
+  }
+  const length = await openByKeys(page, menu.Length);
+  await press(page, 'y', 'Tab', 'Space');
+  await page.getByRole('alertdialog').waitFor();
+  assert.equal((await focused(page)).window, 'Brimlet 5');
+  await pressing(page, length, () => press(page, 'Enter'));
+  await pressing(page, length, () => press(page, '3', 'Tab', 'Space'));
+  const lengthName = (await focused(page)).window;
+  assert.deepEqual(await fieldTexts(length), runSteps('Length', [['set', 'Input', '3'], ['press', 'm']]).fields);
+  await press(page, 'Control+Shift+S');
+  assert.equal((await focused(page)).name, 'Steps');
+  await press(page, 'Escape');
+  assert.equal((await focused(page)).window, lengthName);
+  const calculator = await openByKeys(page, menu.SimpleCalc);
+  for (const key of '12+3=') await pressing(page, calculator, () => press(page, key));
+  assert.deepEqual(await fieldTexts(calculator), runSteps('SimpleCalc', [['keys', '12+3=']]).fields);
+  const calculatorName = (await focused(page)).window;
+  for (const [keys, window] of [['Control+F6', lengthName], ['Control+Shift+F6', calculatorName],
+    ['Escape', lengthName]]) {
+    await press(page, keys);
+    assert.equal((await focused(page)).window, window, keys);
+  }
+  await press(page, 'F10', 'ArrowLeft', 'ArrowUp', 'Enter');
+  assert.match(await page.getByRole('dialog', { name: 'Keys' }).textContent(), /Ctrl\+F6.*Ctrl\+Shift\+S/s);
+  await press(page, 'Escape');
+  assert.equal((await focused(page)).window, lengthName);
+  await page.context().close();
+});
