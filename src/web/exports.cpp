@@ -118,6 +118,12 @@ EMSCRIPTEN_KEEPALIVE const char* brimlet_confirm(int window) {
     return tool != nullptr ? answer(tool->confirm()) : noWindow();
 }
 
+// What the last press changed, as a screen reader is told it, then the postscript.
+EMSCRIPTEN_KEEPALIVE const char* brimlet_announcement(int window, const char* postscript) {
+    ToolSession* tool = session(window);
+    return answer(tool != nullptr ? tool->announcement(postscript) : std::string());
+}
+
 // The worked steps of the last press, one a line.
 EMSCRIPTEN_KEEPALIVE const char* brimlet_steps(int window) {
     std::string lines;

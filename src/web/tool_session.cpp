@@ -4,10 +4,12 @@
 #include "web/tool_session.h"
 
 #include <chrono>
+#include <utility>
 
 #include "core/commands/command_table.h"
 #include "core/figures/svg_writer.h"
 #include "core/text/field_table.h"
+#include "core/text/result_words.h"
 
 ToolSession::ToolSession(const ToolCommand& command)
     : command_(command), names_(command), tool_(command.create()) {
@@ -20,7 +22,43 @@ ToolSession::~ToolSession() {
 }
 
 ToolSession::Outcome ToolSession::outcome(bool used, bool accepted) {
-    return Outcome{used, accepted, host_.takeEvents()};
+    Outcome done{used, accepted, host_.takeEvents()};
+    // A field given back focused after a refusal is read where it is.
+    for (const WebHost::Event& event : done.events) {
+        if (event.act == WebHost::Act::Focus) {
+            readThere_ = event.controlId;
+        }
+    }
+    return done;
+}
+
+std::vector<std::string> ToolSession::fieldTexts() const {
+    std::vector<std::string> texts;
+    for (const tool_runner::NamedControl& field : names_.fields()) {
+        texts.push_back(host_.text(field.row->id, std::string::npos));
+    }
+    return texts;
+}
+
+void ToolSession::starting(std::string word) {
+    before_ = fieldTexts();
+    word_ = std::move(word);
+    readThere_ = kNoId;
+}
+
+std::string ToolSession::announcement(std::string_view postscript) {
+    const std::vector<std::string> before = std::exchange(before_, {});
+    if (before.empty()) {
+        return {};
+    }
+    const std::vector<std::string> after = fieldTexts();
+    std::vector<result_words::Field> fields;
+    for (std::size_t index = 0; index < names_.fields().size(); ++index) {
+        const ControlTemplate& row = *names_.fields()[index].row;
+        fields.push_back({names_.fields()[index].name, before[index], after[index],
+                          (row.flags & cf::MultiLine) == 0, row.id == readThere_});
+    }
+    return result_words::changes(fields, command_.dialogTemplate->sheet, word_, postscript, "blank");
 }
 
 ToolSession::Outcome ToolSession::opened() {
@@ -28,16 +66,27 @@ ToolSession::Outcome ToolSession::opened() {
 }
 
 ToolSession::Outcome ToolSession::press(int buttonId) {
+    starting();
     const bool used = tool_->handle(buttonId);
     return outcome(used, false);
 }
 
 ToolSession::Outcome ToolSession::key(ToolKey key, char character) {
+    // A sign's key is heard as the word its button is described by ("times").
+    std::string word;
+    const int pressed = tool_->keyControl(key, character);
+    for (const ControlTemplate& row : command_.dialogTemplate->controls) {
+        if (pressed != kNoId && row.id == pressed && row.description != nullptr) {
+            word = row.description;
+        }
+    }
+    starting(std::move(word));
     const bool used = tool_->handleKey(key, character);
     return outcome(used, false);
 }
 
 ToolSession::Outcome ToolSession::confirm() {
+    starting();
     const bool accepted = tool_->readAllFields();
     return outcome(true, accepted);
 }

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/command_line/control_names.h"
@@ -45,6 +46,9 @@ public:
     std::string picture() const;
     // Every field as name<TAB>text lines, as Copy All Fields puts them on the clipboard.
     std::string allFields() const;
+    // What the last press changed, in the words a screen reader is told
+    // (result_words::changes), with what is said after them; once.
+    std::string announcement(std::string_view postscript);
     // Where an arrow key goes from a button of the grid (GridMove's order).
     int gridNeighbour(int buttonId, GridMove move) const;
     // The button that keys typed one after another name in the grid, or kNoId.
@@ -52,6 +56,9 @@ public:
 
 private:
     Outcome outcome(bool used, bool accepted);
+    // Before a press: the fields as it finds them, and the word its key is heard as.
+    void starting(std::string word = {});
+    std::vector<std::string> fieldTexts() const;
 
     const ToolCommand& command_;
     tool_runner::ControlNames names_;
@@ -59,4 +66,7 @@ private:
     StepRecorder steps_;
     std::unique_ptr<Tool> tool_;
     TypeAhead typeAhead_;
+    std::vector<std::string> before_;
+    std::string word_;
+    int readThere_ = kNoId;
 };

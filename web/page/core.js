@@ -23,6 +23,8 @@ export async function loadCore() {
     key: (window, key, character) =>
       json('brimlet_key', ['number', 'number', 'number'], [window, key, character]),
     confirm: (window) => json('brimlet_confirm', ['number'], [window]),
+    announcement: (window, postscript) =>
+      call('brimlet_announcement', 'string', ['number', 'string'], [window, postscript]),
     steps: (window) => call('brimlet_steps', 'string', ['number'], [window]),
     picture: (window) => call('brimlet_picture', 'string', ['number'], [window]),
     allFields: (window) => call('brimlet_all_fields', 'string', ['number'], [window]),

@@ -31,10 +31,13 @@ export class StepsWindow {
     this.view.focus();
   }
 
+  // True when the steps changed, which the press's announcement then says.
   refresh() {
     const steps = this.tool.core.steps(this.tool.session).replace(/\n$/, '');
+    const before = this.view.value;
     this.view.value = steps || 'No button pressed yet: the steps of the next press show here.';
     this.box.frame.dataset.presses = String(this.tool.presses);
+    return this.view.value !== before;
   }
 
   focus() {

@@ -11,6 +11,8 @@ import { isEditable, routeKey } from './window_keys.js';
 import { messageBox } from './message_box.js';
 import { createFrame } from './window_frame.js';
 import { toolMenu, copyText } from './tool_menu.js';
+import { announce } from './live_region.js';
+import { giveRoles } from './reader_roles.js';
 
 const has = (control, flag) => (control.flags & flag) !== 0;
 
@@ -36,6 +38,7 @@ export class ToolWindow {
     client.style.width = `${units.x(this.template.width)}px`;
     client.style.height = `${units.y(this.template.height)}px`;
     this.controls = buildControls(client, this.template, units, `unit-${this.session}`);
+    giveRoles(client, this.template, this.controls);
     this.byId = new Map(this.controls.filter((c) => c.focusable).map((c) => [c.control.id, c]));
     this.units = this.controls.filter((c) => c.control.kind === 'unit');
     this.defaultButton = this.controls.find((c) => has(c.control, Flag.Default));
@@ -135,9 +138,13 @@ export class ToolWindow {
     await this.play(outcome);
     this.busy = false;
     delete this.frame.dataset.busy;
+    let postscript = '';
     if (outcome.used) {
-      for (const companion of this.companions) companion.refresh();
+      for (const companion of this.companions) {
+        if (companion.refresh()) postscript = 'Steps updated';
+      }
     }
+    announce(this.core.announcement(this.session, postscript));
     this.frame.dataset.presses = String(++this.presses);
     this.frame.dispatchEvent(new CustomEvent('brimlet-pressed', { bubbles: true }));
     return outcome;

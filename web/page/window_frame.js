@@ -58,6 +58,8 @@ export function createFrame({ title, label = title, kind, role = 'dialog', title
     closeBox.className = 'close-box';
     closeBox.tabIndex = -1;
     closeBox.setAttribute('aria-label', 'Close');
+    // The mouse's way to close; a reader's is Esc, as with the desktop's title bars.
+    closeBox.setAttribute('aria-hidden', 'true');
     closeBox.textContent = '\u2715';
     closeBox.addEventListener('click', () => onClose?.());
     bar.append(caption, closeBox);

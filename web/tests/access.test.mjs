@@ -2,12 +2,13 @@
 // Copyright (C) 2026 The Brimlet developers
 
 // The page for everyone, one walk each: axe-core (read from node_modules) over
-// every window in the light scheme and the dark; keys alone.
+// every window in the light scheme and the dark; keys alone; and what a
+// screen reader is given, from Chromium's own accessibility tree.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { createRequire } from 'node:module';
-import { buildDir, fieldTexts, pressing, startBrowser } from './browser.mjs';
+import { buildDir, control, fieldTexts, openTool, pressing, startBrowser } from './browser.mjs';
 import { runSteps, tools } from './command_line.mjs';
 
 let browser;
@@ -118,5 +119,67 @@ test('by keys alone: every control of every window, its focus seen; a box, the c
   assert.match(await page.getByRole('dialog', { name: 'Keys' }).textContent(), /Ctrl\+F6.*Ctrl\+Shift\+S/s);
   await press(page, 'Escape');
   assert.equal((await focused(page)).window, lengthName);
+  await page.context().close();
+});
+
+// Every node of a role as { role, name, description, children }, through the nodes a reader passes over.
+async function nodes(page, role) {
+  const { nodes: all } = await (await page.context().newCDPSession(page)).send('Accessibility.getFullAXTree');
+  const byId = new Map(all.map((node) => [node.nodeId, node]));
+  const shown = (node) => (node.childIds ?? []).map((id) => byId.get(id))
+    .flatMap((child) => (child.ignored || child.role?.value === 'generic' ? shown(child) : [child]));
+  const read = (node) => ({ role: node.role?.value, name: node.name?.value, description: node.description?.value,
+    children: shown(node).map(read) });
+  return all.filter((node) => !node.ignored && node.role?.value === role).map(read);
+}
+const names = (list) => list.map((node) => node.name);
+
+// The live region's words for a press once it has played out; null when it said nothing.
+async function spoken(page, window, action) {
+  await window.evaluate((frame) => {
+    let said = null;
+    document.addEventListener('brimlet-announced', (event) => { said = event.detail; }, { once: true });
+    globalThis.heard = new Promise((done) => frame.addEventListener('brimlet-pressed', () =>
+      done(said && document.querySelector('[aria-live="polite"]').textContent), { once: true }));
+  });
+  await action();
+  return page.evaluate(() => globalThis.heard);
+}
+
+test('a reader hears the desktop\'s names and roles, a box as an alert dialog, and each press once', async () => {
+  const page = await browser.newPage();
+  const length = await openTool(page, 'Conversions', 'Length');
+  const table = await openTool(page, 'Chemistry', 'Periodic Table');
+  const name = await length.getAttribute('aria-label');
+  const [window] = (await nodes(page, 'dialog')).filter((node) => node.name === name);
+  assert.deepEqual(names(window.children.filter((node) => node.role === 'textbox')), controlNames('Length', 'field'));
+  assert.deepEqual(names((await nodes(page, 'radiogroup'))[0].children), controlNames('Length', 'unit button'));
+  const [grid] = await nodes(page, 'grid');
+  assert.equal(grid.name, await table.getAttribute('aria-label'));
+  assert.deepEqual(grid.children.slice(0, 2).map((row) => [row.role, ...names(row.children)].slice(0, 3)),
+    [['row', 'H', 'He'], ['row', 'Li', 'Be']]);
+  assert.equal((await nodes(page, 'gridcell')).length, 118);
+  await control(length, 'Input', 'field').fill('2');
+  const typed = runSteps('Length', [['set', 'Input', '2']]).fields;
+  const changed = runSteps('Length', [['set', 'Input', '2'], ['press', 'ft']]).fields
+    .filter((field, at) => field[1] !== typed[at][1]).map((field) => field.join(' '));
+  assert.equal(await spoken(page, length, () => control(length, 'ft').click()), changed.join(', '));
+  assert.equal(await page.locator('[aria-live="polite"], [role="status"]:not([aria-live="off"])').count(), 1);
+  // A reference sheet is read whole at every press; a sign's key is heard as its word.
+  const planets = await openTool(page, 'Astronomy', 'Solar System Planets Data');
+  const first = planets.locator('.push').first();
+  const sheet = runSteps('Planets', [['press', await first.getAttribute('aria-label')]]).fields;
+  for (let again = 0; again < 2; ++again) {
+    assert.equal(await spoken(page, planets, () => first.click()), sheet.map((field) => field.join(' ')).join(', '));
+  }
+  const calculator = await openTool(page, 'Calculators', 'Basic Calculator');
+  const times = await calculator.getByRole('button', { name: '*' }).getAttribute('aria-description');
+  assert.equal(await spoken(page, calculator, () => press(page, '*')), times ?? 'the key\'s word');
+  await control(length, 'Input', 'field').fill('y');
+  await control(length, 'ft').press('Enter');
+  await page.getByRole('alertdialog').waitFor();
+  const [box] = await nodes(page, 'alertdialog');
+  const message = runSteps('Length', [['set', 'Input', 'y'], ['press', 'ft']]).messages[0];
+  assert.deepEqual([box.name, box.description], ['Brimlet 5', message]);
   await page.context().close();
 });

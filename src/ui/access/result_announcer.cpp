@@ -7,7 +7,11 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
+#include <string>
 #include <utility>
+#include <vector>
+
+#include "core/text/result_words.h"
 
 #include "ui/access/result_notice.h"
 #include "ui/widgets/edit_text.h"
@@ -38,26 +42,22 @@ void ResultAnnouncer::after() {
         return;
     }
     const QStringList after = texts();
-    QStringList changes;
-    if (!word.isEmpty()) {
-        changes << word;
+    // The words are the core's, so that the web edition says the same.
+    std::vector<std::string> utf8;
+    utf8.reserve(static_cast<std::size_t>(fields_.size()) * 3);
+    std::vector<result_words::Field> fields;
+    for (qsizetype index = 0; index < fields_.size() && index < before.size(); ++index) {
+        const std::string& name = utf8.emplace_back(fields_[index].widget->accessibleName().toStdString());
+        const std::string& was = utf8.emplace_back(before[index].toStdString());
+        const std::string& is = utf8.emplace_back(after[index].toStdString());
+        fields.push_back({name, was, is, fields_[index].spoken, fields_[index].widget == readThere});
     }
-    for (qsizetype index = 0; index < fields_.size(); ++index) {
-        if (index >= before.size() || (before[index] == after[index] && !whole_) || !fields_[index].spoken ||
-            fields_[index].widget == readThere) {
-            continue;
-        }
-        const QString& text = after[index];
-        changes << fields_[index].widget->accessibleName() + QLatin1Char(' ') +
-                       (text.isEmpty() ? QCoreApplication::translate("ResultAnnouncer", "blank") : text);
-    }
-    if (!postscript.isEmpty()) {
-        changes << postscript;
-    }
-    if (changes.isEmpty()) {
+    const QString spoken = QString::fromStdString(
+        result_words::changes(fields, whole_, word.toStdString(), postscript.toStdString(),
+                              QCoreApplication::translate("ResultAnnouncer", "blank").toStdString()));
+    if (spoken.isEmpty()) {
         return;
     }
-    const QString spoken = changes.join(QStringLiteral(", "));
     if (arriving_ != nullptr) {
         // The reader introduces the control the focus arrives at with its
         // description, and a notice would be cut short by that.
