@@ -46,5 +46,16 @@ add_custom_target(
   COMMAND ${CMAKE_COMMAND} -E copy ${BRIMLET_PAGE_FONT} ${CMAKE_BINARY_DIR}/site/fonts/LiberationSans-Regular.ttf
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/icons/hicolor/scalable/apps/brimlet.svg
           ${CMAKE_BINARY_DIR}/site/brimlet.svg
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/data/icons/hicolor/256x256/apps/brimlet.png
+          ${CMAKE_BINARY_DIR}/site/brimlet-256.png
   DEPENDS ${page_files} brimlet_web
   COMMENT "Putting the site together in ${CMAKE_BINARY_DIR}/site")
+
+# The service worker learns the site's version and files once every file is
+# in place: whatever else writes into site/ comes before this.
+add_custom_target(
+  brimlet_site_version ALL
+  COMMAND ${CMAKE_COMMAND} -D SITE=${CMAKE_BINARY_DIR}/site -P ${CMAKE_SOURCE_DIR}/cmake/site_version.cmake
+  DEPENDS brimlet_site ${CMAKE_SOURCE_DIR}/cmake/site_version.cmake
+  COMMENT "Naming the site's version for its service worker")
+

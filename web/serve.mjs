@@ -17,6 +17,8 @@ const types = {
   '.wasm': 'application/wasm',
   '.svg': 'image/svg+xml',
   '.ttf': 'font/ttf',
+  '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
 };
 
 // Resolves to the listening server; port 0 takes any free port.

@@ -12,6 +12,7 @@ import { showAbout } from './about_box.js';
 import { captionBoxes } from './message_box.js';
 import { showKeys } from './keys_box.js';
 import { moveBetweenWindows } from './window_focus.js';
+import { keepOffline } from './offline.js';
 
 // The icon is read with the rest, so that the page asks for nothing once it
 // has loaded, whatever the host says of caching.
@@ -58,6 +59,7 @@ document.getElementById('desktop').addEventListener('mousedown', (event) => {
   }
 });
 
+keepOffline();
 performance.mark('brimlet-ready');
 document.body.dataset.ready = 'true';
 document.dispatchEvent(new CustomEvent('brimlet-ready'));
