@@ -59,3 +59,9 @@ add_custom_target(
   DEPENDS brimlet_site ${CMAKE_SOURCE_DIR}/cmake/site_version.cmake
   COMMENT "Naming the site's version for its service worker")
 
+# cmake --install build-web puts the site where a web server or a package
+# finds it (share/brimlet/web); the desktop build installs the program. The
+# preset's prefix is /usr/local: emscripten's toolchain would otherwise
+# install into its own system root.
+include(GNUInstallDirs)
+install(DIRECTORY ${CMAKE_BINARY_DIR}/site/ DESTINATION ${CMAKE_INSTALL_DATADIR}/brimlet/web COMPONENT web)

@@ -254,6 +254,15 @@ check_debian() {
     [[ -f $root/usr/share/zsh/vendor-completions/_brimlet ]] || fail "no zsh completion in the packages"
     [[ $("$root/usr/bin/brimlet-tool" --tool length --set Input=1 --press m | sed -n 2p) == $'Meters\t1' ]] \
         || fail "the packaged brimlet-tool does not convert"
+
+    # The web edition: the whole site, each file as its service worker lists it.
+    local web=$work/brimlet-web_${upstream}_all.deb site=$root/usr/share/brimlet/web
+    [[ -f $web ]] || { fail "no brimlet-web package: $(ls "$work")"; return; }
+    dpkg-deb -x "$web" "$root"
+    [[ -f $site/index.html && -f $site/brimlet.wasm ]] || fail "brimlet-web lacks the site"
+    grep -oE '"[^"]+" : "[0-9a-f]{64}"' "$site/service_worker.js" | sed -E 's/"(.*)" : "(.*)"/\2  \1/' \
+        | grep -v '  version$' | (cd "$site" && sha256sum --quiet --strict -c -) \
+        || fail "the packaged site is not the one its service worker lists"
 }
 
 case $check in
