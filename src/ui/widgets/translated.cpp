@@ -4,30 +4,38 @@
 #include "ui/widgets/translated.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 namespace {
 
-// What separates the length variants of one translation.
-constexpr QChar kVariantSeparator(0x9c);
-
-QStringList variants(const char* context, const char* text) {
-    if (text == nullptr) {
-        return {QString()};
+class InstalledCatalogues : public Catalogue {
+public:
+    std::string lookup(const char* context, const char* text) const override {
+        return QCoreApplication::translate(context, text).toStdString();
     }
-    if (context == nullptr) {
-        return {QString::fromUtf8(text)};
-    }
-    return QCoreApplication::translate(context, text).split(kVariantSeparator);
-}
+};
 
 }  // namespace
 
+const Catalogue& installedCatalogues() {
+    static const InstalledCatalogues installed;
+    return installed;
+}
+
 QString translated(const char* context, const char* text) {
-    return variants(context, text).constFirst();
+    if (text == nullptr) {
+        return {};
+    }
+    if (context == nullptr) {
+        return QString::fromUtf8(text);
+    }
+    return QString::fromStdString(length_variants::full(installedCatalogues().lookup(context, text)));
 }
 
 TranslatedCaption translatedCaption(const char* context, const char* text) {
-    const QStringList all = variants(context, text);
-    return {all.constLast(), all.size() > 1 ? all.constFirst() : QString()};
+    if (text == nullptr || context == nullptr) {
+        return {translated(context, text), QString()};
+    }
+    const std::string all = installedCatalogues().lookup(context, text);
+    return {QString::fromStdString(length_variants::shortest(all)),
+            length_variants::shortened(all) ? QString::fromStdString(length_variants::full(all)) : QString()};
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "core/steps/catalogue_wording.h"
+
 // A word of the program in the user's language. A tool's words (its
 // template's captions, names and descriptions, its messages) are looked up in
 // the context of the tool's class name, the menus' in the main frame's; the
@@ -21,3 +23,6 @@ struct TranslatedCaption {
     QString full;
 };
 TranslatedCaption translatedCaption(const char* context, const char* text);
+
+// The catalogues installed in the application, as the core asks them.
+const Catalogue& installedCatalogues();

@@ -3,17 +3,12 @@
 
 #pragma once
 
-#include "core/steps/wording.h"
+#include "core/steps/catalogue_wording.h"
 
-// The words of a tool's worked steps and pictures in the user's language:
-// a text marked for them is looked up among the steps' and pictures' words,
-// anything else (a field's name, a unit's caption put into a step) among the
-// tool's own; a text that no catalogue has stays as written.
-class ToolWording : public Wording {
+// The words of a tool's worked steps, pictures and messages in the user's
+// language, from the catalogues installed in the application
+// (CatalogueWording's rule, which the web edition shares).
+class ToolWording : public CatalogueWording {
 public:
-    explicit ToolWording(const char* context) : context_(context) {}
-    std::string operator()(std::string_view text) const override;
-
-private:
-    const char* context_;
+    explicit ToolWording(const char* context);
 };
