@@ -40,6 +40,21 @@ target_link_options(
 file(GLOB_RECURSE page_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/web/page/*)
 find_file(BRIMLET_PAGE_FONT LiberationSans-Regular.ttf PATHS /usr/share/fonts/truetype/liberation2
           /usr/share/fonts/truetype/liberation NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+# The page's languages, from the desktop's own catalogues: one small JSON file
+# each in site/lang/, read when the page starts. Arabic and Persian, which
+# need the windows mirrored, and Chinese and Japanese, which need a CJK font
+# the page does not carry, are not offered (docs/web.md).
+set(BRIMLET_WEB_LANGUAGES de fr es ru pt_BR)
+list(TRANSFORM BRIMLET_WEB_LANGUAGES PREPEND ${CMAKE_SOURCE_DIR}/translations/brimlet_ OUTPUT_VARIABLE web_catalogues)
+list(TRANSFORM web_catalogues APPEND .ts)
+find_program(BRIMLET_NODE NAMES node nodejs REQUIRED)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/site/lang/languages.json
+  COMMAND ${BRIMLET_NODE} ${CMAKE_SOURCE_DIR}/web/catalogues.mjs ${CMAKE_BINARY_DIR}/site/lang ${web_catalogues}
+  DEPENDS ${CMAKE_SOURCE_DIR}/web/catalogues.mjs ${web_catalogues}
+  COMMENT "Reading the page's catalogues")
+add_custom_target(brimlet_languages ALL DEPENDS ${CMAKE_BINARY_DIR}/site/lang/languages.json)
+
 add_custom_target(
   brimlet_site ALL
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/web/page ${CMAKE_BINARY_DIR}/site

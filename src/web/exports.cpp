@@ -15,6 +15,7 @@
 #include "core/commands/command_table.h"
 #include "web/catalogue.h"
 #include "web/number_texts.h"
+#include "web/page_language.h"
 #include "web/tool_session.h"
 
 namespace {
@@ -66,6 +67,17 @@ const char* noWindow() {
 }  // namespace
 
 extern "C" {
+
+// One word of the page's language, before the menus are read.
+EMSCRIPTEN_KEEPALIVE void brimlet_add_word(const char* context, const char* source, const char* translation) {
+    pageLanguage().add(context, source, translation);
+}
+
+// A word of the page's own (a menu, a window's title) in its language, in
+// full: the page asks for each in the context the desktop uses.
+EMSCRIPTEN_KEEPALIVE const char* brimlet_word(const char* context, const char* text) {
+    return answer(pageWord(context, text));
+}
 
 EMSCRIPTEN_KEEPALIVE const char* brimlet_menus() {
     return answer(catalogue::menus());

@@ -10,9 +10,14 @@
 #include "core/figures/svg_writer.h"
 #include "core/text/field_table.h"
 #include "core/text/result_words.h"
+#include "web/page_language.h"
 
 ToolSession::ToolSession(const ToolCommand& command)
-    : command_(command), names_(command), tool_(command.create()) {
+    : command_(command),
+      names_(command),
+      wording_(pageLanguage(), command.className),
+      tool_(command.create()) {
+    host_.speak(&wording_, tool_->fieldWords());
     tool_->attach(&host_, tool_->recordsSteps() ? &steps_ : nullptr);
     tool_->writeAllFields();
 }
@@ -92,11 +97,11 @@ ToolSession::Outcome ToolSession::confirm() {
 }
 
 std::vector<std::string> ToolSession::steps() const {
-    return steps_.lines();
+    return steps_.lines(&wording_);
 }
 
 std::string ToolSession::picture() const {
-    const std::optional<figure::Figure> figure = command_.picture(host_);
+    const std::optional<figure::Figure> figure = command_.picture(host_, &wording_);
     return figure ? figure::toSvg(*figure) : std::string();
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/command_line/control_names.h"
+#include "core/steps/catalogue_wording.h"
 #include "core/steps/step_recorder.h"
 #include "core/templates/button_grid.h"
 #include "core/tool/tool.h"
@@ -41,6 +42,7 @@ public:
     Outcome key(ToolKey key, char character);
     Outcome confirm();
 
+    // The worked steps of the last press, and the picture, in the page's language.
     std::vector<std::string> steps() const;
     // The solver's picture as SVG; empty for a tool that draws none.
     std::string picture() const;
@@ -62,6 +64,7 @@ private:
 
     const ToolCommand& command_;
     tool_runner::ControlNames names_;
+    CatalogueWording wording_;
     WebHost host_;
     StepRecorder steps_;
     std::unique_ptr<Tool> tool_;

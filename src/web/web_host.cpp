@@ -3,6 +3,7 @@
 
 #include "web/web_host.h"
 
+#include "core/steps/wording.h"
 #include "core/templates/dialog_template.h"
 #include "core/text/utf8.h"
 
@@ -30,9 +31,24 @@ std::string WebHost::text(int controlId, std::size_t maxChars) const {
     return field != nullptr ? utf8::firstUnits(field->text, maxChars) : std::string();
 }
 
+void WebHost::speak(const Wording* wording, std::span<const char* const> fieldWords) {
+    wording_ = wording;
+    fieldWords_ = fieldWords;
+}
+
+std::string WebHost::inWords(std::string_view text) const {
+    for (const char* word : fieldWords_) {
+        if (text == word) {
+            return wording::of(wording_, text);
+        }
+    }
+    return utf8::replaceInvalid(text);
+}
+
 void WebHost::setText(int controlId, std::string_view text) {
-    changed(controlId).text = utf8::replaceInvalid(text);
-    events_.push_back({Act::Set, controlId, utf8::replaceInvalid(text)});
+    std::string shown = inWords(text);
+    changed(controlId).text = shown;
+    events_.push_back({Act::Set, controlId, std::move(shown)});
 }
 
 void WebHost::appendText(int controlId, std::string_view more) {
@@ -45,7 +61,7 @@ void WebHost::focusAndSelectAll(int controlId) {
 }
 
 void WebHost::showMessage(std::string_view text) {
-    events_.push_back({Act::Message, kNoId, std::string(text)});
+    events_.push_back({Act::Message, kNoId, wording::of(wording_, text)});
 }
 
 std::uint64_t WebHost::textVersion(int controlId) const {

@@ -4,11 +4,14 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/tool/field_host.h"
+
+class Wording;
 
 // A tool window of the page, as the core sees it. A handler runs to its end
 // at once; what it does to the window (texts set, a field focused, a box
@@ -31,6 +34,11 @@ public:
     void showMessage(std::string_view text) override;
     std::uint64_t textVersion(int controlId) const override;
 
+    // The words of the window in the page's language: its boxes' texts, and
+    // the words the tool writes into fields ("No data entered."), which the
+    // field then holds as the desktop's does.
+    void speak(const Wording* wording, std::span<const char* const> fieldWords);
+
     // What the user typed into a field: no event, since the page shows it already.
     void typed(int controlId, std::string_view text);
 
@@ -46,6 +54,10 @@ private:
     const Field* find(int controlId) const;
     Field& changed(int controlId);
 
+    std::string inWords(std::string_view text) const;
+
+    const Wording* wording_ = nullptr;
+    std::span<const char* const> fieldWords_;
     std::vector<Field> fields_;
     std::vector<Event> events_;
     std::uint64_t changes_ = 0;

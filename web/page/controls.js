@@ -6,6 +6,7 @@
 // the command line name it; a unit button is a radio button drawn as a push
 // button, pressed while checked.
 import { captionNodes } from './mnemonic.js';
+import { word } from './language.js';
 
 // The template's style flags (core/templates/dialog_template.h).
 export const Flag = Object.freeze({
@@ -94,12 +95,25 @@ function makeStatic(control, icon) {
   return element;
 }
 
+// A button's tooltip, as on the desktop: the full wording of a caption shown
+// shortened, then the keys that press it (Enter too, for the default button
+// of a window that takes keys).
+function tooltipOf(control, takesKeys) {
+  const keys = [...control.keys];
+  const enter = word('ToolWindow', 'Enter');
+  if (takesKeys && has(control, Flag.Default) && !keys.includes(enter)) keys.push(enter);
+  const pressedBy = keys.length === 0 ? ''
+    : word('ToolWindow', keys.length === 1 ? 'Key: %1' : 'Keys: %1').replace('%1', keys.join(word('ToolWindow', ' or ')));
+  return [control.full, pressedBy].filter(Boolean).join('\n');
+}
+
 // Builds every control into `client`: [{ control, element, focusable }] in
 // template order. Group boxes go first in the page, so that they stay behind
 // the controls they frame, wherever the template puts them. icon is the
 // program icon's address.
 export function buildControls(client, template, units, group, icon = '') {
   const built = [];
+  const takesKeys = template.controls.some((control) => control.keys.length > 0);
   for (const control of template.controls) {
     let element;
     let focusable = null;
@@ -115,15 +129,22 @@ export function buildControls(client, template, units, group, icon = '') {
       if (control.name) focusable.setAttribute('aria-label', control.name);
       if (control.description) focusable.setAttribute('aria-description', control.description);
       focusable.dataset.id = String(control.id);
-      if (control.keys.length) focusable.title = `${control.name} (${control.keys.join(', ')})`;
+      const tip = control.kind === 'edit' ? control.full : tooltipOf(control, takesKeys);
+      if (tip) focusable.title = tip;
+      // A caption shortened to fit: its full wording for the reader too.
+      if (control.full && !control.description) focusable.setAttribute('aria-description', control.full);
       if (control.kind !== 'edit' && !control.handled && !control.caption) {
         focusable.disabled = true;
         focusable.setAttribute('aria-hidden', 'true');
       }
     }
+    if (!focusable && control.full) element.title = control.full;
     element.style.left = `${units.x(control.x)}px`;
     element.style.top = `${units.y(control.y)}px`;
-    element.style.width = `${units.x(control.w)}px`;
+    // Qt lays a label's words out in whole pixels, the browser in fractions: a
+    // caption that fills its label to a fraction of a pixel ("Côté 1 :", 35.03
+    // pixels in 35) would wrap here but not on the desktop.
+    element.style.width = `${units.x(control.w) + (control.kind === 'label' ? 1 : 0)}px`;
     element.style.height = `${units.y(control.h)}px`;
     built.push({ control, element, focusable });
   }

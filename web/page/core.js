@@ -13,6 +13,9 @@ export async function loadCore() {
   const call = (name, returns, types, args) => module.ccall(name, returns, types, args);
   const json = (name, types, args) => JSON.parse(call(name, 'string', types, args));
   return {
+    addWord: (context, source, translation) =>
+      call('brimlet_add_word', null, ['string', 'string', 'string'], [context, source, translation]),
+    word: (context, text) => call('brimlet_word', 'string', ['string', 'string'], [context, text]),
     menus: () => json('brimlet_menus', [], []),
     tool: (command) => json('brimlet_tool', ['number'], [command]),
     open: (command) => call('brimlet_open', 'number', ['number'], [command]),

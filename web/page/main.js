@@ -13,11 +13,13 @@ import { captionBoxes } from './message_box.js';
 import { showKeys } from './keys_box.js';
 import { moveBetweenWindows } from './window_focus.js';
 import { keepOffline } from './offline.js';
+import { languageWords, speak, word } from './language.js';
 
 // The icon is read with the rest, so that the page asks for nothing once it
 // has loaded, whatever the host says of caching.
 const iconOf = async () => URL.createObjectURL(await (await fetch('brimlet.svg')).blob());
-const [core, units, icon] = await Promise.all([loadCore(), dialogUnits(), iconOf()]);
+const [core, units, icon, words] = await Promise.all([loadCore(), dialogUnits(), iconOf(), languageWords()]);
+speak(core, words);
 const catalogue = core.menus();
 captionBoxes(catalogue.product);
 
@@ -29,10 +31,10 @@ const popups = catalogue.menus.map((menu) => ({
   })),
 }));
 popups.push({
-  title: '&Help',
+  title: word('CMainFrame', '&Help'),
   items: [{
-    text: `&About ${catalogue.product}`,
-    prompt: 'Display program information, version number and copyright',
+    text: word('CMainFrame', '&About %1').replace('%1', catalogue.product),
+    prompt: word('CMainFrame', 'Display program information, version number and copyright'),
     action: () => showAbout(catalogue.about, units, icon),
   }, {
     text: '&Keys',

@@ -6,6 +6,7 @@
 // and a popup's mnemonic letter, or F10, open a menu from the keyboard; the
 // arrow keys walk the menus and their items, Enter chooses, Esc closes.
 import { captionNodes, mnemonicOf, withoutMnemonic } from './mnemonic.js';
+import { word } from './language.js';
 
 const status = (text) => {
   document.getElementById('status').textContent = text;
@@ -20,7 +21,7 @@ export function buildMenuBar(bar, popups) {
       menu.list.hidden = true;
       menu.title.setAttribute('aria-expanded', 'false');
     }
-    status('Ready');
+    status(word('CMainFrame', 'Ready'));
     if (restore && returnFocus?.isConnected) returnFocus.focus();
     returnFocus = null;
   };

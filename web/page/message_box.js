@@ -7,6 +7,7 @@
 // can be open at once, each answered on its own. Closing it in any way (OK,
 // Enter, Esc, the close box) is its OK.
 import { centreOver, createFrame, raise } from './window_frame.js';
+import { word } from './language.js';
 
 let caption = '';
 let boxes = 0;
@@ -42,7 +43,7 @@ export function messageBox(text, owner) {
     const ok = document.createElement('button');
     ok.type = 'button';
     ok.className = 'push default';
-    ok.textContent = 'OK';
+    ok.textContent = word('CAboutDlg', 'OK');
     ok.addEventListener('click', answer);
     box.frame.addEventListener('keydown', (event) => {
       if (event.key === 'Escape' || event.key === 'Enter') {

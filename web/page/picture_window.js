@@ -5,12 +5,13 @@
 // the tool window's fields as they stand, inline, redrawn after every press
 // and closed with the tool window.
 import { createFrame } from './window_frame.js';
+import { word } from './language.js';
 
 export class PictureWindow {
   constructor(tool) {
     this.tool = tool;
     this.box = createFrame({
-      title: `${tool.template.caption} - Picture`,
+      title: word('PictureWindow', '%1 - Picture').replace('%1', tool.template.caption),
       kind: 'picture',
       onClose: () => this.close(),
     });
@@ -37,7 +38,7 @@ export class PictureWindow {
     const svg = new DOMParser().parseFromString(this.tool.core.picture(this.tool.session), 'image/svg+xml');
     const picture = document.importNode(svg.documentElement, true);
     this.view.replaceChildren(picture);
-    this.view.setAttribute('aria-label', picture.querySelector('desc')?.textContent ?? 'Picture');
+    this.view.setAttribute('aria-label', picture.querySelector('desc')?.textContent ?? word('FigureView', 'Picture'));
     this.box.frame.dataset.presses = String(this.tool.presses);
   }
 

@@ -4,12 +4,13 @@
 // The worked steps of a tool window's last press, one a line, read-only,
 // redrawn after every press and closed with the tool window.
 import { createFrame } from './window_frame.js';
+import { word } from './language.js';
 
 export class StepsWindow {
   constructor(tool) {
     this.tool = tool;
     this.box = createFrame({
-      title: `${tool.template.caption} - Steps`,
+      title: word('StepsWindow', '%1 - Steps').replace('%1', tool.template.caption),
       kind: 'steps',
       onClose: () => this.close(),
     });
@@ -17,7 +18,7 @@ export class StepsWindow {
     this.view.readOnly = true;
     this.view.wrap = 'off';
     this.view.className = 'steps-view';
-    this.view.setAttribute('aria-label', 'Steps');
+    this.view.setAttribute('aria-label', word('StepsWindow', 'Steps'));
     this.box.client.append(this.view);
     this.box.frame.addEventListener('keydown', (event) => {
       if (event.key === 'Escape') {
@@ -35,7 +36,8 @@ export class StepsWindow {
   refresh() {
     const steps = this.tool.core.steps(this.tool.session).replace(/\n$/, '');
     const before = this.view.value;
-    this.view.value = steps || 'No button pressed yet: the steps of the next press show here.';
+    this.view.value = steps ||
+      word('StepsWindow', 'No button pressed yet: the steps of the next press show here.');
     this.box.frame.dataset.presses = String(this.tool.presses);
     return this.view.value !== before;
   }

@@ -7,6 +7,7 @@
 // (Ctrl+P). Shift+F10 or the Menu key opens it from the keyboard.
 import { StepsWindow } from './steps_window.js';
 import { PictureWindow } from './picture_window.js';
+import { word } from './language.js';
 
 // Puts text on the clipboard, as the desktop's Copy does.
 export async function copyText(text) {
@@ -63,15 +64,15 @@ export function toolMenu(window, x, y, byKey = false) {
   const leave = (event) => {
     if (!menu.contains(event.relatedTarget)) close();
   };
-  const items = [menuItem('Copy All Fields', () => { close(); window.copyAllFields(); })];
+  const items = [menuItem(word('ToolWindow', 'Copy All Fields'), () => { close(); window.copyAllFields(); })];
   const fields = window.controls.filter((c) => c.control.kind === 'edit');
   const copyField = document.createElement('div');
   copyField.setAttribute('role', 'group');
-  copyField.setAttribute('aria-label', 'Copy Field');
+  copyField.setAttribute('aria-label', word('ToolWindow', 'Copy Field'));
   copyField.className = 'submenu';
   const heading = document.createElement('div');
   heading.className = 'submenu-title';
-  heading.textContent = 'Copy Field';
+  heading.textContent = word('ToolWindow', 'Copy Field');
   heading.setAttribute('aria-hidden', 'true');
   copyField.append(heading);
   for (const field of fields) {
@@ -81,12 +82,12 @@ export function toolMenu(window, x, y, byKey = false) {
   }
   menu.append(items[0], copyField);
   if (window.tool.steps) {
-    const item = menuItem('Show Steps', () => { close(); show('steps'); });
+    const item = menuItem(word('StepsWindow', 'Show Steps'), () => { close(); show('steps'); });
     menu.append(item);
     items.push(item);
   }
   if (window.tool.draws) {
-    const item = menuItem('Show Picture', () => { close(); show('picture'); });
+    const item = menuItem(word('PictureWindow', 'Show Picture'), () => { close(); show('picture'); });
     menu.append(item);
     items.push(item);
   }

@@ -101,3 +101,25 @@ export function fieldTexts(window) {
   return window.evaluate((frame) =>
     [...frame.querySelectorAll('.edit')].map((edit) => [edit.getAttribute('aria-label'), edit.value]));
 }
+
+// Opens every tool from the menu bar by its place in the menus, whatever
+// their language, in the command line's order; resolves to the windows.
+export async function openEveryTool(page) {
+  const titles = page.locator('#menubar > .menu > button');
+  for (let popup = 0; popup < await titles.count() - 1; ++popup) {
+    const items = page.locator('#menubar > .menu').nth(popup).locator('[role="menu"] > button');
+    for (let item = 0; item < await items.count(); ++item) {
+      await titles.nth(popup).click();
+      await items.nth(item).click();
+    }
+  }
+  return page.locator('.window.tool');
+}
+
+// The captions that do not fit their control in the page's font, as on the
+// desktop: wider than their box, or wrapped onto a line more than it holds.
+export function cutCaptions(page) {
+  return page.locator('.client > .push, .client > .unit > span, .client > .label').evaluateAll(
+    (captions) => captions.filter((caption) => caption.scrollWidth > caption.clientWidth ||
+      caption.scrollHeight > caption.clientHeight + 1).map((caption) => caption.textContent));
+}

@@ -8,7 +8,7 @@
 // command line gives for the same steps.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { control, fieldTexts, openTool, pressing, startBrowser, takeStep } from './browser.mjs';
+import { control, cutCaptions, fieldTexts, openTool, pressing, startBrowser, takeStep } from './browser.mjs';
 import { outputOf, runSteps, tools } from './command_line.mjs';
 
 const menuOf = Object.fromEntries(tools().map((tool) => [tool.className, tool]));
@@ -224,10 +224,7 @@ test('the menus hold the command line\'s tools in its order, opened by their let
   for (const tool of tools()) await open(page, tool.className);
   assert.equal(await page.locator('.window.tool').count(), tools().length);
   // Every caption fits its control in the page's font, as on the desktop.
-  const cut = await page.locator('.client > .push, .client > .unit > span, .client > .label').evaluateAll(
-    (captions) => captions.filter((caption) => caption.scrollWidth > caption.clientWidth ||
-      caption.scrollHeight > caption.clientHeight + 1).map((caption) => caption.textContent));
-  assert.deepEqual(cut, []);
+  assert.deepEqual(await cutCaptions(page), []);
   assert.deepEqual(requests, []);
   await page.context().close();
 });

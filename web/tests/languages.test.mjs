@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Brimlet developers
+
+// The page in each language it offers, as a person whose browser speaks it
+// meets it: the catalogue the browser's languages choose (a region finds its
+// language, English where none has one), every tool window opened from the
+// menus in that language with every caption fitting its control and every
+// field named from the catalogue, and typed numbers giving the number texts
+// that English gives.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { execFileSync } from 'node:child_process';
+import { buildDir, cutCaptions, fieldTexts, openEveryTool, site, startBrowser, takeStep } from './browser.mjs';
+import { runSteps, tools } from './command_line.mjs';
+
+const walks = [
+  { locales: ['de-AT', 'en'], language: 'de' },
+  { locales: ['fr-CA'], language: 'fr' },
+  { locales: ['es'], language: 'es' },
+  { locales: ['ru-RU'], language: 'ru' },
+  { locales: ['pt-PT', 'pt-BR'], language: 'pt_BR' },
+  { locales: ['nl-NL', 'ja'], language: null },
+];
+// Texts a field accepts in every language, the odd ones among them.
+const typed = {
+  Length: [['set', '#1010', '1e+015'], ['press', '#1025'], ['set', '#1010', '-1.#INF'], ['press', '#1022']],
+  Quad: [['set', '#1010', '1'], ['set', '#1011', '-3'], ['set', '#1012', '2.5e-3'], ['press', '#1000']],
+  Degrees: [['set', '#1010', '-40'], ['press', '#1023']],
+};
+const fieldNames = (className) => JSON.parse(execFileSync(join(buildDir, 'brimlet-tool'),
+  ['--tool', className, '--list', '--json'], { encoding: 'utf8' })).controls.filter((c) => c.kind === 'field');
+
+let browser;
+before(async () => {
+  browser = await startBrowser();
+});
+after(() => browser.stop());
+
+for (const { locales, language } of walks) {
+  test(`${locales.join(', ')}: ${language ?? 'English'}, every caption fits, numbers as in English`, async () => {
+    const context = await browser.browser.newContext({ locale: locales[0] });
+    await context.addInitScript((tags) => Object.defineProperty(navigator, 'languages', { get: () => tags }), locales);
+    const page = await context.newPage();
+    page.on('pageerror', (error) => { throw error; });
+    await page.goto(browser.url);
+    await page.waitForSelector('body[data-ready="true"]');
+    const words = language ? JSON.parse(readFileSync(join(site, 'lang', `${language}.json`), 'utf8')) : {};
+    assert.equal(await page.evaluate(() => document.documentElement.lang), (language ?? 'en').replace('_', '-'));
+    const windows = await openEveryTool(page);
+    assert.equal(await windows.count(), tools().length);
+    assert.deepEqual(await cutCaptions(page), []);
+    for (const [index, { className }] of tools().entries()) {
+      const names = fieldNames(className).map(({ name }) => (words[className]?.[name] ?? name).split('\u009c')[0]);
+      assert.deepEqual((await fieldTexts(windows.nth(index))).map(([name]) => name), names, className);
+      if (!typed[className]) continue;
+      for (const step of typed[className]) await takeStep(page, windows.nth(index), step);
+      assert.deepEqual((await fieldTexts(windows.nth(index))).map(([, text]) => text),
+        runSteps(className, typed[className]).fields.map(([, text]) => text), className);
+    }
+    await context.close();
+  });
+}
