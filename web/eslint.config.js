@@ -12,6 +12,7 @@ const browser = {
   DOMParser: 'readonly',
   HTMLInputElement: 'readonly',
   HTMLTextAreaElement: 'readonly',
+  MutationObserver: 'readonly',
   document: 'readonly',
   navigator: 'readonly',
   performance: 'readonly',

@@ -14,6 +14,7 @@ import { showKeys } from './keys_box.js';
 import { moveBetweenWindows } from './window_focus.js';
 import { keepOffline } from './offline.js';
 import { languageWords, speak, word } from './language.js';
+import { fitToScreen } from './phone.js';
 
 // The icon is read with the rest, so that the page asks for nothing once it
 // has loaded, whatever the host says of caching.
@@ -44,6 +45,7 @@ popups.push({
 });
 buildMenuBar(document.getElementById('menubar'), popups);
 document.addEventListener('keydown', moveBetweenWindows);
+fitToScreen(document.getElementById('desktop'));
 
 // A click into a window that a box blocks brings the box to the front. The
 // blocked window is inert, so the click is told to the page, not to it.
