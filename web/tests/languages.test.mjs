@@ -21,7 +21,9 @@ const walks = [
   { locales: ['es'], language: 'es' },
   { locales: ['ru-RU'], language: 'ru' },
   { locales: ['pt-PT', 'pt-BR'], language: 'pt_BR' },
-  { locales: ['nl-NL', 'ja'], language: null },
+  { locales: ['zh-Hans-CN'], language: 'zh_CN' },
+  { locales: ['ja-JP'], language: 'ja' },
+  { locales: ['nl-NL', 'ar'], language: null },
 ];
 // Texts a field accepts in every language, the odd ones among them.
 const typed = {
