@@ -41,9 +41,8 @@ file(GLOB_RECURSE page_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/web/page/*)
 find_file(BRIMLET_PAGE_FONT LiberationSans-Regular.ttf PATHS /usr/share/fonts/truetype/liberation2
           /usr/share/fonts/truetype/liberation NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 # The page's languages, from the desktop's own catalogues: one small JSON file
-# each in site/lang/, read when the page starts. Arabic and Persian, whose
-# windows the desktop mirrors, are not offered yet (docs/web.md).
-set(BRIMLET_WEB_LANGUAGES de fr es ru pt_BR zh_CN ja)
+# each in site/lang/, read when the page starts.
+set(BRIMLET_WEB_LANGUAGES de fr es ru pt_BR zh_CN ja ar fa)
 list(TRANSFORM BRIMLET_WEB_LANGUAGES PREPEND ${CMAKE_SOURCE_DIR}/translations/brimlet_ OUTPUT_VARIABLE web_catalogues)
 list(TRANSFORM web_catalogues APPEND .ts)
 find_program(BRIMLET_NODE NAMES node nodejs REQUIRED)

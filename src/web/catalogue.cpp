@@ -10,6 +10,7 @@
 #include "core/resources/templates.h"
 #include "core/resources/version.h"
 #include "core/templates/button_grid.h"
+#include "core/templates/template_mirror.h"
 #include "web/page_language.h"
 
 namespace catalogue {
@@ -56,6 +57,7 @@ std::string nameOf(const ControlTemplate& control, const tool_runner::ControlNam
 // context: where the catalogues have the window's words (the tool's class name).
 std::string controlJson(const ControlTemplate& control, const DialogTemplate& dialog, const Tool* tool,
                         const tool_runner::ControlNames* names, const char* context) {
+    const int x = pageLanguage().rightToLeft() ? TemplateMirror(dialog).x(control) : control.x;
     std::string description = pageWord(context, control.description);
     if (dialog.grid != nullptr && control.id != kNoId && description.empty()) {
         if (const ButtonGrid::Description parts = dialog.grid->descriptionParts(control.id);
@@ -71,10 +73,9 @@ std::string controlJson(const ControlTemplate& control, const DialogTemplate& di
     }
     return "{\"id\":" + std::to_string(control.id) + ",\"kind\":\"" + kindName(control.kind) +
            "\",\"caption\":" + quoted(pageCaption(context, control.caption)) +
-           ",\"full\":" + quoted(pageFullCaption(context, control.caption)) +
-           ",\"x\":" + std::to_string(control.x) + ",\"y\":" + std::to_string(control.y) +
-           ",\"w\":" + std::to_string(control.w) + ",\"h\":" + std::to_string(control.h) +
-           ",\"flags\":" + std::to_string(control.flags) +
+           ",\"full\":" + quoted(pageFullCaption(context, control.caption)) + ",\"x\":" + std::to_string(x) +
+           ",\"y\":" + std::to_string(control.y) + ",\"w\":" + std::to_string(control.w) +
+           ",\"h\":" + std::to_string(control.h) + ",\"flags\":" + std::to_string(control.flags) +
            ",\"name\":" + quoted(nameOf(control, names, context)) +
            ",\"description\":" + quoted(description) + ",\"keys\":[" + keys + "]" +
            ",\"handled\":" + (tool != nullptr && tool->hasHandler(control.id) ? "true" : "false") + "}";

@@ -73,6 +73,11 @@ EMSCRIPTEN_KEEPALIVE void brimlet_add_word(const char* context, const char* sour
     pageLanguage().add(context, source, translation);
 }
 
+// Whether the page's language is written right to left, before the menus are read.
+EMSCRIPTEN_KEEPALIVE void brimlet_right_to_left(int rightToLeft) {
+    pageLanguage().setRightToLeft(rightToLeft != 0);
+}
+
 // A word of the page's own (a menu, a window's title) in its language, in
 // full: the page asks for each in the context the desktop uses.
 EMSCRIPTEN_KEEPALIVE const char* brimlet_word(const char* context, const char* text) {

@@ -17,7 +17,13 @@ public:
     void add(std::string context, std::string source, std::string translation);
     std::string lookup(const char* context, const char* text) const override;
 
+    // Whether the language is written right to left: then every window is
+    // mirrored, as on the desktop (TemplateMirror).
+    bool rightToLeft() const { return rightToLeft_; }
+    void setRightToLeft(bool rightToLeft) { rightToLeft_ = rightToLeft; }
+
 private:
+    bool rightToLeft_ = false;
     std::map<std::pair<std::string, std::string>, std::string, std::less<>> words_;
 };
 

@@ -6,7 +6,7 @@
 // the command line name it; a unit button is a radio button drawn as a push
 // button, pressed while checked.
 import { captionNodes } from './mnemonic.js';
-import { word } from './language.js';
+import { keepsLeftToRight, word } from './language.js';
 
 // The template's style flags (core/templates/dialog_template.h).
 export const Flag = Object.freeze({
@@ -37,6 +37,9 @@ function makeEdit(control) {
   edit.readOnly = has(control, Flag.ReadOnly);
   edit.spellcheck = false;
   edit.autocomplete = 'off';
+  // Fields hold numbers and the program's ASCII texts: digits, signs and
+  // exponents are never reordered, in any language.
+  edit.dir = 'ltr';
   if (!edit.readOnly) edit.maxLength = userTextLimit;
   edit.classList.toggle('right', has(control, Flag.RightAlign));
   edit.classList.toggle('borderless', has(control, Flag.NoBorder));
@@ -56,6 +59,7 @@ function makeButton(control, group) {
     radio.value = String(control.id);
     const face = document.createElement('span');
     face.append(...captionNodes(control.caption));
+    if (keepsLeftToRight(control.caption)) face.dir = 'ltr';
     holder.append(radio, face);
     return { element: holder, focusable: radio };
   }
@@ -65,6 +69,7 @@ function makeButton(control, group) {
   button.classList.toggle('flat', has(control, Flag.Flat));
   button.classList.toggle('default', has(control, Flag.Default));
   button.append(...captionNodes(control.caption));
+  if (keepsLeftToRight(control.caption)) button.dir = 'ltr';
   if (!control.caption) button.classList.add('blank');
   return { element: button, focusable: button };
 }
@@ -89,6 +94,7 @@ function makeStatic(control, icon) {
   } else {
     element.className = 'label';
     element.classList.toggle('centre', has(control, Flag.Center));
+    if (keepsLeftToRight(control.caption)) element.dir = 'ltr';
     if (has(control, Flag.NoPrefix)) element.textContent = control.caption;
     else element.append(...captionNodes(control.caption));
   }

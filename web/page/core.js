@@ -15,6 +15,7 @@ export async function loadCore() {
   return {
     addWord: (context, source, translation) =>
       call('brimlet_add_word', null, ['string', 'string', 'string'], [context, source, translation]),
+    rightToLeft: (yes) => call('brimlet_right_to_left', null, ['number'], [yes ? 1 : 0]),
     word: (context, text) => call('brimlet_word', 'string', ['string', 'string'], [context, text]),
     menus: () => json('brimlet_menus', [], []),
     tool: (command) => json('brimlet_tool', ['number'], [command]),

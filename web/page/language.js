@@ -36,18 +36,35 @@ export async function languageWords() {
   }
 }
 
+// Whether a language is written right to left (Arabic, Persian).
+function rightToLeft(language) {
+  const locale = new Intl.Locale(language.replace('_', '-'));
+  return (locale.getTextInfo?.() ?? locale.textInfo)?.direction === 'rtl';
+}
+
 // Hands the words to the core, before anything asks it for a word, and tells
-// the document its language.
+// the document its language and direction: a language written right to left
+// mirrors every window, as on the desktop.
 export function speak(loaded, { language, words }) {
   core = loaded;
+  core.rightToLeft(rightToLeft(language));
   for (const [context, texts] of Object.entries(words)) {
     for (const [source, translation] of Object.entries(texts)) core.addWord(context, source, translation);
   }
   document.documentElement.lang = language.replace('_', '-');
-  document.documentElement.dir = 'ltr';
+  document.documentElement.dir = rightToLeft(language) ? 'rtl' : 'ltr';
   document.getElementById('status').textContent = word('CMainFrame', 'Ready');
   const desktop = document.getElementById('desktop');
   desktop.setAttribute('aria-label', desktop.getAttribute('aria-label').replace('Untitled', word('CMainFrame', 'Untitled')));
+}
+
+// Whether a caption reads left to right in a mirrored window: one without a
+// letter written right to left (a formula "x^2", a sign "+/-", a unit "cm";
+// Persian digits are no letters), which a right-to-left paragraph would turn
+// round ("n!" into "!n").
+export function keepsLeftToRight(caption) {
+  return document.documentElement.dir === 'rtl' && caption !== '' &&
+    !/(?=\p{L})[\p{Script=Arabic}\p{Script=Hebrew}\p{Script=Syriac}\p{Script=Thaana}\p{Script=Nko}]/u.test(caption);
 }
 
 // A word of the page in its language, looked up in the desktop's context.

@@ -18,6 +18,8 @@ export class StepsWindow {
     this.view.readOnly = true;
     this.view.wrap = 'off';
     this.view.className = 'steps-view';
+    // Equations read left to right in any language.
+    this.view.dir = 'ltr';
     this.view.setAttribute('aria-label', word('StepsWindow', 'Steps'));
     this.box.client.append(this.view);
     this.box.frame.addEventListener('keydown', (event) => {

@@ -35,8 +35,12 @@ export function toolKeyOf(event) {
 
 // -1 or 1 for an arrow key that moves along a row of unit buttons, else 0.
 export function unitRowStep(key) {
-  if (key === 'ArrowLeft' || key === 'ArrowUp') return -1;
-  if (key === 'ArrowRight' || key === 'ArrowDown') return 1;
+  // A mirrored window shows the row from right to left.
+  const across = document.documentElement.dir === 'rtl' ? -1 : 1;
+  if (key === 'ArrowUp') return -1;
+  if (key === 'ArrowDown') return 1;
+  if (key === 'ArrowLeft') return -across;
+  if (key === 'ArrowRight') return across;
   return 0;
 }
 

@@ -6,7 +6,8 @@
 // language, English where none has one), every tool window opened from the
 // menus in that language with every caption fitting its control and every
 // field named from the catalogue, and typed numbers giving the number texts
-// that English gives.
+// that English gives. A language written right to left mirrors the windows
+// but for the keypads, whose keys keep their order, and the fields.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
@@ -23,7 +24,9 @@ const walks = [
   { locales: ['pt-PT', 'pt-BR'], language: 'pt_BR' },
   { locales: ['zh-Hans-CN'], language: 'zh_CN' },
   { locales: ['ja-JP'], language: 'ja' },
-  { locales: ['nl-NL', 'ar'], language: null },
+  { locales: ['ar-EG'], language: 'ar', rightToLeft: true },
+  { locales: ['fa'], language: 'fa', rightToLeft: true },
+  { locales: ['nl-NL', 'he'], language: null },
 ];
 // Texts a field accepts in every language, the odd ones among them.
 const typed = {
@@ -31,6 +34,9 @@ const typed = {
   Quad: [['set', '#1010', '1'], ['set', '#1011', '-3'], ['set', '#1012', '2.5e-3'], ['press', '#1000']],
   Degrees: [['set', '#1010', '-40'], ['press', '#1023']],
 };
+// Two controls side by side in English, left then right, and whether a
+// mirrored window turns them round: a unit row does, a keypad keeps its order.
+const sideBySide = { Length: [1022, 1023, true], MyCalculator: [1000, 1001, false] };
 const fieldNames = (className) => JSON.parse(execFileSync(join(buildDir, 'brimlet-tool'),
   ['--tool', className, '--list', '--json'], { encoding: 'utf8' })).controls.filter((c) => c.kind === 'field');
 
@@ -40,7 +46,11 @@ before(async () => {
 });
 after(() => browser.stop());
 
-for (const { locales, language } of walks) {
+// The left edges of controls of a window, by id.
+const lefts = (window, ids) => Promise.all(ids.map((id) => window.locator(`[data-id="${id}"]`).evaluate(
+  (control) => (control.closest('.unit') ?? control).getBoundingClientRect().left)));
+
+for (const { locales, language, rightToLeft = false } of walks) {
   test(`${locales.join(', ')}: ${language ?? 'English'}, every caption fits, numbers as in English`, async () => {
     const context = await browser.browser.newContext({ locale: locales[0] });
     await context.addInitScript((tags) => Object.defineProperty(navigator, 'languages', { get: () => tags }), locales);
@@ -49,13 +59,21 @@ for (const { locales, language } of walks) {
     await page.goto(browser.url);
     await page.waitForSelector('body[data-ready="true"]');
     const words = language ? JSON.parse(readFileSync(join(site, 'lang', `${language}.json`), 'utf8')) : {};
-    assert.equal(await page.evaluate(() => document.documentElement.lang), (language ?? 'en').replace('_', '-'));
+    assert.deepEqual(await page.evaluate(() => [document.documentElement.lang, document.documentElement.dir]),
+      [(language ?? 'en').replace('_', '-'), rightToLeft ? 'rtl' : 'ltr']);
     const windows = await openEveryTool(page);
     assert.equal(await windows.count(), tools().length);
     assert.deepEqual(await cutCaptions(page), []);
+    assert.deepEqual(await page.locator('.edit').evaluateAll(
+      (edits) => [...new Set(edits.map((edit) => edit.matches(':dir(ltr)')))]), [true]);
     for (const [index, { className }] of tools().entries()) {
       const names = fieldNames(className).map(({ name }) => (words[className]?.[name] ?? name).split('\u009c')[0]);
       assert.deepEqual((await fieldTexts(windows.nth(index))).map(([name]) => name), names, className);
+      if (sideBySide[className]) {
+        const [left, right, turns] = sideBySide[className];
+        const [first, second] = await lefts(windows.nth(index), [left, right]);
+        assert.equal(first > second, rightToLeft && turns, `${className}: ${left} and ${right} in order`);
+      }
       if (!typed[className]) continue;
       for (const step of typed[className]) await takeStep(page, windows.nth(index), step);
       assert.deepEqual((await fieldTexts(windows.nth(index))).map(([, text]) => text),
