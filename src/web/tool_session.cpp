@@ -57,13 +57,19 @@ std::string ToolSession::announcement(std::string_view postscript) {
         return {};
     }
     const std::vector<std::string> after = fieldTexts();
+    // The fields by their names in the page's language, as the reader knows them.
+    std::vector<std::string> names;
+    for (const tool_runner::NamedControl& field : names_.fields()) {
+        names.push_back(pageWord(command_.className, field.name.c_str()));
+    }
     std::vector<result_words::Field> fields;
     for (std::size_t index = 0; index < names_.fields().size(); ++index) {
         const ControlTemplate& row = *names_.fields()[index].row;
-        fields.push_back({names_.fields()[index].name, before[index], after[index],
-                          (row.flags & cf::MultiLine) == 0, row.id == readThere_});
+        fields.push_back({names[index], before[index], after[index], (row.flags & cf::MultiLine) == 0,
+                          row.id == readThere_});
     }
-    return result_words::changes(fields, command_.dialogTemplate->sheet, word_, postscript, "blank");
+    return result_words::changes(fields, command_.dialogTemplate->sheet, word_, postscript,
+                                 pageWord("ResultAnnouncer", "blank"));
 }
 
 ToolSession::Outcome ToolSession::opened() {
@@ -82,7 +88,7 @@ ToolSession::Outcome ToolSession::key(ToolKey key, char character) {
     const int pressed = tool_->keyControl(key, character);
     for (const ControlTemplate& row : command_.dialogTemplate->controls) {
         if (pressed != kNoId && row.id == pressed && row.description != nullptr) {
-            word = row.description;
+            word = pageWord(command_.className, row.description);
         }
     }
     starting(std::move(word));

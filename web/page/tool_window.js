@@ -13,6 +13,7 @@ import { createFrame } from './window_frame.js';
 import { toolMenu, copyText } from './tool_menu.js';
 import { announce } from './live_region.js';
 import { giveRoles } from './reader_roles.js';
+import { word } from './language.js';
 
 const has = (control, flag) => (control.flags & flag) !== 0;
 
@@ -141,7 +142,7 @@ export class ToolWindow {
     let postscript = '';
     if (outcome.used) {
       for (const companion of this.companions) {
-        if (companion.refresh()) postscript = 'Steps updated';
+        if (companion.refresh()) postscript = word('StepsWindow', 'Steps updated');
       }
     }
     announce(this.core.announcement(this.session, postscript));

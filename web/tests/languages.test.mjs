@@ -78,6 +78,9 @@ for (const { locales, language, rightToLeft = false } of walks) {
       for (const step of typed[className]) await takeStep(page, windows.nth(index), step);
       assert.deepEqual((await fieldTexts(windows.nth(index))).map(([, text]) => text),
         runSteps(className, typed[className]).fields.map(([, text]) => text), className);
+      // What a screen reader hears after the press names the fields as the page does.
+      const heard = await page.locator('#announcement').textContent();
+      assert.ok(names.some((name) => heard.includes(`${name} `)), `${className}: ${heard}`);
     }
     await context.close();
   });
