@@ -11,7 +11,10 @@
 // instead and scrolls sideways (the periodic table, the advanced calculator,
 // the wider solvers and converters): a phone's user would rather scroll to a
 // key than miss it.
+import { raise } from './window_frame.js';
+
 const narrow = window.matchMedia('(max-width: 600px)');
+let screen = null;
 
 const tapSize = 24;
 // The most a small window grows: a converter fills a phone's width, a box
@@ -78,8 +81,16 @@ function arrange(desktop) {
 // Keeps the windows of `desktop` arranged for the screen's width, as they
 // open, close and are raised, and as the screen turns.
 export function fitToScreen(desktop) {
+  screen = desktop;
   const observer = new MutationObserver(() => arrange(desktop));
   observer.observe(desktop, { childList: true, subtree: true, attributeFilter: ['style'] });
   narrow.addEventListener('change', () => arrange(desktop));
   window.addEventListener('resize', () => arrange(desktop));
+}
+
+// Raises a window and shows it at once, before the focus goes into it: on a
+// phone a window behind the one shown cannot take the focus.
+export function showOnScreen(frame) {
+  raise(frame);
+  if (screen) arrange(screen);
 }

@@ -7,6 +7,8 @@
 // left. On the desktop the tool windows are the system's own windows, moved
 // between with its keys (Alt+F6 among them); the page's are inside the
 // browser, whose system takes those keys, so it offers Ctrl+F6 as well.
+import { showOnScreen } from './phone.js';
+
 const open = () => [...document.querySelectorAll('#desktop > .window')].filter((frame) => !frame.inert);
 
 // The window remembers its focused control, to give the focus back there.
@@ -17,6 +19,7 @@ export function rememberFocus(frame) {
 }
 
 function focusWindow(frame) {
+  showOnScreen(frame);
   const last = frame.lastFocus;
   if (last?.isConnected && frame.contains(last) && !last.disabled) {
     last.focus();

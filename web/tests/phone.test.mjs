@@ -6,7 +6,7 @@
 // scrolls sideways inside the page with its close box in sight, cuts no
 // caption, and every target can be tapped (WCAG 2.5.8: 24 pixels square, or
 // far enough from the others); a box shows over its window; closing the
-// newest window shows the one before. No field offers a keyboard that would
+// newest window shows the one before, Ctrl+F6 the next. No field offers a keyboard that would
 // refuse a text it accepts ("1e+015", "-1.#INF").
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -70,5 +70,7 @@ test('every tool window fits a phone\'s width or scrolls sideways, one at a time
   await page.locator('.message-box button.default').tap();
   await shown.locator('.close-box').tap();
   assert.equal(await shown.getAttribute('data-tool'), tools().at(-2).className);
+  await page.keyboard.press('Control+F6');
+  assert.equal(await shown.getAttribute('data-tool'), tools()[0].className);
   await context.close();
 });
