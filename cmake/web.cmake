@@ -69,7 +69,7 @@ add_custom_target(
 add_custom_target(
   brimlet_site_version ALL
   COMMAND ${CMAKE_COMMAND} -D SITE=${CMAKE_BINARY_DIR}/site -P ${CMAKE_SOURCE_DIR}/cmake/site_version.cmake
-  DEPENDS brimlet_site ${CMAKE_SOURCE_DIR}/cmake/site_version.cmake
+  DEPENDS brimlet_site brimlet_languages ${CMAKE_SOURCE_DIR}/cmake/site_version.cmake
   COMMENT "Naming the site's version for its service worker")
 
 # cmake --install build-web puts the site where a web server or a package
