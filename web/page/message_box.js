@@ -6,7 +6,8 @@
 // the box is open): every other window stays usable, and any number of boxes
 // can be open at once, each answered on its own. Closing it in any way (OK,
 // Enter, Esc, the close box) is its OK.
-import { centreOver, createFrame, raise } from './window_frame.js';
+import { centreOver, createFrame } from './window_frame.js';
+import { raise } from './window_stack.js';
 import { word } from './language.js';
 
 let caption = '';

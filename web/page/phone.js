@@ -11,7 +11,7 @@
 // instead and scrolls sideways (the periodic table, the advanced calculator,
 // the wider solvers and converters): a phone's user would rather scroll to a
 // key than miss it.
-import { raise } from './window_frame.js';
+import { raise } from './window_stack.js';
 
 const narrow = window.matchMedia('(max-width: 600px)');
 let screen = null;

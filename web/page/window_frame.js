@@ -5,14 +5,10 @@
 // close box, stacked above the others when clicked. Tool windows, boxes,
 // the steps and the pictures are all such windows.
 import { focusTopWindow, rememberFocus } from './window_focus.js';
+import { raise } from './window_stack.js';
 
 const desktop = () => document.getElementById('desktop');
-let topmost = 10;
 let opened = 0;
-
-export function raise(frame) {
-  frame.style.zIndex = String(++topmost);
-}
 
 // Drags the frame by its title bar, within the page.
 function draggable(frame, bar) {
