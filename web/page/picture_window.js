@@ -4,30 +4,16 @@
 // A solver's answer as a picture: the core's SVG of the figure, drawn from
 // the tool window's fields as they stand, inline, redrawn after every press
 // and closed with the tool window.
-import { createFrame } from './window_frame.js';
+import { CompanionWindow } from './companion_window.js';
 import { word } from './language.js';
 
-export class PictureWindow {
+export class PictureWindow extends CompanionWindow {
   constructor(tool) {
-    this.tool = tool;
-    this.box = createFrame({
-      title: word('PictureWindow', '%1 - Picture').replace('%1', tool.template.caption),
-      kind: 'picture',
-      onClose: () => this.close(),
-    });
-    this.view = document.createElement('div');
-    this.view.className = 'picture-view';
-    this.view.tabIndex = 0;
-    this.view.setAttribute('role', 'img');
-    this.box.client.append(this.view);
-    this.box.frame.addEventListener('keydown', (event) => {
-      if (event.key === 'Escape') {
-        event.preventDefault();
-        this.close();
-      }
-    });
-    this.box.frame.style.left = `${tool.frame.offsetLeft + tool.frame.offsetWidth + 8}px`;
-    this.box.frame.style.top = `${tool.frame.offsetTop + 40}px`;
+    const view = document.createElement('div');
+    view.className = 'picture-view';
+    view.tabIndex = 0;
+    view.setAttribute('role', 'img');
+    super(tool, { title: word('PictureWindow', '%1 - Picture'), kind: 'picture', view, below: 40 });
     this.refresh();
     this.view.focus();
   }
@@ -40,14 +26,5 @@ export class PictureWindow {
     this.view.replaceChildren(picture);
     this.view.setAttribute('aria-label', picture.querySelector('desc')?.textContent ?? word('FigureView', 'Picture'));
     this.box.frame.dataset.presses = String(this.tool.presses);
-  }
-
-  focus() {
-    this.view.focus();
-  }
-
-  close() {
-    this.box.close();
-    this.tool.companions.delete(this);
   }
 }
