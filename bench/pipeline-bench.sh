@@ -25,16 +25,13 @@ cd "$(dirname "$0")/.."
 
 old=${1:-main}
 rounds=${2:-5}
-build=${BRIMLET_BENCH_BUILD:-build-bench}
 command -v units >/dev/null || {
     echo "pipeline-bench: units is not installed" >&2
     exit 1
 }
-if [[ ! -f $build/CMakeCache.txt ]]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMLET_BENCH=ON \
-        -DBRIMLET_BUILD_TESTS=OFF >/dev/null
-fi
-cmake --build "$build" --target brimlet-tool pipeline_floor run_probe >/dev/null
+# shellcheck source=bench/bench-build.sh
+source bench/bench-build.sh
+bench_build brimlet-tool pipeline_floor run_probe
 tool=$PWD/$build/brimlet-tool
 floor=$PWD/$build/bench/pipeline_floor
 probe=$PWD/$build/bench/run_probe

@@ -16,16 +16,13 @@ cd "$(dirname "$0")/.."
 
 lines=${1:-100000}
 old=${2:-}
-build=${BRIMLET_BENCH_BUILD:-build-bench}
 command -v valgrind >/dev/null || {
     echo "pipeline-profile: valgrind is not installed" >&2
     exit 1
 }
-if [[ ! -f $build/CMakeCache.txt ]]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMLET_BENCH=ON \
-        -DBRIMLET_BUILD_TESTS=OFF >/dev/null
-fi
-cmake --build "$build" --target brimlet-tool >/dev/null
+# shellcheck source=bench/bench-build.sh
+source bench/bench-build.sh
+bench_build brimlet-tool
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

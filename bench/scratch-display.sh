@@ -1,16 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Brimlet developers
 
-# Sourced by the start-up scripts: builds TARGETS... into build-bench, then
-# starts a private Xvfb and a scratch home for the programs they run (brimlet
-# writes its settings file at start-up; the user's own stays out of it).
-# Sets build and scratch; both are gone when the script exits.
-build=build-bench
-if [[ ! -f $build/CMakeCache.txt ]]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DBRIMLET_BENCH=ON -DBRIMLET_BUILD_TESTS=OFF
-fi
-cmake --build "$build" --target "$@" -j"$(nproc)" >/dev/null
+# Sourced by the start-up scripts: builds TARGETS... into the benchmarks'
+# build folder (bench-build.sh), then starts a private Xvfb and a scratch home
+# for the programs they run (brimlet writes its settings file at start-up; the
+# user's own stays out of it). Sets build and scratch; the scratch home is
+# gone when the script exits.
+# shellcheck source=bench/bench-build.sh
+source bench/bench-build.sh
+bench_build "$@"
 
 scratch=$(mktemp -d)
 # Xvfb picks a free display number and writes it out once it takes connections.

@@ -17,15 +17,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 rounds=${1:-10}
-build=${BRIMLET_BENCH_BUILD:-build-bench}
 for program in hyperfine units; do
     command -v "$program" >/dev/null || { echo "tool-vs-units: $program is not installed" >&2; exit 1; }
 done
-if [[ ! -f $build/CMakeCache.txt ]]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DBRIMLET_BENCH=ON -DBRIMLET_BUILD_TESTS=OFF
-fi
-cmake --build "$build" --target brimlet-tool
+# shellcheck source=bench/bench-build.sh
+source bench/bench-build.sh
+bench_build brimlet-tool
 tool=$PWD/$build/brimlet-tool
 
 scratch=$(mktemp -d)

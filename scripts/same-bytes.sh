@@ -23,16 +23,13 @@ cd "$(dirname "$0")/.."
 old=${1:-main}
 lines=${2:-20000}
 seed=${3:-1}
-build=${BRIMLET_BENCH_BUILD:-build-bench}
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 old_tool=$(scripts/old-tool.sh "$old" "$scratch/old")
-if [[ ! -f $build/CMakeCache.txt ]]; then
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMLET_BENCH=ON \
-        -DBRIMLET_BUILD_TESTS=OFF >/dev/null
-fi
-cmake --build "$build" --target brimlet-tool >/dev/null
+# shellcheck source=bench/bench-build.sh
+source bench/bench-build.sh
+bench_build brimlet-tool
 new_tool=$PWD/$build/brimlet-tool
 echo "same-bytes: $new_tool against $old_tool, $lines lines of seed $seed"
 
